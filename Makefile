@@ -1,0 +1,32 @@
+# make run   builds and starts the program
+# make test  builds and runs every test
+# Both install the Debian packages that are missing first.
+
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: run test build bench deps-run deps-test configure
+
+run: deps-run
+	@$(MAKE) --no-print-directory configure CMAKE_FLAGS="-DLOTRA_TESTS=OFF -DLOTRA_BENCH=OFF"
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+	@scripts/run.sh $(BUILD_DIR)
+
+test: deps-test
+	@$(MAKE) --no-print-directory configure CMAKE_FLAGS="-DLOTRA_TESTS=ON -DLOTRA_BENCH=ON"
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+bench: deps-test
+	@$(MAKE) --no-print-directory configure CMAKE_FLAGS="-DLOTRA_BENCH=ON"
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+	@scripts/run-benchmarks.sh $(BUILD_DIR)
+
+deps-run:
+	@scripts/install-deps.sh run
+
+deps-test:
+	@scripts/install-deps.sh test
+
+configure:
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) > $(BUILD_DIR).configure.log 2>&1 || (cat $(BUILD_DIR).configure.log; exit 1)

@@ -1,0 +1,53 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "edit/EditState.h"
+#include "model/Circuit.h"
+#include "model/Geometry.h"
+
+namespace platform {
+class Canvas;
+class Shell;
+}  // namespace platform
+
+// The main window's core: owns the circuit, the power flag, the scroll offsets,
+// the editing state and the current file name, and routes every command and
+// window message to the module that handles it. The desktop layer forwards its
+// events here and answers the requests made through the Shell.
+class CVortafrm {
+public:
+    explicit CVortafrm(platform::Shell& shell);
+    ~CVortafrm();
+    CVortafrm(const CVortafrm&) = delete;
+    CVortafrm& operator=(const CVortafrm&) = delete;
+
+    // Window creation (after the controls exist) and destruction.
+    void OnCreate();
+    void OnDestroy();
+
+    void OnPaint(platform::Canvas& canvas);
+    void OnSize(int32_t width, int32_t height);
+    void OnVScroll(int code, int32_t thumbPosition);
+    void OnHScroll(int code, int32_t thumbPosition);
+    void OnTimer(int id);
+
+    // Mouse messages: key-state bits (platform::MK_*) and the pointer in client coordinates.
+    void OnMouseMove(uint32_t flags, Point point);
+    void OnLButtonDown(uint32_t flags, Point point);
+    void OnLButtonUp(uint32_t flags, Point point);
+    void OnLButtonDblClk(uint32_t flags, Point point);
+    void OnRButtonDown(uint32_t flags, Point point);
+
+    // A menu command; false when this window does not handle the id.
+    bool OnCommand(int id);
+    // Whether the menu item of the command is enabled right now.
+    bool isCommandEnabled(int id) const;
+
+    platform::Shell& shell;
+    bool powerOn = false;
+    std::string currentFileName;
+    EditState edit;
+    CCircuit circuit;
+    ScrollOffsets scroll;
+};

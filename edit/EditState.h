@@ -1,0 +1,41 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "model/BlockElement.h"
+#include "model/LogicElement.h"
+
+// One of a wire's own two ends.
+struct WireEndRef {
+    int32_t wire = 0;  // wire slot
+    int32_t end = 0;   // 0 or 1
+    friend bool operator==(const WireEndRef&, const WireEndRef&) = default;
+};
+
+// Table slots found under the pointer, in increasing order; never empty (a test
+// that finds nothing gives no list at all).
+struct HitList {
+    std::vector<uint32_t> slots;
+    uint32_t first() const { return slots.front(); }
+    uint32_t count() const { return static_cast<uint32_t>(slots.size()); }
+};
+
+// What the main window remembers between mouse messages.
+struct EditState {
+    std::optional<WireEndRef> continuedEnd;  // a free end being continued
+    std::unique_ptr<CBlockElement> pendingBlockElement;
+    std::optional<HitList> logicHits;
+    std::optional<HitList> blockHits;
+    std::optional<HitList> wireHits;
+    std::unique_ptr<CLogicElement> pendingLogicElement;
+    std::optional<int32_t> wireInProgress;  // slot of the wire being drawn
+};
+
+// Scroll offsets in pixels, always multiples of 5: work-area point (x, y) shows
+// at client point (x - x offset, y - y offset).
+struct ScrollOffsets {
+    int32_t x = 0;
+    int32_t y = 0;
+};

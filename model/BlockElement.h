@@ -1,0 +1,47 @@
+#pragma once
+#include <cstdint>
+
+#include "model/ElementKind.h"
+#include "model/Geometry.h"
+#include "model/Pin.h"
+
+namespace platform {
+class Canvas;
+}
+
+// A Trigger, Summer, EntrSignal or GTI; all live in the block table.
+class CBlockElement {
+public:
+    explicit CBlockElement(ElementKind kind);
+    virtual ~CBlockElement() = default;
+
+    void setPosition(int32_t x, int32_t y);
+    Point pinOffset(int pin) const;
+
+    // Generator timing in ticks of 100 ms. Returns false when delay + pulse did
+    // not fit into the period; the pulse is then moved to the end of the period.
+    bool setupGenerator(uint32_t periodTicks, uint32_t pulseTicks, uint32_t delayTicks);
+    // One tick of the generator clock; true when a switching point was reached.
+    bool generatorTick();
+
+    // Draws the element; an input signal or generator first takes its body
+    // bitmap from its output level.
+    void draw(platform::Canvas& canvas, int32_t scrollX, int32_t scrollY, bool powered);
+
+    Pins pins{};
+    uint8_t latchedJ = 0;
+    uint8_t clockArmed = 0;
+    uint8_t latchedK = 0;
+    int32_t drawState = 0;
+    int32_t index = 0;
+    int32_t bitmap = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+    int32_t kind = 0;
+    int32_t x = 0;
+    int32_t y = 0;
+    uint32_t pulseTicks = 0;
+    uint32_t delayTicks = 0;
+    uint32_t periodTicks = 0;
+    uint32_t tickCounter = 0;
+};

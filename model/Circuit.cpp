@@ -1,0 +1,96 @@
+#include "model/Circuit.h"
+
+#include "model/TableMessages.h"
+#include "platform/Shell.h"
+
+namespace {
+// The slot the record went to, or nothing when the table is full (the user has
+// then been told, and the record stays with the caller).
+template <typename Table, typename Record>
+std::optional<int32_t> registerInto(Table& table, std::unique_ptr<Record>& record,
+                                    platform::Shell& shell, const char* fullMessage) {
+    for (size_t slot = 0; slot < table.size(); ++slot) {
+        if (table[slot]) continue;
+        record->index = static_cast<int32_t>(slot);
+        table[slot] = std::move(record);
+        return static_cast<int32_t>(slot);
+    }
+    shell.messageBox(fullMessage, "", platform::MessageBoxStyle::Ok);
+    return std::nullopt;
+}
+
+template <typename Table>
+typename Table::value_type::element_type* lookup(const Table& table, int32_t slot) {
+    if (slot < 0 || slot >= static_cast<int32_t>(table.size())) return nullptr;
+    return table[static_cast<size_t>(slot)].get();
+}
+}  // namespace
+
+bool CCircuit::registerLogicElement(std::unique_ptr<CLogicElement>& element,
+                                    platform::Shell& shell) {
+    return registerInto(logicElements, element, shell, messages::kLogicTableFull).has_value();
+}
+
+bool CCircuit::registerBlockElement(std::unique_ptr<CBlockElement>& element,
+                                    platform::Shell& shell) {
+    return registerInto(blockElements, element, shell, messages::kBlockTableFull).has_value();
+}
+
+std::optional<int32_t> CCircuit::registerWire(platform::Shell& shell) {
+    auto wire = std::make_unique<CWire>();
+    return registerInto(wires, wire, shell, messages::kWireTableFull);
+}
+
+void CCircuit::clearTables() {
+    for (auto& slot : logicElements) slot.reset();
+    for (auto& slot : blockElements) slot.reset();
+    for (auto& slot : wires) slot.reset();
+}
+
+void CCircuit::clearCircuit() { clearTables(); }
+
+bool CCircuit::isEmpty() const {
+    auto empty = [](const auto& table) {
+        for (const auto& slot : table)
+            if (slot) return false;
+        return true;
+    };
+    return empty(logicElements) && empty(blockElements) && empty(wires);
+}
+
+CLogicElement* CCircuit::logicElement(int32_t slot) const { return lookup(logicElements, slot); }
+CBlockElement* CCircuit::blockElement(int32_t slot) const { return lookup(blockElements, slot); }
+CWire* CCircuit::wire(int32_t slot) const { return lookup(wires, slot); }
+
+Pins* CCircuit::pinsOf(int32_t kind, int32_t slot) const {
+    if (!isElementKind(kind)) return nullptr;
+    if (isLogicTableKind(kind)) {
+        CLogicElement* element = logicElement(slot);
+        return element ? &element->pins : nullptr;
+    }
+    CBlockElement* element = blockElement(slot);
+    return element ? &element->pins : nullptr;
+}
+
+Pin* CCircuit::pin(int32_t kind, int32_t slot, int32_t pinNumber) const {
+    Pins* pins = pinsOf(kind, slot);
+    if (!pins || !isPinNumber(pinNumber)) return nullptr;
+    return &(*pins)[static_cast<size_t>(pinNumber)];
+}
+
+WireEnd* CCircuit::wireEnd(int32_t wireSlot, int32_t position) const {
+    CWire* w = wire(wireSlot);
+    if (!w || position < 0 || position >= static_cast<int32_t>(w->ends.size())) return nullptr;
+    return &w->ends[static_cast<size_t>(position)];
+}
+
+std::optional<Point> CCircuit::pinAnchor(int32_t kind, int32_t slot, int32_t pinNumber) const {
+    if (!isElementKind(kind) || !isPinNumber(pinNumber)) return std::nullopt;
+    auto anchor = [pinNumber](const auto* element) -> std::optional<Point> {
+        if (!element) return std::nullopt;
+        const Point offset = element->pinOffset(pinNumber);
+        return Point{element->x + offset.x, element->y + offset.y};
+    };
+    if (isLogicTableKind(kind)) return anchor(logicElement(slot));
+    return anchor(blockElement(slot));
+}

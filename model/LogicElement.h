@@ -1,0 +1,60 @@
+#pragma once
+#include <cstdint>
+
+#include "model/ElementKind.h"
+#include "model/Geometry.h"
+#include "model/Pin.h"
+
+namespace platform {
+class Canvas;
+}
+
+// A gate (LogicElement) or a five-bit Indicator; both live in the logic-element table.
+class CLogicElement {
+public:
+    struct IndicatorTag {};
+
+    // A gate with the given parameters.
+    CLogicElement(bool isConjunction, uint16_t inputCount, bool inverted);
+    // An indicator.
+    explicit CLogicElement(IndicatorTag);
+    virtual ~CLogicElement() = default;
+
+    // Stores the gate parameters and applies the input layout to freshly reset pins.
+    // An input count outside 1 to 9 leaves bitmap, size and pins untouched.
+    void configure(bool isConjunction, uint16_t inputCount, bool inverted);
+    void setPosition(int32_t x, int32_t y);
+    // Where a wire end sits on the given pin, relative to x, y.
+    Point pinOffset(int pin) const;
+    // Draws the element at its position shifted by the scroll offsets.
+    void draw(platform::Canvas& canvas, int32_t scrollX, int32_t scrollY, bool powered) const;
+
+    Pins pins{};
+    int32_t kind = LogicElement;
+    int32_t drawState = 0;  // 32 while marked for deletion
+    int32_t index = 0;
+    int32_t outputBitmap = bitmap::OutputPlain;
+    int32_t bodyBitmap = 0;
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+    uint8_t isConjunction = 0;
+    uint16_t inputCount = 0;
+    uint8_t inverted = 0;
+};
+
+// Input pins present in the gate layout of each input count (1 to 9), and the
+// body bitmap and height that go with it; every gate is 30 pixels wide.
+struct GateLayout {
+    uint16_t inputPinMask;
+    int32_t bodyBitmap;
+    int32_t height;
+};
+// nullptr for an input count outside 1 to 9.
+const GateLayout* gateLayout(unsigned inputCount);
+
+constexpr int32_t kDrawStateDisabled = 32;
+
+// Truncating division toward zero, then back to a multiple of 5: 12 -> 10, -7 -> -5.
+constexpr int32_t truncateToGrid(int32_t v) { return v / 5 * 5; }

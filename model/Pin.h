@@ -1,0 +1,25 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+// One of the eleven pin slots of an element. Pins 0 to 8 are inputs on the left
+// edge, 9 and 10 outputs on the right edge.
+struct Pin {
+    uint8_t present = 1;
+    uint8_t connected = 0;
+    uint8_t value = 0;
+    int32_t linkKind = 0;   // 7 while a wire is attached
+    int32_t wireIndex = 0;  // wire slot; meaningless while not connected
+    int32_t wireEnd = 0;    // position of the end record in that wire
+};
+
+constexpr int kPinCount = 11;
+constexpr int kFirstOutputPin = 9;
+using Pins = std::array<Pin, kPinCount>;
+
+inline bool isInputPin(int pin) { return pin >= 0 && pin < kFirstOutputPin; }
+inline bool isPinNumber(int pin) { return pin >= 0 && pin < kPinCount; }
+
+// A fresh element has every pin present and nothing else set; its layout then
+// clears the pins it does not have.
+inline Pins freshPins() { return Pins{}; }

@@ -1,0 +1,99 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "model/Geometry.h"
+#include "model/Pin.h"
+
+namespace platform {
+
+// The message-box types the system uses: OK only with no icon (type 0), and OK
+// plus Cancel with the exclamation icon (type 49).
+enum class MessageBoxStyle { Ok, OkCancelExclamation };
+
+enum class ScrollBarId { Vertical, Horizontal };
+enum class ControlId { VerticalBar, HorizontalBar, CornerButton };
+
+// Key-state bits that come with every mouse message.
+constexpr uint32_t MK_LBUTTON = 0x0001;
+constexpr uint32_t MK_SHIFT = 0x0004;
+constexpr uint32_t MK_CONTROL = 0x0008;
+
+// Caption of the missing-file and failed-write message boxes; an empty caption
+// means the application's default one.
+inline constexpr const char* kErrorCaption = "Ошибка";
+
+struct LogicElementParams {
+    bool isConjunction = true;
+    uint32_t inputCount = 2;
+    bool inverted = false;
+    friend bool operator==(const LogicElementParams&, const LogicElementParams&) = default;
+};
+
+// Seconds and the fill factor, single precision as the user typed them.
+struct GeneratorParams {
+    float period = 1.0f;
+    float duty = 0.5f;
+    float delay = 0.0f;
+    friend bool operator==(const GeneratorParams&, const GeneratorParams&) = default;
+};
+
+// What the pin-choice dialog shows: the element's pins, its body bitmap and size,
+// and for a gate its output mark and type glyph (0 for none).
+struct PinChoiceRequest {
+    Pins pins{};
+    int32_t bodyBitmap = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+    int32_t outputBitmap = 0;
+    int32_t symbolBitmap = 0;
+};
+
+// The client rectangle part that shows the work area: right of the vertical bar
+// and above the horizontal one.
+inline Rect workAreaRect(Size client) { return {17, 0, client.width, client.height - 17}; }
+
+// Everything the core asks of the desktop. Every call is modal and synchronous as
+// the user experiences it; dialogs return their data on OK and nothing on Cancel.
+class Shell {
+public:
+    virtual ~Shell() = default;
+
+    // True when the box was closed with OK.
+    virtual bool messageBox(const std::string& text, const std::string& caption,
+                            MessageBoxStyle style) = 0;
+
+    virtual std::optional<LogicElementParams> logicElementDialog(
+        const LogicElementParams& preset) = 0;
+    virtual std::optional<GeneratorParams> generatorDialog(const GeneratorParams& preset) = 0;
+    // The two-line confirmation; true on OK.
+    virtual bool questionDialog(const std::string& line1, const std::string& line2) = 0;
+    // The deletion confirmation, opened next to the click (client coordinates); true on OK.
+    virtual bool deleteConfirmDialog(int32_t anchorX, int32_t anchorY) = 0;
+    // The chosen pin 0 to 10, or nothing when cancelled or no pin was clicked.
+    virtual std::optional<int> pinChoiceDialog(const PinChoiceRequest& request) = 0;
+    // The typed name, or nothing on Cancel.
+    virtual std::optional<std::string> fileNameDialog(const std::string& label,
+                                                      const std::string& preset) = 0;
+    // Three lines with "Продолжить" and "Отказаться"; true for "Продолжить".
+    virtual bool warningDialog(const std::string& line1, const std::string& line2,
+                               const std::string& line3) = 0;
+    virtual void aboutDialog() = 0;
+    virtual void helpNoteDialog() = 0;
+
+    // Marks a rectangle of the client area (window coordinates) for repainting;
+    // nothing is painted before the next paint message.
+    virtual void invalidateRect(const Rect& rect, bool erase) = 0;
+    void invalidateWorkArea(bool erase) { invalidateRect(workAreaRect(clientSize()), erase); }
+
+    virtual void setTimer(int id, int intervalMs) = 0;
+    virtual void killTimer(int id) = 0;
+
+    virtual Size clientSize() const = 0;
+    virtual void setScrollRange(ScrollBarId bar, int32_t min, int32_t max) = 0;
+    virtual void setScrollPos(ScrollBarId bar, int32_t pos) = 0;
+    virtual void moveControl(ControlId control, const Rect& rect) = 0;
+};
+
+}  // namespace platform

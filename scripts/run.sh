@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Starts the program from the build folder, or says plainly why it cannot.
+set -euo pipefail
+build_dir=${1:-build}
+if [ ! -x "$build_dir/lotra" ]; then
+    echo "lotra: built the core and lotra-sim; the desktop window is not there yet."
+    exit 0
+fi
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "lotra: no display to open the window on (DISPLAY is not set); run it in a desktop session or under xvfb-run."
+    exit 1
+fi
+exec "$build_dir/lotra"

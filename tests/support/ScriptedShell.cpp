@@ -1,0 +1,151 @@
+#include "support/ScriptedShell.h"
+
+namespace {
+template <typename T>
+std::optional<T> takeFront(std::deque<T>& answers) {
+    if (answers.empty()) return std::nullopt;
+    T answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+}  // namespace
+
+bool ScriptedShell::messageBox(const std::string& text, const std::string& caption,
+                               platform::MessageBoxStyle style) {
+    messageBoxes.push_back({text, caption, style});
+    log.push_back("messageBox: " + text);
+    if (style == platform::MessageBoxStyle::Ok) return true;
+    const std::optional<bool> answer = takeFront(messageBoxAnswers);
+    if (!answer) ++unanswered;
+    return answer.value_or(false);
+}
+
+std::optional<platform::LogicElementParams> ScriptedShell::logicElementDialog(
+    const platform::LogicElementParams& preset) {
+    logicElementPresets.push_back(preset);
+    log.push_back("logicElementDialog");
+    auto answer = takeFront(logicElementAnswers);
+    if (!answer) ++unanswered;
+    return answer.value_or(std::nullopt);
+}
+
+std::optional<platform::GeneratorParams> ScriptedShell::generatorDialog(
+    const platform::GeneratorParams& preset) {
+    generatorPresets.push_back(preset);
+    log.push_back("generatorDialog");
+    auto answer = takeFront(generatorAnswers);
+    if (!answer) ++unanswered;
+    return answer.value_or(std::nullopt);
+}
+
+bool ScriptedShell::questionDialog(const std::string& line1, const std::string& line2) {
+    questions.emplace_back(line1, line2);
+    log.push_back("question: " + line1 + " | " + line2);
+    const std::optional<bool> answer = takeFront(questionAnswers);
+    if (!answer) ++unanswered;
+    return answer.value_or(false);
+}
+
+bool ScriptedShell::deleteConfirmDialog(int32_t anchorX, int32_t anchorY) {
+    deleteAnchors.push_back({anchorX, anchorY});
+    log.push_back("deleteConfirm");
+    const std::optional<bool> answer = takeFront(deleteAnswers);
+    if (!answer) ++unanswered;
+    return answer.value_or(false);
+}
+
+std::optional<int> ScriptedShell::pinChoiceDialog(const platform::PinChoiceRequest& request) {
+    pinRequests.push_back(request);
+    log.push_back("pinChoice");
+    const auto answer = takeFront(pinAnswers);
+    if (!answer) {
+        ++unanswered;
+        return std::nullopt;
+    }
+    const std::optional<int> pin = *answer;
+    if (!pin) return std::nullopt;
+    if (!isPinNumber(*pin) || !request.pins[*pin].present || request.pins[*pin].connected) {
+        ++refusedPins;
+        return std::nullopt;
+    }
+    return pin;
+}
+
+std::optional<std::string> ScriptedShell::fileNameDialog(const std::string& label,
+                                                         const std::string& preset) {
+    fileNameCalls.push_back({label, preset});
+    log.push_back("fileName: " + label);
+    auto answer = takeFront(fileNameAnswers);
+    if (!answer) ++unanswered;
+    return answer.value_or(std::nullopt);
+}
+
+bool ScriptedShell::warningDialog(const std::string& line1, const std::string& line2,
+                                  const std::string& line3) {
+    warnings.push_back({line1, line2, line3});
+    log.push_back("warning: " + line1);
+    const std::optional<bool> answer = takeFront(warningAnswers);
+    if (!answer) ++unanswered;
+    return answer.value_or(false);
+}
+
+void ScriptedShell::aboutDialog() {
+    ++aboutShown;
+    log.push_back("about");
+}
+
+void ScriptedShell::helpNoteDialog() {
+    ++helpNoteShown;
+    log.push_back("helpNote");
+}
+
+void ScriptedShell::invalidateRect(const Rect& rect, bool erase) {
+    invalidations.push_back({rect, erase});
+}
+
+void ScriptedShell::setTimer(int id, int intervalMs) {
+    runningTimers[id] = intervalMs;
+    timerLog.push_back("set " + std::to_string(id) + " " + std::to_string(intervalMs));
+}
+
+void ScriptedShell::killTimer(int id) {
+    runningTimers.erase(id);
+    timerLog.push_back("kill " + std::to_string(id));
+}
+
+void ScriptedShell::setScrollRange(platform::ScrollBarId bar, int32_t min, int32_t max) {
+    scrollRanges[bar] = {min, max};
+}
+
+void ScriptedShell::setScrollPos(platform::ScrollBarId bar, int32_t pos) {
+    scrollPositions[bar] = pos;
+}
+
+void ScriptedShell::moveControl(platform::ControlId control, const Rect& rect) {
+    controls[control] = rect;
+}
+
+int ScriptedShell::workAreaInvalidations(bool erase) const {
+    int count = 0;
+    const Rect workArea = platform::workAreaRect(client);
+    for (const Invalidation& inv : invalidations) {
+        if (inv.rect == workArea && inv.erase == erase) ++count;
+    }
+    return count;
+}
+
+void ScriptedShell::clearRecords() {
+    log.clear();
+    messageBoxes.clear();
+    logicElementPresets.clear();
+    generatorPresets.clear();
+    questions.clear();
+    deleteAnchors.clear();
+    pinRequests.clear();
+    fileNameCalls.clear();
+    warnings.clear();
+    invalidations.clear();
+    timerLog.clear();
+    unanswered = 0;
+    refusedPins = 0;
+}

@@ -1,0 +1,92 @@
+#pragma once
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Shell.h"
+
+// A Shell for tests: answers are queued in advance and every request is recorded.
+// A request with no queued answer is refused (Cancel, no pin, no name) and counted
+// in `unanswered`, so a test can check that nothing unexpected was asked.
+class ScriptedShell : public platform::Shell {
+public:
+    struct MessageBoxCall {
+        std::string text;
+        std::string caption;
+        platform::MessageBoxStyle style;
+    };
+    struct Invalidation {
+        Rect rect;
+        bool erase;
+    };
+    struct FileNameCall {
+        std::string label;
+        std::string preset;
+    };
+
+    // Answers, taken from the front.
+    std::deque<bool> messageBoxAnswers;  // an OK-only box needs none: it answers OK
+    std::deque<std::optional<platform::LogicElementParams>> logicElementAnswers;
+    std::deque<std::optional<platform::GeneratorParams>> generatorAnswers;
+    std::deque<bool> questionAnswers;
+    std::deque<bool> deleteAnswers;
+    std::deque<std::optional<int>> pinAnswers;
+    std::deque<std::optional<std::string>> fileNameAnswers;
+    std::deque<bool> warningAnswers;
+
+    // What was asked, in order.
+    std::vector<std::string> log;  // one line per request, e.g. "question: A | B"
+    std::vector<MessageBoxCall> messageBoxes;
+    std::vector<platform::LogicElementParams> logicElementPresets;
+    std::vector<platform::GeneratorParams> generatorPresets;
+    std::vector<std::pair<std::string, std::string>> questions;
+    std::vector<Point> deleteAnchors;
+    std::vector<platform::PinChoiceRequest> pinRequests;
+    std::vector<FileNameCall> fileNameCalls;
+    std::vector<std::vector<std::string>> warnings;
+    std::vector<Invalidation> invalidations;
+    int unanswered = 0;
+    // A queued pin that the dialog would not offer (absent or already connected)
+    // is refused like a click on a greyed button.
+    int refusedPins = 0;
+    int aboutShown = 0;
+    int helpNoteShown = 0;
+
+    std::map<int, int> runningTimers;  // id -> interval
+    std::vector<std::string> timerLog;  // "set 1 100", "kill 1"
+    Size client{640, 480};
+    std::map<platform::ScrollBarId, std::pair<int32_t, int32_t>> scrollRanges;
+    std::map<platform::ScrollBarId, int32_t> scrollPositions;
+    std::map<platform::ControlId, Rect> controls;
+
+    bool messageBox(const std::string& text, const std::string& caption,
+                    platform::MessageBoxStyle style) override;
+    std::optional<platform::LogicElementParams> logicElementDialog(
+        const platform::LogicElementParams& preset) override;
+    std::optional<platform::GeneratorParams> generatorDialog(
+        const platform::GeneratorParams& preset) override;
+    bool questionDialog(const std::string& line1, const std::string& line2) override;
+    bool deleteConfirmDialog(int32_t anchorX, int32_t anchorY) override;
+    std::optional<int> pinChoiceDialog(const platform::PinChoiceRequest& request) override;
+    std::optional<std::string> fileNameDialog(const std::string& label,
+                                              const std::string& preset) override;
+    bool warningDialog(const std::string& line1, const std::string& line2,
+                       const std::string& line3) override;
+    void aboutDialog() override;
+    void helpNoteDialog() override;
+
+    void invalidateRect(const Rect& rect, bool erase) override;
+    void setTimer(int id, int intervalMs) override;
+    void killTimer(int id) override;
+    Size clientSize() const override { return client; }
+    void setScrollRange(platform::ScrollBarId bar, int32_t min, int32_t max) override;
+    void setScrollPos(platform::ScrollBarId bar, int32_t pos) override;
+    void moveControl(platform::ControlId control, const Rect& rect) override;
+
+    // How many times the whole work area was invalidated with this erase flag.
+    int workAreaInvalidations(bool erase) const;
+    // Forgets every record (answers stay queued).
+    void clearRecords();
+};
