@@ -1,0 +1,29 @@
+#pragma once
+#include <cstdint>
+
+#include "model/Geometry.h"
+#include "platform/Shell.h"
+
+namespace render {
+
+constexpr int32_t kWorkAreaSize = 2048;
+constexpr int32_t kBarThickness = 17;
+constexpr int32_t kLineStep = 5;
+
+// Scroll codes that come with a scroll message.
+enum ScrollCode {
+    LineUp = 0, LineDown = 1, PageUp = 2, PageDown = 3, ThumbPosition = 4, ThumbTrack = 5,
+    Top = 6, Bottom = 7, EndScroll = 8,
+};
+
+// Two thirds of the client extent, rounded down to a multiple of 5.
+int32_t pageStep(int32_t clientExtent);
+// The offset after a scroll message, clamped to the work area (before rounding).
+int32_t scrolledOffset(int32_t offset, int code, int32_t thumbPosition, int32_t clientExtent);
+
+// Places the two scroll bars and the corner button for the client size and sets the
+// bars' ranges.
+void layoutScrollBars(platform::Shell& shell, Size client);
+void layoutCornerButton(platform::Shell& shell, Size client);
+
+}  // namespace render
