@@ -16,7 +16,7 @@ class Shell;
 // window message to the module that handles it. The desktop layer forwards its
 // events here and answers the requests made through the Shell.
 class CVortafrm {
-public:
+  public:
     explicit CVortafrm(platform::Shell& shell);
     ~CVortafrm();
     CVortafrm(const CVortafrm&) = delete;

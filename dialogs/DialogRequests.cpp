@@ -10,8 +10,12 @@ std::optional<platform::GeneratorParams> runGeneratorDialog(QWidget*,
                                                             const platform::GeneratorParams&) {
     return std::nullopt;
 }
-bool runQuestionDialog(QWidget*, const std::string&, const std::string&) { return false; }
-bool runDeleteConfirmDialog(QWidget*, QWidget*, int, int) { return false; }
+bool runQuestionDialog(QWidget*, const std::string&, const std::string&) {
+    return false;
+}
+bool runDeleteConfirmDialog(QWidget*, QWidget*, int, int) {
+    return false;
+}
 std::optional<int> runPinChoiceDialog(QWidget*, const platform::PinChoiceRequest&) {
     return std::nullopt;
 }

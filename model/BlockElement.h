@@ -11,7 +11,7 @@ class Canvas;
 
 // A Trigger, Summer, EntrSignal or GTI; all live in the block table.
 class CBlockElement {
-public:
+  public:
     explicit CBlockElement(ElementKind kind);
     virtual ~CBlockElement() = default;
 

@@ -47,7 +47,9 @@ void CCircuit::clearTables() {
     for (auto& slot : wires) slot.reset();
 }
 
-void CCircuit::clearCircuit() { clearTables(); }
+void CCircuit::clearCircuit() {
+    clearTables();
+}
 
 bool CCircuit::isEmpty() const {
     auto empty = [](const auto& table) {
@@ -58,9 +60,15 @@ bool CCircuit::isEmpty() const {
     return empty(logicElements) && empty(blockElements) && empty(wires);
 }
 
-CLogicElement* CCircuit::logicElement(int32_t slot) const { return lookup(logicElements, slot); }
-CBlockElement* CCircuit::blockElement(int32_t slot) const { return lookup(blockElements, slot); }
-CWire* CCircuit::wire(int32_t slot) const { return lookup(wires, slot); }
+CLogicElement* CCircuit::logicElement(int32_t slot) const {
+    return lookup(logicElements, slot);
+}
+CBlockElement* CCircuit::blockElement(int32_t slot) const {
+    return lookup(blockElements, slot);
+}
+CWire* CCircuit::wire(int32_t slot) const {
+    return lookup(wires, slot);
+}
 
 Pins* CCircuit::pinsOf(int32_t kind, int32_t slot) const {
     if (!isElementKind(kind)) return nullptr;

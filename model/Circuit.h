@@ -15,7 +15,7 @@ class Shell;
 // The whole circuit: three fixed tables whose slot numbers are the records'
 // identities. Every whole-table pass walks slots upward and skips empty ones.
 class CCircuit {
-public:
+  public:
     static constexpr int32_t kLogicSlots = 255;
     static constexpr int32_t kBlockSlots = 127;
     static constexpr int32_t kWireSlots = 1023;

@@ -15,9 +15,13 @@ enum ElementKind : int32_t {
 constexpr int32_t kLinkNone = 0;
 constexpr int32_t kLinkWire = 7;
 
-constexpr bool isElementKind(int32_t kind) { return kind >= LogicElement && kind <= GTI; }
+constexpr bool isElementKind(int32_t kind) {
+    return kind >= LogicElement && kind <= GTI;
+}
 // Kinds 1 and 2 live in the logic-element table, every other kind in the block table.
-constexpr bool isLogicTableKind(int32_t kind) { return kind == LogicElement || kind == Indicator; }
+constexpr bool isLogicTableKind(int32_t kind) {
+    return kind == LogicElement || kind == Indicator;
+}
 
 // Bitmap resource ids.
 namespace bitmap {

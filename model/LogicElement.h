@@ -11,7 +11,7 @@ class Canvas;
 
 // A gate (LogicElement) or a five-bit Indicator; both live in the logic-element table.
 class CLogicElement {
-public:
+  public:
     struct IndicatorTag {};
 
     // A gate with the given parameters.
@@ -57,4 +57,6 @@ const GateLayout* gateLayout(unsigned inputCount);
 constexpr int32_t kDrawStateDisabled = 32;
 
 // Truncating division toward zero, then back to a multiple of 5: 12 -> 10, -7 -> -5.
-constexpr int32_t truncateToGrid(int32_t v) { return v / 5 * 5; }
+constexpr int32_t truncateToGrid(int32_t v) {
+    return v / 5 * 5;
+}

@@ -17,9 +17,15 @@ constexpr int kPinCount = 11;
 constexpr int kFirstOutputPin = 9;
 using Pins = std::array<Pin, kPinCount>;
 
-inline bool isInputPin(int pin) { return pin >= 0 && pin < kFirstOutputPin; }
-inline bool isPinNumber(int pin) { return pin >= 0 && pin < kPinCount; }
+inline bool isInputPin(int pin) {
+    return pin >= 0 && pin < kFirstOutputPin;
+}
+inline bool isPinNumber(int pin) {
+    return pin >= 0 && pin < kPinCount;
+}
 
 // A fresh element has every pin present and nothing else set; its layout then
 // clears the pins it does not have.
-inline Pins freshPins() { return Pins{}; }
+inline Pins freshPins() {
+    return Pins{};
+}

@@ -23,7 +23,7 @@ struct WireEnd {
 };
 
 class CWire {
-public:
+  public:
     CWire() = default;
     virtual ~CWire() = default;
 

@@ -31,16 +31,16 @@ struct Brush {
 
 struct Font {
     int32_t height = 0;
-    int32_t weight = 400;   // 700 is bold
+    int32_t weight = 400;  // 700 is bold
     bool variablePitch = true;
-    std::string face;       // empty: the canvas's default face
+    std::string face;  // empty: the canvas's default face
     friend bool operator==(const Font&, const Font&) = default;
 };
 
 // What drawing needs. A fresh canvas has a solid black 1-pixel pen, a solid white
 // brush, black text on an opaque white background, and its current position at (0, 0).
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
 
     // The bitmap resource drawn unscaled with its top-left corner at (x, y),

@@ -52,12 +52,14 @@ struct PinChoiceRequest {
 
 // The client rectangle part that shows the work area: right of the vertical bar
 // and above the horizontal one.
-inline Rect workAreaRect(Size client) { return {17, 0, client.width, client.height - 17}; }
+inline Rect workAreaRect(Size client) {
+    return {17, 0, client.width, client.height - 17};
+}
 
 // Everything the core asks of the desktop. Every call is modal and synchronous as
 // the user experiences it; dialogs return their data on OK and nothing on Cancel.
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
 
     // True when the box was closed with OK.

@@ -12,8 +12,15 @@ constexpr int32_t kLineStep = 5;
 
 // Scroll codes that come with a scroll message.
 enum ScrollCode {
-    LineUp = 0, LineDown = 1, PageUp = 2, PageDown = 3, ThumbPosition = 4, ThumbTrack = 5,
-    Top = 6, Bottom = 7, EndScroll = 8,
+    LineUp = 0,
+    LineDown = 1,
+    PageUp = 2,
+    PageDown = 3,
+    ThumbPosition = 4,
+    ThumbTrack = 5,
+    Top = 6,
+    Bottom = 7,
+    EndScroll = 8,
 };
 
 // Two thirds of the client extent, rounded down to a multiple of 5.

@@ -11,7 +11,7 @@
 // A request with no queued answer is refused (Cancel, no pin, no name) and counted
 // in `unanswered`, so a test can check that nothing unexpected was asked.
 class ScriptedShell : public platform::Shell {
-public:
+  public:
     struct MessageBoxCall {
         std::string text;
         std::string caption;
@@ -54,7 +54,7 @@ public:
     int aboutShown = 0;
     int helpNoteShown = 0;
 
-    std::map<int, int> runningTimers;  // id -> interval
+    std::map<int, int> runningTimers;   // id -> interval
     std::vector<std::string> timerLog;  // "set 1 100", "kill 1"
     Size client{640, 480};
     std::map<platform::ScrollBarId, std::pair<int32_t, int32_t>> scrollRanges;
