@@ -5,7 +5,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build bench deps-run deps-test configure
+.PHONY: run test bench package deps-run deps-test configure
 
 run: deps-run
 	@$(MAKE) --no-print-directory configure CMAKE_FLAGS="-DLOTRA_TESTS=OFF -DLOTRA_BENCH=OFF"
@@ -21,6 +21,12 @@ bench: deps-test
 	@$(MAKE) --no-print-directory configure CMAKE_FLAGS="-DLOTRA_BENCH=ON"
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 	@scripts/run-benchmarks.sh $(BUILD_DIR)
+
+# A Debian package of the program in $(BUILD_DIR)/.
+package: deps-test
+	@$(MAKE) --no-print-directory configure CMAKE_FLAGS="-DLOTRA_TESTS=OFF -DLOTRA_BENCH=OFF -DCMAKE_INSTALL_PREFIX=/usr"
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 deps-run:
 	@scripts/install-deps.sh run
