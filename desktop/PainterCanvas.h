@@ -1,0 +1,41 @@
+#pragma once
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QPoint>
+
+#include "platform/Canvas.h"
+
+namespace desktop {
+
+// The drawing of the work area onto a QPainter, with the pixel rules the records
+// are drawn for: lines leave out their end pixel, ellipse boxes exclude their right
+// and bottom edges, text sits on an opaque white box, and a disabled bitmap is drawn
+// embossed in grey. The painter starts in the fresh canvas state: black 1-pixel pen,
+// white brush, black text.
+class CPainterCanvas : public platform::Canvas {
+  public:
+    explicit CPainterCanvas(QPainter& painter);
+
+    void drawBitmap(int32_t id, int32_t x, int32_t y, int32_t width, int32_t height,
+                    bool disabled) override;
+    platform::Pen selectPen(const platform::Pen& pen) override;
+    platform::Brush selectBrush(const platform::Brush& brush) override;
+    platform::Font selectFont(const platform::Font& font) override;
+    void setTextColor(platform::Rgb color) override;
+    void moveTo(int32_t x, int32_t y) override;
+    void lineTo(int32_t x, int32_t y) override;
+    void ellipse(const Rect& box) override;
+    void textOut(int32_t x, int32_t y, const std::string& text) override;
+
+  private:
+    QPainter& painter_;
+    platform::Pen pen_;
+    platform::Brush brush_;
+    platform::Font font_;
+    QFont qfont_;
+    QColor textColor_{Qt::black};
+    QPoint position_;
+};
+
+}  // namespace desktop
