@@ -1,0 +1,95 @@
+#include "sim/Evaluation.h"
+
+#include "sim/Simulation.h"
+
+namespace sim {
+
+namespace {
+
+// Levels from files may be any byte; anything but 0 counts as 1.
+uint8_t level(const Pin& pin) {
+    return pin.value != 0 ? 1 : 0;
+}
+
+bool storeOutput(Pin& output, uint8_t newValue) {
+    if (output.value == newValue) return false;
+    output.value = newValue;
+    return true;
+}
+
+bool evaluateTrigger(CBlockElement& trigger) {
+    Pins& pins = trigger.pins;
+    if (level(pins[3]) == 1) {
+        // J and K as of the last evaluation with the clock high; Q moves on the falling edge.
+        trigger.latchedJ = level(pins[0]);
+        trigger.clockArmed = 1;
+        trigger.latchedK = level(pins[6]);
+        return false;
+    }
+    if (!trigger.clockArmed) return false;
+    const uint8_t q = level(pins[9]);
+    const uint8_t notQ = level(pins[10]);
+    const uint8_t next = (trigger.latchedJ && notQ) || (!trigger.latchedK && q) ? 1 : 0;
+    trigger.clockArmed = 0;
+    // Q and inverse Q may disagree in a damaged file, so both outputs count as changes.
+    const bool qChanged = storeOutput(pins[9], next);
+    const bool notQChanged = storeOutput(pins[10], next ? 0 : 1);
+    return qChanged || notQChanged;
+}
+
+bool evaluateSummer(CBlockElement& summer) {
+    Pins& pins = summer.pins;
+    const int a = level(pins[0]);
+    const int carryIn = level(pins[3]);
+    const int b = level(pins[6]);
+    const bool sumChanged = storeOutput(pins[9], static_cast<uint8_t>(a ^ b ^ carryIn));
+    const bool carryChanged = storeOutput(pins[10], a + b + carryIn >= 2 ? 1 : 0);
+    return sumChanged || carryChanged;
+}
+
+}  // namespace
+
+bool evaluateGate(CLogicElement& gate) {
+    uint8_t accumulator = gate.isConjunction ? 1 : 0;
+    for (int p = 0; p < kFirstOutputPin; ++p) {
+        const Pin& pin = gate.pins[p];
+        if (!pin.present) continue;
+        accumulator = gate.isConjunction ? (accumulator & level(pin)) : (accumulator | level(pin));
+    }
+    if (gate.inverted) accumulator ^= 1;
+    return storeOutput(gate.pins[9], accumulator);
+}
+
+bool evaluateBlock(CBlockElement& element) {
+    switch (element.kind) {
+        case Trigger:
+            return evaluateTrigger(element);
+        case Summer:
+            return evaluateSummer(element);
+        default:
+            return false;
+    }
+}
+
+bool evaluateElement(CCircuit& circuit, int32_t kind, int32_t slot) {
+    if (kind == LogicElement) {
+        CLogicElement* gate = circuit.logicElement(slot);
+        return gate && gate->kind == LogicElement && evaluateGate(*gate);
+    }
+    if (kind == Trigger || kind == Summer) {
+        CBlockElement* element = circuit.blockElement(slot);
+        return element && element->kind == kind && evaluateBlock(*element);
+    }
+    return false;
+}
+
+bool evaluateAll(CCircuit& circuit) {
+    bool changed = false;
+    for (auto& element : circuit.blockElements)
+        if (element && evaluateBlock(*element)) changed = true;
+    for (auto& element : circuit.logicElements)
+        if (element && element->kind == LogicElement && evaluateGate(*element)) changed = true;
+    return changed;
+}
+
+}  // namespace sim
