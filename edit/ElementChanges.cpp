@@ -1,0 +1,139 @@
+#include "edit/ElementChanges.h"
+
+#include <array>
+#include <cstdio>
+#include <optional>
+
+#include "platform/Shell.h"
+#include "sim/Generator.h"
+#include "sim/Simulation.h"
+
+namespace edit {
+namespace {
+
+constexpr const char* kChangeParamsLine1 = "Изменить параметры";
+constexpr const char* kChangeParamsLine2 = "логического элемента?";
+constexpr const char* kFlipStateLine1 = "Изменить состояние";
+constexpr const char* kFlipStateLine2 = "элемента на противоположное?";
+
+constexpr const char* kLostOne =
+    "%d проводник, подсоединенный к нижнему выводу, потеряет контакт с элементом!";
+constexpr const char* kLostFew =
+    "%d проводника, подсоединенных к нижним выводам, потеряют контакт с элементом!";
+constexpr const char* kLostMany =
+    "%d проводников, подсоединенных к нижним выводам, потеряют контакт с элементом!";
+
+int wiredInputCount(const Pins& pins) {
+    int count = 0;
+    for (int p = 0; p < kFirstOutputPin; ++p) {
+        if (pins[p].present && pins[p].connected) ++count;
+    }
+    return count;
+}
+
+// The next input pin at or after `from` that passes `wanted`, or kFirstOutputPin.
+template <typename Wanted>
+int nextInput(const Pins& pins, int from, Wanted wanted) {
+    while (from < kFirstOutputPin && !wanted(pins[from])) ++from;
+    return from;
+}
+
+// The number of wires to keep on the gate, or nothing when the user refused to lose any.
+std::optional<int> keptConnections(EditContext& context, const Pins& pins, uint32_t inputCount) {
+    const int wired = wiredInputCount(pins);
+    const int available = static_cast<int>(inputCount);
+    if (wired <= available) return wired;
+    const bool accepted = context.shell.messageBox(lostWiresWarning(wired - available), "",
+                                                   platform::MessageBoxStyle::OkCancelExclamation);
+    if (!accepted) return std::nullopt;
+    return available;
+}
+
+void moveAttachedEnds(CCircuit& circuit, const CLogicElement& element) {
+    for (int p = 0; p < kPinCount; ++p) {
+        const Pin& pin = element.pins[p];
+        if (!pin.connected) continue;
+        WireEnd* end = circuit.wireEnd(pin.wireIndex, pin.wireEnd);
+        if (!end) continue;
+        const Point offset = element.pinOffset(p);
+        end->x = element.x + offset.x;
+        end->y = element.y + offset.y;
+    }
+}
+
+void flipOutputs(CBlockElement& element) {
+    element.pins[9].value = element.pins[9].value ? 0 : 1;
+    if (element.pins[10].present) element.pins[10].value = element.pins[10].value ? 0 : 1;
+}
+
+}  // namespace
+
+std::string lostWiresWarning(int lost) {
+    const char* pattern = lost == 1 ? kLostOne : (lost >= 2 && lost <= 4 ? kLostFew : kLostMany);
+    std::array<char, 256> text{};
+    std::snprintf(text.data(), text.size(), pattern, lost);
+    return text.data();
+}
+
+void changeLogicElement(EditContext& context, int32_t slot) {
+    CLogicElement* element = context.circuit.logicElement(slot);
+    if (!element || element->kind != LogicElement) return;
+    if (!context.shell.questionDialog(kChangeParamsLine1, kChangeParamsLine2)) return;
+    const std::optional<platform::LogicElementParams> params = context.shell.logicElementDialog(
+        {element->isConjunction != 0, element->inputCount, element->inverted != 0});
+    // The dialog only lets 1 to 9 through; anything else would leave a gate without a body.
+    if (!params || !gateLayout(params->inputCount)) return;
+    const std::optional<int> keep = keptConnections(context, element->pins, params->inputCount);
+    if (!keep) return;
+    changeLogicParameters(context.circuit, params->isConjunction, params->inverted,
+                          static_cast<uint16_t>(params->inputCount), *keep, slot);
+}
+
+void changeLogicParameters(CCircuit& circuit, bool isConjunction, bool inverted,
+                           uint16_t inputCount, int keepCount, int32_t slot) {
+    CLogicElement* element = circuit.logicElement(slot);
+    if (!element || !gateLayout(inputCount)) return;
+    const CLogicElement scratch(isConjunction, inputCount, inverted);
+    Pins newPins = scratch.pins;
+    std::array<bool, kPinCount> moved{};
+    auto isPresent = [](const Pin& pin) { return pin.present != 0; };
+    auto isWired = [](const Pin& pin) { return pin.present && pin.connected; };
+    int to = nextInput(newPins, 0, isPresent);
+    int from = nextInput(element->pins, 0, isWired);
+    for (int kept = 0; kept < keepCount && to < kFirstOutputPin && from < kFirstOutputPin; ++kept) {
+        const Pin& oldPin = element->pins[from];
+        newPins[to] = oldPin;
+        if (WireEnd* end = circuit.wireEnd(oldPin.wireIndex, oldPin.wireEnd)) end->slot = to;
+        moved[from] = true;
+        to = nextInput(newPins, to + 1, isPresent);
+        from = nextInput(element->pins, from + 1, isWired);
+    }
+    // Every other wired input lets go of its wire, which keeps a free end where it was.
+    for (int p = 0; p < kFirstOutputPin; ++p) {
+        const Pin& oldPin = element->pins[p];
+        if (moved[p] || !oldPin.connected) continue;
+        if (WireEnd* end = circuit.wireEnd(oldPin.wireIndex, oldPin.wireEnd)) end->kind = kLinkNone;
+    }
+    for (int p = 0; p < kFirstOutputPin; ++p) element->pins[p] = newPins[p];
+    element->configure(isConjunction, inputCount, inverted);
+    moveAttachedEnds(circuit, *element);
+}
+
+void changeBlockElement(EditContext& context, int32_t slot) {
+    CBlockElement* element = context.circuit.blockElement(slot);
+    if (!element) return;
+    if (element->kind == Trigger || element->kind == EntrSignal) {
+        if (!context.shell.questionDialog(kFlipStateLine1, kFlipStateLine2)) return;
+        flipOutputs(*element);
+        sim::settle(context.circuit);
+        context.shell.invalidateWorkArea(false);
+    } else if (element->kind == GTI) {
+        const std::optional<platform::GeneratorParams> params =
+            context.shell.generatorDialog(sim::fromTicks(*element));
+        if (!params) return;
+        const sim::GeneratorTicks ticks = sim::toTicks(*params);
+        element->setupGenerator(ticks.period, ticks.pulse, ticks.delay);
+    }
+}
+
+}  // namespace edit

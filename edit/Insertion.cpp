@@ -1,0 +1,110 @@
+#include "edit/Insertion.h"
+
+#include <memory>
+
+#include "model/Grid.h"
+#include "platform/Shell.h"
+#include "sim/Generator.h"
+
+namespace edit {
+namespace {
+
+// A new gate starts as a two-input conjunctor without inversion.
+constexpr platform::LogicElementParams kNewGatePreset{true, 2, false};
+constexpr platform::GeneratorParams kNewGeneratorPreset{1.0f, 0.5f, 0.0f};
+
+// The first grid column right of the 17-pixel vertical scroll bar, so that an element
+// started without the pointer is not half hidden under the bar.
+constexpr Point kVisibleTopLeft{20, 0};
+
+bool contains(const Rect& rect, Point point) {
+    return point.x >= rect.left && point.x < rect.right && point.y >= rect.top &&
+           point.y < rect.bottom;
+}
+
+// Work-area position of a new element: the pointer on the grid when it is over the
+// work area, else the visible top-left corner.
+Point startPosition(const EditContext& context, std::optional<Point> pointer) {
+    Point client = kVisibleTopLeft;
+    if (pointer && contains(platform::workAreaRect(context.shell.clientSize()), *pointer)) {
+        client = {snapToGrid(pointer->x), snapToGrid(pointer->y)};
+    }
+    return {client.x + context.scroll.x, client.y + context.scroll.y};
+}
+
+template <typename Element>
+void holdPending(EditContext& context, std::unique_ptr<Element>& pending,
+                 std::unique_ptr<Element> element, std::optional<Point> pointer) {
+    const Point at = startPosition(context, pointer);
+    element->setPosition(at.x, at.y);
+    pending = std::move(element);
+    context.shell.invalidateRect(clientRect(*pending, context.scroll), true);
+}
+
+void insertBlock(EditContext& context, ElementKind kind, std::optional<Point> pointer) {
+    if (context.state.pendingBlockElement) return;
+    holdPending(context, context.state.pendingBlockElement, std::make_unique<CBlockElement>(kind),
+                pointer);
+}
+
+}  // namespace
+
+void insertLogicElement(EditContext& context, std::optional<Point> pointer) {
+    if (context.state.pendingLogicElement) return;
+    const std::optional<platform::LogicElementParams> params =
+        context.shell.logicElementDialog(kNewGatePreset);
+    // The dialog only lets 1 to 9 through; anything else would make a gate without a body.
+    if (!params || !gateLayout(params->inputCount)) return;
+    auto gate = std::make_unique<CLogicElement>(
+        params->isConjunction, static_cast<uint16_t>(params->inputCount), params->inverted);
+    holdPending(context, context.state.pendingLogicElement, std::move(gate), pointer);
+}
+
+void insertTrigger(EditContext& context, std::optional<Point> pointer) {
+    insertBlock(context, Trigger, pointer);
+    context.shell.invalidateWorkArea(true);
+}
+
+void insertSummer(EditContext& context, std::optional<Point> pointer) {
+    insertBlock(context, Summer, pointer);
+}
+
+void insertEntrSignal(EditContext& context, std::optional<Point> pointer) {
+    insertBlock(context, EntrSignal, pointer);
+}
+
+// The dialog opens even while a block element is waiting; its answer is then dropped.
+void insertGenerator(EditContext& context, std::optional<Point> pointer) {
+    const std::optional<platform::GeneratorParams> params =
+        context.shell.generatorDialog(kNewGeneratorPreset);
+    if (!params || context.state.pendingBlockElement) return;
+    auto generator = std::make_unique<CBlockElement>(GTI);
+    const sim::GeneratorTicks ticks = sim::toTicks(*params);
+    generator->setupGenerator(ticks.period, ticks.pulse, ticks.delay);
+    holdPending(context, context.state.pendingBlockElement, std::move(generator), pointer);
+}
+
+void insertIndicator(EditContext& context, std::optional<Point> pointer) {
+    if (context.state.pendingLogicElement) return;
+    holdPending(context, context.state.pendingLogicElement,
+                std::make_unique<CLogicElement>(CLogicElement::IndicatorTag{}), pointer);
+}
+
+void insertElement(EditContext& context, ElementKind kind, std::optional<Point> pointer) {
+    switch (kind) {
+        case LogicElement:
+            return insertLogicElement(context, pointer);
+        case Indicator:
+            return insertIndicator(context, pointer);
+        case Trigger:
+            return insertTrigger(context, pointer);
+        case Summer:
+            return insertSummer(context, pointer);
+        case EntrSignal:
+            return insertEntrSignal(context, pointer);
+        case GTI:
+            return insertGenerator(context, pointer);
+    }
+}
+
+}  // namespace edit

@@ -1,0 +1,131 @@
+#include "edit/Insertion.h"
+
+#include "GestureFixture.h"
+
+namespace {
+
+using platform::GeneratorParams;
+using platform::LogicElementParams;
+
+class InsertionTest : public GestureFixture {};
+
+TEST_F(InsertionTest, LogicElementTakesTheDialogParametersAndStartsAtThePointer) {
+    context.scroll = {100, 50};
+    shell.logicElementAnswers.push_back(LogicElementParams{false, 3, true});
+    edit::insertLogicElement(context, Point{53, 47});
+
+    ASSERT_EQ(shell.logicElementPresets.size(), 1u);
+    EXPECT_EQ(shell.logicElementPresets[0], (LogicElementParams{true, 2, false}));
+    ASSERT_TRUE(state.pendingLogicElement);
+    const CLogicElement& gate = *state.pendingLogicElement;
+    EXPECT_EQ(gate.kind, LogicElement);
+    EXPECT_EQ(gate.isConjunction, 0);
+    EXPECT_EQ(gate.inputCount, 3);
+    EXPECT_EQ(gate.inverted, 1);
+    EXPECT_EQ(gate.pins[9].value, 1);
+    // 53, 47 snap to 55, 45 on the screen, which shows work-area point 155, 95.
+    EXPECT_EQ(Point(gate.x, gate.y), (Point{155, 95}));
+    ASSERT_EQ(shell.invalidations.size(), 1u);
+    EXPECT_EQ(shell.invalidations[0].rect, (Rect{55, 45, 85, 75}));
+    EXPECT_TRUE(circuit.isEmpty());
+}
+
+TEST_F(InsertionTest, LogicElementCancelledOrPendingCreatesNothing) {
+    shell.logicElementAnswers.push_back(std::nullopt);
+    edit::insertLogicElement(context, Point{100, 100});
+    EXPECT_FALSE(state.pendingLogicElement);
+
+    edit::insertIndicator(context, Point{100, 100});
+    CLogicElement* waiting = state.pendingLogicElement.get();
+    edit::insertLogicElement(context, Point{100, 100});
+    EXPECT_EQ(shell.logicElementPresets.size(), 1u) << "no dialog while an element waits";
+    EXPECT_EQ(state.pendingLogicElement.get(), waiting);
+    EXPECT_EQ(waiting->kind, Indicator);
+}
+
+TEST_F(InsertionTest, InputCountOutsideTheLayoutsIsRefused) {
+    shell.logicElementAnswers.push_back(LogicElementParams{true, 0, false});
+    shell.logicElementAnswers.push_back(LogicElementParams{true, 10, false});
+    edit::insertLogicElement(context, Point{100, 100});
+    edit::insertLogicElement(context, Point{100, 100});
+    EXPECT_FALSE(state.pendingLogicElement);
+}
+
+TEST_F(InsertionTest, WithoutThePointerOverTheWorkAreaTheElementStartsTopLeft) {
+    context.scroll = {200, 300};
+    edit::insertSummer(context, std::nullopt);
+    ASSERT_TRUE(state.pendingBlockElement);
+    EXPECT_EQ(Point(state.pendingBlockElement->x, state.pendingBlockElement->y), (Point{220, 300}));
+
+    // Over the vertical scroll bar is not over the work area.
+    edit::insertIndicator(context, Point{10, 100});
+    ASSERT_TRUE(state.pendingLogicElement);
+    EXPECT_EQ(Point(state.pendingLogicElement->x, state.pendingLogicElement->y), (Point{220, 300}));
+}
+
+TEST_F(InsertionTest, TriggerCommandTwiceKeepsOnePendingTriggerAndRepaintsEachTime) {
+    edit::insertTrigger(context, Point{100, 100});
+    CBlockElement* first = state.pendingBlockElement.get();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->kind, Trigger);
+    edit::insertTrigger(context, Point{300, 200});
+    EXPECT_EQ(state.pendingBlockElement.get(), first);
+    EXPECT_EQ(Point(first->x, first->y), (Point{100, 100}));
+    EXPECT_EQ(shell.workAreaInvalidations(true), 2);
+}
+
+TEST_F(InsertionTest, OneElementOfEachTableCanWaitAtOnce) {
+    edit::insertEntrSignal(context, Point{50, 50});
+    edit::insertIndicator(context, Point{60, 60});
+    edit::insertSummer(context, Point{70, 70});
+    ASSERT_TRUE(state.pendingBlockElement && state.pendingLogicElement);
+    EXPECT_EQ(state.pendingBlockElement->kind, EntrSignal);
+    EXPECT_EQ(state.pendingLogicElement->kind, Indicator);
+}
+
+TEST_F(InsertionTest, GeneratorGetsTicksFromTheDialog) {
+    shell.generatorAnswers.push_back(GeneratorParams{2.0f, 0.7f, 0.7f});
+    edit::insertGenerator(context, Point{100, 100});
+    ASSERT_EQ(shell.generatorPresets.size(), 1u);
+    EXPECT_EQ(shell.generatorPresets[0], (GeneratorParams{1.0f, 0.5f, 0.0f}));
+    ASSERT_TRUE(state.pendingBlockElement);
+    const CBlockElement& generator = *state.pendingBlockElement;
+    EXPECT_EQ(generator.kind, GTI);
+    // Single precision drops a tick: 0.7 of 20 ticks gives 13, a 0.7 s delay 6.
+    EXPECT_EQ(generator.periodTicks, 20u);
+    EXPECT_EQ(generator.pulseTicks, 13u);
+    EXPECT_EQ(generator.delayTicks, 6u);
+}
+
+TEST_F(InsertionTest, GeneratorDialogOpensWithTheDefaultsEvenWhileABlockWaits) {
+    edit::insertSummer(context, Point{100, 100});
+    shell.generatorAnswers.push_back(GeneratorParams{2.0f, 0.5f, 0.0f});
+    edit::insertGenerator(context, Point{100, 100});
+    ASSERT_EQ(shell.generatorPresets.size(), 1u);
+    EXPECT_EQ(shell.generatorPresets[0], (GeneratorParams{1.0f, 0.5f, 0.0f}));
+    EXPECT_EQ(state.pendingBlockElement->kind, Summer);
+
+    state.pendingBlockElement.reset();
+    shell.generatorAnswers.push_back(std::nullopt);
+    edit::insertGenerator(context, Point{100, 100});
+    EXPECT_FALSE(state.pendingBlockElement);
+}
+
+TEST_F(InsertionTest, EachKindComesFromItsCommand) {
+    for (ElementKind kind : {LogicElement, Indicator, Trigger, Summer, EntrSignal, GTI}) {
+        state.pendingLogicElement.reset();
+        state.pendingBlockElement.reset();
+        shell.logicElementAnswers.push_back(LogicElementParams{});
+        shell.generatorAnswers.push_back(GeneratorParams{});
+        edit::insertElement(context, kind, Point{100, 100});
+        if (isLogicTableKind(kind)) {
+            ASSERT_TRUE(state.pendingLogicElement);
+            EXPECT_EQ(state.pendingLogicElement->kind, kind);
+        } else {
+            ASSERT_TRUE(state.pendingBlockElement);
+            EXPECT_EQ(state.pendingBlockElement->kind, kind);
+        }
+    }
+}
+
+}  // namespace
