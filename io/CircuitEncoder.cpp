@@ -1,0 +1,78 @@
+#include "io/ByteOrder.h"
+#include "io/CircuitFile.h"
+#include "io/RecordLayout.h"
+
+namespace io {
+namespace {
+
+void writePins(ByteWriter& out, const Pins& pins) {
+    for (const Pin& pin : pins) {
+        out.u8(pin.present);
+        out.u8(pin.connected);
+        out.u8(pin.value);
+        out.u8(0);  // padding inside the pin slot
+        out.i32(pin.linkKind);
+        out.i32(pin.wireIndex);
+        out.i32(pin.wireEnd);
+    }
+}
+
+void writeLogicElement(ByteWriter& out, const CLogicElement& element) {
+    out.i32(element.kind);
+    if (element.kind == LogicElement) {
+        out.u8(element.isConjunction);
+        out.u16(element.inputCount);
+        out.u8(element.inverted);
+    }
+    out.i32(element.index);
+    out.i32(element.x);
+    out.i32(element.y);
+    writePins(out, element.pins);
+}
+
+void writeBlockElement(ByteWriter& out, const CBlockElement& element) {
+    out.i32(element.kind);
+    if (element.kind == GTI) {
+        out.u32(element.pulseTicks);
+        out.u32(element.delayTicks);
+        out.u32(element.periodTicks);
+    }
+    out.i32(element.index);
+    out.i32(element.x);
+    out.i32(element.y);
+    writePins(out, element.pins);
+}
+
+void writeWire(ByteWriter& out, const CWire& wire) {
+    out.i32(kWireTag);
+    out.i32(wire.index);
+    out.i32(static_cast<int32_t>(wire.pointCount()));
+    for (const Point& point : wire.points) {
+        out.i32(point.x);
+        out.i32(point.y);
+    }
+    out.u32(wire.endCount());
+    for (const WireEnd& end : wire.ends) {
+        out.i32(end.x);
+        out.i32(end.y);
+        out.i32(end.kind);
+        out.i32(end.index);
+        out.i32(end.slot);
+    }
+}
+
+}  // namespace
+
+std::vector<uint8_t> encodeCircuit(const CCircuit& circuit) {
+    std::vector<uint8_t> bytes;
+    ByteWriter out(bytes);
+    for (const auto& element : circuit.logicElements)
+        if (element) writeLogicElement(out, *element);
+    for (const auto& element : circuit.blockElements)
+        if (element) writeBlockElement(out, *element);
+    for (const auto& wire : circuit.wires)
+        if (wire) writeWire(out, *wire);
+    return bytes;
+}
+
+}  // namespace io
