@@ -1,0 +1,65 @@
+#include "render/Scrolling.h"
+
+#include <algorithm>
+
+#include "model/Grid.h"
+
+namespace render {
+
+int32_t pageStep(int32_t clientExtent) {
+    return 2 * (clientExtent / 3) / 5 * 5;
+}
+
+int32_t scrolledOffset(int32_t offset, int code, int32_t thumbPosition, int32_t clientExtent) {
+    // Wide arithmetic: the thumb position comes from outside and may be anything.
+    int64_t moved = offset;
+    if (code == LineUp) {
+        moved -= kLineStep;
+    } else if (code == LineDown) {
+        moved += kLineStep;
+    } else if (code == PageUp) {
+        moved -= pageStep(clientExtent);
+    } else if (code == PageDown) {
+        moved += pageStep(clientExtent);
+    } else if (code & ThumbPosition) {
+        // Thumb position and track, top and bottom all carry the new offset.
+        moved = thumbPosition;
+    }
+    if (moved < 0) moved = 0;
+    if (clientExtent + moved > kWorkAreaSize) moved = int64_t{kWorkAreaSize} - clientExtent;
+    return static_cast<int32_t>(moved);
+}
+
+ScrollOffsets offsetsAfterScroll(ScrollOffsets offsets, platform::ScrollBarId bar, int code,
+                                 int32_t thumbPosition, Size client) {
+    if (bar == platform::ScrollBarId::Vertical) {
+        offsets.y = scrolledOffset(offsets.y, code, thumbPosition, client.height);
+    } else {
+        offsets.x = scrolledOffset(offsets.x, code, thumbPosition, client.width);
+    }
+    return {snapToGrid(offsets.x), snapToGrid(offsets.y)};
+}
+
+namespace {
+// A window squeezed below the bar thickness still gets controls of no negative size.
+Rect placed(int32_t left, int32_t top, int32_t width, int32_t height) {
+    return {left, top, left + std::max(width, 0), top + std::max(height, 0)};
+}
+}  // namespace
+
+void layoutScrollBars(platform::Shell& shell, Size client) {
+    shell.setScrollRange(platform::ScrollBarId::Vertical, 0, kWorkAreaSize - client.height);
+    shell.moveControl(platform::ControlId::VerticalBar,
+                      placed(0, 0, kBarThickness, client.height - kBarThickness));
+    shell.setScrollRange(platform::ScrollBarId::Horizontal, 0, kWorkAreaSize - client.width);
+    shell.moveControl(platform::ControlId::HorizontalBar,
+                      placed(kBarThickness, client.height - kBarThickness,
+                             client.width - kBarThickness, kBarThickness));
+}
+
+void layoutCornerButton(platform::Shell& shell, Size client) {
+    shell.moveControl(platform::ControlId::CornerButton,
+                      placed(0, client.height - kBarThickness, kBarThickness, kBarThickness));
+}
+
+}  // namespace render

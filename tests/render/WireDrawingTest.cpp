@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "model/ElementKind.h"
+#include "model/Wire.h"
+#include "support/RecordingCanvas.h"
+
+namespace {
+
+using Op = RecordingCanvas::Op;
+using Line = RecordingCanvas::Line;
+constexpr platform::Pen kThin{};
+constexpr platform::Pen kThick{3, platform::kBlack};
+
+CWire wireBetween(WireEnd start, WireEnd finish, std::vector<Point> points = {}) {
+    CWire wire;
+    wire.ends = {start, finish};
+    wire.points = std::move(points);
+    return wire;
+}
+
+WireEnd onPin(int32_t x, int32_t y) {
+    return {x, y, LogicElement, 0, 9};
+}
+WireEnd freeEnd(int32_t x, int32_t y) {
+    return {x, y, kLinkNone, 0, 0};
+}
+WireEnd junction(int32_t x, int32_t y) {
+    return {x, y, kLinkWire, 3, 2};
+}
+
+std::vector<Line> linesOf(const CWire& wire, int32_t scrollX = 0, int32_t scrollY = 0) {
+    RecordingCanvas canvas;
+    wire.draw(canvas, scrollX, scrollY);
+    return canvas.lines();
+}
+
+TEST(WirePolyline, WithoutPointsItIsOneSegmentBetweenTheEnds) {
+    const CWire wire = wireBetween(onPin(10, 20), onPin(60, 45));
+    RecordingCanvas canvas;
+    wire.draw(canvas, 0, 0);
+    ASSERT_EQ(canvas.callsOf(Op::MoveTo).size(), 1u);
+    EXPECT_EQ(canvas.callsOf(Op::MoveTo)[0].rect.left, 10);
+    EXPECT_EQ(canvas.lines(), (std::vector<Line>{{{10, 20}, {60, 45}, kThin}}));
+}
+
+TEST(WirePolyline, PointsOnTheEndsAddNoZeroLengthSegments) {
+    const CWire wire =
+        wireBetween(onPin(10, 20), onPin(60, 45), {{10, 20}, {40, 20}, {40, 45}, {60, 45}});
+    EXPECT_EQ(linesOf(wire), (std::vector<Line>{{{10, 20}, {40, 20}, kThin},
+                                                {{40, 20}, {40, 45}, kThin},
+                                                {{40, 45}, {60, 45}, kThin}}));
+}
+
+TEST(WirePolyline, EndsAwayFromThePointsAreJoinedToThem) {
+    const CWire wire = wireBetween(onPin(10, 20), freeEnd(70, 50), {{15, 20}, {15, 50}});
+    EXPECT_EQ(linesOf(wire, 5, 10), (std::vector<Line>{{{5, 10}, {10, 10}, kThin},
+                                                       {{10, 10}, {10, 40}, kThin},
+                                                       {{10, 40}, {65, 40}, kThin}}));
+}
+
+TEST(WirePolyline, JunctionEndsAreNotPartOfTheLine) {
+    CWire wire = wireBetween(onPin(0, 0), onPin(0, 30), {{0, 0}, {0, 30}});
+    wire.ends.push_back(junction(0, 15));
+    EXPECT_EQ(linesOf(wire), (std::vector<Line>{{{0, 0}, {0, 30}, kThin}}));
+}
+
+TEST(WirePolyline, AWireMissingItsOwnEndsDrawsWhatItHas) {
+    CWire bare;
+    EXPECT_TRUE(linesOf(bare).empty());
+    bare.points = {{0, 0}, {20, 0}};
+    bare.ends = {onPin(0, 10)};
+    EXPECT_EQ(linesOf(bare),
+              (std::vector<Line>{{{0, 10}, {0, 0}, kThin}, {{0, 0}, {20, 0}, kThin}}));
+}
+
+TEST(WireEnds, FreeEndsAreHollowCirclesAndJunctionsBlackDiscs) {
+    CWire wire = wireBetween(freeEnd(100, 50), onPin(200, 50), {{100, 50}, {200, 50}});
+    wire.ends.push_back(junction(150, 50));
+    wire.ends.push_back(freeEnd(7, 8));  // a free end past the own two still gets its circle
+    RecordingCanvas canvas;
+    wire.draw(canvas, 10, 20);
+
+    const auto ellipses = canvas.callsOf(Op::Ellipse);
+    ASSERT_EQ(ellipses.size(), 3u);
+    EXPECT_EQ(ellipses[0].rect, (Rect{88, 28, 93, 33}));
+    EXPECT_EQ(ellipses[0].brush, platform::Brush{platform::kWhite});
+    EXPECT_EQ(ellipses[1].rect, (Rect{-5, -14, 0, -9}));
+    EXPECT_EQ(ellipses[1].brush, platform::Brush{platform::kWhite});
+    EXPECT_EQ(ellipses[2].rect, (Rect{138, 28, 143, 33}));
+    EXPECT_EQ(ellipses[2].brush, platform::Brush{platform::kBlack});
+    for (const auto& e : ellipses) EXPECT_EQ(e.pen, kThin);
+    EXPECT_EQ(canvas.brush, platform::Brush{platform::kWhite});
+}
+
+TEST(WireEnds, EndsOnPinsGetNoMark) {
+    const CWire wire = wireBetween(onPin(0, 0), {30, 0, Trigger, 1, 0});
+    RecordingCanvas canvas;
+    wire.draw(canvas, 0, 0);
+    EXPECT_TRUE(canvas.callsOf(Op::Ellipse).empty());
+}
+
+TEST(HighlightedWire, LineAndCircleOutlinesAreThreePixelsWideAndThePenIsPutBack) {
+    CWire wire = wireBetween(onPin(0, 0), freeEnd(40, 0), {{0, 0}, {20, 0}});
+    wire.ends.push_back(junction(10, 0));
+    wire.highlighted = 1;
+    RecordingCanvas canvas;
+    wire.draw(canvas, 0, 0);
+    EXPECT_EQ(canvas.lines(),
+              (std::vector<Line>{{{0, 0}, {20, 0}, kThick}, {{20, 0}, {40, 0}, kThick}}));
+    const auto ellipses = canvas.callsOf(Op::Ellipse);
+    ASSERT_EQ(ellipses.size(), 2u);
+    EXPECT_EQ(ellipses[0].pen, kThick);
+    EXPECT_EQ(ellipses[1].pen, kThick);
+    EXPECT_EQ(canvas.pen, kThin);
+}
+
+}  // namespace
