@@ -1,0 +1,34 @@
+#pragma once
+#include <string>
+
+#include "edit/EditState.h"
+#include "model/Circuit.h"
+
+namespace platform {
+class Shell;
+}
+
+// The commands of the file menu. The user types every file name; nothing asks
+// whether to save, the warnings say in general terms that unsaved work is lost.
+// None of them touches the power, the generator clock or the window title.
+namespace io {
+
+// What the file commands work on: the main window's circuit, its editing state,
+// the name of the current circuit file (empty when there is none) and the desktop.
+struct FileCommandContext {
+    CCircuit& circuit;
+    EditState& edit;
+    std::string& currentFileName;
+    platform::Shell& shell;
+};
+
+// Empties the work area and creates an empty file under a typed name.
+void fileNew(const FileCommandContext& context);
+// Replaces the circuit by the one of a typed file, with the levels stored there.
+void fileOpen(const FileCommandContext& context);
+// Writes the circuit to the current file, or asks for a name when there is none.
+void fileSave(const FileCommandContext& context);
+// Writes the circuit under a typed name, which becomes the current file.
+void fileSaveAs(const FileCommandContext& context);
+
+}  // namespace io

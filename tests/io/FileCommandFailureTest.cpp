@@ -1,0 +1,173 @@
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+
+#include "FileCommandTestFixture.h"
+#include "io/CircuitFile.h"
+
+namespace {
+
+// Makes a folder read-only for this process while in scope. Root ignores
+// permission bits, so root takes the identity of "nobody" meanwhile.
+class ReadOnlyFolder {
+  public:
+    explicit ReadOnlyFolder(const std::filesystem::path& folder) : folder_(folder) {
+        ::chmod(".", 0755);
+        ::chmod(folder_.c_str(), 0555);
+        if (::geteuid() == 0 && ::seteuid(kNobody) == 0) droppedRoot_ = true;
+    }
+    ~ReadOnlyFolder() {
+        if (droppedRoot_) static_cast<void>(::seteuid(0));
+        ::chmod(folder_.c_str(), 0755);
+    }
+    // Whether this process really cannot create files in the folder now.
+    bool refusesWrites() const {
+        const std::filesystem::path probe = folder_ / "probe";
+        std::ofstream out(probe);
+        if (!out.is_open()) return true;
+        out.close();
+        std::filesystem::remove(probe);
+        return false;
+    }
+
+  private:
+    static constexpr uid_t kNobody = 65534;
+    std::filesystem::path folder_;
+    bool droppedRoot_ = false;
+};
+
+// Every write past `bytes` into a regular file fails while in scope, as on a full disk.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        previousHandler_ = ::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit limited = previous_;
+        limited.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &previous_);
+        ::signal(SIGXFSZ, previousHandler_);
+    }
+
+  private:
+    rlimit previous_{};
+    sighandler_t previousHandler_;
+};
+
+class FileCommandFailureTest : public FileCommandTest {
+  protected:
+    void expectWriteFailureReported(const std::string& name) {
+        ASSERT_EQ(shell.messageBoxes.size(), 1u) << name;
+        EXPECT_EQ(shell.messageBoxes[0].text, "Не удалось записать файл " + name + "!");
+        EXPECT_EQ(shell.messageBoxes[0].caption, "Ошибка");
+        EXPECT_EQ(shell.messageBoxes[0].style, platform::MessageBoxStyle::Ok);
+    }
+};
+
+TEST_F(FileCommandFailureTest, ReadOnlyFolderKeepsTheOldFileAndName) {
+    std::filesystem::create_directory("locked");
+    const std::vector<uint8_t> kept = otherCircuitBytes();
+    writeFile("locked/data.vrt", kept);
+    currentFileName = "locked/data.vrt";
+    buildSampleCircuit();
+    {
+        ReadOnlyFolder readOnly("locked");
+        if (!readOnly.refusesWrites()) GTEST_SKIP() << "this process may write anywhere";
+        io::fileSave(context());
+        shell.fileNameAnswers = {"locked/copy.vrt"};
+        io::fileSaveAs(context());
+    }
+    ASSERT_EQ(shell.messageBoxes.size(), 2u);
+    EXPECT_EQ(shell.messageBoxes[0].text, "Не удалось записать файл locked/data.vrt!");
+    EXPECT_EQ(shell.messageBoxes[1].text, "Не удалось записать файл locked/copy.vrt!");
+    EXPECT_EQ(shell.messageBoxes[1].caption, "Ошибка");
+    EXPECT_TRUE(shell.warnings.empty());
+    EXPECT_EQ(fileBytes("locked/data.vrt"), kept);
+    EXPECT_FALSE(fileBytes("locked/copy.vrt"));
+    EXPECT_EQ(currentFileName, "locked/data.vrt");
+}
+
+TEST_F(FileCommandFailureTest, UncreatableNameIsReportedWithoutAskingToOverwrite) {
+    writeFile("plain", {});
+    const std::vector<uint8_t> kept = otherCircuitBytes();
+    writeFile("old.vrt", kept);
+    for (const std::string name : {"missing/circuit.vrt", "plain/circuit.vrt"}) {
+        for (const bool viaNew : {false, true}) {
+            shell.clearRecords();
+            buildSampleCircuit();
+            currentFileName = "old.vrt";
+            shell.warningAnswers = {true};
+            shell.fileNameAnswers = {name};
+
+            if (viaNew) {
+                io::fileNew(context());
+            } else {
+                io::fileSaveAs(context());
+            }
+
+            expectWriteFailureReported(name);
+            EXPECT_EQ(shell.warnings.size(), viaNew ? 1u : 0u) << name;
+            EXPECT_EQ(currentFileName, "old.vrt");
+            EXPECT_EQ(fileBytes("old.vrt"), kept);
+            circuit.clearCircuit();
+        }
+    }
+    EXPECT_EQ(directoryEntries(), (std::vector<std::string>{"old.vrt", "plain"}));
+}
+
+TEST_F(FileCommandFailureTest, SaveWithoutANameIntoAMissingFolderLeavesNoName) {
+    buildSampleCircuit();
+    shell.fileNameAnswers = {"missing/circuit.vrt"};
+
+    io::fileSave(context());
+
+    expectWriteFailureReported("missing/circuit.vrt");
+    EXPECT_TRUE(shell.warnings.empty());
+    EXPECT_EQ(currentFileName, "");
+}
+
+TEST_F(FileCommandFailureTest, FailedWriteOfTheCurrentFileKeepsItsBytes) {
+    const std::vector<uint8_t> kept = otherCircuitBytes();
+    writeFile("data.vrt", kept);
+    currentFileName = "data.vrt";
+    buildSampleCircuit();
+    ASSERT_GT(io::encodeCircuit(circuit).size(), 64u);
+    {
+        FileSizeLimit limit(64);
+        io::fileSave(context());
+    }
+    expectWriteFailureReported("data.vrt");
+    EXPECT_EQ(fileBytes("data.vrt"), kept);
+    EXPECT_EQ(currentFileName, "data.vrt");
+    EXPECT_EQ(directoryEntries(), std::vector<std::string>{"data.vrt"});
+}
+
+TEST_F(FileCommandFailureTest, FailedWriteUnderATypedNameKeepsOldNameAndFiles) {
+    const std::vector<uint8_t> kept = otherCircuitBytes();
+    writeFile("data.vrt", kept);
+    currentFileName = "old.vrt";
+    buildSampleCircuit();
+    shell.fileNameAnswers = {"fresh.vrt", "data.vrt"};
+    shell.warningAnswers = {true};
+    {
+        FileSizeLimit limit(64);
+        io::fileSaveAs(context());
+        io::fileSaveAs(context());
+    }
+    ASSERT_EQ(shell.messageBoxes.size(), 2u);
+    EXPECT_EQ(shell.messageBoxes[0].text, "Не удалось записать файл fresh.vrt!");
+    EXPECT_EQ(shell.messageBoxes[1].text, "Не удалось записать файл data.vrt!");
+    EXPECT_EQ(shell.warnings,
+              std::vector<std::vector<std::string>>{existingFileWarning("data.vrt")});
+    // The empty file made while checking the name is gone again.
+    EXPECT_EQ(directoryEntries(), std::vector<std::string>{"data.vrt"});
+    EXPECT_EQ(fileBytes("data.vrt"), kept);
+    EXPECT_EQ(currentFileName, "old.vrt");
+}
+
+}  // namespace

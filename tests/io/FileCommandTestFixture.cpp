@@ -1,0 +1,67 @@
+#include "FileCommandTestFixture.h"
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "io/CircuitFile.h"
+#include "support/CircuitBuilder.h"
+
+void FileCommandTest::SetUp() {
+    previousDirectory_ = std::filesystem::current_path();
+    std::string pattern = (std::filesystem::temp_directory_path() / "lotra-files-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    directory = pattern;
+    std::filesystem::current_path(directory);
+}
+
+void FileCommandTest::TearDown() {
+    std::filesystem::current_path(previousDirectory_);
+    std::error_code ignored;
+    std::filesystem::remove_all(directory, ignored);
+}
+
+void FileCommandTest::buildSampleCircuit() {
+    CircuitBuilder builder(circuit);
+    const int32_t gate = builder.gate(true, 2, false, 100, 50);
+    const int32_t indicator = builder.indicator(200, 50);
+    const int32_t signal = builder.block(EntrSignal, 20, 50);
+    builder.wire(EntrSignal, signal, 9, LogicElement, gate, 0);
+    builder.wire(LogicElement, gate, 9, Indicator, indicator, 0, {{135, 65}, {170, 65}});
+}
+
+std::vector<uint8_t> FileCommandTest::otherCircuitBytes() {
+    CCircuit other;
+    CircuitBuilder(other).block(Trigger, 300, 300);
+    return io::encodeCircuit(other);
+}
+
+void FileCommandTest::writeFile(const std::string& name, const std::vector<uint8_t>& bytes) {
+    std::ofstream out(name, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(out.good()) << name;
+}
+
+std::optional<std::vector<uint8_t>> FileCommandTest::fileBytes(const std::string& name) {
+    if (!std::filesystem::is_regular_file(name)) return std::nullopt;
+    std::ifstream in(name, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+std::vector<std::string> FileCommandTest::directoryEntries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(directory)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::vector<std::string> existingFileWarning(const std::string& name) {
+    return {"Файл с именем " + name + " уже существует!",
+            "Продолжение операции приведет к потере данных,", "содержащихся в этом файле!"};
+}

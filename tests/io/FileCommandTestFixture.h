@@ -1,0 +1,46 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "edit/EditState.h"
+#include "io/FileCommands.h"
+#include "model/Circuit.h"
+#include "support/ScriptedShell.h"
+
+// Runs each file command test inside a fresh temporary directory, so the names
+// the user "types" are relative to it just as in the program.
+class FileCommandTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    io::FileCommandContext context() { return {circuit, edit, currentFileName, shell}; }
+
+    // A conjunctor wired into an indicator and an input signal.
+    void buildSampleCircuit();
+    // The bytes of a different small circuit, for files that exist beforehand.
+    static std::vector<uint8_t> otherCircuitBytes();
+
+    static void writeFile(const std::string& name, const std::vector<uint8_t>& bytes);
+    // The file's bytes, or nothing when there is no such file.
+    static std::optional<std::vector<uint8_t>> fileBytes(const std::string& name);
+    // Names of everything in the temporary directory, sorted.
+    std::vector<std::string> directoryEntries() const;
+
+    CCircuit circuit;
+    EditState edit;
+    std::string currentFileName;
+    ScriptedShell shell;
+    std::filesystem::path directory;
+
+  private:
+    std::filesystem::path previousDirectory_;
+};
+
+// The three lines of the warning shown for an existing file of that name.
+std::vector<std::string> existingFileWarning(const std::string& name);
