@@ -4,6 +4,7 @@
 
 #include "edit/EditState.h"
 #include "model/Circuit.h"
+#include "model/ElementKind.h"
 #include "model/Geometry.h"
 
 namespace platform {
@@ -39,10 +40,25 @@ class CVortafrm {
     void OnLButtonDblClk(uint32_t flags, Point point);
     void OnRButtonDown(uint32_t flags, Point point);
 
-    // A menu command; false when this window does not handle the id.
+    // A menu command; false when this window does not handle the id (the exit
+    // command belongs to the desktop window). A disabled command does nothing.
     bool OnCommand(int id);
     // Whether the menu item of the command is enabled right now.
     bool isCommandEnabled(int id) const;
+
+    // The commands of the "Питание" and "Управление генератором" menus.
+    void OnPowerOn();
+    void OnPowerOff();
+    void OnGeneratorStart();
+    void OnGeneratorStop();
+
+    // The "Файл" menu.
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    // The "Выбрать" menu: a new element of that kind follows the pointer.
+    void OnInsertElement(ElementKind kind);
 
     platform::Shell& shell;
     bool powerOn = false;

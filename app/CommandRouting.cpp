@@ -1,0 +1,82 @@
+#include "app/CommandIds.h"
+#include "app/Vortafrm.h"
+#include "platform/Shell.h"
+
+bool CVortafrm::isCommandEnabled(int id) const {
+    switch (id) {
+        case command::PowerOn:
+            return !powerOn;
+        case command::PowerOff:
+        case command::GeneratorStart:
+        case command::GeneratorStop:
+            return powerOn;
+        default:
+            return true;
+    }
+}
+
+namespace {
+// The insert commands and the element kind each one places.
+std::optional<ElementKind> insertedKind(int id) {
+    switch (id) {
+        case command::InsertLogicElement:
+            return LogicElement;
+        case command::InsertTrigger:
+            return Trigger;
+        case command::InsertSummer:
+            return Summer;
+        case command::InsertEntrSignal:
+            return EntrSignal;
+        case command::InsertGenerator:
+            return GTI;
+        case command::InsertIndicator:
+            return Indicator;
+        default:
+            return std::nullopt;
+    }
+}
+}  // namespace
+
+bool CVortafrm::OnCommand(int id) {
+    // A disabled menu item sends nothing; a command that arrives anyway is dropped
+    // the same way, so power and clock never run out of their order.
+    if (!isCommandEnabled(id)) return true;
+    if (const std::optional<ElementKind> kind = insertedKind(id)) {
+        OnInsertElement(*kind);
+        return true;
+    }
+    switch (id) {
+        case command::FileNew:
+            OnFileNew();
+            return true;
+        case command::FileOpen:
+            OnFileOpen();
+            return true;
+        case command::FileSave:
+            OnFileSave();
+            return true;
+        case command::FileSaveAs:
+            OnFileSaveAs();
+            return true;
+        case command::PowerOn:
+            OnPowerOn();
+            return true;
+        case command::PowerOff:
+            OnPowerOff();
+            return true;
+        case command::GeneratorStart:
+            OnGeneratorStart();
+            return true;
+        case command::GeneratorStop:
+            OnGeneratorStop();
+            return true;
+        case command::HelpAbout:
+            shell.aboutDialog();
+            return true;
+        case command::HelpNote:
+            shell.helpNoteDialog();
+            return true;
+        default:
+            return false;
+    }
+}

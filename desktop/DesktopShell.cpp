@@ -1,0 +1,120 @@
+// The Shell requests of the main window: message boxes, dialogs, repaints, timers
+// and the controls.
+#include "app/Vortafrm.h"
+// The core first, before Qt defines its keyword macros.
+
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTimer>
+
+#include "desktop/DesktopWindow.h"
+#include "desktop/WorkAreaWidget.h"
+#include "dialogs/DialogRequests.h"
+
+namespace desktop {
+
+namespace {
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+}  // namespace
+
+bool CDesktopWindow::messageBox(const std::string& text, const std::string& caption,
+                                platform::MessageBoxStyle style) {
+    QMessageBox box(this);
+    box.setWindowTitle(caption.empty() ? QString::fromUtf8(kDefaultCaption) : fromUtf8(caption));
+    box.setText(fromUtf8(text));
+    if (style == platform::MessageBoxStyle::OkCancelExclamation) {
+        box.setIcon(QMessageBox::Warning);
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
+}
+
+std::optional<platform::LogicElementParams> CDesktopWindow::logicElementDialog(
+    const platform::LogicElementParams& preset) {
+    return dialogs::runLogicElementDialog(this, preset);
+}
+
+std::optional<platform::GeneratorParams> CDesktopWindow::generatorDialog(
+    const platform::GeneratorParams& preset) {
+    return dialogs::runGeneratorDialog(this, preset);
+}
+
+bool CDesktopWindow::questionDialog(const std::string& line1, const std::string& line2) {
+    return dialogs::runQuestionDialog(this, line1, line2);
+}
+
+bool CDesktopWindow::deleteConfirmDialog(int32_t anchorX, int32_t anchorY) {
+    return dialogs::runDeleteConfirmDialog(this, workArea_, anchorX, anchorY);
+}
+
+std::optional<int> CDesktopWindow::pinChoiceDialog(const platform::PinChoiceRequest& request) {
+    return dialogs::runPinChoiceDialog(this, request);
+}
+
+std::optional<std::string> CDesktopWindow::fileNameDialog(const std::string& label,
+                                                          const std::string& preset) {
+    return dialogs::runFileNameDialog(this, label, preset);
+}
+
+bool CDesktopWindow::warningDialog(const std::string& line1, const std::string& line2,
+                                   const std::string& line3) {
+    return dialogs::runWarningDialog(this, line1, line2, line3);
+}
+
+void CDesktopWindow::aboutDialog() {
+    dialogs::runAboutDialog(this);
+}
+
+void CDesktopWindow::helpNoteDialog() {
+    dialogs::runHelpNoteDialog(this);
+}
+
+// The work area is painted whole on white each time (see CWorkAreaWidget), so the
+// erase flag needs nothing more here.
+void CDesktopWindow::invalidateRect(const Rect& rect, bool) {
+    workArea_->update(QRect(rect.left, rect.top, rect.width(), rect.height()));
+}
+
+// Setting a running timer again restarts it: one timer per id.
+void CDesktopWindow::setTimer(int id, int intervalMs) {
+    QTimer*& qtimer = timers_[id];
+    if (!qtimer) {
+        qtimer = new QTimer(this);
+        connect(qtimer, &QTimer::timeout, this, [this, id] { core_->OnTimer(id); });
+    }
+    qtimer->start(intervalMs);
+}
+
+void CDesktopWindow::killTimer(int id) {
+    if (const auto found = timers_.find(id); found != timers_.end()) found->second->stop();
+}
+
+Size CDesktopWindow::clientSize() const {
+    return {workArea_->width(), workArea_->height()};
+}
+
+void CDesktopWindow::setScrollRange(platform::ScrollBarId bar, int32_t min, int32_t max) {
+    const QSignalBlocker blocker(scrollBar(bar));
+    scrollBar(bar).setRange(min, max);
+}
+
+void CDesktopWindow::setScrollPos(platform::ScrollBarId bar, int32_t pos) {
+    const QSignalBlocker blocker(scrollBar(bar));
+    scrollBar(bar).setValue(pos);
+}
+
+void CDesktopWindow::moveControl(platform::ControlId id, const Rect& rect) {
+    QWidget& widget = control(id);
+    widget.setGeometry(rect.left, rect.top, rect.width(), rect.height());
+    // A thumb as long as the share of the work area in view.
+    if (auto* bar = qobject_cast<QScrollBar*>(&widget))
+        bar->setPageStep(std::max(rect.width(), rect.height()));
+}
+
+}  // namespace desktop

@@ -1,0 +1,17 @@
+#pragma once
+#include <QMenuBar>
+#include <functional>
+
+// The menu "IDR_MENU": five drop-down menus, no separators, no check marks. Each
+// action carries its command id as data.
+namespace desktop {
+
+// Fills the bar. `enabled` is asked for every item of a menu just before it shows;
+// `run` gets the command id of a chosen item.
+void buildMainMenu(QMenuBar& bar, const std::function<bool(int)>& enabled,
+                   const std::function<void(int)>& run);
+
+// The command id of an action made by buildMainMenu, or 0.
+int commandIdOf(const QAction& action);
+
+}  // namespace desktop

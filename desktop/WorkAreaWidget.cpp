@@ -1,0 +1,77 @@
+#include "app/Vortafrm.h"
+// The core first, before Qt defines its keyword macros.
+
+#include "desktop/WorkAreaWidget.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "desktop/PainterCanvas.h"
+#include "platform/Shell.h"
+
+namespace desktop {
+
+namespace {
+Point clientPoint(const QMouseEvent& event) {
+    const QPoint position = event.position().toPoint();
+    return {position.x(), position.y()};
+}
+}  // namespace
+
+CWorkAreaWidget::CWorkAreaWidget(CVortafrm& core, QWidget* parent) : QWidget(parent), core_(core) {
+    // Every paint covers its whole rectangle, so Qt need not clear it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+uint32_t CWorkAreaWidget::keyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+    uint32_t flags = 0;
+    if (buttons & Qt::LeftButton) flags |= platform::MK_LBUTTON;
+    if (modifiers & Qt::ShiftModifier) flags |= platform::MK_SHIFT;
+    if (modifiers & Qt::ControlModifier) flags |= platform::MK_CONTROL;
+    return flags;
+}
+
+// The records are drawn over white every time: Qt paints into a back buffer, so
+// repainting the background never shows as a flicker, and a repaint without
+// erasing looks the same as drawing over the previous picture.
+void CWorkAreaWidget::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.fillRect(event->rect(), Qt::white);
+    CPainterCanvas canvas(painter);
+    core_.OnPaint(canvas);
+    painter.end();
+    Q_EMIT painted();
+}
+
+void CWorkAreaWidget::resizeEvent(QResizeEvent*) {
+    core_.OnSize(width(), height());
+}
+
+void CWorkAreaWidget::mouseMoveEvent(QMouseEvent* event) {
+    core_.OnMouseMove(keyFlags(event->buttons(), event->modifiers()), clientPoint(*event));
+}
+
+void CWorkAreaWidget::mousePressEvent(QMouseEvent* event) {
+    const uint32_t flags = keyFlags(event->buttons(), event->modifiers());
+    if (event->button() == Qt::LeftButton) core_.OnLButtonDown(flags, clientPoint(*event));
+    if (event->button() == Qt::RightButton) core_.OnRButtonDown(flags, clientPoint(*event));
+}
+
+void CWorkAreaWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    core_.OnLButtonUp(keyFlags(event->buttons(), event->modifiers()), clientPoint(*event));
+}
+
+// The second press of a left double click arrives as the double click alone; a
+// right double click counts as two right presses.
+void CWorkAreaWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mouseDoubleClickEvent(event);
+        return;
+    }
+    core_.OnLButtonDblClk(keyFlags(event->buttons(), event->modifiers()), clientPoint(*event));
+}
+
+}  // namespace desktop

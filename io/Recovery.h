@@ -1,0 +1,23 @@
+#pragma once
+#include "model/Circuit.h"
+
+// The recovery file "default.vrt" in the current directory: read back when the
+// main window is created, rewritten by the autosave timer, emptied at a normal exit.
+namespace io {
+
+inline constexpr const char* kRecoveryFileName = "default.vrt";
+
+// Opens the recovery file, creating it empty when it is missing, and reads its
+// circuit into the tables when it holds anything. False when it cannot be opened:
+// the program then runs without autosave.
+bool restoreRecovery(CCircuit& circuit);
+
+// Replaces the recovery file with the circuit as a whole: a crash at any moment
+// leaves either the previous content or the new one. False when it could not be
+// written; the caller stays silent and the circuit is never touched.
+bool writeRecovery(const CCircuit& circuit);
+
+// Leaves an empty recovery file, so that the next start shows an empty work area.
+bool emptyRecovery();
+
+}  // namespace io
