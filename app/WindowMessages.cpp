@@ -1,5 +1,4 @@
 #include "app/Vortafrm.h"
-#include "model/Grid.h"
 #include "platform/Shell.h"
 #include "render/Scrolling.h"
 #include "render/WorkArea.h"
@@ -16,23 +15,20 @@ void CVortafrm::OnSize(int32_t width, int32_t height) {
     render::layoutCornerButton(shell, client);
 }
 
-namespace {
-// Every scroll message, of either direction, leaves both offsets on the grid,
-// sets the thumb of its own bar and repaints the whole work area.
-void finishScroll(platform::Shell& shell, ScrollOffsets& scroll, platform::ScrollBarId bar) {
-    scroll.x = snapToGrid(scroll.x);
-    scroll.y = snapToGrid(scroll.y);
-    shell.setScrollPos(bar, bar == platform::ScrollBarId::Vertical ? scroll.y : scroll.x);
-    shell.invalidateWorkArea(true);
-}
-}  // namespace
-
+// Every scroll message, of either direction, sets the thumb of its own bar and
+// repaints the whole work area.
 void CVortafrm::OnVScroll(int code, int32_t thumbPosition) {
-    scroll.y = render::scrolledOffset(scroll.y, code, thumbPosition, shell.clientSize().height);
-    finishScroll(shell, scroll, platform::ScrollBarId::Vertical);
+    using platform::ScrollBarId;
+    scroll = render::offsetsAfterScroll(scroll, ScrollBarId::Vertical, code, thumbPosition,
+                                        shell.clientSize());
+    shell.setScrollPos(ScrollBarId::Vertical, scroll.y);
+    shell.invalidateWorkArea(true);
 }
 
 void CVortafrm::OnHScroll(int code, int32_t thumbPosition) {
-    scroll.x = render::scrolledOffset(scroll.x, code, thumbPosition, shell.clientSize().width);
-    finishScroll(shell, scroll, platform::ScrollBarId::Horizontal);
+    using platform::ScrollBarId;
+    scroll = render::offsetsAfterScroll(scroll, ScrollBarId::Horizontal, code, thumbPosition,
+                                        shell.clientSize());
+    shell.setScrollPos(ScrollBarId::Horizontal, scroll.x);
+    shell.invalidateWorkArea(true);
 }

@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include "SampleCircuit.h"
+#include "app/CommandIds.h"
+#include "app/Vortafrm.h"
+#include "support/ScriptedShell.h"
+
+namespace {
+
+class PowerAndClockTest : public ::testing::Test {
+  protected:
+    Pins& logicPins(int32_t slot) { return window.circuit.logicElements[slot]->pins; }
+    CBlockElement& block(int32_t slot) { return *window.circuit.blockElements[slot]; }
+    uint8_t generatorOutput() { return block(sample.generator).pins[9].value; }
+    uint8_t triggerClock() { return block(sample.trigger).pins[3].value; }
+    bool clockRunning() const { return shell.runningTimers.count(timer::GeneratorClock) == 1; }
+
+    ScriptedShell shell;
+    CVortafrm window{shell};
+    SampleCircuit sample = buildSampleCircuit(window.circuit);
+};
+
+TEST_F(PowerAndClockTest, PowerAndGeneratorItemsAreEnabledByThePowerState) {
+    auto enabled = [&] {
+        return std::vector<bool>{window.isCommandEnabled(command::PowerOn),
+                                 window.isCommandEnabled(command::PowerOff),
+                                 window.isCommandEnabled(command::GeneratorStart),
+                                 window.isCommandEnabled(command::GeneratorStop)};
+    };
+    EXPECT_EQ(enabled(), (std::vector<bool>{true, false, false, false}));
+    window.OnCommand(command::PowerOn);
+    EXPECT_EQ(enabled(), (std::vector<bool>{false, true, true, true}));
+    window.OnCommand(command::PowerOff);
+    EXPECT_EQ(enabled(), (std::vector<bool>{true, false, false, false}));
+    for (int id : {command::FileNew, command::FileOpen, command::FileSave, command::FileSaveAs,
+                   command::InsertLogicElement, command::InsertGenerator, command::HelpAbout,
+                   command::HelpNote})
+        EXPECT_TRUE(window.isCommandEnabled(id)) << id;
+}
+
+TEST_F(PowerAndClockTest, PowerOnSettlesTheCircuitAndRepaintsWithoutErasing) {
+    // Signal 0 through the inverter must reach the indicator as 1: two wires, one
+    // evaluation in between.
+    block(sample.signal).pins[9].value = 0;
+    logicPins(sample.inverter)[9].value = 0;
+    EXPECT_TRUE(window.OnCommand(command::PowerOn));
+    EXPECT_TRUE(window.powerOn);
+    EXPECT_EQ(logicPins(sample.inverter)[9].value, 1);
+    EXPECT_EQ(logicPins(sample.indicator)[0].value, 1);
+    EXPECT_EQ(shell.workAreaInvalidations(false), 1);
+    EXPECT_EQ(shell.workAreaInvalidations(true), 0);
+    EXPECT_FALSE(clockRunning()) << "power on does not start the generator clock";
+}
+
+TEST_F(PowerAndClockTest, PowerOffStopsTheClockAndResetsTheLevels) {
+    window.OnCommand(command::PowerOn);
+    window.OnCommand(command::GeneratorStart);
+    ASSERT_TRUE(clockRunning());
+    window.OnTimer(timer::GeneratorClock);
+    ASSERT_EQ(generatorOutput(), 1);
+    ASSERT_EQ(triggerClock(), 1);
+    shell.clearRecords();
+
+    window.OnCommand(command::PowerOff);
+    EXPECT_FALSE(window.powerOn);
+    EXPECT_FALSE(clockRunning());
+    EXPECT_EQ(generatorOutput(), 0);
+    EXPECT_EQ(block(sample.generator).tickCounter, 0u);
+    EXPECT_EQ(triggerClock(), 0);
+    EXPECT_EQ(logicPins(sample.indicator)[0].value, 0);
+    EXPECT_EQ(shell.workAreaInvalidations(true), 1);
+    EXPECT_EQ(shell.workAreaInvalidations(false), 0);
+
+    // Power on again: the generators stay at 0 until Start.
+    window.OnCommand(command::PowerOn);
+    EXPECT_FALSE(clockRunning());
+    EXPECT_EQ(generatorOutput(), 0);
+}
+
+TEST_F(PowerAndClockTest, TicksSettleOnlyAtSwitchingPoints) {
+    window.OnCommand(command::PowerOn);
+    window.OnCommand(command::GeneratorStart);
+    std::vector<int> settlingTicks;
+    std::vector<int> clockLevels;
+    for (int tick = 1; tick <= 20; ++tick) {
+        shell.clearRecords();
+        window.OnTimer(timer::GeneratorClock);
+        if (shell.workAreaInvalidations(false) == 1) settlingTicks.push_back(tick);
+        EXPECT_EQ(shell.workAreaInvalidations(true), 0);
+        clockLevels.push_back(triggerClock());
+    }
+    // A 1 s period with a 0.5 fill factor rises at counter 0 and falls at counter 4.
+    EXPECT_EQ(settlingTicks, (std::vector<int>{1, 5, 11, 15}));
+    const std::vector<int> onePeriod{1, 1, 1, 1, 0, 0, 0, 0, 0, 0};
+    std::vector<int> twoPeriods = onePeriod;
+    twoPeriods.insert(twoPeriods.end(), onePeriod.begin(), onePeriod.end());
+    EXPECT_EQ(clockLevels, twoPeriods);
+}
+
+TEST_F(PowerAndClockTest, StartTwiceIsOneClockAndStopEndsIt) {
+    window.OnCommand(command::PowerOn);
+    window.OnCommand(command::GeneratorStart);
+    window.OnCommand(command::GeneratorStart);
+    EXPECT_EQ(shell.runningTimers, (std::map<int, int>{{timer::GeneratorClock, 100}}));
+    window.OnCommand(command::GeneratorStop);
+    EXPECT_TRUE(shell.runningTimers.empty());
+    // Stop keeps the counters: Start goes on where the clock stopped.
+    window.OnTimer(timer::GeneratorClock);
+    EXPECT_EQ(block(sample.generator).tickCounter, 1u);
+    window.OnCommand(command::GeneratorStop);
+    window.OnCommand(command::GeneratorStart);
+    EXPECT_EQ(block(sample.generator).tickCounter, 1u);
+}
+
+TEST_F(PowerAndClockTest, DisabledCommandsChangeNothing) {
+    EXPECT_TRUE(window.OnCommand(command::GeneratorStart));
+    EXPECT_TRUE(window.OnCommand(command::PowerOff));
+    EXPECT_TRUE(shell.runningTimers.empty());
+    EXPECT_TRUE(shell.timerLog.empty());
+    EXPECT_TRUE(shell.invalidations.empty());
+
+    window.OnCommand(command::PowerOn);
+    window.OnCommand(command::GeneratorStart);
+    window.OnTimer(timer::GeneratorClock);
+    shell.clearRecords();
+    // A second power-on would reset the running generator.
+    window.OnCommand(command::PowerOn);
+    EXPECT_EQ(generatorOutput(), 1);
+    EXPECT_TRUE(shell.invalidations.empty());
+}
+
+TEST_F(PowerAndClockTest, HelpCommandsOpenTheirBoxesAndExitIsLeftToTheWindow) {
+    EXPECT_TRUE(window.OnCommand(command::HelpAbout));
+    EXPECT_TRUE(window.OnCommand(command::HelpNote));
+    EXPECT_EQ(shell.aboutShown, 1);
+    EXPECT_EQ(shell.helpNoteShown, 1);
+    EXPECT_FALSE(window.OnCommand(command::AppExit));
+    EXPECT_FALSE(window.OnCommand(0)) << "the corner button's id is handled by no one";
+}
+
+}  // namespace

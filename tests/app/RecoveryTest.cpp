@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "SampleCircuit.h"
+#include "TemporaryDirectory.h"
+#include "app/CommandIds.h"
+#include "app/Vortafrm.h"
+#include "io/CircuitFile.h"
+#include "io/Recovery.h"
+#include "support/ScriptedShell.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<uint8_t> fileBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<uint8_t> sampleBytes() {
+    CCircuit circuit;
+    buildSampleCircuit(circuit);
+    return io::encodeCircuit(circuit);
+}
+
+class RecoveryTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(directory.ok()); }
+    bool autosaveRunning() const {
+        const auto found = shell.runningTimers.find(timer::Autosave);
+        return found != shell.runningTimers.end() && found->second == 15000;
+    }
+
+    TemporaryDirectory directory;
+    ScriptedShell shell;
+    CVortafrm window{shell};
+};
+
+TEST_F(RecoveryTest, StartWithoutARecoveryFileCreatesItEmptyAndStartsAutosave) {
+    window.OnCreate();
+    EXPECT_TRUE(autosaveRunning());
+    ASSERT_TRUE(fs::exists(io::kRecoveryFileName));
+    EXPECT_EQ(fs::file_size(io::kRecoveryFileName), 0u);
+    EXPECT_TRUE(window.circuit.isEmpty());
+}
+
+TEST_F(RecoveryTest, StartWithAnEmptyRecoveryFileRestoresNothing) {
+    std::ofstream(io::kRecoveryFileName).close();
+    window.OnCreate();
+    EXPECT_TRUE(autosaveRunning());
+    EXPECT_TRUE(window.circuit.isEmpty());
+}
+
+TEST_F(RecoveryTest, StartRestoresTheCircuitUnpoweredAndWithoutAFileName) {
+    const std::vector<uint8_t> saved = sampleBytes();
+    std::ofstream(io::kRecoveryFileName, std::ios::binary)
+        .write(reinterpret_cast<const char*>(saved.data()), static_cast<long>(saved.size()));
+    window.OnCreate();
+    EXPECT_EQ(io::encodeCircuit(window.circuit), saved);
+    EXPECT_FALSE(window.powerOn);
+    EXPECT_TRUE(window.currentFileName.empty());
+    EXPECT_TRUE(autosaveRunning());
+    EXPECT_TRUE(shell.messageBoxes.empty());
+    // The next autosave writes back exactly what was read.
+    window.OnTimer(timer::Autosave);
+    EXPECT_EQ(fileBytes(io::kRecoveryFileName), saved);
+}
+
+TEST_F(RecoveryTest, AutosaveWritesTheCircuitAsItIsNow) {
+    window.OnCreate();
+    buildSampleCircuit(window.circuit);
+    window.OnCommand(command::PowerOn);
+    window.OnTimer(timer::Autosave);
+    const std::vector<uint8_t> written = fileBytes(io::kRecoveryFileName);
+    EXPECT_EQ(written, io::encodeCircuit(window.circuit));
+    EXPECT_NE(written, sampleBytes()) << "the levels after power on are saved with the circuit";
+}
+
+TEST_F(RecoveryTest, ARecoveryFileThatCannotBeOpenedTurnsAutosaveOffSilently) {
+    fs::create_directory(io::kRecoveryFileName);
+    window.OnCreate();
+    EXPECT_TRUE(shell.runningTimers.empty());
+    EXPECT_TRUE(window.circuit.isEmpty());
+    EXPECT_TRUE(shell.messageBoxes.empty());
+}
+
+TEST_F(RecoveryTest, AFailedAutosaveIsSilentAndLeavesTheRunningCircuitAlone) {
+    window.OnCreate();
+    buildSampleCircuit(window.circuit);
+    window.OnCommand(command::PowerOn);
+    window.OnCommand(command::GeneratorStart);
+    window.OnTimer(timer::GeneratorClock);
+    const std::vector<uint8_t> before = io::encodeCircuit(window.circuit);
+    // The name is taken by a directory now: neither a rename nor a write can land.
+    fs::remove(io::kRecoveryFileName);
+    fs::create_directory(io::kRecoveryFileName);
+    fs::create_directory(fs::path(io::kRecoveryFileName) / "keep");
+
+    window.OnTimer(timer::Autosave);
+    EXPECT_TRUE(shell.messageBoxes.empty());
+    EXPECT_EQ(io::encodeCircuit(window.circuit), before);
+    EXPECT_TRUE(window.powerOn);
+    EXPECT_EQ(shell.runningTimers.count(timer::GeneratorClock), 1u);
+    EXPECT_TRUE(autosaveRunning());
+    EXPECT_TRUE(fs::is_directory(fs::path(io::kRecoveryFileName) / "keep"));
+    for (const auto& entry : fs::directory_iterator("."))
+        EXPECT_EQ(entry.path().filename(), io::kRecoveryFileName) << "no temporary file is left";
+}
+
+TEST_F(RecoveryTest, DestroyingTheWindowStopsBothTimersAndEmptiesTheFile) {
+    const std::vector<uint8_t> saved = sampleBytes();
+    std::ofstream(io::kRecoveryFileName, std::ios::binary)
+        .write(reinterpret_cast<const char*>(saved.data()), static_cast<long>(saved.size()));
+    window.OnCreate();
+    window.OnCommand(command::PowerOn);
+    window.OnCommand(command::GeneratorStart);
+    window.OnDestroy();
+    EXPECT_TRUE(shell.runningTimers.empty());
+    ASSERT_TRUE(fs::exists(io::kRecoveryFileName));
+    EXPECT_EQ(fs::file_size(io::kRecoveryFileName), 0u);
+
+    // The next start shows an empty work area.
+    ScriptedShell nextShell;
+    CVortafrm next(nextShell);
+    next.OnCreate();
+    EXPECT_TRUE(next.circuit.isEmpty());
+}
+
+TEST(SampleFixtureTest, TheCommittedRecoveryFixtureHoldsTheSampleCircuit) {
+    const fs::path fixture = fs::path(LOTRA_SOURCE_DIR) / kSampleFixturePath;
+    const std::vector<uint8_t> expected = sampleBytes();
+    if (fileBytes(fixture) != expected) {
+        const fs::path fresh = fs::path(LOTRA_BINARY_DIR) / "sample-circuit.vrt";
+        std::ofstream(fresh, std::ios::binary)
+            .write(reinterpret_cast<const char*>(expected.data()),
+                   static_cast<long>(expected.size()));
+        FAIL() << fixture << " differs from the sample circuit; the current bytes are in " << fresh;
+    }
+}
+
+}  // namespace
