@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "edit/AttachedEnds.h"
 #include "platform/Shell.h"
 #include "sim/Generator.h"
 #include "sim/Simulation.h"
@@ -47,18 +48,6 @@ std::optional<int> keptConnections(EditContext& context, const Pins& pins, uint3
                                                    platform::MessageBoxStyle::OkCancelExclamation);
     if (!accepted) return std::nullopt;
     return available;
-}
-
-void moveAttachedEnds(CCircuit& circuit, const CLogicElement& element) {
-    for (int p = 0; p < kPinCount; ++p) {
-        const Pin& pin = element.pins[p];
-        if (!pin.connected) continue;
-        WireEnd* end = circuit.wireEnd(pin.wireIndex, pin.wireEnd);
-        if (!end) continue;
-        const Point offset = element.pinOffset(p);
-        end->x = element.x + offset.x;
-        end->y = element.y + offset.y;
-    }
 }
 
 void flipOutputs(CBlockElement& element) {

@@ -1,0 +1,30 @@
+#pragma once
+#include <optional>
+
+#include "edit/EditContext.h"
+#include "edit/EditState.h"
+#include "model/Geometry.h"
+#include "model/Grid.h"
+
+namespace edit {
+
+// The pointer (client coordinates) in work-area coordinates, as it is.
+inline Point rawWorkPoint(const EditContext& context, Point pointer) {
+    return {pointer.x + context.scroll.x, pointer.y + context.scroll.y};
+}
+
+// The pointer put on the grid first, then in work-area coordinates; the scroll
+// offsets are multiples of 5, so the result is on the grid too.
+inline Point snappedWorkPoint(const EditContext& context, Point pointer) {
+    return {snapToGrid(pointer.x) + context.scroll.x, snapToGrid(pointer.y) + context.scroll.y};
+}
+
+// True when exactly one element lies under the pointer, in either table. Overlapping
+// elements count as none.
+inline bool exactlyOneElement(const EditState& state) {
+    const uint32_t logic = state.logicHits ? state.logicHits->count() : 0;
+    const uint32_t block = state.blockHits ? state.blockHits->count() : 0;
+    return logic + block == 1;
+}
+
+}  // namespace edit

@@ -1,0 +1,98 @@
+#include <algorithm>
+
+#include "edit/AttachedEnds.h"
+#include "edit/Insertion.h"
+#include "edit/MouseDispatch.h"
+#include "edit/PointerGeometry.h"
+#include "platform/Shell.h"
+
+namespace edit {
+namespace {
+
+// The rubber band reaches this far around the stretch it repaints.
+constexpr int32_t kRubberBandMargin = 50;
+
+Rect unionOf(const Rect& a, const Rect& b) {
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
+// Repaints where the element was and where it is now. The element is drawn at the
+// snapped pointer, up to 2 pixels left of or above the pointer itself, so the new
+// rectangle is taken from the element rather than from the pointer.
+template <typename Element>
+void followPointer(EditContext& context, Element& element, Point pointer) {
+    const Rect before = clientRect(element, context.scroll);
+    const Point work = snappedWorkPoint(context, pointer);
+    element.setPosition(work.x, work.y);
+    context.shell.invalidateRect(unionOf(before, clientRect(element, context.scroll)), true);
+}
+
+Point toClient(const EditContext& context, Point work) {
+    return {work.x - context.scroll.x, work.y - context.scroll.y};
+}
+
+// The free end of the wire being drawn, or of a held wire, follows the pointer. The
+// repainted rectangle spans the wire's point at that end, where the end was and the
+// pointer, so the stretch drawn to the old position is wiped too.
+void dragWireEnd(EditContext& context, WireEndRef ref, Point pointer) {
+    CWire* wire = context.circuit.wire(ref.wire);
+    WireEnd* end = context.circuit.wireEnd(ref.wire, ref.end);
+    if (!wire || !end || (ref.end != 0 && ref.end != 1)) return;
+    const Point before = toClient(context, end->position());
+    const Point work = snappedWorkPoint(context, pointer);
+    end->x = truncateToGrid(work.x);
+    end->y = truncateToGrid(work.y);
+    if (wire->points.empty()) {
+        context.shell.invalidateWorkArea(true);
+        return;
+    }
+    const Point anchor =
+        toClient(context, ref.end == 1 ? wire->points.back() : wire->points.front());
+    const auto [left, right] = std::minmax({anchor.x, pointer.x, before.x});
+    const auto [top, bottom] = std::minmax({anchor.y, pointer.y, before.y});
+    context.shell.invalidateRect({left - kRubberBandMargin, top - kRubberBandMargin,
+                                  right + kRubberBandMargin, bottom + kRubberBandMargin},
+                                 true);
+}
+
+template <typename Element>
+void moveWithWires(EditContext& context, Element* element, Point pointer) {
+    if (!element) return;
+    const Point work = snappedWorkPoint(context, pointer);
+    element->setPosition(work.x, work.y);
+    moveAttachedEnds(context.circuit, *element);
+    context.shell.invalidateWorkArea(true);
+}
+
+// The logic element wins over a block element, the lowest slot over the others.
+void dragElement(EditContext& context, Point pointer) {
+    const EditState& state = context.state;
+    if (state.logicHits) {
+        const auto slot = static_cast<int32_t>(state.logicHits->first());
+        moveWithWires(context, context.circuit.logicElement(slot), pointer);
+    } else if (state.blockHits) {
+        const auto slot = static_cast<int32_t>(state.blockHits->first());
+        moveWithWires(context, context.circuit.blockElement(slot), pointer);
+    }
+}
+
+}  // namespace
+
+void OnMouseMove(EditContext& context, uint32_t flags, Point point) {
+    EditState& state = context.state;
+    if (state.pendingLogicElement) {
+        followPointer(context, *state.pendingLogicElement, point);
+    } else if (state.pendingBlockElement) {
+        followPointer(context, *state.pendingBlockElement, point);
+    } else if (state.wireInProgress) {
+        dragWireEnd(context, {*state.wireInProgress, 1}, point);
+    } else if (state.continuedEnd) {
+        dragWireEnd(context, *state.continuedEnd, point);
+    } else if (flags & (platform::MK_LBUTTON | platform::MK_SHIFT)) {
+        // The drag goes on with either the button or Shift still down.
+        dragElement(context, point);
+    }
+}
+
+}  // namespace edit
