@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "SampleCircuit.h"
 #include "app/CommandIds.h"
 #include "app/Vortafrm.h"
+#include "support/SampleCircuit.h"
 #include "support/ScriptedShell.h"
 
 namespace {

@@ -8,11 +8,11 @@
 #include <iterator>
 #include <random>
 
-#include "SampleCircuit.h"
-#include "TemporaryDirectory.h"
 #include "io/CircuitFile.h"
 #include "io/Recovery.h"
 #include "support/CircuitBuilder.h"
+#include "support/SampleCircuit.h"
+#include "support/TemporaryDirectory.h"
 
 namespace {
 

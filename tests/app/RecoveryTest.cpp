@@ -4,13 +4,13 @@
 #include <fstream>
 #include <iterator>
 
-#include "SampleCircuit.h"
-#include "TemporaryDirectory.h"
 #include "app/CommandIds.h"
 #include "app/Vortafrm.h"
 #include "io/CircuitFile.h"
 #include "io/Recovery.h"
+#include "support/SampleCircuit.h"
 #include "support/ScriptedShell.h"
+#include "support/TemporaryDirectory.h"
 
 namespace {
 

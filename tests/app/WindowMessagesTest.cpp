@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "SampleCircuit.h"
 #include "app/CommandIds.h"
 #include "app/Vortafrm.h"
 #include "render/Scrolling.h"
 #include "support/RecordingCanvas.h"
+#include "support/SampleCircuit.h"
 #include "support/ScriptedShell.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "SampleCircuit.h"
+#include "support/SampleCircuit.h"
 
 #include "support/CircuitBuilder.h"
 

@@ -1,0 +1,197 @@
+#include "app/CommandIds.h"
+#include "app/Vortafrm.h"
+#include "io/Recovery.h"
+#include "support/SampleCircuit.h"
+#include "support/TemporaryDirectory.h"
+// The core first, before Qt defines its keyword macros.
+
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+
+#include "desktop/DesktopWindow.h"
+#include "desktop/MainMenu.h"
+#include "desktop/WorkAreaWidget.h"
+#include "io/CircuitFile.h"
+
+namespace {
+
+using desktop::CDesktopWindow;
+
+// Each window restores and empties the recovery file of the current directory.
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(directory.ok()); }
+
+    QMenu* menu(const QString& title) {
+        for (QAction* action : window().menuBar()->actions())
+            if (action->text() == title) return action->menu();
+        return nullptr;
+    }
+    QAction* item(const QString& menuTitle, const QString& text) {
+        QMenu* dropDown = menu(menuTitle);
+        if (!dropDown) return nullptr;
+        for (QAction* action : dropDown->actions())
+            if (action->text() == text) return action;
+        return nullptr;
+    }
+    // Opens the menu as a user would, so that its enabling is brought up to date.
+    void openAndClose(const QString& title) {
+        QMenu* dropDown = menu(title);
+        ASSERT_NE(dropDown, nullptr) << title.toStdString();
+        dropDown->popup(QPoint(0, 0));
+        dropDown->hide();
+    }
+    std::vector<bool> powerAndGeneratorItems() {
+        openAndClose("&Питание");
+        openAndClose("Управление генератором");
+        return {item("&Питание", "&Вкл.")->isEnabled(), item("&Питание", "В&ыкл.")->isEnabled(),
+                item("Управление генератором", "&Пуск")->isEnabled(),
+                item("Управление генератором", "&Стоп")->isEnabled()};
+    }
+    // The active timers of the window by interval.
+    std::multiset<int> activeTimers() {
+        std::multiset<int> intervals;
+        for (QTimer* qtimer : window().findChildren<QTimer*>())
+            if (qtimer->isActive() && (qtimer->interval() == 100 || qtimer->interval() == 15000))
+                intervals.insert(qtimer->interval());
+        return intervals;
+    }
+    CDesktopWindow& window() {
+        if (!window_) window_ = std::make_unique<CDesktopWindow>();
+        return *window_;
+    }
+
+    TemporaryDirectory directory;
+    std::unique_ptr<CDesktopWindow> window_;
+};
+
+TEST_F(MainWindowTest, TheMenuHasFiveDropDownsWithTheirItemsInOrderAndNoSeparators) {
+    using Items = std::vector<std::pair<QString, int>>;
+    const std::vector<std::pair<QString, Items>> expected = {
+        {"&Файл",
+         {{"&Новый...", 57600},
+          {"&Открыть...", 57601},
+          {"&Сохранить", 57603},
+          {"Сохранить &как...", 40030},
+          {"В&ыход", 57665}}},
+        {"&Выбрать",
+         {{"Логический &элемент", 40006},
+          {"&Триггер", 40004},
+          {"&Сумматор", 40005},
+          {"&Логический сигнал", 40007},
+          {"&Генератор ТИ", 40021},
+          {"&Цифровой индикатор", 40022}}},
+        {"&Питание", {{"&Вкл.", 40026}, {"В&ыкл.", 40027}}},
+        {"Управление генератором", {{"&Пуск", 40031}, {"&Стоп", 40032}}},
+        {"&Справка", {{"&О программе...", 40001}, {"&Помощь", 57670}}},
+    };
+    std::vector<std::pair<QString, Items>> actual;
+    for (QAction* title : window().menuBar()->actions()) {
+        ASSERT_NE(title->menu(), nullptr);
+        Items items;
+        for (QAction* action : title->menu()->actions()) {
+            EXPECT_FALSE(action->isSeparator());
+            EXPECT_FALSE(action->isCheckable());
+            items.emplace_back(action->text(), desktop::commandIdOf(*action));
+        }
+        actual.emplace_back(title->text(), items);
+    }
+    EXPECT_EQ(actual, expected);
+}
+
+TEST_F(MainWindowTest, PowerAndGeneratorItemsFollowThePowerWhenTheirMenuOpens) {
+    EXPECT_EQ(powerAndGeneratorItems(), (std::vector<bool>{true, false, false, false}));
+    item("&Питание", "&Вкл.")->trigger();
+    EXPECT_TRUE(window().core().powerOn);
+    EXPECT_EQ(powerAndGeneratorItems(), (std::vector<bool>{false, true, true, true}));
+    openAndClose("&Файл");
+    EXPECT_TRUE(item("&Файл", "&Сохранить")->isEnabled());
+    item("&Питание", "В&ыкл.")->trigger();
+    EXPECT_EQ(powerAndGeneratorItems(), (std::vector<bool>{true, false, false, false}));
+}
+
+TEST_F(MainWindowTest, TheWindowOpensTitledAtItsOuterRectangle) {
+    window().showAtHome();
+    EXPECT_EQ(window().windowTitle(), QString("Лотра - 2"));
+    EXPECT_EQ(window().frameGeometry(), QRect(100, 50, 640, 480));
+}
+
+TEST_F(MainWindowTest, ControlsAreLaidOutForTheClientSize) {
+    window().resize(700, 520);
+    window().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
+    const QSize client = window().workArea().size();
+    const int w = client.width();
+    const int h = client.height();
+    ASSERT_GT(h, 100);
+    using platform::ControlId;
+    EXPECT_EQ(window().control(ControlId::VerticalBar).geometry(), QRect(0, 0, 17, h - 17));
+    EXPECT_EQ(window().control(ControlId::HorizontalBar).geometry(), QRect(17, h - 17, w - 17, 17));
+    EXPECT_EQ(window().control(ControlId::CornerButton).geometry(), QRect(0, h - 17, 17, 17));
+    EXPECT_TRUE(window().control(ControlId::CornerButton).isVisible());
+    EXPECT_TRUE(
+        static_cast<QPushButton&>(window().control(ControlId::CornerButton)).text().isEmpty());
+    QScrollBar& vertical = window().scrollBar(platform::ScrollBarId::Vertical);
+    QScrollBar& horizontal = window().scrollBar(platform::ScrollBarId::Horizontal);
+    EXPECT_EQ(vertical.orientation(), Qt::Vertical);
+    EXPECT_EQ(vertical.maximum(), 2048 - h);
+    EXPECT_EQ(horizontal.maximum(), 2048 - w);
+    // The client area starts below the menu bar.
+    EXPECT_EQ(window().workArea().mapTo(&window(), QPoint(0, 0)).y(), window().menuBar()->height());
+
+    window().resize(600, 400);
+    QTest::qWait(10);
+    const int newHeight = window().workArea().height();
+    EXPECT_EQ(vertical.geometry(), QRect(0, 0, 17, newHeight - 17));
+    EXPECT_EQ(vertical.maximum(), 2048 - newHeight);
+}
+
+TEST_F(MainWindowTest, TimersAreStartedAndStoppedByTheCommands) {
+    EXPECT_EQ(activeTimers(), (std::multiset<int>{15000})) << "autosave from the start";
+    item("&Питание", "&Вкл.")->trigger();
+    item("Управление генератором", "&Пуск")->trigger();
+    item("Управление генератором", "&Пуск")->trigger();
+    EXPECT_EQ(activeTimers(), (std::multiset<int>{100, 15000}));
+    item("Управление генератором", "&Стоп")->trigger();
+    EXPECT_EQ(activeTimers(), (std::multiset<int>{15000}));
+    item("Управление генератором", "&Пуск")->trigger();
+    item("&Питание", "В&ыкл.")->trigger();
+    EXPECT_EQ(activeTimers(), (std::multiset<int>{15000}));
+}
+
+TEST_F(MainWindowTest, TheGeneratorClockTicksTheCircuitInRealTime) {
+    const SampleCircuit sample = buildSampleCircuit(window().core().circuit);
+    item("&Питание", "&Вкл.")->trigger();
+    item("Управление генератором", "&Пуск")->trigger();
+    const CCircuit& circuit = window().core().circuit;
+    CBlockElement& generator = *circuit.blockElements[sample.generator];
+    EXPECT_TRUE(QTest::qWaitFor([&] { return generator.tickCounter >= 3; }, 2000));
+    EXPECT_EQ(circuit.blockElements[sample.trigger]->pins[3].value, generator.pins[9].value)
+        << "each switching point settles the trigger's clock";
+}
+
+TEST_F(MainWindowTest, TheRecoveryFileIsRestoredAtStartAndEmptiedWhenTheWindowCloses) {
+    CCircuit sample;
+    buildSampleCircuit(sample);
+    ASSERT_TRUE(io::writeCircuitFile(io::kRecoveryFileName, sample));
+    window().show();
+    EXPECT_EQ(io::encodeCircuit(window().core().circuit), io::encodeCircuit(sample));
+    EXPECT_FALSE(window().core().powerOn);
+    item("&Питание", "&Вкл.")->trigger();
+    item("Управление генератором", "&Пуск")->trigger();
+
+    item("&Файл", "В&ыход")->trigger();
+    EXPECT_FALSE(window().isVisible());
+    EXPECT_TRUE(activeTimers().empty());
+    EXPECT_EQ(std::filesystem::file_size(io::kRecoveryFileName), 0u);
+}
+
+}  // namespace
