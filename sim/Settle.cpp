@@ -1,33 +1,10 @@
+#include "sim/DeliveryPlan.h"
 #include "sim/Evaluation.h"
 #include "sim/Simulation.h"
 
 namespace sim {
 
 namespace {
-
-// Walks the output's wire from scratch: a fresh visited list holding that wire.
-void deliverOutput(CCircuit& circuit, const Pin& output, std::vector<int32_t>& visited) {
-    visited.clear();
-    visited.push_back(output.wireIndex);
-    propagate(circuit, output.wireIndex, visited, output.value != 0 ? 1 : 0);
-}
-
-// Block outputs first and logic outputs after them, so where two outputs drive one
-// net the later one in this order wins for the pass.
-void deliverAllOutputs(CCircuit& circuit, std::vector<int32_t>& visited) {
-    for (const auto& element : circuit.blockElements) {
-        if (!element) continue;
-        const Pin& q = element->pins[9];
-        const Pin& secondOutput = element->pins[10];
-        if (q.connected) deliverOutput(circuit, q, visited);
-        if (secondOutput.present && secondOutput.connected)
-            deliverOutput(circuit, secondOutput, visited);
-    }
-    for (const auto& element : circuit.logicElements) {
-        if (element && element->pins[9].connected)
-            deliverOutput(circuit, element->pins[9], visited);
-    }
-}
 
 void clearPresentInputs(Pins& pins) {
     for (int p = 0; p < kFirstOutputPin; ++p)
@@ -38,10 +15,10 @@ void clearPresentInputs(Pins& pins) {
 
 SettleResult settle(CCircuit& circuit) {
     SettleResult result;
-    std::vector<int32_t> visited;
+    const DeliveryPlan plan(circuit);
     bool changed = true;
     while (changed && result.passes < kSettlePassLimit) {
-        deliverAllOutputs(circuit, visited);
+        plan.deliver();
         changed = evaluateAll(circuit);
         ++result.passes;
     }
