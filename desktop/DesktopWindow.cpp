@@ -82,15 +82,35 @@ void CDesktopWindow::sendScroll(QScrollBar* bar, int code) {
 }
 
 void CDesktopWindow::showAtHome() {
+    outerRectanglePending_ = true;
     show();
-    // The rectangle is the outer one: take off the frame that the window manager
-    // (if any) put around the window.
-    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    if (!frame.isNull()) {
-        resize(kOuterRectangle.width() - frame.left() - frame.right(),
-               kOuterRectangle.height() - frame.top() - frame.bottom());
-        move(kOuterRectangle.topLeft());
+    fitOuterRectangle();
+}
+
+// The rectangle is the outer one, frame included. A window manager tells the frame
+// only once it has put the window in one, so this is tried again on the events that
+// follow (activation, moves, resizes) until it has been done once.
+void CDesktopWindow::fitOuterRectangle() {
+    if (!outerRectanglePending_ || !windowHandle()) return;
+    const QMargins frame = windowHandle()->frameMargins();
+    if (frame.isNull()) return;
+    outerRectanglePending_ = false;
+    resize(kOuterRectangle.width() - frame.left() - frame.right(),
+           kOuterRectangle.height() - frame.top() - frame.bottom());
+    move(kOuterRectangle.topLeft());
+}
+
+bool CDesktopWindow::event(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::WindowActivate:
+        case QEvent::Move:
+        case QEvent::Resize:
+            fitOuterRectangle();
+            break;
+        default:
+            break;
     }
+    return QMainWindow::event(event);
 }
 
 void CDesktopWindow::restoreIfMinimized() {

@@ -62,11 +62,13 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
     void setTimer(int id, int intervalMs) override;
     void killTimer(int id) override;
     Size clientSize() const override;
+    std::optional<Point> pointerPosition() const override;
     void setScrollRange(platform::ScrollBarId bar, int32_t min, int32_t max) override;
     void setScrollPos(platform::ScrollBarId bar, int32_t pos) override;
     void moveControl(platform::ControlId control, const Rect& rect) override;
 
   protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -75,6 +77,7 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
     void runCommand(int id);
     void sendScroll(QScrollBar* bar, int code);
     void destroyOnce();
+    void fitOuterRectangle();
 
     std::unique_ptr<CVortafrm> core_;
     CWorkAreaWidget* workArea_ = nullptr;
@@ -83,6 +86,7 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
     QPushButton* cornerButton_ = nullptr;
     std::map<int, QTimer*> timers_;
     bool destroyed_ = false;
+    bool outerRectanglePending_ = false;
 };
 
 }  // namespace desktop
