@@ -1,6 +1,10 @@
 #include "app/Vortafrm.h"
+#include "edit/Insertion.h"
+#include "platform/Shell.h"
 
-// The insert commands of the "Выбрать" menu are routed here by OnCommand. The new
-// element starts where the pointer is, which the mouse dispatch knows; until that
-// dispatch is routed to this window, these commands place nothing.
-void CVortafrm::OnInsertElement(ElementKind) {}
+// The insert commands of the "Выбрать" menu, routed here by OnCommand. The new
+// element starts under the pointer when the pointer is over the work area.
+void CVortafrm::OnInsertElement(ElementKind kind) {
+    edit::EditContext context{circuit, edit, shell, scroll};
+    edit::insertElement(context, kind, shell.pointerPosition());
+}

@@ -31,12 +31,3 @@ void CVortafrm::OnTimer(int id) {
         io::writeRecovery(circuit);
     }
 }
-
-// The pointer gestures (placing, wiring, deleting, toggling) belong to the mouse
-// dispatch of the editing module; until it is routed here the work area ignores
-// the pointer.
-void CVortafrm::OnMouseMove(uint32_t, Point) {}
-void CVortafrm::OnLButtonDown(uint32_t, Point) {}
-void CVortafrm::OnLButtonUp(uint32_t, Point) {}
-void CVortafrm::OnLButtonDblClk(uint32_t, Point) {}
-void CVortafrm::OnRButtonDown(uint32_t, Point) {}

@@ -3,6 +3,7 @@
 #include "app/Vortafrm.h"
 // The core first, before Qt defines its keyword macros.
 
+#include <QCursor>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -97,6 +98,12 @@ void CDesktopWindow::killTimer(int id) {
 
 Size CDesktopWindow::clientSize() const {
     return {workArea_->width(), workArea_->height()};
+}
+
+std::optional<Point> CDesktopWindow::pointerPosition() const {
+    const QPoint local = workArea_->mapFromGlobal(QCursor::pos());
+    if (!workArea_->rect().contains(local)) return std::nullopt;
+    return Point{local.x(), local.y()};
 }
 
 void CDesktopWindow::setScrollRange(platform::ScrollBarId bar, int32_t min, int32_t max) {

@@ -93,6 +93,9 @@ class Shell {
     virtual void killTimer(int id) = 0;
 
     virtual Size clientSize() const = 0;
+    // Where the pointer is now, in client coordinates; nothing when it is outside the
+    // client area.
+    virtual std::optional<Point> pointerPosition() const { return std::nullopt; }
     virtual void setScrollRange(ScrollBarId bar, int32_t min, int32_t max) = 0;
     virtual void setScrollPos(ScrollBarId bar, int32_t pos) = 0;
     virtual void moveControl(ControlId control, const Rect& rect) = 0;

@@ -57,6 +57,7 @@ class ScriptedShell : public platform::Shell {
     std::map<int, int> runningTimers;   // id -> interval
     std::vector<std::string> timerLog;  // "set 1 100", "kill 1"
     Size client{640, 480};
+    std::optional<Point> pointer;  // where pointerPosition() says the pointer is
     std::map<platform::ScrollBarId, std::pair<int32_t, int32_t>> scrollRanges;
     std::map<platform::ScrollBarId, int32_t> scrollPositions;
     std::map<platform::ControlId, Rect> controls;
@@ -81,6 +82,7 @@ class ScriptedShell : public platform::Shell {
     void setTimer(int id, int intervalMs) override;
     void killTimer(int id) override;
     Size clientSize() const override { return client; }
+    std::optional<Point> pointerPosition() const override { return pointer; }
     void setScrollRange(platform::ScrollBarId bar, int32_t min, int32_t max) override;
     void setScrollPos(platform::ScrollBarId bar, int32_t pos) override;
     void moveControl(platform::ControlId control, const Rect& rect) override;
