@@ -1,0 +1,154 @@
+#!/usr/bin/env bash
+# Saves a circuit under a typed name through the real window, empties the work
+# area with New and opens the file again: the same picture with its levels, and
+# the same bytes. Usage: file_commands.sh <build dir> <source dir>
+set -euo pipefail
+
+program="$(cd "$1" && pwd)/lotra"
+[ -x "$program" ] || { echo "no program at $program"; exit 1; }
+for tool in Xvfb xdotool xdpyinfo import compare convert; do
+    command -v "$tool" >/dev/null || { echo "missing tool: $tool"; exit 1; }
+done
+
+work=$(mktemp -d)
+xvfb=""
+app=""
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null || true
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+# --- The circuit: an input signal at 1 through a one-input gate into pin 0 of an
+# indicator, the second wire with two bends. Little-endian records, no header.
+byte() { printf "\\x$(printf %02x "$1")"; }
+i16() { byte $(($1 & 255)); byte $((($1 >> 8) & 255)); }
+i32() { i16 $(($1 & 65535)); i16 $((($1 >> 16) & 65535)); }
+# pin present connected value wire end: linked to that wire's end when connected
+pin() {
+    byte "$1"; byte "$2"; byte "$3"; byte 0
+    if [ "$2" = 1 ]; then i32 7; else i32 0; fi
+    i32 "$4"; i32 "$5"
+}
+absent_pins() { for ((p = 0; p < $1; ++p)); do pin 0 0 0 0 0; done; }
+wire_end() { i32 "$1"; i32 "$2"; i32 "$3"; i32 "$4"; i32 "$5"; }
+write_circuit() {
+    # Gate in logic slot 0 at (150, 55): one input (pin 2), not inverted, disjunctor.
+    i32 1; byte 0; i16 1; byte 0; i32 0; i32 150; i32 55
+    absent_pins 2; pin 1 1 1 0 1; absent_pins 6; pin 1 1 1 1 0; pin 0 0 0 0 0
+    # Indicator in logic slot 1 at (250, 40): pin 0 wired, pins 1 to 4 open.
+    i32 2; i32 1; i32 250; i32 40
+    pin 1 1 1 1 1; for p in 1 2 3 4; do pin 1 0 0 0 0; done; absent_pins 6
+    # Input signal in block slot 0 at (50, 60), output pin 9 at 1.
+    i32 5; i32 0; i32 50; i32 60
+    absent_pins 9; pin 1 1 1 0 0; pin 0 0 0 0 0
+    # Wire 0: signal pin 9 (75, 70) to gate pin 2 (150, 70).
+    i32 7; i32 0; i32 2; i32 75; i32 70; i32 150; i32 70
+    i32 2; wire_end 75 70 5 0 9; wire_end 150 70 1 0 2
+    # Wire 1: gate pin 9 (180, 70) to indicator pin 0 (250, 45).
+    i32 7; i32 1; i32 4; i32 180; i32 70; i32 215; i32 70; i32 215; i32 45; i32 250; i32 45
+    i32 2; wire_end 180 70 1 0 9; wire_end 250 45 2 1 0
+}
+write_circuit > "$work/default.vrt"
+[ "$(stat -c %s "$work/default.vrt")" = 740 ] || fail "fixture has the wrong size"
+cp "$work/default.vrt" "$work/fixture.vrt"
+
+# --- A display of our own and the program in the temporary directory.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(head -1 "$work/display")"
+until xdpyinfo >/dev/null 2>&1; do sleep 0.05; done
+
+cd "$work"
+QT_QPA_PLATFORM=xcb "$program" &
+app=$!
+window_of() { timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | head -1; }
+main=$(window_of 'Лотра - 2') || fail "the main window did not appear"
+geometry() { eval "$(xdotool getwindowgeometry --shell "$1" | sed 's/^/G_/')"; }
+geometry "$main"
+main_x=$G_X
+main_y=$G_Y
+
+# Opens the menu `right` titles right of "&Файл" and chooses its item `down`.
+menu() {
+    xdotool mousemove $((main_x + 20)) $((main_y + 10)) click 1
+    sleep 0.3
+    for ((i = 0; i < $1; ++i)); do xdotool key Right; done
+    for ((i = 0; i < $2; ++i)); do xdotool key Down; done
+    xdotool key Return
+    sleep 0.3
+}
+wait_closed() {
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.05
+    done
+    fail "dialog \"$1\" stayed open"
+}
+# Types the name into the file-name dialog (its text is selected, so typing replaces it).
+type_name() {
+    local dialog
+    dialog=$(window_of 'Операции с файлами') || fail "no file-name dialog"
+    geometry "$dialog"
+    xdotool mousemove $((G_X + G_WIDTH / 2)) $((G_Y + 5))
+    sleep 0.2
+    xdotool type --delay 30 "$1"
+    xdotool key Return
+    wait_closed 'Операции с файлами'
+}
+# Presses "Продолжить", the left button at the bottom of the warning.
+continue_warning() {
+    local dialog
+    dialog=$(window_of 'Предупреждение') || fail "no warning"
+    geometry "$dialog"
+    xdotool mousemove $((G_X + G_WIDTH * 32 / 201)) $((G_Y + G_HEIGHT * 60 / 74)) click 1
+    wait_closed 'Предупреждение'
+}
+shot() {
+    xdotool mousemove 1000 700
+    sleep 0.5
+    import -window "$main" "$work/$1.png"
+}
+differing_pixels() { compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true; }
+coloured_pixels() {
+    convert "$work/$1.png" -fuzz 25% -fill black +opaque "$2" -fill white -opaque "$2" \
+        -format '%[fx:round(mean*w*h)]' info:
+}
+
+# Save without a name asks for one; the file holds exactly the restored circuit.
+menu 0 3
+type_name saved.vrt
+[ -f saved.vrt ] || fail "Save wrote no file"
+cmp -s saved.vrt fixture.vrt || fail "the saved bytes differ from the restored circuit"
+
+# Power on shows the levels; Save now rewrites the current file without asking.
+menu 2 1
+shot powered
+[ "$(coloured_pixels powered red)" -gt 10 ] || fail "no level drawn in red"
+menu 0 3
+xdotool search --onlyvisible --name '^Операции с файлами$' >/dev/null 2>&1 &&
+    fail "Save with a current name asked for a name"
+cp saved.vrt powered.vrt
+
+# New empties the work area and creates an empty file under a typed name.
+menu 0 1
+continue_warning
+type_name empty.vrt
+shot empty
+[ -f empty.vrt ] && [ ! -s empty.vrt ] || fail "New did not create an empty file"
+[ "$(differing_pixels powered empty)" -gt 100 ] || fail "New left the circuit on screen"
+
+# Open brings back the same picture with the stored levels.
+menu 0 2
+continue_warning
+type_name saved.vrt
+shot reopened
+[ "$(differing_pixels powered reopened)" = 0 ] ||
+    fail "the reopened circuit looks different ($(differing_pixels powered reopened) pixels)"
+menu 0 3
+cmp -s saved.vrt powered.vrt || fail "saving the reopened circuit changed its bytes"
+
+echo "file commands: saved, emptied and reopened the same circuit"
