@@ -1,0 +1,110 @@
+#include "tools/lotra-sim/Options.h"
+
+#include <charconv>
+#include <limits>
+
+namespace lotrasim {
+namespace {
+
+ParsedArguments failure(std::string message) {
+    ParsedArguments parsed;
+    parsed.error = "lotra-sim: " + std::move(message) + " (lotra-sim --help shows the usage)";
+    return parsed;
+}
+
+std::optional<uint32_t> parseTicks(const std::string& text) {
+    uint64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end ||
+        value > std::numeric_limits<uint32_t>::max())
+        return std::nullopt;
+    return static_cast<uint32_t>(value);
+}
+
+// "--name VALUE" or "--name=VALUE"; advances `at` past what it used.
+std::optional<std::string> optionValue(const std::vector<std::string>& args, size_t& at,
+                                       const std::string& name) {
+    const std::string& arg = args[at];
+    if (arg.size() > name.size() && arg.compare(0, name.size() + 1, name + "=") == 0)
+        return arg.substr(name.size() + 1);
+    if (arg != name || at + 1 >= args.size()) return std::nullopt;
+    return args[++at];
+}
+
+bool isOption(const std::string& arg, const std::string& name) {
+    return arg == name || arg.rfind(name + "=", 0) == 0;
+}
+
+}  // namespace
+
+ParsedArguments parseArguments(const std::vector<std::string>& args) {
+    ParsedArguments parsed;
+    SimOptions& options = parsed.options;
+    std::vector<std::string> files;
+    bool optionsEnded = false;
+    for (size_t at = 0; at < args.size(); ++at) {
+        const std::string& arg = args[at];
+        if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
+            files.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--help" || arg == "-h") {
+            parsed.action = ParsedArguments::Action::Help;
+            return parsed;
+        } else if (arg == "--no-power") {
+            options.powerOn = false;
+        } else if (isOption(arg, "--ticks")) {
+            const std::optional<std::string> value = optionValue(args, at, "--ticks");
+            const std::optional<uint32_t> ticks = value ? parseTicks(*value) : std::nullopt;
+            if (!ticks)
+                return failure("--ticks needs a whole number from 0 to 4294967295, not '" +
+                               value.value_or("") + "'");
+            options.ticks = *ticks;
+        } else if (isOption(arg, "--write")) {
+            const std::optional<std::string> value = optionValue(args, at, "--write");
+            if (!value || value->empty()) return failure("--write needs the name of a file");
+            options.writePath = *value;
+        } else {
+            return failure("unknown option '" + arg + "'");
+        }
+    }
+    if (files.empty()) return failure("no circuit file given");
+    if (files.size() > 1)
+        return failure("one circuit file only, but got '" + files[0] + "' and '" + files[1] + "'");
+    options.file = files[0];
+    parsed.action = ParsedArguments::Action::Run;
+    return parsed;
+}
+
+std::string usageText() {
+    return R"(Usage: lotra-sim [--ticks N] [--no-power] [--write OUT] FILE
+
+Reads the circuit file FILE, switches the power on as the power-on command of the
+editor does (input levels and generator counters cleared, then the circuit settles),
+runs N ticks of the 100 ms generator clock, and prints every element with its pin
+levels.
+
+  --ticks N     run N generator ticks (default 0); every generator ticks in slot
+                order, and the circuit settles when one of them reached a
+                switching point
+  --no-power    leave the levels as the file holds them instead of switching the
+                power on (generator ticks still run)
+  --write OUT   afterwards write the circuit to OUT in the circuit file format
+  --help        show this text
+
+One line per element, logic-element table first, then the block table, slots upward:
+  L0 LogicElement 0=1 4=1 9=1
+  L1 Indicator 0=1 1=0 2=1 3=0 4=0 shows=05
+  B0 Trigger 0=0 3=0 6=0 9=1 10=0
+L or B with the slot, the kind (LogicElement, Indicator, Trigger, Summer,
+EntrSignal, GTI), then pin=level for every pin the element has. An indicator
+line ends with the two-digit number it shows: the sum of 2 to the power n over
+its connected pins n at level 1.
+
+Exit status: 0 on success; 1 when OUT could not be written; 2 when FILE is
+missing or unreadable or an argument is wrong (one line on standard error).
+)";
+}
+
+}  // namespace lotrasim

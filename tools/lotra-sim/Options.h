@@ -1,0 +1,30 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lotrasim {
+
+struct SimOptions {
+    uint32_t ticks = 0;
+    bool powerOn = true;
+    std::optional<std::string> writePath;
+    std::string file;
+};
+
+struct ParsedArguments {
+    enum class Action { Run, Help, Fail };
+    Action action = Action::Fail;
+    SimOptions options;
+    std::string error;  // one line, for Fail
+};
+
+// The command's arguments without the program name:
+// [--ticks N] [--no-power] [--write OUT] FILE, or --help.
+ParsedArguments parseArguments(const std::vector<std::string>& args);
+
+// What --help prints.
+std::string usageText();
+
+}  // namespace lotrasim

@@ -1,0 +1,58 @@
+#include "tools/lotra-sim/Report.h"
+
+namespace lotrasim {
+namespace {
+
+const char* kindName(int32_t kind) {
+    switch (kind) {
+        case LogicElement:
+            return "LogicElement";
+        case Indicator:
+            return "Indicator";
+        case Trigger:
+            return "Trigger";
+        case Summer:
+            return "Summer";
+        case EntrSignal:
+            return "EntrSignal";
+        case GTI:
+            return "GTI";
+        default:
+            return "Unknown";
+    }
+}
+
+void appendLine(std::string& out, char table, size_t slot, int32_t kind, const Pins& pins) {
+    out += table + std::to_string(slot) + ' ' + kindName(kind);
+    for (int p = 0; p < kPinCount; ++p) {
+        if (pins[p].present != 1) continue;
+        out += ' ' + std::to_string(p) + '=' + std::to_string(pins[p].value);
+    }
+    if (kind == Indicator) {
+        const int shown = indicatorNumber(pins);
+        out += std::string(" shows=") + (shown < 10 ? "0" : "") + std::to_string(shown);
+    }
+    out += '\n';
+}
+
+}  // namespace
+
+int indicatorNumber(const Pins& pins) {
+    int number = 0;
+    for (int p = 0; p < 5; ++p)
+        if (pins[p].connected && pins[p].value == 1) number += 1 << p;
+    return number;
+}
+
+std::string circuitReport(const CCircuit& circuit) {
+    std::string out;
+    for (size_t slot = 0; slot < circuit.logicElements.size(); ++slot)
+        if (const auto& e = circuit.logicElements[slot])
+            appendLine(out, 'L', slot, e->kind, e->pins);
+    for (size_t slot = 0; slot < circuit.blockElements.size(); ++slot)
+        if (const auto& e = circuit.blockElements[slot])
+            appendLine(out, 'B', slot, e->kind, e->pins);
+    return out;
+}
+
+}  // namespace lotrasim

@@ -1,0 +1,16 @@
+#pragma once
+#include <string>
+
+#include "model/Circuit.h"
+
+namespace lotrasim {
+
+// The number an indicator shows: 2 to the power n summed over its pins n = 0 to 4
+// that are connected and at level 1.
+int indicatorNumber(const Pins& pins);
+
+// One line per element, logic-element table first, then the block table, slots
+// upward, e.g. "L1 Indicator 0=1 1=0 2=1 3=0 4=0 shows=05".
+std::string circuitReport(const CCircuit& circuit);
+
+}  // namespace lotrasim
