@@ -1,0 +1,93 @@
+#include "app/CommandIds.h"
+#include "app/Vortafrm.h"
+#include "support/CircuitBuilder.h"
+#include "support/TemporaryDirectory.h"
+// The core first, before Qt defines its keyword macros.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "desktop/DesktopWindow.h"
+#include "desktop/WorkAreaWidget.h"
+
+namespace {
+
+using desktop::CDesktopWindow;
+
+// Qt pointer events on the work area reach the core as the five mouse messages.
+class WorkAreaMouseTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(directory.ok());
+        window = std::make_unique<CDesktopWindow>();
+        window->resize(640, 480);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    QWidget& area() { return window->workArea(); }
+    CVortafrm& core() { return window->core(); }
+    // QTest drops the modifiers of a move, so a Shift-drag is sent by hand.
+    void send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons,
+              Qt::KeyboardModifiers modifiers) {
+        QMouseEvent event(type, QPointF(at), area().mapToGlobal(QPointF(at)), button, buttons,
+                          modifiers);
+        QApplication::sendEvent(&area(), &event);
+    }
+
+    TemporaryDirectory directory;
+    std::unique_ptr<CDesktopWindow> window;
+};
+
+TEST_F(WorkAreaMouseTest, PendingElementFollowsThePointerIsPlacedAndCanBeDiscarded) {
+    core().OnCommand(command::InsertEntrSignal);
+    QTest::mouseMove(&area(), QPoint(203, 152));
+    ASSERT_TRUE(core().edit.pendingBlockElement);
+    EXPECT_EQ(core().edit.pendingBlockElement->x, 205);
+    EXPECT_EQ(core().edit.pendingBlockElement->y, 150);
+    QTest::mouseClick(&area(), Qt::LeftButton, Qt::NoModifier, QPoint(203, 152));
+    ASSERT_NE(core().circuit.blockElement(0), nullptr);
+    EXPECT_FALSE(core().edit.pendingBlockElement);
+
+    core().OnCommand(command::InsertIndicator);
+    QTest::mouseClick(&area(), Qt::RightButton, Qt::NoModifier, QPoint(210, 160));
+    EXPECT_FALSE(core().edit.pendingLogicElement);
+    EXPECT_NE(core().circuit.blockElement(0), nullptr) << "the discarding click deletes nothing";
+}
+
+TEST_F(WorkAreaMouseTest, ShiftDragCarriesTheElementUntilTheReleaseEvenOutside) {
+    CircuitBuilder build(core().circuit);
+    const int32_t summer = build.block(Summer, 100, 100);
+    send(QEvent::MouseButtonPress, {110, 110}, Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
+    send(QEvent::MouseMove, {203, 152}, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    const CBlockElement& moved = *core().circuit.blockElements[summer];
+    EXPECT_EQ(moved.x, 205);
+    EXPECT_EQ(moved.y, 150);
+    send(QEvent::MouseButtonRelease, {-40, -30}, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    EXPECT_FALSE(core().edit.blockHits);
+    send(QEvent::MouseMove, {300, 300}, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    EXPECT_EQ(moved.x, 205);
+}
+
+// Press, release, double click, release: the first press bends the wire, the double
+// click leaves its end free. A second press would add a fifth point.
+TEST_F(WorkAreaMouseTest, DoubleClickIsOnePressAndOneDoubleClick) {
+    CircuitBuilder build(core().circuit);
+    const int32_t signal = build.block(EntrSignal, 100, 100);
+    const int32_t wire = build.stub(EntrSignal, signal, 9, {160, 140});
+    CWire& drawn = *core().circuit.wires[wire];
+    drawn.points = {{125, 110}, {130, 110}};
+    core().circuit.blockElements[signal]->pins[9].connected = 0;
+    core().edit.wireInProgress = wire;
+
+    const QPoint inWindow = area().mapTo(window.get(), QPoint(160, 140));
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, inWindow);
+    EXPECT_FALSE(core().edit.wireInProgress);
+    EXPECT_EQ(drawn.points, (std::vector<Point>{{125, 110}, {130, 110}, {130, 140}, {160, 140}}));
+    EXPECT_EQ(drawn.ends[1].kind, kLinkNone);
+    EXPECT_TRUE(core().circuit.blockElements[signal]->pins[9].connected);
+}
+
+}  // namespace
