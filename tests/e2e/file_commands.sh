@@ -62,8 +62,11 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -1 "$work/display")"
 until xdpyinfo >/dev/null 2>&1; do sleep 0.05; done
 
+# Its own temporary and runtime folders keep it apart from any other copy that
+# runs meanwhile: the single-instance socket lives there.
+mkdir -m 700 "$work/tmp" "$work/runtime"
 cd "$work"
-QT_QPA_PLATFORM=xcb "$program" &
+TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb "$program" &
 app=$!
 window_of() { timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | head -1; }
 main=$(window_of 'Лотра - 2') || fail "the main window did not appear"

@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -10,34 +11,38 @@
 
 namespace {
 
-// Makes a folder read-only for this process while in scope. Root ignores
-// permission bits, so root takes the identity of "nobody" meanwhile.
-class ReadOnlyFolder {
+// Root ignores permission bits, so while in scope a root process takes the
+// identity of "nobody" and the bits of files and folders apply to it.
+class WithoutRootPrivilege {
   public:
-    explicit ReadOnlyFolder(const std::filesystem::path& folder) : folder_(folder) {
-        ::chmod(".", 0755);
-        ::chmod(folder_.c_str(), 0555);
-        if (::geteuid() == 0 && ::seteuid(kNobody) == 0) droppedRoot_ = true;
+    WithoutRootPrivilege() {
+        ::chmod(".", 0755);  // "nobody" must still reach the test's own folder
+        if (::geteuid() == 0 && ::seteuid(kNobody) == 0) dropped_ = true;
     }
-    ~ReadOnlyFolder() {
-        if (droppedRoot_) static_cast<void>(::seteuid(0));
-        ::chmod(folder_.c_str(), 0755);
-    }
-    // Whether this process really cannot create files in the folder now.
-    bool refusesWrites() const {
-        const std::filesystem::path probe = folder_ / "probe";
-        std::ofstream out(probe);
-        if (!out.is_open()) return true;
-        out.close();
-        std::filesystem::remove(probe);
-        return false;
+    ~WithoutRootPrivilege() {
+        if (dropped_) static_cast<void>(::seteuid(0));
     }
 
   private:
     static constexpr uid_t kNobody = 65534;
-    std::filesystem::path folder_;
-    bool droppedRoot_ = false;
+    bool dropped_ = false;
 };
+
+bool canCreateFileIn(const std::filesystem::path& folder) {
+    const std::filesystem::path probe = folder / "probe";
+    std::ofstream out(probe);
+    if (!out.is_open()) return false;
+    out.close();
+    std::filesystem::remove(probe);
+    return true;
+}
+
+bool canOpenForWriting(const char* path) {
+    const int fd = ::open(path, O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    ::close(fd);
+    return true;
+}
 
 // Every write past `bytes` into a regular file fails while in scope, as on a full disk.
 class FileSizeLimit {
@@ -75,13 +80,15 @@ TEST_F(FileCommandFailureTest, ReadOnlyFolderKeepsTheOldFileAndName) {
     writeFile("locked/data.vrt", kept);
     currentFileName = "locked/data.vrt";
     buildSampleCircuit();
+    ::chmod("locked", 0555);
     {
-        ReadOnlyFolder readOnly("locked");
-        if (!readOnly.refusesWrites()) GTEST_SKIP() << "this process may write anywhere";
+        WithoutRootPrivilege unprivileged;
+        if (canCreateFileIn("locked")) GTEST_SKIP() << "this process may write anywhere";
         io::fileSave(context());
         shell.fileNameAnswers = {"locked/copy.vrt"};
         io::fileSaveAs(context());
     }
+    ::chmod("locked", 0755);
     ASSERT_EQ(shell.messageBoxes.size(), 2u);
     EXPECT_EQ(shell.messageBoxes[0].text, "Не удалось записать файл locked/data.vrt!");
     EXPECT_EQ(shell.messageBoxes[1].text, "Не удалось записать файл locked/copy.vrt!");
@@ -90,6 +97,23 @@ TEST_F(FileCommandFailureTest, ReadOnlyFolderKeepsTheOldFileAndName) {
     EXPECT_EQ(fileBytes("locked/data.vrt"), kept);
     EXPECT_FALSE(fileBytes("locked/copy.vrt"));
     EXPECT_EQ(currentFileName, "locked/data.vrt");
+}
+
+TEST_F(FileCommandFailureTest, OpenReadsAFileTheUserMayNotWrite) {
+    const std::vector<uint8_t> stored = otherCircuitBytes();
+    writeFile("stored.vrt", stored);
+    ::chmod("stored.vrt", 0444);
+    buildSampleCircuit();
+    shell.warningAnswers = {true};
+    shell.fileNameAnswers = {"stored.vrt"};
+    {
+        WithoutRootPrivilege unprivileged;
+        if (canOpenForWriting("stored.vrt")) GTEST_SKIP() << "this process may write any file";
+        io::fileOpen(context());
+    }
+    EXPECT_TRUE(shell.messageBoxes.empty());
+    EXPECT_EQ(io::encodeCircuit(circuit), stored);
+    EXPECT_EQ(currentFileName, "stored.vrt");
 }
 
 TEST_F(FileCommandFailureTest, UncreatableNameIsReportedWithoutAskingToOverwrite) {
