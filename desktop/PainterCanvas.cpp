@@ -1,8 +1,8 @@
 #include "desktop/PainterCanvas.h"
 
+#include <QFont>
 #include <QFontMetrics>
 #include <QImage>
-#include <QPen>
 #include <QString>
 #include <algorithm>
 #include <map>
@@ -10,20 +10,17 @@
 #include <utility>
 
 #include "desktop/BitmapStore.h"
+#include "desktop/EllipseStamps.h"
+#include "desktop/PainterInk.h"
 
 namespace desktop {
+
+struct PreparedFont {
+    QFont font;
+    QFontMetrics metrics;
+};
+
 namespace {
-
-QColor toQColor(platform::Rgb c) {
-    return QColor(c.r, c.g, c.b);
-}
-
-// A 1-pixel line leaves out its end pixel (flat cap); wider pens are round at their
-// ends and joins.
-QPen toQPen(const platform::Pen& pen) {
-    if (pen.width <= 1) return QPen(toQColor(pen.color), 1, Qt::SolidLine, Qt::FlatCap);
-    return QPen(toQColor(pen.color), pen.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
 
 // A positive height is the whole character cell, ascent plus descent; a negative one
 // the size of the characters alone. Qt sizes a font by the latter, so the cell is
@@ -46,22 +43,46 @@ QFont makeFont(const platform::Font& spec) {
 
 // Creating a Qt font and measuring it costs more than drawing a short text, and the
 // work area uses one or two fonts: keep them.
-const QFont& cachedFont(const platform::Font& spec) {
+const PreparedFont& preparedFont(const platform::Font& spec) {
     using Key = std::tuple<std::string, int32_t, int32_t, bool>;
-    static std::map<Key, QFont> fonts;
+    static std::map<Key, PreparedFont> fonts;
     const Key key{spec.face, spec.height, spec.weight, spec.variablePitch};
     auto found = fonts.find(key);
-    if (found == fonts.end()) found = fonts.emplace(key, makeFont(spec)).first;
+    if (found == fonts.end()) {
+        QFont font = makeFont(spec);
+        found = fonts.emplace(key, PreparedFont{font, QFontMetrics(font)}).first;
+    }
     return found->second;
+}
+
+// The pixels a thin line covers when it runs along a row or a column: from its start
+// up to, not including, its end.
+QRect axisLinePixels(QPoint from, QPoint to) {
+    if (from.y() == to.y()) {
+        const int left = from.x() < to.x() ? from.x() : to.x() + 1;
+        return QRect(left, from.y(), std::abs(to.x() - from.x()), 1);
+    }
+    const int top = from.y() < to.y() ? from.y() : to.y() + 1;
+    return QRect(from.x(), top, 1, std::abs(to.y() - from.y()));
 }
 
 }  // namespace
 
-CPainterCanvas::CPainterCanvas(QPainter& painter) : painter_(painter), qfont_(cachedFont(font_)) {
+CPainterCanvas::CPainterCanvas(QPainter& painter)
+    : painter_(painter), preparedFont_(&preparedFont(font_)) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void CPainterCanvas::applyPen() {
+    if (painterPen_ == pen_) return;
     painter_.setPen(toQPen(pen_));
+    painterPen_ = pen_;
+}
+
+void CPainterCanvas::applyBrush() {
+    if (painterBrush_ == brush_) return;
     painter_.setBrush(toQColor(brush_.color));
-    painter_.setFont(qfont_);
+    painterBrush_ = brush_;
 }
 
 void CPainterCanvas::drawBitmap(int32_t id, int32_t x, int32_t y, int32_t width, int32_t height,
@@ -73,18 +94,15 @@ void CPainterCanvas::drawBitmap(int32_t id, int32_t x, int32_t y, int32_t width,
 }
 
 platform::Pen CPainterCanvas::selectPen(const platform::Pen& pen) {
-    painter_.setPen(toQPen(pen));
     return std::exchange(pen_, pen);
 }
 
 platform::Brush CPainterCanvas::selectBrush(const platform::Brush& brush) {
-    painter_.setBrush(toQColor(brush.color));
     return std::exchange(brush_, brush);
 }
 
 platform::Font CPainterCanvas::selectFont(const platform::Font& font) {
-    qfont_ = cachedFont(font);
-    painter_.setFont(qfont_);
+    preparedFont_ = &preparedFont(font);
     return std::exchange(font_, font);
 }
 
@@ -97,30 +115,34 @@ void CPainterCanvas::moveTo(int32_t x, int32_t y) {
 }
 
 void CPainterCanvas::lineTo(int32_t x, int32_t y) {
-    const QPoint to(x, y);
-    if (to != position_) painter_.drawLine(position_, to);
-    position_ = to;
+    const QPoint from = std::exchange(position_, QPoint(x, y));
+    if (from == position_) return;
+    // Wires run along rows and columns; filling their pixels is far cheaper than
+    // stroking.
+    if (pen_.width <= 1 && (from.x() == x || from.y() == y)) {
+        painter_.fillRect(axisLinePixels(from, position_), toQColor(pen_.color));
+        return;
+    }
+    applyPen();
+    painter_.drawLine(from, position_);
 }
 
 void CPainterCanvas::ellipse(const Rect& box) {
     if (box.width() <= 0 || box.height() <= 0) return;
-    // Qt strokes a thin outline on the pixels of the rectangle's edges but centres a
-    // wider one between pixels; half a pixel keeps a thick circle round its centre.
-    if (pen_.width <= 1) {
-        painter_.drawEllipse(QRect(box.left, box.top, box.width() - 1, box.height() - 1));
-    } else {
-        painter_.drawEllipse(
-            QRectF(box.left + 0.5, box.top + 0.5, box.width() - 1, box.height() - 1));
-    }
+    if (drawEllipseStamp(painter_, box, pen_, brush_)) return;
+    applyPen();
+    applyBrush();
+    drawEllipseOutline(painter_, box, pen_);
 }
 
 void CPainterCanvas::textOut(int32_t x, int32_t y, const std::string& text) {
     const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    const QFontMetrics metrics(qfont_);
+    const QFontMetrics& metrics = preparedFont_->metrics;
     painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(string), metrics.height()), Qt::white);
+    painter_.setFont(preparedFont_->font);
     painter_.setPen(textColor_);
+    painterPen_.reset();
     painter_.drawText(x, y + metrics.ascent(), string);
-    painter_.setPen(toQPen(pen_));
 }
 
 }  // namespace desktop

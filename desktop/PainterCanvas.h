@@ -1,12 +1,14 @@
 #pragma once
 #include <QColor>
-#include <QFont>
 #include <QPainter>
 #include <QPoint>
+#include <optional>
 
 #include "platform/Canvas.h"
 
 namespace desktop {
+
+struct PreparedFont;
 
 // The drawing of the work area onto a QPainter, with the pixel rules the records
 // are drawn for: lines leave out their end pixel, ellipse boxes exclude their right
@@ -29,13 +31,20 @@ class CPainterCanvas : public platform::Canvas {
     void textOut(int32_t x, int32_t y, const std::string& text) override;
 
   private:
+    // The painter's pen and brush follow the selected ones only when something is
+    // drawn with them: records select and restore far more often than they draw.
+    void applyPen();
+    void applyBrush();
+
     QPainter& painter_;
     platform::Pen pen_;
     platform::Brush brush_;
     platform::Font font_;
-    QFont qfont_;
+    const PreparedFont* preparedFont_;
     QColor textColor_{Qt::black};
     QPoint position_;
+    std::optional<platform::Pen> painterPen_;
+    std::optional<platform::Brush> painterBrush_;
 };
 
 }  // namespace desktop

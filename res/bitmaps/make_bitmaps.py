@@ -129,8 +129,9 @@ def indicator_body():
     pic.outline(5, 0, 49, 29)
     pic.vline(19, 0, 29)
     input_stubs(pic, [5, 10, 15, 20, 25])
-    for row, weight in zip([5, 10, 15, 20, 25], ['1', '2', '4', '8', '16']):
-        pic.text(8, row - 2, weight)
+    # Labels five rows apart would touch: they alternate between two columns.
+    for row, weight, x in zip([5, 10, 15, 20, 25], ['1', '2', '4', '8', '16'], [7, 14] * 3):
+        pic.text(x, row - 2, weight)
     return pic
 
 

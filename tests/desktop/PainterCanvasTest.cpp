@@ -3,6 +3,8 @@
 #include <QFontInfo>
 
 #include "PainterCanvasPixels.h"
+#include "desktop/EllipseStamps.h"
+#include "desktop/PainterInk.h"
 
 namespace {
 
@@ -113,6 +115,43 @@ TEST(PainterCanvasText, CourierNewMapsToAnInstalledFontWhoseCellIsTheAskedHeight
         kGreen);
     EXPECT_EQ(count(image, QRect(0, 0, 4, 26), kGreen), 0);
     EXPECT_EQ(count(image, QRect(0, 26, 4, 1), kGreen), 4);
+}
+
+}  // namespace
+
+namespace {
+
+// Circles are copied from pictures drawn once; a copy must match the ellipse drawn
+// in place pixel for pixel, whatever the pen and brush.
+TEST(PainterCanvasEllipses, AStampedEllipseMatchesOneDrawnInPlace) {
+    const std::vector<Rect> boxes = {{10, 10, 15, 15}, {21, 30, 28, 35}, {40, 8, 56, 24}};
+    const std::vector<platform::Pen> pens = {{}, {3, platform::kBlack}, {2, platform::kRed}};
+    const std::vector<platform::Brush> brushes = {{platform::kWhite}, {platform::kBlack}};
+    for (const Rect& box : boxes) {
+        for (const platform::Pen& pen : pens) {
+            for (const platform::Brush& brush : brushes) {
+                auto draw = [&](bool stamped) {
+                    QImage image(80, 60, QImage::Format_RGB32);
+                    image.fill(kGreen);
+                    QPainter painter(&image);
+                    painter.setRenderHint(QPainter::Antialiasing, false);
+                    painter.setPen(desktop::toQPen(pen));
+                    painter.setBrush(desktop::toQColor(brush.color));
+                    if (stamped) {
+                        EXPECT_TRUE(desktop::drawEllipseStamp(painter, box, pen, brush));
+                    } else {
+                        desktop::drawEllipseOutline(painter, box, pen);
+                    }
+                    return image;
+                };
+                EXPECT_EQ(draw(true), draw(false))
+                    << box.left << "," << box.top << " pen " << pen.width;
+            }
+        }
+    }
+    QImage image(10, 10, QImage::Format_RGB32);
+    QPainter painter(&image);
+    EXPECT_FALSE(desktop::drawEllipseStamp(painter, {0, 0, 40, 40}, {}, {}));
 }
 
 }  // namespace

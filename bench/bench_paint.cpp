@@ -1,0 +1,92 @@
+// Painting the work area with every table full, through the Qt canvas into an image
+// of a 640 x 480 window.
+
+// Before any Qt header: Qt defines `slots` as a word of its own, and the editing
+// state has a field of that name.
+#include "render/WorkArea.h"
+
+#include <benchmark/benchmark.h>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "desktop/PainterCanvas.h"
+
+namespace {
+
+QGuiApplication& application() {
+    static int argc = 1;
+    static char name[] = "bench_paint";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(argc, argv);
+    return app;
+}
+
+constexpr ElementKind kBlockKinds[] = {Trigger, Summer, EntrSignal, GTI};
+
+// Elements on a grid of the given pitch from the origin; levels alternate so that
+// both digits are drawn, and every fifth logic element is an indicator.
+void fillElements(CCircuit& circuit, int32_t pitch) {
+    for (int32_t slot = 0; slot < CCircuit::kLogicSlots; ++slot) {
+        auto element = slot % 5 == 4
+                           ? std::make_unique<CLogicElement>(CLogicElement::IndicatorTag{})
+                           : std::make_unique<CLogicElement>(slot % 2, slot % 9 + 1, slot % 3 == 0);
+        element->setPosition(slot % 16 * pitch, slot / 16 * pitch);
+        for (Pin& pin : element->pins) pin.connected = pin.value = slot % 2;
+        element->index = slot;
+        circuit.logicElements[slot] = std::move(element);
+    }
+    for (int32_t slot = 0; slot < CCircuit::kBlockSlots; ++slot) {
+        auto element = std::make_unique<CBlockElement>(kBlockKinds[slot % 4]);
+        element->setPosition(slot % 16 * pitch + pitch / 2, slot / 16 * pitch + pitch / 2);
+        element->pins[9].value = slot % 2;
+        element->index = slot;
+        circuit.blockElements[slot] = std::move(element);
+    }
+}
+
+// Wires of five bends; one in three ends free, one in four carries a junction.
+void fillWires(CCircuit& circuit, int32_t pitch) {
+    for (int32_t slot = 0; slot < CCircuit::kWireSlots; ++slot) {
+        auto wire = std::make_unique<CWire>();
+        const int32_t x = slot % 32 * pitch / 2, y = slot / 32 * pitch / 4;
+        wire->points = {{x, y},           {x + 20, y},      {x + 20, y + 15},
+                        {x + 45, y + 15}, {x + 45, y + 30}, {x + 70, y + 30}};
+        wire->ends = {{x, y, LogicElement, 0, 9},
+                      {x + 70, y + 30, slot % 3 == 0 ? kLinkNone : Trigger, 0, 0}};
+        if (slot % 4 == 0) wire->ends.push_back({x + 20, y + 5, kLinkWire, 0, 2});
+        wire->index = slot;
+        circuit.wires[slot] = std::move(wire);
+    }
+}
+
+void paintFullTables(benchmark::State& state, int32_t pitch) {
+    application();
+    CCircuit circuit;
+    fillElements(circuit, pitch);
+    fillWires(circuit, pitch);
+    const EditState edit;
+    QImage image(640, 480, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        desktop::CPainterCanvas canvas(painter);
+        render::paintWorkArea(canvas, circuit, edit, {0, 0}, true);
+    }
+    benchmark::DoNotOptimize(image.constBits());
+}
+
+// The whole 2048 x 2048 area used: most records lie outside the window.
+void BM_PaintFullTablesSpread(benchmark::State& state) {
+    paintFullTables(state, 125);
+}
+// Everything crowded into the window: every record touches pixels.
+void BM_PaintFullTablesInView(benchmark::State& state) {
+    paintFullTables(state, 35);
+}
+
+}  // namespace
+
+BENCHMARK(BM_PaintFullTablesSpread)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintFullTablesInView)->Unit(benchmark::kMillisecond);
