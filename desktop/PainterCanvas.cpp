@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
+#include <QLineF>
 #include <QString>
 #include <algorithm>
 #include <map>
@@ -55,6 +56,19 @@ const PreparedFont& preparedFont(const platform::Font& spec) {
     return found->second;
 }
 
+// Records read from a file may sit anywhere in the 32-bit range, where Qt's integer
+// geometry would overflow. Nothing that far away can show, so it is left out, and
+// lines are cut to a range still far larger than any window.
+constexpr int kFarAway = 1 << 24;
+
+bool isFarAway(int32_t v) {
+    return v < -kFarAway || v > kFarAway;
+}
+
+QPoint withinReach(QPoint p) {
+    return {std::clamp(p.x(), -kFarAway, kFarAway), std::clamp(p.y(), -kFarAway, kFarAway)};
+}
+
 // The pixels a thin line covers when it runs along a row or a column: from its start
 // up to, not including, its end.
 QRect axisLinePixels(QPoint from, QPoint to) {
@@ -88,7 +102,7 @@ void CPainterCanvas::applyBrush() {
 void CPainterCanvas::drawBitmap(int32_t id, int32_t x, int32_t y, int32_t width, int32_t height,
                                 bool disabled) {
     const QImage& image = disabled ? disabledBitmapImage(id) : bitmapImage(id);
-    if (image.isNull() || width <= 0 || height <= 0) return;
+    if (image.isNull() || width <= 0 || height <= 0 || isFarAway(x) || isFarAway(y)) return;
     const QRect source(0, 0, std::min(width, image.width()), std::min(height, image.height()));
     painter_.drawImage(QPoint(x, y), image, source);
 }
@@ -120,15 +134,19 @@ void CPainterCanvas::lineTo(int32_t x, int32_t y) {
     // Wires run along rows and columns; filling their pixels is far cheaper than
     // stroking.
     if (pen_.width <= 1 && (from.x() == x || from.y() == y)) {
-        painter_.fillRect(axisLinePixels(from, position_), toQColor(pen_.color));
+        const QPoint start = withinReach(from), end = withinReach(position_);
+        if (start != end) painter_.fillRect(axisLinePixels(start, end), toQColor(pen_.color));
         return;
     }
     applyPen();
-    painter_.drawLine(from, position_);
+    painter_.drawLine(QLineF(from, position_));
 }
 
 void CPainterCanvas::ellipse(const Rect& box) {
-    if (box.width() <= 0 || box.height() <= 0) return;
+    if (isFarAway(box.left) || isFarAway(box.top) || isFarAway(box.right) ||
+        isFarAway(box.bottom) || box.width() <= 0 || box.height() <= 0) {
+        return;
+    }
     if (drawEllipseStamp(painter_, box, pen_, brush_)) return;
     applyPen();
     applyBrush();
@@ -136,6 +154,7 @@ void CPainterCanvas::ellipse(const Rect& box) {
 }
 
 void CPainterCanvas::textOut(int32_t x, int32_t y, const std::string& text) {
+    if (isFarAway(x) || isFarAway(y)) return;
     const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     const QFontMetrics& metrics = preparedFont_->metrics;
     painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(string), metrics.height()), Qt::white);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <climits>
 
 #include "PainterCanvasPixels.h"
 #include "desktop/EllipseStamps.h"
@@ -152,6 +153,28 @@ TEST(PainterCanvasEllipses, AStampedEllipseMatchesOneDrawnInPlace) {
     QImage image(10, 10, QImage::Format_RGB32);
     QPainter painter(&image);
     EXPECT_FALSE(desktop::drawEllipseStamp(painter, {0, 0, 40, 40}, {}, {}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PainterCanvasFarAway, RecordsAtTheEdgesOfTheRangeDrawOnlyWhatShows) {
+    const QImage image = painted(
+        [](platform::Canvas& c) {
+            c.moveTo(INT32_MIN, 10);
+            c.lineTo(INT32_MAX, 10);
+            c.moveTo(30, INT32_MAX);
+            c.lineTo(30, INT32_MIN);
+            c.drawBitmap(102, INT32_MAX - 5, 0, 30, 30, false);
+            c.drawBitmap(102, 0, INT32_MIN, 30, 30, true);
+            c.ellipse({INT32_MAX - 2, 0, INT32_MAX, 5});
+            c.textOut(INT32_MIN, 0, "05");
+        },
+        kGreen);
+    EXPECT_EQ(count(image, QRect(0, 10, 120, 1), kBlack), 120);
+    EXPECT_EQ(count(image, QRect(30, 0, 1, 80), kBlack), 80);
+    EXPECT_EQ(count(image, image.rect(), kBlack), 120 + 80 - 1);
 }
 
 }  // namespace

@@ -1,6 +1,16 @@
 #include "support/RecordingCanvas.h"
 
+#include <algorithm>
+#include <limits>
 #include <utility>
+
+namespace {
+// Far corners of records read from anywhere must not overflow the recording itself.
+int32_t saturatedSum(int32_t a, int32_t b) {
+    return static_cast<int32_t>(std::clamp<int64_t>(
+        int64_t{a} + b, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
+}  // namespace
 
 RecordingCanvas::Call& RecordingCanvas::record(Op op) {
     calls.push_back(Call{op, 0, {}, false, {}, pen, brush, font, textColor});
@@ -11,7 +21,7 @@ void RecordingCanvas::drawBitmap(int32_t id, int32_t x, int32_t y, int32_t width
                                  bool disabled) {
     Call& call = record(Op::Bitmap);
     call.id = id;
-    call.rect = {x, y, x + width, y + height};
+    call.rect = {x, y, saturatedSum(x, width), saturatedSum(y, height)};
     call.disabled = disabled;
 }
 
