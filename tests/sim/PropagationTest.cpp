@@ -77,6 +77,27 @@ TEST_F(PropagationTest, JunctionLoopsAreWalkedOnceAndEnd) {
     for (int32_t gate : {a, b, c}) EXPECT_EQ(output(gate), 1);
 }
 
+TEST_F(PropagationTest, ANetAsLongAsTheWireTableIsWalkedToItsFarEnd) {
+    const int32_t source = signal(1);
+    const int32_t far = buffer();
+    int32_t previous = build.stub(EntrSignal, source, 9, {0, 0});
+    while (previous + 2 < CCircuit::kWireSlots) {
+        const int32_t next = *circuit.registerWire(shell);
+        circuit.wires[next]->ends.resize(2);
+        build.join(next, 0, previous);
+        previous = next;
+    }
+    build.join(build.stub(LogicElement, far, 2, {5, 5}), 1, previous);
+    ASSERT_TRUE(circuit.wires[CCircuit::kWireSlots - 1]);
+
+    std::vector<int32_t> visited{0};
+    sim::propagate(circuit, 0, visited, 1);
+    EXPECT_EQ(visited.size(), static_cast<size_t>(CCircuit::kWireSlots));
+    EXPECT_EQ(logicPins(far)[2].value, 1);
+    EXPECT_TRUE(sim::switchPowerOn(circuit).settled);
+    EXPECT_EQ(output(far), 1);
+}
+
 TEST_F(PropagationTest, EndsNamingNothingAreSkippedAndTheWalkGoesOn) {
     const int32_t gate = buffer();
     const int32_t wire = *circuit.registerWire(shell);

@@ -127,8 +127,12 @@ TEST(SettleOracleTest, RandomCircuitsSettleExactlyAsTheWalkEveryPassLoop) {
         const sim::SettleResult actual = sim::switchPowerOn(circuit);
         ASSERT_EQ(actual.passes, expected.passes);
         ASSERT_EQ(actual.settled, expected.settled);
-        if (!expected.settled) ++oscillating;
         expectSameLevels(circuit, reference);
+        // Ticking an oscillator only repeats the pass bound, slowly.
+        if (!expected.settled) {
+            ++oscillating;
+            continue;
+        }
         for (int tick = 0; tick < 12; ++tick) {
             bool switched = false;
             for (auto& element : reference.blockElements)
