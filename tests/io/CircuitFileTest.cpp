@@ -12,6 +12,7 @@
 #include "io/CircuitFile.h"
 #include "io/FileBytes.h"
 #include "support/CircuitBuilder.h"
+#include "support/TemporaryDirectory.h"
 
 namespace fs = std::filesystem;
 
@@ -25,19 +26,17 @@ std::vector<uint8_t> contentsOf(const fs::path& path) {
 class CircuitFile : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "lotra-io-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
+        ASSERT_TRUE(temporary.ok());
         CircuitBuilder b(circuit);
         const int32_t signal = b.block(EntrSignal, 10, 10);
         b.wire(EntrSignal, signal, 9, Indicator, b.indicator(100, 10), 0);
     }
-    void TearDown() override { fs::remove_all(dir); }
     std::vector<fs::path> filesInDir() const {
         return {fs::directory_iterator(dir), fs::directory_iterator()};
     }
 
-    fs::path dir;
+    TemporaryDirectory temporary;
+    const fs::path& dir = temporary.path();
     CCircuit circuit;
 };
 

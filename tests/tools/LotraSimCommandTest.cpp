@@ -7,6 +7,7 @@
 
 #include "io/CircuitFile.h"
 #include "support/CircuitBuilder.h"
+#include "support/TemporaryDirectory.h"
 
 namespace fs = std::filesystem;
 
@@ -25,12 +26,7 @@ std::string contentsOf(const fs::path& path) {
 
 class LotraSimCommand : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "lotra-sim-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    void SetUp() override { ASSERT_TRUE(temporary.ok()); }
 
     fs::path save(const CCircuit& circuit, const char* name = "circuit.vrt") {
         const fs::path path = dir / name;
@@ -46,7 +42,8 @@ class LotraSimCommand : public ::testing::Test {
                 contentsOf(dir / "err")};
     }
 
-    fs::path dir;
+    TemporaryDirectory temporary;
+    const fs::path& dir = temporary.path();
 };
 
 TEST_F(LotraSimCommand, ChainOfGatesSettlesAfterPowerOn) {
