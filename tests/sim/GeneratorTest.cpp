@@ -163,12 +163,4 @@ TEST_F(ClockTickTest, AOneTickPulseStillSettlesEveryPeriod) {
     EXPECT_TRUE(sim::clockTick(circuit));
 }
 
-TEST_F(ClockTickTest, WithoutGeneratorsATickDoesNothing) {
-    const int32_t source = signal(1);
-    const int32_t watch = buffer();
-    build.wire(EntrSignal, source, 9, LogicElement, watch, 2);
-    EXPECT_FALSE(sim::clockTick(circuit));
-    EXPECT_EQ(output(watch), 0);
-}
-
 }  // namespace
