@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -128,6 +130,23 @@ TEST_F(RecoveryTest, DestroyingTheWindowStopsBothTimersAndEmptiesTheFile) {
     CVortafrm next(nextShell);
     next.OnCreate();
     EXPECT_TRUE(next.circuit.isEmpty());
+}
+
+TEST_F(RecoveryTest, StartRemovesOnlyTheTemporaryFilesOfWritersThatAreGone) {
+    const pid_t gone = ::fork();
+    if (gone == 0) ::_exit(0);
+    ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+    const std::string base = io::kRecoveryFileName;
+    const std::vector<std::string> kept = {base + ".tmp" + std::to_string(::getpid()) + "-0",
+                                           base + ".tmpx-0", base + ".tmp-1-0", base + ".bak",
+                                           "other.vrt.tmp" + std::to_string(gone) + "-0"};
+    const std::string abandoned = base + ".tmp" + std::to_string(gone) + "-3";
+    for (const std::string& name : kept) std::ofstream(name).put('x');
+    std::ofstream(abandoned).put('x');
+
+    window.OnCreate();
+    EXPECT_FALSE(fs::exists(abandoned));
+    for (const std::string& name : kept) EXPECT_TRUE(fs::exists(name)) << name;
 }
 
 TEST(SampleFixtureTest, TheCommittedRecoveryFixtureHoldsTheSampleCircuit) {
