@@ -111,3 +111,16 @@ TEST(Layout, ATinyClientGetsNoNegativeControlSizes) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Layout, TheWorkAreaInvalidatedIsTheClientBetweenTheBars) {
+    ScriptedShell shell;
+    shell.client = {800, 600};
+    shell.invalidateWorkArea(false);
+    ASSERT_EQ(shell.invalidations.size(), 1u);
+    EXPECT_EQ(shell.invalidations[0].rect, (Rect{17, 0, 800, 583}));
+    EXPECT_FALSE(shell.invalidations[0].erase);
+}
+
+}  // namespace
