@@ -26,17 +26,17 @@ namespace {
 // A positive height is the whole character cell, ascent plus descent; a negative one
 // the size of the characters alone. Qt sizes a font by the latter, so the cell is
 // measured and the size scaled to fit it.
-QFont makeFont(const platform::Font& spec) {
+QFont makeFont(const platform::Font& wanted) {
     QFont font;
-    if (!spec.face.empty()) font.setFamily(QString::fromStdString(spec.face));
-    font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 1, 1000)));
+    if (!wanted.face.empty()) font.setFamily(QString::fromStdString(wanted.face));
+    font.setWeight(static_cast<QFont::Weight>(std::clamp(wanted.weight, 1, 1000)));
     font.setStyleStrategy(QFont::NoAntialias);
-    if (spec.height < 0) font.setPixelSize(-spec.height);
-    if (spec.height > 0) {
-        font.setPixelSize(spec.height);
+    if (wanted.height < 0) font.setPixelSize(-wanted.height);
+    if (wanted.height > 0) {
+        font.setPixelSize(wanted.height);
         const int cell = QFontMetrics(font).height();
-        if (cell > 0 && cell != spec.height) {
-            font.setPixelSize(std::max(1, (spec.height * spec.height + cell / 2) / cell));
+        if (cell > 0 && cell != wanted.height) {
+            font.setPixelSize(std::max(1, (wanted.height * wanted.height + cell / 2) / cell));
         }
     }
     return font;
@@ -44,13 +44,13 @@ QFont makeFont(const platform::Font& spec) {
 
 // Creating a Qt font and measuring it costs more than drawing a short text, and the
 // work area uses one or two fonts: keep them.
-const PreparedFont& preparedFont(const platform::Font& spec) {
+const PreparedFont& preparedFont(const platform::Font& wanted) {
     using Key = std::tuple<std::string, int32_t, int32_t, bool>;
     static std::map<Key, PreparedFont> fonts;
-    const Key key{spec.face, spec.height, spec.weight, spec.variablePitch};
+    const Key key{wanted.face, wanted.height, wanted.weight, wanted.variablePitch};
     auto found = fonts.find(key);
     if (found == fonts.end()) {
-        QFont font = makeFont(spec);
+        QFont font = makeFont(wanted);
         found = fonts.emplace(key, PreparedFont{font, QFontMetrics(font)}).first;
     }
     return found->second;
