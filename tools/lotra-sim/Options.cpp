@@ -36,6 +36,22 @@ bool isOption(const std::string& arg, const std::string& name) {
     return arg == name || arg.rfind(name + "=", 0) == 0;
 }
 
+// An option naming a file to write; false when the name is missing.
+bool takeOutputPath(const std::vector<std::string>& args, size_t& at, const std::string& name,
+                    std::optional<std::string>& path) {
+    const std::optional<std::string> value = optionValue(args, at, name);
+    if (!value || value->empty()) return false;
+    path = *value;
+    return true;
+}
+
+// The truth table runs the circuit once per row from the file as it stands, so
+// the options that shape a single run mean nothing to it.
+bool shapesARun(const SimOptions& options, bool ticksGiven) {
+    return ticksGiven || !options.powerOn || options.writePath || options.vcdPath ||
+           options.pngPath;
+}
+
 }  // namespace
 
 ParsedArguments parseArguments(const std::vector<std::string>& args) {
@@ -43,6 +59,7 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
     SimOptions& options = parsed.options;
     std::vector<std::string> files;
     bool optionsEnded = false;
+    bool ticksGiven = false;
     for (size_t at = 0; at < args.size(); ++at) {
         const std::string& arg = args[at];
         if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
@@ -61,10 +78,16 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
                 return failure("--ticks needs a whole number from 0 to 4294967295, not '" +
                                value.value_or("") + "'");
             options.ticks = *ticks;
-        } else if (isOption(arg, "--write")) {
-            const std::optional<std::string> value = optionValue(args, at, "--write");
-            if (!value || value->empty()) return failure("--write needs the name of a file");
-            options.writePath = *value;
+            ticksGiven = true;
+        } else if (arg == "--truth-table") {
+            options.truthTable = true;
+        } else if (isOption(arg, "--write") || isOption(arg, "--vcd") || isOption(arg, "--png")) {
+            const std::string name = arg.substr(0, arg.find('='));
+            std::optional<std::string>& path = name == "--write" ? options.writePath
+                                               : name == "--vcd" ? options.vcdPath
+                                                                 : options.pngPath;
+            if (!takeOutputPath(args, at, name, path))
+                return failure(name + " needs the name of a file");
         } else {
             return failure("unknown option '" + arg + "'");
         }
@@ -72,6 +95,8 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
     if (files.empty()) return failure("no circuit file given");
     if (files.size() > 1)
         return failure("one circuit file only, but got '" + files[0] + "' and '" + files[1] + "'");
+    if (options.truthTable && shapesARun(options, ticksGiven))
+        return failure("--truth-table takes no other option");
     options.file = files[0];
     parsed.action = ParsedArguments::Action::Run;
     return parsed;
@@ -79,6 +104,8 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
 
 std::string usageText() {
     return R"(Usage: lotra-sim [--ticks N] [--no-power] [--write OUT] FILE
+       lotra-sim [--ticks N] [--no-power] [--vcd OUT] [--png OUT] FILE
+       lotra-sim --truth-table FILE
 
 Reads the circuit file FILE, switches the power on as the power-on command of the
 editor does (input levels and generator counters cleared, then the circuit settles),
@@ -91,6 +118,16 @@ levels.
   --no-power    leave the levels as the file holds them instead of switching the
                 power on (generator ticks still run)
   --write OUT   afterwards write the circuit to OUT in the circuit file format
+  --vcd OUT     write the run to OUT as a value change dump for a waveform viewer
+                such as GTKWave: every output pin and every indicator's number,
+                at time 0 and after each tick (time unit 100 ms)
+  --png OUT     afterwards write a picture of the circuit to OUT (PNG), drawn as
+                the editor's window draws it, cropped to the circuit
+  --truth-table print the truth table instead: the input signals (EntrSignal, at
+                most 16) take every combination in turn, the first signal the
+                most significant; each row starts from the file, powers on and
+                lists the inputs, the indicators' numbers and every output of
+                every gate, trigger and summer, separated by tabs
   --help        show this text
 
 One line per element, logic-element table first, then the block table, slots upward:
@@ -102,8 +139,13 @@ EntrSignal, GTI), then pin=level for every pin the element has. An indicator
 line ends with the two-digit number it shows: the sum of 2 to the power n over
 its connected pins n at level 1.
 
+Truth-table columns: B<slot> for an input signal, L<slot> for an indicator (its
+two-digit number), L<slot>.9 for a gate's output, B<slot>.9 and B<slot>.10 for a
+trigger's or summer's outputs.
+
 Exit status: 0 on success; 1 when OUT could not be written; 2 when FILE is
-missing or unreadable or an argument is wrong (one line on standard error).
+missing or unreadable, an argument is wrong, or the circuit has more than 16
+input signals for a truth table (one line on standard error).
 )";
 }
 

@@ -10,6 +10,11 @@ struct SimOptions {
     uint32_t ticks = 0;
     bool powerOn = true;
     std::optional<std::string> writePath;
+    // Instead of the run: every combination of the input signals, one row each.
+    bool truthTable = false;
+    // Beside the run: its waveform as a value change dump, and its picture.
+    std::optional<std::string> vcdPath;
+    std::optional<std::string> pngPath;
     std::string file;
 };
 
@@ -21,7 +26,8 @@ struct ParsedArguments {
 };
 
 // The command's arguments without the program name:
-// [--ticks N] [--no-power] [--write OUT] FILE, or --help.
+// [--ticks N] [--no-power] [--write OUT] [--vcd OUT] [--png OUT] FILE,
+// --truth-table FILE, or --help.
 ParsedArguments parseArguments(const std::vector<std::string>& args);
 
 // What --help prints.

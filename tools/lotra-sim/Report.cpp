@@ -3,6 +3,21 @@
 namespace lotrasim {
 namespace {
 
+void appendLine(std::string& out, char table, size_t slot, int32_t kind, const Pins& pins) {
+    out += table + std::to_string(slot) + ' ' + kindName(kind);
+    for (int p = 0; p < kPinCount; ++p) {
+        if (pins[p].present != 1) continue;
+        out += ' ' + std::to_string(p) + '=' + std::to_string(pins[p].value);
+    }
+    if (kind == Indicator) {
+        const int shown = indicatorNumber(pins);
+        out += std::string(" shows=") + (shown < 10 ? "0" : "") + std::to_string(shown);
+    }
+    out += '\n';
+}
+
+}  // namespace
+
 const char* kindName(int32_t kind) {
     switch (kind) {
         case LogicElement:
@@ -21,21 +36,6 @@ const char* kindName(int32_t kind) {
             return "Unknown";
     }
 }
-
-void appendLine(std::string& out, char table, size_t slot, int32_t kind, const Pins& pins) {
-    out += table + std::to_string(slot) + ' ' + kindName(kind);
-    for (int p = 0; p < kPinCount; ++p) {
-        if (pins[p].present != 1) continue;
-        out += ' ' + std::to_string(p) + '=' + std::to_string(pins[p].value);
-    }
-    if (kind == Indicator) {
-        const int shown = indicatorNumber(pins);
-        out += std::string(" shows=") + (shown < 10 ? "0" : "") + std::to_string(shown);
-    }
-    out += '\n';
-}
-
-}  // namespace
 
 int indicatorNumber(const Pins& pins) {
     int number = 0;

@@ -1,0 +1,84 @@
+#include "tools/lotra-sim/TruthTable.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "io/CircuitFile.h"
+#include "sim/Simulation.h"
+#include "tools/lotra-sim/Probes.h"
+
+namespace lotrasim {
+namespace {
+
+struct Columns {
+    std::vector<Probe> inputs;
+    std::vector<Probe> indicators;
+    std::vector<Probe> outputs;
+};
+
+Columns tableColumns(const CCircuit& circuit) {
+    Columns columns;
+    for (const Probe& probe : circuitProbes(circuit)) {
+        if (probe.kind == EntrSignal) {
+            columns.inputs.push_back(probe);
+        } else if (probe.isIndicator()) {
+            columns.indicators.push_back(probe);
+        } else if (probe.kind == LogicElement || probe.kind == Trigger || probe.kind == Summer) {
+            columns.outputs.push_back(probe);
+        }
+    }
+    return columns;
+}
+
+std::string cellText(const CCircuit& circuit, const Probe& probe) {
+    const int value = probeValue(circuit, probe);
+    if (!probe.isIndicator()) return std::to_string(value);
+    return (value < 10 ? "0" : "") + std::to_string(value);
+}
+
+void printRow(std::ostream& out, const std::vector<std::string>& cells) {
+    for (size_t i = 0; i < cells.size(); ++i) out << (i ? "\t" : "") << cells[i];
+    out << '\n';
+}
+
+// Every row runs on a fresh copy: trigger states and levels from the file are
+// where each combination starts, not what the previous row left.
+std::vector<std::string> rowFor(const std::vector<uint8_t>& fileBytes, const Columns& columns,
+                                uint32_t combination) {
+    CCircuit row;
+    io::decodeCircuit(fileBytes, row);
+    const size_t inputCount = columns.inputs.size();
+    for (size_t i = 0; i < inputCount; ++i) {
+        const uint8_t level = (combination >> (inputCount - 1 - i)) & 1u;
+        row.blockElement(columns.inputs[i].slot)->pins[9].value = level;
+    }
+    sim::switchPowerOn(row);
+    std::vector<std::string> cells;
+    for (const auto* group : {&columns.inputs, &columns.indicators, &columns.outputs})
+        for (const Probe& probe : *group) cells.push_back(cellText(row, probe));
+    return cells;
+}
+
+}  // namespace
+
+bool printTruthTable(const CCircuit& circuit, std::ostream& out, std::string& error) {
+    const Columns columns = tableColumns(circuit);
+    if (columns.inputs.size() > kTruthTableInputLimit) {
+        error = "the circuit has " + std::to_string(columns.inputs.size()) +
+                " input signals; a truth table takes at most " +
+                std::to_string(kTruthTableInputLimit);
+        return false;
+    }
+    std::vector<std::string> header;
+    for (const Probe& probe : columns.inputs) header.push_back('B' + std::to_string(probe.slot));
+    for (const auto* group : {&columns.indicators, &columns.outputs})
+        for (const Probe& probe : *group) header.push_back(probe.shortName());
+    printRow(out, header);
+    const std::vector<uint8_t> fileBytes = io::encodeCircuit(circuit);
+    const uint32_t rows = 1u << columns.inputs.size();
+    for (uint32_t combination = 0; combination < rows; ++combination)
+        printRow(out, rowFor(fileBytes, columns, combination));
+    return true;
+}
+
+}  // namespace lotrasim

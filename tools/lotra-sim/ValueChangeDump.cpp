@@ -1,0 +1,86 @@
+#include "tools/lotra-sim/ValueChangeDump.h"
+
+#include "tools/lotra-sim/Report.h"
+
+namespace lotrasim {
+namespace {
+
+constexpr int kIndicatorBits = 5;
+
+std::string signalName(const Probe& probe) {
+    std::string name = probe.table + std::to_string(probe.slot) + '_' + kindName(probe.kind);
+    return name + (probe.isIndicator() ? "_number" : "_pin" + std::to_string(probe.pin));
+}
+
+std::string bits(int value) {
+    std::string text(kIndicatorBits, '0');
+    for (int bit = 0; bit < kIndicatorBits; ++bit)
+        if (value & (1 << bit)) text[kIndicatorBits - 1 - bit] = '1';
+    return text;
+}
+
+}  // namespace
+
+std::string vcdIdentifier(size_t n) {
+    constexpr size_t kFirst = '!';
+    constexpr size_t kCount = '~' - '!' + 1;
+    std::string id(1, static_cast<char>(kFirst + n % kCount));
+    for (n /= kCount; n > 0; n = n / kCount - 1) id += static_cast<char>(kFirst + (n - 1) % kCount);
+    return id;
+}
+
+CValueChangeDump::CValueChangeDump(std::ostream& out, const CCircuit& circuit)
+    : out_(out), probes_(circuitProbes(circuit)) {
+    out_ << "$version lotra-sim $end\n"
+         << "$timescale 100ms $end\n"
+         << "$scope module circuit $end\n";
+    for (size_t n = 0; n < probes_.size(); ++n) {
+        ids_.push_back(vcdIdentifier(n));
+        const Probe& probe = probes_[n];
+        if (probe.isIndicator()) {
+            out_ << "$var wire " << kIndicatorBits << ' ' << ids_[n] << ' ' << signalName(probe)
+                 << " [" << kIndicatorBits - 1 << ":0] $end\n";
+        } else {
+            out_ << "$var wire 1 " << ids_[n] << ' ' << signalName(probe) << " $end\n";
+        }
+    }
+    out_ << "$upscope $end\n$enddefinitions $end\n";
+    last_.assign(probes_.size(), 0);
+}
+
+void CValueChangeDump::writeValue(const Probe& probe, const std::string& id, int value) {
+    if (probe.isIndicator()) {
+        out_ << 'b' << bits(value) << ' ' << id << '\n';
+    } else {
+        out_ << value << id << '\n';
+    }
+}
+
+void CValueChangeDump::sample(const CCircuit& circuit, uint64_t time) {
+    if (!started_) {
+        out_ << '#' << time << "\n$dumpvars\n";
+        for (size_t n = 0; n < probes_.size(); ++n) {
+            last_[n] = probeValue(circuit, probes_[n]);
+            writeValue(probes_[n], ids_[n], last_[n]);
+        }
+        out_ << "$end\n";
+        started_ = true;
+        lastTime_ = time;
+        return;
+    }
+    for (size_t n = 0; n < probes_.size(); ++n) {
+        const int value = probeValue(circuit, probes_[n]);
+        if (value == last_[n]) continue;
+        if (lastTime_ != time) out_ << '#' << time << '\n';
+        lastTime_ = time;
+        writeValue(probes_[n], ids_[n], value);
+        last_[n] = value;
+    }
+}
+
+void CValueChangeDump::finish(uint64_t time) {
+    if (time > lastTime_) out_ << '#' << time << '\n';
+    lastTime_ = time;
+}
+
+}  // namespace lotrasim

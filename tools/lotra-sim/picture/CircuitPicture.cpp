@@ -1,0 +1,77 @@
+// The one part of lotra-sim that uses Qt: its image and painting classes, without a
+// display and without widgets.
+#include "tools/lotra-sim/CircuitPicture.h"
+#include "edit/EditState.h"
+#include "render/WorkArea.h"
+#include "tools/lotra-sim/PictureArea.h"
+// The core first, before Qt defines its keyword macros.
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSaveFile>
+#include <cstdio>
+
+#include "desktop/PainterCanvas.h"
+
+namespace lotrasim {
+namespace {
+
+// Qt's notes about the environment (no runtime directory and the like) are not the
+// user's business; only what stops the picture is reported.
+void reportSeriousQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "lotra-sim: %s\n", qPrintable(text));
+}
+
+// Fonts need an application object; a command has no display, so it always draws
+// on the offscreen platform. The object lives until the process ends: destroying it
+// among the static destructors would outlive the plugins it unloads.
+void ensureGuiApplication() {
+    if (QGuiApplication::instance()) return;
+    qInstallMessageHandler(reportSeriousQtMessages);
+    static int argc = 3;
+    static char program[] = "lotra-sim";
+    static char platformOption[] = "-platform";
+    static char platform[] = "offscreen";
+    static char* argv[] = {program, platformOption, platform, nullptr};
+    static QGuiApplication* const application = new QGuiApplication(argc, argv);
+    (void)application;
+}
+
+QImage paintedPicture(CCircuit& circuit, bool powered) {
+    const Rect area = pictureArea(circuit);
+    QImage image(area.width(), area.height(), QImage::Format_RGB32);
+    if (image.isNull()) return image;
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    desktop::CPainterCanvas canvas(painter);
+    render::paintWorkArea(canvas, circuit, EditState{}, ScrollOffsets{area.left, area.top},
+                          powered);
+    painter.end();
+    return image;
+}
+
+}  // namespace
+
+bool picturesAvailable() {
+    return true;
+}
+
+bool writeCircuitPicture(const std::string& path, CCircuit& circuit, bool powered,
+                         std::string& error) {
+    ensureGuiApplication();
+    const QImage image = paintedPicture(circuit, powered);
+    if (image.isNull()) {
+        error = "not enough memory for the picture";
+        return false;
+    }
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+        error = file.errorString().toStdString();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace lotrasim
