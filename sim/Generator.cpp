@@ -15,6 +15,8 @@ bool CBlockElement::setupGenerator(uint32_t newPeriod, uint32_t newPulse, uint32
 }
 
 bool CBlockElement::generatorTick() {
+    // A period of 0 can only come from a damaged file: such a generator stands still.
+    if (periodTicks == 0) return false;
     bool changed = false;
     if (tickCounter == delayTicks) {
         pins[9].value = 1;
@@ -26,7 +28,7 @@ bool CBlockElement::generatorTick() {
         changed = true;
     }
     ++tickCounter;
-    // A period of 0 from a damaged file keeps the counter at 0 instead of running away.
+    // Also brings back a counter left past the period by fields set directly.
     if (tickCounter >= periodTicks) tickCounter = 0;
     return changed;
 }

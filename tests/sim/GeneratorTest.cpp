@@ -59,8 +59,16 @@ TEST(GeneratorConversionTest, AZeroPeriodFromADamagedFileDividesByNothing) {
     EXPECT_EQ(params.period, 0.0f);
     EXPECT_EQ(params.duty, 0.5f);
     EXPECT_TRUE(std::isfinite(params.delay));
-    // Ticking keeps the counter inside the (empty) period.
-    for (int tick = 0; tick < 5; ++tick) generator.generatorTick();
+    // Without a period the generator stands still: no switching point, no settle.
+    generator.delayTicks = 0;
+    generator.pins[9].value = 1;
+    for (int tick = 0; tick < 5; ++tick) EXPECT_FALSE(generator.generatorTick());
+    EXPECT_EQ(generator.tickCounter, 0u);
+    EXPECT_EQ(generator.pins[9].value, 1);
+    // A counter left past a shortened period starts the period again.
+    generator.periodTicks = 4;
+    generator.tickCounter = 9;
+    generator.generatorTick();
     EXPECT_EQ(generator.tickCounter, 0u);
 }
 
