@@ -1,28 +1,11 @@
 #include "FileCommandTestFixture.h"
 
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <fstream>
 #include <iterator>
 
 #include "io/CircuitFile.h"
 #include "support/CircuitBuilder.h"
-
-void FileCommandTest::SetUp() {
-    previousDirectory_ = std::filesystem::current_path();
-    std::string pattern = (std::filesystem::temp_directory_path() / "lotra-files-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    directory = pattern;
-    std::filesystem::current_path(directory);
-}
-
-void FileCommandTest::TearDown() {
-    std::filesystem::current_path(previousDirectory_);
-    std::error_code ignored;
-    std::filesystem::remove_all(directory, ignored);
-}
 
 void FileCommandTest::buildSampleCircuit() {
     CircuitBuilder builder(circuit);
@@ -54,7 +37,7 @@ std::optional<std::vector<uint8_t>> FileCommandTest::fileBytes(const std::string
 
 std::vector<std::string> FileCommandTest::directoryEntries() const {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(directory)) {
+    for (const auto& entry : std::filesystem::directory_iterator(temporary.path())) {
         names.push_back(entry.path().filename().string());
     }
     std::sort(names.begin(), names.end());

@@ -11,17 +11,17 @@
 #include "io/FileCommands.h"
 #include "model/Circuit.h"
 #include "support/ScriptedShell.h"
+#include "support/TemporaryDirectory.h"
 
 // Runs each file command test inside a fresh temporary directory, so the names
 // the user "types" are relative to it just as in the program.
 class FileCommandTest : public ::testing::Test {
   protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override { ASSERT_TRUE(temporary.ok()); }
 
     io::FileCommandContext context() { return {circuit, edit, currentFileName, shell}; }
 
-    // A conjunctor wired into an indicator and an input signal.
+    // An input signal wired into a conjunctor, and the conjunctor into an indicator.
     void buildSampleCircuit();
     // The bytes of a different small circuit, for files that exist beforehand.
     static std::vector<uint8_t> otherCircuitBytes();
@@ -32,14 +32,11 @@ class FileCommandTest : public ::testing::Test {
     // Names of everything in the temporary directory, sorted.
     std::vector<std::string> directoryEntries() const;
 
+    TemporaryDirectory temporary;
     CCircuit circuit;
     EditState edit;
     std::string currentFileName;
     ScriptedShell shell;
-    std::filesystem::path directory;
-
-  private:
-    std::filesystem::path previousDirectory_;
 };
 
 // The three lines of the warning shown for an existing file of that name.
