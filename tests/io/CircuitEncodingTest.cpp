@@ -47,6 +47,11 @@ TEST(CircuitEncoding, RecordSizesByKind) {
     const int32_t wire = *circuit.registerWire(shell);
     circuit.wires[wire]->ends.resize(2);
     EXPECT_EQ(io::encodeCircuit(circuit).size(), 56u);
+    CCircuit read;
+    io::decodeCircuit(io::encodeCircuit(circuit), read);
+    ASSERT_NE(read.wires[wire], nullptr);
+    EXPECT_TRUE(read.wires[wire]->points.empty());
+    EXPECT_EQ(read.wires[wire]->endCount(), 2u);
     circuit.wires[wire]->points = {{0, 0}, {5, 0}, {5, 5}};
     EXPECT_EQ(io::encodeCircuit(circuit).size(), 56u + 24u);
 }
