@@ -1,0 +1,42 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+#include "dialogs/ExchangeDialog.h"
+#include "model/Pin.h"
+
+class QRadioButton;
+
+namespace dialogs {
+
+// The clicked element magnified four times with a small radio button beside each of
+// its pins: none for pins it does not have, a greyed one for pins that carry a wire.
+class CPinChoiceDlg : public CExchangeDialog {
+    Q_OBJECT
+  public:
+    static constexpr uint32_t kNoPin = 32;
+    static constexpr int kMagnification = 4;
+    static constexpr QPoint kPictureOrigin{30, 50};
+
+    explicit CPinChoiceDlg(QWidget* parent);
+
+    uint32_t chosenPin = kNoPin;  // the pin last clicked
+    int32_t symbolBitmap = 0;
+    int32_t outputBitmap = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+    Pins pins = freshPins();
+    int32_t bodyBitmap = 0;
+
+  protected:
+    void loadFields() override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QRect pinButtonRect(int pin) const;
+    void choosePin(int pin);
+
+    std::array<QRadioButton*, kPinCount> pinButtons_{};
+};
+
+}  // namespace dialogs
