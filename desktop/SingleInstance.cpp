@@ -25,8 +25,8 @@ CSingleInstance::CSingleInstance(const QString& key, QObject* parent) : QObject(
 
 bool CSingleInstance::claim() {
     // Two copies started at the same moment must not both find no one and both
-    // listen. The lock is given up by the system when its holder dies; without it
-    // (no writable temporary folder) the check still runs, only unguarded.
+    // listen. A lock whose holder died is taken over; without a lock (no writable
+    // temporary folder) the check still runs, only unguarded.
     QLockFile lock(QDir::temp().filePath(key_ + QStringLiteral(".lock")));
     lock.setStaleLockTime(0);
     lock.tryLock(kAnswerTimeoutMs);
