@@ -75,21 +75,30 @@ geometry "$main"
 main_x=$G_X
 main_y=$G_Y
 
-# Opens the menu `right` titles right of "&Файл" and chooses its item `down`.
-menu() {
-    xdotool mousemove $((main_x + 20)) $((main_y + 10)) click 1
-    sleep 0.3
-    for ((i = 0; i < $1; ++i)); do xdotool key Right; done
-    for ((i = 0; i < $2; ++i)); do xdotool key Down; done
-    xdotool key Return
-    sleep 0.3
-}
 wait_closed() {
     for _ in $(seq 100); do
         xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
         sleep 0.05
     done
     fail "dialog \"$1\" stayed open"
+}
+# Visible windows other than the main one: an open drop-down menu or a dialog.
+other_windows() { xdotool search --onlyvisible --class . 2>/dev/null | grep -v "^$main\$" || true; }
+# Opens the menu `right` titles right of "&Файл" and chooses its item `down`.
+menu() {
+    xdotool mousemove $((main_x + 20)) $((main_y + 10)) click 1
+    for _ in $(seq 300); do [ -n "$(other_windows)" ] && break; sleep 0.1; done
+    for ((i = 0; i < $1; ++i)); do xdotool key Right; sleep 0.2; done
+    local popups
+    popups=$(other_windows)
+    [ -n "$popups" ] || fail "the menu did not open"
+    for ((i = 0; i < $2; ++i)); do xdotool key Down; done
+    xdotool key Return
+    for _ in $(seq 100); do
+        other_windows | grep -qxF "$popups" || break
+        sleep 0.05
+    done
+    sleep 0.2
 }
 # Types the name into the file-name dialog (its text is selected, so typing replaces it).
 type_name() {
@@ -112,7 +121,6 @@ continue_warning() {
 }
 shot() {
     xdotool mousemove 1000 700
-    sleep 0.5
     import -window "$main" "$work/$1.png"
 }
 differing_pixels() { compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true; }
@@ -120,18 +128,42 @@ coloured_pixels() {
     convert "$work/$1.png" -fuzz 25% -fill black +opaque "$2" -fill white -opaque "$2" \
         -format '%[fx:round(mean*w*h)]' info:
 }
+# The program repaints and writes in its own time: retake the screenshot `name`
+# until the test holds, for up to 10 s.
+shot_until() {
+    local name=$1
+    shift
+    for _ in $(seq 30); do
+        shot "$name"
+        "$@" && return 0
+        sleep 0.3
+    done
+    return 1
+}
+red_levels_shown() { [ "$(coloured_pixels "$1" red)" -gt 10 ]; }
+looks_different() { [ "$(differing_pixels "$1" "$2")" -gt 100 ]; }
+looks_same() { [ "$(differing_pixels "$1" "$2")" = 0 ]; }
+# Every save renames a complete new file over the old one: waits for that.
+wait_replaced() {
+    for _ in $(seq 200); do
+        [ -s "$1" ] && [ "$(stat -c %i "$1")" != "$2" ] && return 0
+        sleep 0.05
+    done
+    fail "$1 was not saved"
+}
 
 # Save without a name asks for one; the file holds exactly the restored circuit.
 menu 0 3
 type_name saved.vrt
-[ -f saved.vrt ] || fail "Save wrote no file"
+wait_replaced saved.vrt none
 cmp -s saved.vrt fixture.vrt || fail "the saved bytes differ from the restored circuit"
 
 # Power on shows the levels; Save now rewrites the current file without asking.
 menu 2 1
-shot powered
-[ "$(coloured_pixels powered red)" -gt 10 ] || fail "no level drawn in red"
+shot_until powered red_levels_shown powered || fail "no level drawn in red"
+first_save=$(stat -c %i saved.vrt)
 menu 0 3
+wait_replaced saved.vrt "$first_save"
 xdotool search --onlyvisible --name '^Операции с файлами$' >/dev/null 2>&1 &&
     fail "Save with a current name asked for a name"
 cp saved.vrt powered.vrt
@@ -140,18 +172,18 @@ cp saved.vrt powered.vrt
 menu 0 1
 continue_warning
 type_name empty.vrt
-shot empty
+shot_until empty looks_different powered empty || fail "New left the circuit on screen"
 [ -f empty.vrt ] && [ ! -s empty.vrt ] || fail "New did not create an empty file"
-[ "$(differing_pixels powered empty)" -gt 100 ] || fail "New left the circuit on screen"
 
 # Open brings back the same picture with the stored levels.
 menu 0 2
 continue_warning
 type_name saved.vrt
-shot reopened
-[ "$(differing_pixels powered reopened)" = 0 ] ||
+shot_until reopened looks_same powered reopened ||
     fail "the reopened circuit looks different ($(differing_pixels powered reopened) pixels)"
+opened=$(stat -c %i saved.vrt)
 menu 0 3
+wait_replaced saved.vrt "$opened"
 cmp -s saved.vrt powered.vrt || fail "saving the reopened circuit changed its bytes"
 
 echo "file commands: saved, emptied and reopened the same circuit"
