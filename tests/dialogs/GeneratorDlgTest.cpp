@@ -55,10 +55,12 @@ TEST(GeneratorDialog, AcceptsValuesWithinTheRangesIncludingTheBounds) {
         {"1", "0.900000001", "0", 1.0f, 0.9f, 0.0f},
     };
     for (const Case& c : cases) {
+        MessageBoxWatcher boxes;
         GeneratorDialog d;
         ASSERT_TRUE(showActive(d.dialog));
         d.type(c.period, c.duty, c.delay);
         clickButton(&d.dialog, "ok");
+        EXPECT_EQ(boxes.texts, QStringList());
         ASSERT_EQ(d.dialog.result(), QDialog::Accepted) << c.period << " " << c.duty;
         EXPECT_EQ(d.dialog.period, c.expectedPeriod);
         EXPECT_EQ(d.dialog.duty, c.expectedDuty);

@@ -50,10 +50,12 @@ TEST(LogicElementDialog, ANewGateStartsAsAConjunctorWithTwoInputs) {
 
 TEST(LogicElementDialog, AcceptsOneToNineInputs) {
     for (const char* typed : {"1", "9", " 5 "}) {
+        MessageBoxWatcher boxes;
         LogicDialog d;
         ASSERT_TRUE(showActive(d.dialog));
         typeInto(d.count(), typed);
         clickButton(&d.dialog, "ok");
+        EXPECT_EQ(boxes.texts, QStringList());
         EXPECT_EQ(d.dialog.result(), QDialog::Accepted) << typed;
         EXPECT_EQ(d.dialog.inputCount, QString(typed).trimmed().toUInt()) << typed;
     }
