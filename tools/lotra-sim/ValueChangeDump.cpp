@@ -21,11 +21,15 @@ std::string bits(int value) {
 
 }  // namespace
 
+// Bijective base 94: every length is used in full before the next one starts.
 std::string vcdIdentifier(size_t n) {
     constexpr size_t kFirst = '!';
     constexpr size_t kCount = '~' - '!' + 1;
-    std::string id(1, static_cast<char>(kFirst + n % kCount));
-    for (n /= kCount; n > 0; n = n / kCount - 1) id += static_cast<char>(kFirst + (n - 1) % kCount);
+    std::string id;
+    for (++n; n > 0; n /= kCount) {
+        --n;
+        id += static_cast<char>(kFirst + n % kCount);
+    }
     return id;
 }
 
