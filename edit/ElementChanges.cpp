@@ -50,6 +50,35 @@ std::optional<int> keptConnections(EditContext& context, const Pins& pins, uint3
     return available;
 }
 
+// A wire being drawn names its start pin before the pin is linked. While the gate is
+// rebuilt that pin counts as wired, so the start end moves or lets go like the ends
+// of finished wires instead of naming a pin the new layout may not have.
+std::optional<int32_t> markStartPin(const EditContext& context, CLogicElement& gate) {
+    if (!context.state.wireInProgress) return std::nullopt;
+    const int32_t wire = *context.state.wireInProgress;
+    const WireEnd* start = context.circuit.wireEnd(wire, 0);
+    if (!start || start->kind != LogicElement || start->index != gate.index ||
+        !isInputPin(start->slot))
+        return std::nullopt;
+    Pin& pin = gate.pins[start->slot];
+    if (pin.connected) return std::nullopt;
+    pin.connected = 1;
+    pin.linkKind = kLinkWire;
+    pin.wireIndex = wire;
+    pin.wireEnd = 0;
+    return wire;
+}
+
+// The start pin, wherever it went, is unlinked again until the wire is finished.
+void unmarkStartPin(const CCircuit& circuit, CLogicElement& gate, int32_t wire) {
+    const WireEnd* start = circuit.wireEnd(wire, 0);
+    if (!start || start->kind != LogicElement || start->index != gate.index ||
+        !isInputPin(start->slot))
+        return;
+    gate.pins[start->slot].connected = 0;
+    gate.pins[start->slot].linkKind = kLinkNone;
+}
+
 void flipOutputs(CBlockElement& element) {
     element.pins[9].value = element.pins[9].value ? 0 : 1;
     if (element.pins[10].present) element.pins[10].value = element.pins[10].value ? 0 : 1;
@@ -72,10 +101,13 @@ void changeLogicElement(EditContext& context, int32_t slot) {
         {element->isConjunction != 0, element->inputCount, element->inverted != 0});
     // The dialog only lets 1 to 9 through; anything else would leave a gate without a body.
     if (!params || !gateLayout(params->inputCount)) return;
+    const std::optional<int32_t> drawnWire = markStartPin(context, *element);
     const std::optional<int> keep = keptConnections(context, element->pins, params->inputCount);
-    if (!keep) return;
-    changeLogicParameters(context.circuit, params->isConjunction, params->inverted,
-                          static_cast<uint16_t>(params->inputCount), *keep, slot);
+    if (keep) {
+        changeLogicParameters(context.circuit, params->isConjunction, params->inverted,
+                              static_cast<uint16_t>(params->inputCount), *keep, slot);
+    }
+    if (drawnWire) unmarkStartPin(context.circuit, *element, *drawnWire);
 }
 
 void changeLogicParameters(CCircuit& circuit, bool isConjunction, bool inverted,

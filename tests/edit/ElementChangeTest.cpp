@@ -151,6 +151,26 @@ TEST_F(LogicChangeTest, OutputTakesTheNewInversionWhateverTheInputs) {
     EXPECT_EQ(gateAt(gate).outputBitmap, bitmap::OutputInverted);
 }
 
+// The start pin of a wire being drawn is linked only when the wire is finished; the
+// rebuild must still carry the wire's start end along, or drop it, like the others.
+TEST_F(LogicChangeTest, WireBeingDrawnFromTheGateFollowsItsStartPin) {
+    wiredGate(5, {0});
+    const int32_t drawn = build.stub(LogicElement, gate, 3, {60, 120});
+    gateAt(gate).pins[3].connected = 0;
+    gateAt(gate).pins[3].linkKind = 0;
+    state.wireInProgress = drawn;
+    change(2);
+    EXPECT_TRUE(shell.messageBoxes.empty());
+    EXPECT_EQ(endOf(drawn, 0), (WireEnd{100, 125, LogicElement, gate, 4}));
+    EXPECT_FALSE(gateAt(gate).pins[4].connected) << "linked only when the wire is finished";
+
+    change(1);
+    ASSERT_EQ(warningTexts().size(), 1u) << "the wire being drawn counts as a wire";
+    EXPECT_EQ(endOf(drawn, 0).kind, kLinkNone);
+    EXPECT_EQ(pinOfWire(0), 2);
+    EXPECT_FALSE(gateAt(gate).pins[3].connected || gateAt(gate).pins[3].present);
+}
+
 TEST_F(LogicChangeTest, IndicatorIsNeverChanged) {
     const int32_t display = build.indicator(100, 100);
     edit::changeLogicElement(context, display);
