@@ -37,7 +37,7 @@ CCommandRunner::Outcome CCommandRunner::lotraSim(const std::vector<std::string>&
 ::testing::AssertionResult matchesCheckedFile(const std::string& actual, const fs::path& checked) {
     if (fs::exists(checked) && fileContents(checked) == actual)
         return ::testing::AssertionSuccess();
-    const fs::path fresh = fs::path(LOTRA_BINARY_DIR) / "examples" / checked.filename();
+    const fs::path fresh = fs::path(LOTRA_BINARY_DIR) / "examples-made" / checked.filename();
     fs::create_directories(fresh.parent_path());
     std::ofstream(fresh, std::ios::binary) << actual;
     return ::testing::AssertionFailure()
