@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <cstdio>
+#include <memory>
 
 #include "desktop/PainterCanvas.h"
 
@@ -24,19 +25,18 @@ void reportSeriousQtMessages(QtMsgType type, const QMessageLogContext&, const QS
         std::fprintf(stderr, "lotra-sim: %s\n", qPrintable(text));
 }
 
-// Fonts need an application object; a command has no display, so it always draws
-// on the offscreen platform. The object lives until the process ends: destroying it
-// among the static destructors would outlive the plugins it unloads.
-void ensureGuiApplication() {
-    if (QGuiApplication::instance()) return;
+// Fonts need an application object. A command has no display, so it draws on the
+// offscreen platform, and the object goes when the picture is written, while the
+// libraries it cleans up after are still there.
+std::unique_ptr<QGuiApplication> offscreenApplication() {
+    if (QGuiApplication::instance()) return nullptr;
     qInstallMessageHandler(reportSeriousQtMessages);
     static int argc = 3;
     static char program[] = "lotra-sim";
     static char platformOption[] = "-platform";
     static char platform[] = "offscreen";
     static char* argv[] = {program, platformOption, platform, nullptr};
-    static QGuiApplication* const application = new QGuiApplication(argc, argv);
-    (void)application;
+    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 QImage paintedPicture(CCircuit& circuit, bool powered) {
@@ -60,7 +60,7 @@ bool picturesAvailable() {
 
 bool writeCircuitPicture(const std::string& path, CCircuit& circuit, bool powered,
                          std::string& error) {
-    ensureGuiApplication();
+    const std::unique_ptr<QGuiApplication> application = offscreenApplication();
     const QImage image = paintedPicture(circuit, powered);
     if (image.isNull()) {
         error = "not enough memory for the picture";
