@@ -5,7 +5,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench package deps-run deps-test configure
+.PHONY: run test test-sanitize bench package deps-run deps-test configure
 
 run: deps-run
 	@$(MAKE) --no-print-directory configure CMAKE_FLAGS="-DLOTRA_TESTS=OFF -DLOTRA_BENCH=OFF"
@@ -16,6 +16,14 @@ test: deps-test
 	@$(MAKE) --no-print-directory configure CMAKE_FLAGS="-DLOTRA_TESTS=ON -DLOTRA_BENCH=ON"
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The whole suite again in an address- and undefined-behaviour-sanitizer build.
+test-sanitize: deps-test
+	@$(MAKE) --no-print-directory configure BUILD_DIR=build-asan CMAKE_FLAGS="-DLOTRA_SANITIZE=ON -DLOTRA_TESTS=ON -DLOTRA_BENCH=OFF"
+	@cmake --build build-asan -j $(JOBS)
+	@cd build-asan && ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --output-on-failure -j $(JOBS) -E e2e_package
 
 bench: deps-test
 	@$(MAKE) --no-print-directory configure CMAKE_FLAGS="-DLOTRA_BENCH=ON"
