@@ -1,0 +1,37 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "app/Vortafrm.h"
+#include "support/RandomGestures.h"
+#include "support/RandomShell.h"
+#include "support/TemporaryDirectory.h"
+
+// A created main window of the usual size with a random user behind its dialogs,
+// in a fresh current directory of its own (the recovery file and typed names land
+// there), that takes window messages one at a time.
+class GestureSession {
+  public:
+    GestureSession();
+    ~GestureSession();
+    GestureSession(const GestureSession&) = delete;
+    GestureSession& operator=(const GestureSession&) = delete;
+
+    // Sends the message as the desktop would and returns what the checker finds.
+    // A timer message is sent only while that timer runs.
+    std::vector<std::string> sendAndCheck(const WindowMessage& message);
+    // The destruction message, then the checker.
+    std::vector<std::string> destroyAndCheck();
+
+    const CVortafrm& window() const { return window_; }
+    const RandomShell& shell() const { return shell_; }
+
+  private:
+    void send(const WindowMessage& message);
+    bool timerRunning(int id) const;
+
+    TemporaryDirectory directory_;
+    RandomShell shell_;
+    CVortafrm window_{shell_};
+    bool destroyed_ = false;
+};
