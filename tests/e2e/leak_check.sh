@@ -15,6 +15,8 @@ program="$build/lotra"
 source_dir="$(cd "$2" && pwd)"
 fail() {
     echo "FAIL: $*"
+    # What the program and the checker said, for a failure in CI.
+    [ -z "${work:-}" ] || tail -n 40 "$work"/memory.log* "$work/stderr.log" 2>/dev/null || true
     exit 1
 }
 [ -x "$program" ] || fail "no program at $program"

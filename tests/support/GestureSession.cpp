@@ -1,10 +1,23 @@
 #include "support/GestureSession.h"
 
+#include <fstream>
+#include <random>
+
 #include "app/CommandIds.h"
 #include "support/FrameChecks.h"
 #include "support/RecordingCanvas.h"
 
+namespace {
+// A file of noise for Open to stumble on: the reader must survive any bytes.
+void writeNoiseFile(const char* name) {
+    std::mt19937 random(2026);
+    std::ofstream file(name, std::ios::binary);
+    for (int i = 0; i < 3000; ++i) file.put(static_cast<char>(random() & 0xFF));
+}
+}  // namespace
+
 GestureSession::GestureSession() {
+    writeNoiseFile(RandomShell::kNoiseFileName);
     window_.OnCreate();
     window_.OnSize(shell_.client.width, shell_.client.height);
 }

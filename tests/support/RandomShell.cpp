@@ -4,8 +4,9 @@
 
 namespace {
 // A few names, one in a missing folder and one with an odd character, so that
-// Open finds earlier saves and some writes fail.
-const char* const kFileNames[] = {"a.vrt", "b.vrt", "c", "схема.vrt", "none/x.vrt", "a b"};
+// Open finds earlier saves, and some writes fail.
+const char* const kFileNames[] = {
+    "a.vrt", "b.vrt", "c", "схема.vrt", "none/x.vrt", "a b", RandomShell::kNoiseFileName};
 }  // namespace
 
 bool RandomShell::coin(int percentTrue) {

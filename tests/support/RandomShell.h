@@ -12,6 +12,9 @@
 // set so that Open finds what Save wrote. Records only what a checker needs.
 class RandomShell : public platform::Shell {
   public:
+    // A file of random bytes that the session's folder holds and Open may be given.
+    static constexpr const char* kNoiseFileName = "noise.vrt";
+
     // The answers that follow come from this seed alone, so one message's
     // answers do not depend on the messages before it.
     void reseed(uint32_t seed) { random_.seed(seed); }
