@@ -4,22 +4,12 @@
 # the same bytes. Usage: file_commands.sh <build dir> <source dir>
 set -euo pipefail
 
+source "$2/tests/e2e/lib/session.bash"
 program="$(cd "$1" && pwd)/lotra"
-[ -x "$program" ] || { echo "no program at $program"; exit 1; }
-for tool in Xvfb xdotool xdpyinfo import compare convert; do
-    command -v "$tool" >/dev/null || { echo "missing tool: $tool"; exit 1; }
-done
+require_program "$program"
+require_tools Xvfb xdotool xdpyinfo import compare convert
 
-work=$(mktemp -d)
-xvfb=""
-app=""
-cleanup() {
-    [ -n "$app" ] && kill "$app" 2>/dev/null || true
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+make_work_folder
 
 # --- The circuit: an input signal at 1 through a one-input gate into pin 0 of an
 # indicator, the second wire with two bends. Little-endian records, no header.
@@ -56,20 +46,17 @@ write_circuit > "$work/default.vrt"
 cp "$work/default.vrt" "$work/fixture.vrt"
 
 # --- A display of our own and the program in the temporary directory.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -1 "$work/display")"
-until xdpyinfo >/dev/null 2>&1; do sleep 0.05; done
+start_xvfb
+wait_for_xserver
 
 # Its own temporary and runtime folders keep it apart from any other copy that
 # runs meanwhile: the single-instance socket lives there.
-mkdir -m 700 "$work/tmp" "$work/runtime"
+isolate_runtime_folders
 cd "$work"
-TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb "$program" &
-app=$!
+"$program" &
+track_pid $!
 window_of() { timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | head -1; }
-main=$(window_of 'Лотра - 2') || fail "the main window did not appear"
+main=$(window_of "$main_title") || fail "the main window did not appear"
 geometry() { eval "$(xdotool getwindowgeometry --shell "$1" | sed 's/^/G_/')"; }
 geometry "$main"
 main_x=$G_X

@@ -5,50 +5,25 @@
 # window. Usage: main_window.sh <build dir> <source dir>
 set -euo pipefail
 
+source "$2/tests/e2e/lib/session.bash"
 program="$(cd "$1" && pwd)/lotra"
 fixture="$2/tests/e2e/sample-circuit.vrt"
 # Screenshots of a failed run are kept in the build folder.
 shots="$(cd "$1" && pwd)/e2e-main-window"
-fail() {
-    echo "FAIL: $*"
-    mkdir -p "$shots" && cp "$work"/*.png "$shots/" 2>/dev/null || true
-    exit 1
-}
-[ -x "$program" ] || fail "no program at $program"
+require_program "$program"
 [ -s "$fixture" ] || fail "no recovery fixture at $fixture"
-for tool in Xvfb xdotool xdpyinfo xwininfo import convert jwm; do
-    command -v "$tool" >/dev/null || fail "missing tool: $tool (scripts/install-deps.sh test)"
-done
+require_tools Xvfb xdotool xdpyinfo xwininfo import convert jwm
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    # Programs first, the display last.
-    for ((i = ${#pids[@]} - 1; i >= 0; --i)); do kill "${pids[i]}" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-# The single-instance socket lives in the temporary folder: keep ours apart from
-# any copy the user runs.
-export TMPDIR="$work/tmp"
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -p "$TMPDIR" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-
+make_work_folder
+isolate_runtime_folders
 # The screen is also kept as a file, which makes screenshots and the probe for the
 # first painted frame cheap.
-mkdir "$work/screen"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -fbdir "$work/screen" \
-    3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -1 "$work/display")"
-until xdpyinfo >/dev/null 2>&1; do sleep 0.05; done
-screen="$work/screen/Xvfb_screen0"
-export QT_QPA_PLATFORM=xcb
+start_xvfb --screen-file
+wait_for_xserver
+screen="$screen_file"
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
-visible_window() { xdotool search --onlyvisible --name '^Лотра - 2$' 2>/dev/null | head -1; }
+visible_window() { window_named "$main_title"; }
 wait_for() { # condition command, seconds
     local deadline=$(($(now_ms) + $2 * 1000))
     until eval "$1"; do
@@ -94,7 +69,7 @@ mkdir "$work/session" && cd "$work/session"
 cp "$fixture" default.vrt
 "$program" &
 app=$!
-pids+=("$app")
+track_pid "$app"
 wait_for '[ -n "$(visible_window)" ]' 10 || fail "the window did not appear"
 window=$(visible_window)
 eval "$(xdotool getwindowgeometry --shell "$window")"
@@ -164,11 +139,11 @@ wait_for '! kill -0 "$app" 2>/dev/null' 10 || fail "the program did not end afte
 
 # --- One copy only. With a window manager, so that the window can be minimised.
 jwm >/dev/null 2>&1 &
-pids+=($!)
+track_pid $!
 sleep 0.5
 "$program" &
 first=$!
-pids+=("$first")
+track_pid "$first"
 wait_for '[ -n "$(visible_window)" ]' 10 || fail "the window did not appear"
 window=$(visible_window)
 map_state() { xwininfo -id "$window" | awk '/Map State/ {print $3}'; }
@@ -189,6 +164,6 @@ kill -0 "$first" || fail "the first copy ended"
 kill -KILL "$first"
 wait "$first" 2>/dev/null || true
 "$program" &
-pids+=($!)
+track_pid $!
 wait_for '[ -n "$(visible_window)" ]' 10 || fail "no window after a copy was killed"
 echo "PASS"

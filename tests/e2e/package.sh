@@ -6,17 +6,14 @@
 # Usage: package.sh <build dir> <source dir>
 set -euo pipefail
 
+source "$2/tests/e2e/lib/session.bash"
 build="$(cd "$1" && pwd)"
-work=$(mktemp -d)
+make_work_folder
 installed=0
-cleanup() {
-    [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
-    [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
+# Run at exit once the programs have ended.
+on_exit() {
     [ "$installed" = 1 ] && apt-get remove -y -q lotra >/dev/null 2>&1 || true
-    rm -rf "$work"
 }
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
 
 (cd "$build" && cpack -G DEB -B "$work/package" >"$work/cpack.log" 2>&1) ||
     { cat "$work/cpack.log"; fail "cpack could not build the package"; }
@@ -60,22 +57,24 @@ installed=1
 [ "$(command -v lotra)" = /usr/bin/lotra ] || fail "lotra is not on the PATH after installation"
 
 home="$work/home"
-mkdir -p "$home" "$work/runtime" && chmod 700 "$work/runtime"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -1 "$work/display")"
-(cd "$home" && HOME="$home" XDG_RUNTIME_DIR="$work/runtime" TMPDIR="$work" \
-    QT_QPA_PLATFORM=xcb /usr/bin/lotra >"$work/lotra.log" 2>&1) &
+mkdir -p "$home"
+require_tools xdotool xdpyinfo
+isolate_runtime_folders
+# The program is started only once the display answers: started earlier, it could
+# find no display to connect to.
+start_xvfb
+wait_for_xserver
+(cd "$home" && HOME="$home" /usr/bin/lotra >"$work/lotra.log" 2>&1) &
 app=$!
+track_pid "$app"
 window=""
 for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name '^Лотра - 2$' 2>/dev/null | head -1) && [ -n "$window" ] && break
+    window=$(window_named "$main_title") && [ -n "$window" ] && break
     sleep 0.1
 done
 [ -n "$window" ] || { cat "$work/lotra.log"; fail "the installed program showed no window"; }
 [ -e "$home/default.vrt" ] || fail "the installed program made no recovery file in the home folder"
 kill -TERM "$app"
 wait "$app" 2>/dev/null || true
-app=""
+forget_pid "$app"
 echo "installed with apt, started from a clean home folder, window shown"

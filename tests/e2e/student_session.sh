@@ -7,54 +7,36 @@
 # deleted with the right button. Usage: student_session.sh <build dir> <source dir>
 set -euo pipefail
 
+source "$2/tests/e2e/lib/session.bash"
 program="$(cd "$1" && pwd)/lotra"
-# Screenshots of a failed run are kept in the build folder.
+# Screenshots of a failed run are kept in the build folder, with the screen as it was.
 shots="$(cd "$1" && pwd)/e2e-student-session"
-fail() {
-    echo "FAIL: $*"
-    convert "xwd:$work/screen/Xvfb_screen0" "$work/failure.png" 2>/dev/null || true
-    mkdir -p "$shots" && cp "$work"/*.png "$shots/" 2>/dev/null || true
-    exit 1
-}
-[ -x "$program" ] || fail "no program at $program"
-for tool in Xvfb xdotool xdpyinfo convert; do
-    command -v "$tool" >/dev/null || fail "missing tool: $tool (scripts/install-deps.sh test)"
-done
+shoot_screen_on_failure=1
+require_program "$program"
+require_tools Xvfb xdotool xdpyinfo convert
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; --i)); do kill "${pids[i]}" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+make_work_folder
 # Our own single-instance socket and an empty recovery file in a folder of our own.
-export TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime"
-mkdir -p "$TMPDIR" "$XDG_RUNTIME_DIR" "$work/screen" "$work/session"
-chmod 700 "$XDG_RUNTIME_DIR"
+isolate_runtime_folders
+mkdir -p "$work/session"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -fbdir "$work/screen" \
-    3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -1 "$work/display")" QT_QPA_PLATFORM=xcb
-until xdpyinfo >/dev/null 2>&1; do sleep 0.05; done
+start_xvfb --screen-file
+wait_for_xserver
 
 wait_for() { # condition, tenths of a second
     for _ in $(seq "$2"); do eval "$1" && return 0; sleep 0.1; done
     return 1
 }
-window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
 
 cd "$work/session"
 "$program" &
-pids+=($!)
-wait_for '[ -n "$(window_named "Лотра - 2")" ]' 100 || fail "the window did not appear"
-eval "$(xdotool getwindowgeometry --shell "$(window_named "Лотра - 2")")"
+track_pid $!
+wait_for '[ -n "$(window_named "$main_title")" ]' 100 || fail "the window did not appear"
+eval "$(xdotool getwindowgeometry --shell "$(window_named "$main_title")")"
 win_x=$X win_y=$Y
 sleep 0.3
 
-shot() { convert "xwd:$work/screen/Xvfb_screen0" "$work/$1.png"; }
+shot() { convert "xwd:$screen_file" "$work/$1.png"; }
 # The client area begins at the first white row below the menu bar.
 shot start
 menu_bar=$(convert "$work/start.png" -crop "1x60+$((win_x + 400))+$win_y" +repage -depth 8 txt:- |
