@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 
 #include "app/CommandIds.h"
 #include "io/CircuitFile.h"
-#include "support/FrameChecks.h"
 #include "support/GestureSession.h"
 #include "support/RandomGestures.h"
-#include "support/ScriptedShell.h"
 
 namespace {
 

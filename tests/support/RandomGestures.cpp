@@ -2,9 +2,6 @@
 
 #include <algorithm>
 
-#include "app/CommandIds.h"
-#include "app/Vortafrm.h"
-#include "support/FrameChecks.h"
 #include "support/GestureSession.h"
 
 namespace {
