@@ -17,6 +17,15 @@ void writePins(ByteWriter& out, const Pins& pins) {
     }
 }
 
+// index, x, y and the pins close every element record.
+template <typename Element>
+void writePlacement(ByteWriter& out, const Element& element) {
+    out.i32(element.index);
+    out.i32(element.x);
+    out.i32(element.y);
+    writePins(out, element.pins);
+}
+
 void writeLogicElement(ByteWriter& out, const CLogicElement& element) {
     out.i32(element.kind);
     if (element.kind == LogicElement) {
@@ -24,10 +33,7 @@ void writeLogicElement(ByteWriter& out, const CLogicElement& element) {
         out.u16(element.inputCount);
         out.u8(element.inverted);
     }
-    out.i32(element.index);
-    out.i32(element.x);
-    out.i32(element.y);
-    writePins(out, element.pins);
+    writePlacement(out, element);
 }
 
 void writeBlockElement(ByteWriter& out, const CBlockElement& element) {
@@ -37,10 +43,7 @@ void writeBlockElement(ByteWriter& out, const CBlockElement& element) {
         out.u32(element.delayTicks);
         out.u32(element.periodTicks);
     }
-    out.i32(element.index);
-    out.i32(element.x);
-    out.i32(element.y);
-    writePins(out, element.pins);
+    writePlacement(out, element);
 }
 
 void writeWire(ByteWriter& out, const CWire& wire) {
