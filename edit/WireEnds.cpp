@@ -3,15 +3,19 @@
 namespace edit {
 namespace {
 
+// True when the record is a link back to `position` of the wire in `wireSlot`.
+bool namesBack(const WireEnd* partner, int32_t wireSlot, int32_t position) {
+    return partner && partner->kind == kLinkWire && partner->index == wireSlot &&
+           partner->slot == position;
+}
+
 // Whoever names the end record that moved from `oldPosition` to `newPosition` of
 // the wire is told its new position.
 void renumber(CCircuit& circuit, int32_t wireSlot, const WireEnd& record, int32_t oldPosition,
               int32_t newPosition) {
     if (record.kind == kLinkWire) {
         WireEnd* partner = circuit.wireEnd(record.index, record.slot);
-        if (partner && partner->kind == kLinkWire && partner->index == wireSlot &&
-            partner->slot == oldPosition)
-            partner->slot = newPosition;
+        if (namesBack(partner, wireSlot, oldPosition)) partner->slot = newPosition;
     } else if (Pin* pin = circuit.pin(record.kind, record.index, record.slot)) {
         if (pin->connected && pin->wireIndex == wireSlot && pin->wireEnd == oldPosition)
             pin->wireEnd = newPosition;
@@ -28,9 +32,7 @@ void eraseRecord(CCircuit& circuit, int32_t wireSlot, CWire& wire, int32_t posit
 void detach(CCircuit& circuit, int32_t wireSlot, int32_t position, const WireEnd& removed) {
     if (removed.kind == kLinkWire) {
         WireEnd* partner = circuit.wireEnd(removed.index, removed.slot);
-        if (!partner || partner->kind != kLinkWire || partner->index != wireSlot ||
-            partner->slot != position)
-            return;
+        if (!namesBack(partner, wireSlot, position)) return;
         partner->kind = kLinkNone;
         // A partner past the other wire's own two ends is a junction end, which
         // means nothing without this wire.
