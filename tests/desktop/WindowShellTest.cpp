@@ -1,7 +1,6 @@
 #include "app/CommandIds.h"
 #include "app/Vortafrm.h"
 #include "support/SampleCircuit.h"
-#include "support/TemporaryDirectory.h"
 // The core first, before Qt defines its keyword macros.
 
 #include <gtest/gtest.h>
@@ -13,27 +12,15 @@
 #include <QTest>
 #include <QTimer>
 
+#include "ShownWindowTest.h"
 #include "desktop/DesktopWindow.h"
 #include "desktop/WorkAreaWidget.h"
 
 namespace {
 
-using desktop::CDesktopWindow;
 using platform::ScrollBarId;
 
-class WindowShellTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(directory.ok());
-        window = std::make_unique<CDesktopWindow>();
-        window->resize(640, 480);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    TemporaryDirectory directory;
-    std::unique_ptr<CDesktopWindow> window;
-};
+using WindowShellTest = ShownWindowTest;
 
 struct SeenBox {
     bool seen = false;

@@ -1,7 +1,6 @@
 #include "app/CommandIds.h"
 #include "app/Vortafrm.h"
 #include "support/CircuitBuilder.h"
-#include "support/TemporaryDirectory.h"
 // The core first, before Qt defines its keyword macros.
 
 #include <gtest/gtest.h>
@@ -10,23 +9,15 @@
 #include <QMouseEvent>
 #include <QTest>
 
+#include "ShownWindowTest.h"
 #include "desktop/DesktopWindow.h"
 #include "desktop/WorkAreaWidget.h"
 
 namespace {
 
-using desktop::CDesktopWindow;
-
 // Qt pointer events on the work area reach the core as the five mouse messages.
-class WorkAreaMouseTest : public ::testing::Test {
+class WorkAreaMouseTest : public ShownWindowTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(directory.ok());
-        window = std::make_unique<CDesktopWindow>();
-        window->resize(640, 480);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
     QWidget& area() { return window->workArea(); }
     CVortafrm& core() { return window->core(); }
     // QTest drops the modifiers of a move, so a Shift-drag is sent by hand.
@@ -36,9 +27,6 @@ class WorkAreaMouseTest : public ::testing::Test {
                           modifiers);
         QApplication::sendEvent(&area(), &event);
     }
-
-    TemporaryDirectory directory;
-    std::unique_ptr<CDesktopWindow> window;
 };
 
 TEST_F(WorkAreaMouseTest, PendingElementFollowsThePointerIsPlacedAndCanBeDiscarded) {
