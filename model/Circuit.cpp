@@ -41,14 +41,10 @@ std::optional<int32_t> CCircuit::registerWire(platform::Shell& shell) {
     return registerInto(wires, wire, shell, messages::kWireTableFull);
 }
 
-void CCircuit::clearTables() {
+void CCircuit::clearCircuit() {
     for (auto& slot : logicElements) slot.reset();
     for (auto& slot : blockElements) slot.reset();
     for (auto& slot : wires) slot.reset();
-}
-
-void CCircuit::clearCircuit() {
-    clearTables();
 }
 
 bool CCircuit::isEmpty() const {

@@ -20,8 +20,6 @@ class CCircuit {
     static constexpr int32_t kBlockSlots = 127;
     static constexpr int32_t kWireSlots = 1023;
 
-    CCircuit() { clearTables(); }
-
     // Stores the element in the lowest free slot and writes the slot into its index.
     // When the table is full the user is told so and the element stays with the caller.
     bool registerLogicElement(std::unique_ptr<CLogicElement>& element, platform::Shell& shell);
@@ -29,8 +27,6 @@ class CCircuit {
     // Creates an empty wire in the lowest free slot; nothing when the table is full.
     std::optional<int32_t> registerWire(platform::Shell& shell);
 
-    // Empties every slot.
-    void clearTables();
     // Deletes every record: logic-element table, block table, wire table, slots upward.
     void clearCircuit();
     bool isEmpty() const;
