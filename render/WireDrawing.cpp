@@ -24,8 +24,14 @@ class ScreenMapping {
 void drawPolyline(platform::Canvas& canvas, const CWire& wire, const ScreenMapping& screen) {
     const WireEnd* start = wire.ends.size() > 0 ? &wire.ends[0] : nullptr;
     const WireEnd* finish = wire.ends.size() > 1 ? &wire.ends[1] : nullptr;
-    auto moveTo = [&](Point p) { canvas.moveTo(screen(p).x, screen(p).y); };
-    auto lineTo = [&](Point p) { canvas.lineTo(screen(p).x, screen(p).y); };
+    auto moveTo = [&](Point p) {
+        const Point s = screen(p);
+        canvas.moveTo(s.x, s.y);
+    };
+    auto lineTo = [&](Point p) {
+        const Point s = screen(p);
+        canvas.lineTo(s.x, s.y);
+    };
 
     if (wire.points.empty()) {
         if (!start || !finish) return;
