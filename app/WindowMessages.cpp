@@ -15,20 +15,24 @@ void CVortafrm::OnSize(int32_t width, int32_t height) {
     render::layoutCornerButton(shell, client);
 }
 
+namespace {
+
 // Every scroll message, of either direction, sets the thumb of its own bar and
 // repaints the whole work area.
+void scrollAlong(CVortafrm& window, platform::ScrollBarId bar, int code, int32_t thumbPosition) {
+    window.scroll = render::offsetsAfterScroll(window.scroll, bar, code, thumbPosition,
+                                               window.shell.clientSize());
+    const bool vertical = bar == platform::ScrollBarId::Vertical;
+    window.shell.setScrollPos(bar, vertical ? window.scroll.y : window.scroll.x);
+    window.shell.invalidateWorkArea(true);
+}
+
+}  // namespace
+
 void CVortafrm::OnVScroll(int code, int32_t thumbPosition) {
-    using platform::ScrollBarId;
-    scroll = render::offsetsAfterScroll(scroll, ScrollBarId::Vertical, code, thumbPosition,
-                                        shell.clientSize());
-    shell.setScrollPos(ScrollBarId::Vertical, scroll.y);
-    shell.invalidateWorkArea(true);
+    scrollAlong(*this, platform::ScrollBarId::Vertical, code, thumbPosition);
 }
 
 void CVortafrm::OnHScroll(int code, int32_t thumbPosition) {
-    using platform::ScrollBarId;
-    scroll = render::offsetsAfterScroll(scroll, ScrollBarId::Horizontal, code, thumbPosition,
-                                        shell.clientSize());
-    shell.setScrollPos(ScrollBarId::Horizontal, scroll.x);
-    shell.invalidateWorkArea(true);
+    scrollAlong(*this, platform::ScrollBarId::Horizontal, code, thumbPosition);
 }
