@@ -1,67 +1,55 @@
 #include "support/ScriptedShell.h"
 
-namespace {
 template <typename T>
-std::optional<T> takeFront(std::deque<T>& answers) {
-    if (answers.empty()) return std::nullopt;
+std::optional<T> ScriptedShell::nextAnswer(std::deque<T>& answers) {
+    if (answers.empty()) {
+        ++unanswered;
+        return std::nullopt;
+    }
     T answer = std::move(answers.front());
     answers.pop_front();
     return answer;
 }
-}  // namespace
 
 bool ScriptedShell::messageBox(const std::string& text, const std::string& caption,
                                platform::MessageBoxStyle style) {
     messageBoxes.push_back({text, caption, style});
     log.push_back("messageBox: " + text);
     if (style == platform::MessageBoxStyle::Ok) return true;
-    const std::optional<bool> answer = takeFront(messageBoxAnswers);
-    if (!answer) ++unanswered;
-    return answer.value_or(false);
+    return nextAnswer(messageBoxAnswers).value_or(false);
 }
 
 std::optional<platform::LogicElementParams> ScriptedShell::logicElementDialog(
     const platform::LogicElementParams& preset) {
     logicElementPresets.push_back(preset);
     log.push_back("logicElementDialog");
-    auto answer = takeFront(logicElementAnswers);
-    if (!answer) ++unanswered;
-    return answer.value_or(std::nullopt);
+    return nextAnswer(logicElementAnswers).value_or(std::nullopt);
 }
 
 std::optional<platform::GeneratorParams> ScriptedShell::generatorDialog(
     const platform::GeneratorParams& preset) {
     generatorPresets.push_back(preset);
     log.push_back("generatorDialog");
-    auto answer = takeFront(generatorAnswers);
-    if (!answer) ++unanswered;
-    return answer.value_or(std::nullopt);
+    return nextAnswer(generatorAnswers).value_or(std::nullopt);
 }
 
 bool ScriptedShell::questionDialog(const std::string& line1, const std::string& line2) {
     questions.emplace_back(line1, line2);
     log.push_back("question: " + line1 + " | " + line2);
-    const std::optional<bool> answer = takeFront(questionAnswers);
-    if (!answer) ++unanswered;
-    return answer.value_or(false);
+    return nextAnswer(questionAnswers).value_or(false);
 }
 
 bool ScriptedShell::deleteConfirmDialog(int32_t anchorX, int32_t anchorY) {
     deleteAnchors.push_back({anchorX, anchorY});
     log.push_back("deleteConfirm");
-    const std::optional<bool> answer = takeFront(deleteAnswers);
-    if (!answer) ++unanswered;
-    return answer.value_or(false);
+    return nextAnswer(deleteAnswers).value_or(false);
 }
 
 std::optional<int> ScriptedShell::pinChoiceDialog(const platform::PinChoiceRequest& request) {
     pinRequests.push_back(request);
     log.push_back("pinChoice");
-    const auto answer = takeFront(pinAnswers);
-    if (!answer) {
-        ++unanswered;
-        return std::nullopt;
-    }
+    const auto answer = nextAnswer(pinAnswers);
+    if (!answer) return std::nullopt;
     const std::optional<int> pin = *answer;
     if (!pin) return std::nullopt;
     if (!isPinNumber(*pin) || !request.pins[*pin].present || request.pins[*pin].connected) {
@@ -75,18 +63,14 @@ std::optional<std::string> ScriptedShell::fileNameDialog(const std::string& labe
                                                          const std::string& preset) {
     fileNameCalls.push_back({label, preset});
     log.push_back("fileName: " + label);
-    auto answer = takeFront(fileNameAnswers);
-    if (!answer) ++unanswered;
-    return answer.value_or(std::nullopt);
+    return nextAnswer(fileNameAnswers).value_or(std::nullopt);
 }
 
 bool ScriptedShell::warningDialog(const std::string& line1, const std::string& line2,
                                   const std::string& line3) {
     warnings.push_back({line1, line2, line3});
     log.push_back("warning: " + line1);
-    const std::optional<bool> answer = takeFront(warningAnswers);
-    if (!answer) ++unanswered;
-    return answer.value_or(false);
+    return nextAnswer(warningAnswers).value_or(false);
 }
 
 void ScriptedShell::aboutDialog() {

@@ -91,4 +91,9 @@ class ScriptedShell : public platform::Shell {
     int workAreaInvalidations(bool erase) const;
     // Forgets every record (answers stay queued).
     void clearRecords();
+
+  private:
+    // The front queued answer; none queued is counted in `unanswered`.
+    template <typename T>
+    std::optional<T> nextAnswer(std::deque<T>& answers);
 };
