@@ -10,8 +10,7 @@ void appendLine(std::string& out, char table, size_t slot, int32_t kind, const P
         out += ' ' + std::to_string(p) + '=' + std::to_string(pins[p].value);
     }
     if (kind == Indicator) {
-        const int shown = indicatorNumber(pins);
-        out += std::string(" shows=") + (shown < 10 ? "0" : "") + std::to_string(shown);
+        out += " shows=" + indicatorText(indicatorNumber(pins));
     }
     out += '\n';
 }
@@ -42,6 +41,10 @@ int indicatorNumber(const Pins& pins) {
     for (int p = 0; p < 5; ++p)
         if (pins[p].connected && pins[p].value == 1) number += 1 << p;
     return number;
+}
+
+std::string indicatorText(int number) {
+    return (number < 10 ? "0" : "") + std::to_string(number);
 }
 
 std::string circuitReport(const CCircuit& circuit) {

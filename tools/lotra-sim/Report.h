@@ -13,6 +13,10 @@ const char* kindName(int32_t kind);
 // that are connected and at level 1.
 int indicatorNumber(const Pins& pins);
 
+// An indicator's number as the report and the truth table print it: two digits,
+// e.g. "05".
+std::string indicatorText(int number);
+
 // One line per element, logic-element table first, then the block table, slots
 // upward, e.g. "L1 Indicator 0=1 1=0 2=1 3=0 4=0 shows=05".
 std::string circuitReport(const CCircuit& circuit);

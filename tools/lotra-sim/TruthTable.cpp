@@ -6,6 +6,7 @@
 #include "io/CircuitFile.h"
 #include "sim/Simulation.h"
 #include "tools/lotra-sim/Probes.h"
+#include "tools/lotra-sim/Report.h"
 
 namespace lotrasim {
 namespace {
@@ -32,8 +33,7 @@ Columns tableColumns(const CCircuit& circuit) {
 
 std::string cellText(const CCircuit& circuit, const Probe& probe) {
     const int value = probeValue(circuit, probe);
-    if (!probe.isIndicator()) return std::to_string(value);
-    return (value < 10 ? "0" : "") + std::to_string(value);
+    return probe.isIndicator() ? indicatorText(value) : std::to_string(value);
 }
 
 void printRow(std::ostream& out, const std::vector<std::string>& cells) {
