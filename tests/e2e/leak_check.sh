@@ -11,6 +11,8 @@
 # so a leak counts only when the code that allocated it is ours.
 # Usage: leak_check.sh <build dir> <source dir>
 set -euo pipefail
+# For stop_and_wait; this script keeps its own fail and cleanup.
+source "$(dirname "$0")/lib/session.bash"
 
 build="$(cd "$1" && pwd)"
 program="$build/lotra"
@@ -37,7 +39,7 @@ fi
 work=$(mktemp -d)
 pids=()
 cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; --i)); do kill "${pids[i]}" 2>/dev/null || true; done
+    for ((i = ${#pids[@]} - 1; i >= 0; --i)); do stop_and_wait "${pids[i]}"; done
     rm -rf "$work"
 }
 trap cleanup EXIT

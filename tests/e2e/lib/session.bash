@@ -60,9 +60,21 @@ forget_pid() { # pid
     for pid in "${pids[@]}"; do [ "$pid" = "$1" ] || kept+=("$pid"); done
     pids=("${kept[@]}")
 }
+# Ends a program and waits until it is gone (at most 5 s, then it is killed), so
+# that a display server has given up its display number and its sockets before the
+# next test starts one of its own.
+stop_and_wait() { # pid
+    kill "$1" 2>/dev/null || return 0
+    for _ in $(seq 100); do
+        kill -0 "$1" 2>/dev/null || break
+        sleep 0.05
+    done
+    kill -KILL "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
 end_session() {
     local i
-    for ((i = ${#pids[@]} - 1; i >= 0; --i)); do kill "${pids[i]}" 2>/dev/null || true; done
+    for ((i = ${#pids[@]} - 1; i >= 0; --i)); do stop_and_wait "${pids[i]}"; done
     if declare -F on_exit >/dev/null; then on_exit || true; fi
     rm -rf "$work"
 }
