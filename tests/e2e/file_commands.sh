@@ -4,10 +4,10 @@
 # the same bytes. Usage: file_commands.sh <build dir> <source dir>
 set -euo pipefail
 
-source "$2/tests/e2e/lib/session.bash"
+for part in session display screen gestures; do source "$(dirname "$0")/lib/$part.bash"; done
 program="$(cd "$1" && pwd)/lotra"
 require_program "$program"
-require_tools Xvfb xdotool xdpyinfo import compare convert
+require_tools Xvfb xdotool xdpyinfo compare convert
 
 make_work_folder
 
@@ -46,8 +46,7 @@ write_circuit > "$work/default.vrt"
 cp "$work/default.vrt" "$work/fixture.vrt"
 
 # --- A display of our own and the program in the temporary directory.
-start_xvfb
-wait_for_xserver
+start_xvfb --screen-file
 
 # Its own temporary and runtime folders keep it apart from any other copy that
 # runs meanwhile: the single-instance socket lives there.
@@ -55,77 +54,22 @@ isolate_runtime_folders
 cd "$work"
 "$program" &
 track_pid $!
-window_of() { timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | head -1; }
-main=$(window_of "$main_title") || fail "the main window did not appear"
-geometry() { eval "$(xdotool getwindowgeometry --shell "$1" | sed 's/^/G_/')"; }
-geometry "$main"
-main_x=$G_X
-main_y=$G_Y
+find_main_window 30
 
-wait_closed() {
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.05
-    done
-    fail "dialog \"$1\" stayed open"
-}
-# Visible windows other than the main one: an open drop-down menu or a dialog.
-other_windows() { xdotool search --onlyvisible --class . 2>/dev/null | grep -v "^$main\$" || true; }
-# Opens the menu `right` titles right of "&Файл" and chooses its item `down`.
-menu() {
-    xdotool mousemove $((main_x + 20)) $((main_y + 10)) click 1
-    for _ in $(seq 300); do [ -n "$(other_windows)" ] && break; sleep 0.1; done
-    for ((i = 0; i < $1; ++i)); do xdotool key Right; sleep 0.2; done
-    local popups
-    popups=$(other_windows)
-    [ -n "$popups" ] || fail "the menu did not open"
-    for ((i = 0; i < $2; ++i)); do xdotool key Down; done
-    xdotool key Return
-    for _ in $(seq 100); do
-        other_windows | grep -qxF "$popups" || break
-        sleep 0.05
-    done
-    sleep 0.2
-}
 # Types the name into the file-name dialog (its text is selected, so typing replaces it).
-type_name() {
-    local dialog
-    dialog=$(window_of 'Операции с файлами') || fail "no file-name dialog"
-    geometry "$dialog"
-    xdotool mousemove $((G_X + G_WIDTH / 2)) $((G_Y + 5))
-    sleep 0.2
-    xdotool type --delay 30 "$1"
-    xdotool key Return
-    wait_closed 'Операции с файлами'
-}
+type_name() { dialog_ok 'Операции с файлами' 0 0 "$1"; }
 # Presses "Продолжить", the left button at the bottom of the warning.
 continue_warning() {
-    local dialog
-    dialog=$(window_of 'Предупреждение') || fail "no warning"
-    geometry "$dialog"
-    xdotool mousemove $((G_X + G_WIDTH * 32 / 201)) $((G_Y + G_HEIGHT * 60 / 74)) click 1
-    wait_closed 'Предупреждение'
+    find_dialog 'Предупреждение'
+    xdotool mousemove $((dialog_x + dialog_width * 32 / 201)) \
+        $((dialog_y + dialog_height * 60 / 74)) click 1
+    wait_window_gone 'Предупреждение' "$patience"
 }
-shot() {
-    xdotool mousemove 1000 700
-    import -window "$main" "$work/$1.png"
-}
-differing_pixels() { compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true; }
+# Screenshots are taken with the pointer out of the way: no hover highlight.
+park_pointer() { xdotool mousemove 1000 700; }
 coloured_pixels() {
     convert "$work/$1.png" -fuzz 25% -fill black +opaque "$2" -fill white -opaque "$2" \
         -format '%[fx:round(mean*w*h)]' info:
-}
-# The program repaints and writes in its own time: retake the screenshot `name`
-# until the test holds, for up to 10 s.
-shot_until() {
-    local name=$1
-    shift
-    for _ in $(seq 30); do
-        shot "$name"
-        "$@" && return 0
-        sleep 0.3
-    done
-    return 1
 }
 red_levels_shown() { [ "$(coloured_pixels "$1" red)" -gt 10 ]; }
 looks_different() { [ "$(differing_pixels "$1" "$2")" -gt 100 ]; }
@@ -140,36 +84,38 @@ wait_replaced() {
 }
 
 # Save without a name asks for one; the file holds exactly the restored circuit.
-menu 0 3
+choose_menu 0 2 # "Сохранить"
 type_name saved.vrt
 wait_replaced saved.vrt none
 cmp -s saved.vrt fixture.vrt || fail "the saved bytes differ from the restored circuit"
 
 # Power on shows the levels; Save now rewrites the current file without asking.
-menu 2 1
+choose_menu 2 0 # "Питание" / "Вкл."
+park_pointer
 shot_until powered red_levels_shown powered || fail "no level drawn in red"
 first_save=$(stat -c %i saved.vrt)
-menu 0 3
+choose_menu 0 2 # "Сохранить"
 wait_replaced saved.vrt "$first_save"
-xdotool search --onlyvisible --name '^Операции с файлами$' >/dev/null 2>&1 &&
-    fail "Save with a current name asked for a name"
+[ -z "$(window_named 'Операции с файлами')" ] || fail "Save with a current name asked for a name"
 cp saved.vrt powered.vrt
 
 # New empties the work area and creates an empty file under a typed name.
-menu 0 1
+choose_menu 0 0 # "Новый..."
 continue_warning
 type_name empty.vrt
+park_pointer
 shot_until empty looks_different powered empty || fail "New left the circuit on screen"
 [ -f empty.vrt ] && [ ! -s empty.vrt ] || fail "New did not create an empty file"
 
 # Open brings back the same picture with the stored levels.
-menu 0 2
+choose_menu 0 1 # "Открыть..."
 continue_warning
 type_name saved.vrt
+park_pointer
 shot_until reopened looks_same powered reopened ||
     fail "the reopened circuit looks different ($(differing_pixels powered reopened) pixels)"
 opened=$(stat -c %i saved.vrt)
-menu 0 3
+choose_menu 0 2 # "Сохранить"
 wait_replaced saved.vrt "$opened"
 cmp -s saved.vrt powered.vrt || fail "saving the reopened circuit changed its bytes"
 

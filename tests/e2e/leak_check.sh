@@ -11,47 +11,35 @@
 # so a leak counts only when the code that allocated it is ours.
 # Usage: leak_check.sh <build dir> <source dir>
 set -euo pipefail
-# For stop_and_wait; this script keeps its own fail and cleanup.
-source "$(dirname "$0")/lib/session.bash"
+for part in session display screen gestures; do source "$(dirname "$0")/lib/$part.bash"; done
 
 build="$(cd "$1" && pwd)"
 program="$build/lotra"
 source_dir="$(cd "$2" && pwd)"
-fail() {
-    echo "FAIL: $*"
-    # What the program and the checker said, for a failure in CI.
-    [ -z "${work:-}" ] || tail -n 40 "$work"/memory.log* "$work/stderr.log" 2>/dev/null || true
-    exit 1
+# What the program and the checker said, for a failure in CI.
+on_failure() {
+    tail -n 40 "$work"/memory.log* "$work/stderr.log" 2>/dev/null
 }
-[ -x "$program" ] || fail "no program at $program"
-for tool in Xvfb xdotool xdpyinfo convert; do
-    command -v "$tool" >/dev/null || fail "missing tool: $tool (scripts/install-deps.sh test)"
-done
+require_program "$program"
+require_tools Xvfb xdotool xdpyinfo convert
 if grep -q '^LOTRA_SANITIZE:BOOL=ON' "$build/CMakeCache.txt" 2>/dev/null; then
     mode=sanitizer
 elif [ "${LOTRA_LEAK_VALGRIND:-}" = 1 ]; then
     mode=valgrind
-    command -v valgrind >/dev/null || fail "missing tool: valgrind (scripts/install-deps.sh test)"
+    require_tools valgrind
 else
     mode=plain
 fi
+# Under valgrind everything is some thirty times slower: the pauses grow with it.
+if [ "$mode" = valgrind ]; then
+    pause=2.5
+    patience=120
+fi
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; --i)); do stop_and_wait "${pids[i]}"; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-export TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime"
-mkdir -p "$TMPDIR" "$XDG_RUNTIME_DIR" "$work/session" "$work/screen"
-chmod 700 "$XDG_RUNTIME_DIR"
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -fbdir "$work/screen" 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -1 "$work/display")" QT_QPA_PLATFORM=xcb
-until xdpyinfo >/dev/null 2>&1; do sleep 0.05; done
+make_work_folder
+isolate_runtime_folders
+mkdir -p "$work/session"
+start_xvfb --screen-file
 
 report="$work/memory.log"
 cd "$work/session"
@@ -66,84 +54,33 @@ else
     "$program" 2>"$work/stderr.log" &
 fi
 app=$!
-pids+=($app)
+track_pid "$app"
+find_main_window 120
+find_work_area
 
-wait_for() { # condition, tenths of a second
-    for _ in $(seq "$2"); do eval "$1" && return 0; sleep 0.1; done
-    return 1
-}
-window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
-# Under valgrind everything is some thirty times slower: the pauses grow with it.
-pause=0.3
-[ "$mode" = valgrind ] && pause=2.5
-wait_for '[ -n "$(window_named "Лотра - 2")" ]' 1200 || fail "the window did not appear"
-main=$(window_named "Лотра - 2")
-eval "$(xdotool getwindowgeometry --shell "$main")"
-win_x=$X win_y=$Y
-sleep "$pause"
-# The client area begins at the first white row below the menu bar.
-convert "xwd:$work/screen/Xvfb_screen0" "$work/start.png"
-menu_bar=$(convert "$work/start.png" -crop "1x60+$((win_x + 400))+$win_y" +repage -depth 8 txt:- |
-    awk -F'[,:]' '/#FFFFFF/ {print $2; exit}')
-[ -n "$menu_bar" ] || fail "no white work area below the menu bar"
-client_y=$((win_y + menu_bar))
 
-to() { xdotool mousemove $((win_x + $1)) $((client_y + $2)); sleep 0.1; }
-click_at() { to "$1" "$2" && xdotool click 1 && sleep "$pause"; }
-other_windows() { xdotool search --onlyvisible --class . 2>/dev/null | grep -v "^$main\$" || true; }
-# Item `down` of the menu `right` places right of "Файл", by the keyboard.
-menu() {
-    xdotool mousemove $((win_x + 20)) $((win_y + 10)) click 1
-    wait_for '[ -n "$(other_windows)" ]' 300 || fail "the menu did not open"
-    sleep "$pause"
-    xdotool key Right Left
-    for ((i = 0; i < $1; ++i)); do xdotool key Right; sleep 0.2; done
-    for ((i = 0; i < $2; ++i)); do xdotool key Down; done
-    xdotool key Return
-    sleep "$pause"
-}
-# In the dialog `title`: the pointer to its point (dx, dy), any text typed, a click,
-# then OK by Enter.
-dialog_ok() { # title dx dy [text]
-    local dialog=$1
-    wait_for '[ -n "$(window_named "$dialog")" ]' 600 || fail "no dialog \"$dialog\""
-    eval "$(xdotool getwindowgeometry --shell "$(window_named "$dialog")")"
-    xdotool mousemove $((X + $2)) $((Y + $3))
-    sleep "$pause"
-    [ -z "${4:-}" ] || xdotool type --delay 50 "$4"
-    [ "$2" = 0 ] || xdotool click 1
-    sleep "$pause"
-    xdotool key Return
-    wait_for '[ -z "$(window_named "$dialog")" ]' 600 || fail "dialog \"$dialog\" stayed open"
-    sleep "$pause"
-}
-# Pin buttons: inputs at (17, 72 + 20 n); the output of an input signal at
-# (151, 94), of a gate at (167, 112).
-pin() { dialog_ok "Проводник" "$1" "$2"; }
-
-menu 1 3 && to 150 100 && click_at 150 100 # input signal
-menu 1 0 && dialog_ok "Логический элемент" 67 57 1 && to 250 100 && click_at 250 100
-menu 1 5 && to 350 100 && click_at 350 100 # indicator
-menu 1 4 && dialog_ok "Генератор импульсов" 0 0 && to 150 250 && click_at 150 250
-click_at 160 108 && pin 151 94
-click_at 265 125 && pin 17 112
-click_at 265 125 && pin 167 112
-click_at 380 115 && pin 17 72
+choose_menu 1 3 && to 150 100 && click_at 150 100 # input signal
+choose_menu 1 0 && dialog_ok "Логический элемент" 67 57 1 && to 250 100 && click_at 250 100
+choose_menu 1 5 && to 350 100 && click_at 350 100 # indicator
+choose_menu 1 4 && dialog_ok "Генератор импульсов" 0 0 && to 150 250 && click_at 150 250
+click_at 160 108 && choose_pin 151 94
+click_at 265 125 && choose_pin 17 112
+click_at 265 125 && choose_pin 167 112
+click_at 380 115 && choose_pin 17 72
 to 500 300
 
-menu 2 0 # power on
-menu 3 0 # generator start
+choose_menu 2 0 # power on
+choose_menu 3 0 # generator start
 sleep $((3 * ${pause%.*} + 2))
-menu 0 3 # save as
+choose_menu 0 3 # save as
 dialog_ok "Операции с файлами" 0 0 "leak-check.vrt"
-wait_for '[ -s leak-check.vrt ]' 600 || fail "the circuit was not saved"
+wait_for '[ -s leak-check.vrt ]' "$patience" || fail "the circuit was not saved"
 # Four elements and two straight wires take 960 bytes.
 [ "$(stat -c %s leak-check.vrt)" = 960 ] || fail "the saved circuit is not the one built"
-menu 0 4 # exit
+choose_menu 0 4 # exit
 
-status=0
-wait_for '! kill -0 "$app" 2>/dev/null' 1200 || fail "the program did not exit"
-wait "$app" || status=$?
+wait_program_exit "$app" 120 || fail "the program did not exit"
+status=$exit_status
 cat "$report"* "$work/stderr.log" > "$work/all.log" 2>/dev/null || true
 
 # Walks each leak's allocation stack outward from the allocator, past the

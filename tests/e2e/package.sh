@@ -6,7 +6,7 @@
 # Usage: package.sh <build dir> <source dir>
 set -euo pipefail
 
-source "$2/tests/e2e/lib/session.bash"
+for part in session display; do source "$(dirname "$0")/lib/$part.bash"; done
 build="$(cd "$1" && pwd)"
 make_work_folder
 installed=0
@@ -60,21 +60,13 @@ home="$work/home"
 mkdir -p "$home"
 require_tools xdotool xdpyinfo
 isolate_runtime_folders
-# The program is started only once the display answers: started earlier, it could
-# find no display to connect to.
 start_xvfb
-wait_for_xserver
-(cd "$home" && HOME="$home" /usr/bin/lotra >"$work/lotra.log" 2>&1) &
+# exec: the program itself, not a shell around it, is the one ended at exit.
+(cd "$home" && export HOME="$home" && exec /usr/bin/lotra >"$work/lotra.log" 2>&1) &
 app=$!
 track_pid "$app"
-window=""
-for _ in $(seq 100); do
-    window=$(window_named "$main_title") && [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || { cat "$work/lotra.log"; fail "the installed program showed no window"; }
+wait_for_window "$main_title" 10 >/dev/null ||
+    { cat "$work/lotra.log"; fail "the installed program showed no window"; }
 [ -e "$home/default.vrt" ] || fail "the installed program made no recovery file in the home folder"
-kill -TERM "$app"
-wait "$app" 2>/dev/null || true
-forget_pid "$app"
+end_program "$app"
 echo "installed with apt, started from a clean home folder, window shown"

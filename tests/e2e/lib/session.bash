@@ -2,13 +2,14 @@
 # *.sh, so that it is not taken for a test). The scripts run under
 # `set -euo pipefail`; these functions are written for that.
 #
-# What a script gets:
+# The run itself, from its checks before anything starts to its cleanup:
 #   require_program, require_tools   checks before anything starts
 #   make_work_folder                 $work, removed at exit with the programs ended
-#   track_pid, forget_pid            programs to end at exit (latest first)
+#   track_pid, end_program           programs to end at exit (latest first), or sooner
+#   wait_program_exit                a program that ends by itself
 #   isolate_runtime_folders          our own TMPDIR and XDG_RUNTIME_DIR
-#   start_xvfb, wait_for_xserver     a display of our own
-#   window_named                     a visible window by its exact title
+#   now_ms, wait_for                 waiting for a condition with a deadline
+#   pause, patience                  how long the program is given
 #   fail, keep_screenshots           the end of a failed run
 
 # The title of the program's main window (used by the scripts).
@@ -17,9 +18,11 @@ main_title='Лотра - 2'
 
 # Ends the run. A script that sets `shots` to a folder keeps its screenshots
 # ($work/*.png) there; with `shoot_screen_on_failure` set, the whole screen at
-# that moment is added as failure.png (this needs `start_xvfb --screen-file`).
+# that moment is added as failure.png (this needs `start_xvfb --screen-file`). A
+# script's own `on_failure`, if it has one, shows what else explains the failure.
 fail() {
     echo "FAIL: $*"
+    if declare -F on_failure >/dev/null; then on_failure || true; fi
     if [ -n "${shots:-}" ]; then
         if [ -n "${shoot_screen_on_failure:-}" ] && [ -n "${screen_file:-}" ]; then
             convert "xwd:$screen_file" "$work/failure.png" 2>/dev/null || true
@@ -54,7 +57,22 @@ make_work_folder() {
 track_pid() { # pid
     pids+=("$1")
 }
-# For a program that has already been ended and waited for.
+# Ends a tracked program now and forgets it.
+end_program() { # pid
+    stop_and_wait "$1"
+    forget_pid "$1"
+}
+# Waits until a tracked program has ended by itself, false after that many seconds;
+# then its exit status is in $exit_status, and it is forgotten.
+wait_program_exit() { # pid seconds
+    local pid=$1
+    wait_for '! kill -0 "$pid" 2>/dev/null' "$2" || return 1
+    exit_status=0
+    wait "$pid" || exit_status=$?
+    forget_pid "$pid"
+}
+# A program that has ended is never signalled again: its number may belong to
+# another program by then.
 forget_pid() { # pid
     local kept=() pid
     for pid in "${pids[@]}"; do [ "$pid" = "$1" ] || kept+=("$pid"); done
@@ -87,28 +105,18 @@ isolate_runtime_folders() {
     chmod 700 "$XDG_RUNTIME_DIR"
 }
 
-# Starts Xvfb on a free display (it names the display itself) and exports DISPLAY
-# and QT_QPA_PLATFORM for it. With --screen-file the screen is also kept as a file,
-# $screen_file (XWD), which makes screenshots cheap.
-start_xvfb() { # [--screen-file]
-    local keep_screen=()
-    if [ "${1:-}" = --screen-file ]; then
-        mkdir -p "$work/screen"
-        keep_screen=(-fbdir "$work/screen")
-        screen_file="$work/screen/Xvfb_screen0"
-    fi
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp "${keep_screen[@]}" \
-        3>"$work/display" 2>/dev/null &
-    track_pid $!
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-    export DISPLAY=":$(head -1 "$work/display")" QT_QPA_PLATFORM=xcb
-}
-# Waits until the display answers.
-wait_for_xserver() {
-    until xdpyinfo >/dev/null 2>&1; do sleep 0.05; done
-}
+# Seconds the program is given after a gesture, and at most for a window, a menu
+# or a dialog to open or close; a slow run (valgrind) raises both.
+pause=0.3
+patience=30
 
-# The id of a visible window with exactly this title, or nothing.
-window_named() { # title
-    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+# Evaluates the condition until it holds, every `poll` seconds (0.05 unless told);
+# false once the whole seconds have passed without it.
+wait_for() { # condition seconds [poll]
+    local deadline=$(($(now_ms) + $2 * 1000))
+    until eval "$1"; do
+        [ "$(now_ms)" -lt "$deadline" ] || return 1
+        sleep "${3:-0.05}"
+    done
 }
