@@ -8,9 +8,10 @@
 
 # Starts Xvfb on a free display, exports DISPLAY and QT_QPA_PLATFORM for it and
 # waits until it answers (a program started sooner could find no display). Xvfb
-# picks the number itself (-displayfd) and holds it by its lock file, so runs
-# started at the same time never share one. With --screen-file the screen is also
-# kept as a file, $screen_file (XWD), which makes screenshots cheap.
+# picks the number itself (-displayfd): the first whose socket it can bind, which
+# no other server holds, so runs started at the same time never share one. With
+# --screen-file the screen is also kept as a file, $screen_file (XWD), which makes
+# screenshots cheap.
 start_xvfb() { # [--screen-file]
     local keep_screen=() xvfb
     if [ "${1:-}" = --screen-file ]; then
