@@ -1,25 +1,140 @@
-#include "io/FileCommands.h"
+#include "app/FileCommands.h"
 
+#include <unistd.h>
+
+#include "app/FileMessages.h"
 #include "app/Vortafrm.h"
+#include "edit/CircuitReplacement.h"
+#include "io/CircuitFile.h"
+#include "io/FileCreation.h"
+#include "platform/Shell.h"
+
+namespace app {
+namespace {
+
+using platform::MessageBoxStyle;
+
+void reportWriteFailure(platform::Shell& shell, const std::string& fileName) {
+    shell.messageBox(text::withFileName(text::kFileNotWritten, fileName), platform::kErrorCaption,
+                     MessageBoxStyle::Ok);
+}
+
+bool confirmOverwrite(platform::Shell& shell, const std::string& fileName) {
+    return shell.warningDialog(text::withFileName(text::kFileExists, fileName),
+                               text::kFileExistsDataLoss, text::kFileExistsContents);
+}
+
+// Writes `content` under a name the user has just typed: a new file at once, an
+// existing one only after the warning. Every failure is reported; true when the
+// file now holds the content.
+bool writeUnderTypedName(platform::Shell& shell, const std::string& fileName,
+                         const CCircuit& content) {
+    switch (io::createNewFile(fileName)) {
+        case io::NewFileResult::Created:
+            if (io::writeCircuitFile(fileName, content)) return true;
+            // The empty file made above must not pass for a saved circuit.
+            ::unlink(fileName.c_str());
+            break;
+        case io::NewFileResult::AlreadyExists:
+            if (!confirmOverwrite(shell, fileName)) return false;
+            if (io::writeCircuitFile(fileName, content)) return true;
+            break;
+        case io::NewFileResult::Failed:
+            break;
+    }
+    reportWriteFailure(shell, fileName);
+    return false;
+}
+
+void saveUnderTypedName(const FileCommandContext& context, const std::string& fileName) {
+    if (writeUnderTypedName(context.shell, fileName, context.circuit)) {
+        context.currentFileName = fileName;
+    }
+}
+
+}  // namespace
+
+void fileNew(const FileCommandContext& context) {
+    if (!context.shell.warningDialog(text::kWarningAttention, text::kWarningNewFile,
+                                     text::kWarningUnsavedLost)) {
+        return;
+    }
+    // From here the old circuit is gone even when the user cancels the naming.
+    edit::discardCircuit(context.circuit, context.edit);
+    context.shell.invalidateWorkArea(true);
+
+    const std::optional<std::string> fileName =
+        context.shell.fileNameDialog(text::kLabelNew, context.currentFileName);
+    if (!fileName) return;
+    const CCircuit emptyCircuit;
+    if (writeUnderTypedName(context.shell, *fileName, emptyCircuit)) {
+        context.currentFileName = *fileName;
+    }
+}
+
+void fileOpen(const FileCommandContext& context) {
+    if (!context.shell.warningDialog(text::kWarningAttention, text::kWarningOpenFile,
+                                     text::kWarningUnsavedLost)) {
+        return;
+    }
+    const std::optional<std::string> fileName =
+        context.shell.fileNameDialog(text::kLabelOpen, context.currentFileName);
+    if (!fileName) return;
+    const io::CFileDescriptor file = io::openExistingFile(*fileName);
+    if (!file.isOpen()) {
+        context.shell.messageBox(text::withFileName(text::kFileNotFound, *fileName),
+                                 platform::kErrorCaption, MessageBoxStyle::Ok);
+        return;
+    }
+    edit::discardCircuit(context.circuit, context.edit);
+    io::readCircuit(file.get(), context.circuit);
+    context.currentFileName = *fileName;
+    context.shell.invalidateWorkArea(true);
+}
+
+void fileSave(const FileCommandContext& context) {
+    if (!context.currentFileName.empty()) {
+        // Replaced only once the new contents are complete: a failure keeps the old file.
+        if (!io::writeCircuitFile(context.currentFileName, context.circuit)) {
+            reportWriteFailure(context.shell, context.currentFileName);
+        }
+        return;
+    }
+    const std::optional<std::string> fileName = context.shell.fileNameDialog(text::kLabelSave, "");
+    if (!fileName) {
+        context.shell.messageBox(text::kFileNotSaved, "", MessageBoxStyle::Ok);
+        return;
+    }
+    saveUnderTypedName(context, *fileName);
+}
+
+void fileSaveAs(const FileCommandContext& context) {
+    const std::optional<std::string> fileName =
+        context.shell.fileNameDialog(text::kLabelSave, context.currentFileName);
+    if (!fileName) return;
+    saveUnderTypedName(context, *fileName);
+}
+
+}  // namespace app
 
 namespace {
-io::FileCommandContext fileCommandContext(CVortafrm& window) {
+app::FileCommandContext fileCommandContext(CVortafrm& window) {
     return {window.circuit, window.edit, window.currentFileName, window.shell};
 }
 }  // namespace
 
 void CVortafrm::OnFileNew() {
-    io::fileNew(fileCommandContext(*this));
+    app::fileNew(fileCommandContext(*this));
 }
 
 void CVortafrm::OnFileOpen() {
-    io::fileOpen(fileCommandContext(*this));
+    app::fileOpen(fileCommandContext(*this));
 }
 
 void CVortafrm::OnFileSave() {
-    io::fileSave(fileCommandContext(*this));
+    app::fileSave(fileCommandContext(*this));
 }
 
 void CVortafrm::OnFileSaveAs() {
-    io::fileSaveAs(fileCommandContext(*this));
+    app::fileSaveAs(fileCommandContext(*this));
 }

@@ -6,6 +6,7 @@
 #include "model/Circuit.h"
 #include "model/ElementKind.h"
 #include "model/Geometry.h"
+#include "model/WorkAreaGeometry.h"
 
 namespace platform {
 class Canvas;

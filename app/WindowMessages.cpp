@@ -4,7 +4,9 @@
 #include "render/WorkArea.h"
 
 void CVortafrm::OnPaint(platform::Canvas& canvas) {
-    render::paintWorkArea(canvas, circuit, edit, scroll, powerOn);
+    const render::PointerItems following{edit.pendingLogicElement.get(),
+                                          edit.pendingBlockElement.get(), edit.wireInProgress};
+    render::paintWorkArea(canvas, circuit, following, scroll, powerOn);
 }
 
 // A resize only moves the controls and sets the ranges; the offsets are clamped

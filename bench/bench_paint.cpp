@@ -1,16 +1,13 @@
 // Painting the work area with every table full, through the Qt canvas into an image
 // of a 640 x 480 window.
-
-// Before any Qt header: Qt defines `slots` as a word of its own, and the editing
-// state has a field of that name.
-#include "render/WorkArea.h"
-
 #include <benchmark/benchmark.h>
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
-#include "desktop/PainterCanvas.h"
+#include "canvas/PainterCanvas.h"
+#include "render/WorkArea.h"
 
 namespace {
 
@@ -40,7 +37,7 @@ void fillElements(CCircuit& circuit, int32_t pitch) {
     for (int32_t slot = 0; slot < CCircuit::kBlockSlots; ++slot) {
         auto element = std::make_unique<CBlockElement>(kBlockKinds[slot % 4]);
         element->setPosition(slot % 16 * pitch + pitch / 2, slot / 16 * pitch + pitch / 2);
-        element->pins[9].value = slot % 2;
+        element->pins[kOutputPin].value = slot % 2;
         element->index = slot;
         circuit.blockElements[slot] = std::move(element);
     }
@@ -66,13 +63,12 @@ void paintFullTables(benchmark::State& state, int32_t pitch) {
     CCircuit circuit;
     fillElements(circuit, pitch);
     fillWires(circuit, pitch);
-    const EditState edit;
     QImage image(640, 480, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         image.fill(Qt::white);
         QPainter painter(&image);
-        desktop::CPainterCanvas canvas(painter);
-        render::paintWorkArea(canvas, circuit, edit, {0, 0}, true);
+        canvas::CPainterCanvas canvas(painter);
+        render::paintWorkArea(canvas, circuit, {}, {0, 0}, true);
     }
     benchmark::DoNotOptimize(image.constBits());
 }

@@ -96,7 +96,7 @@ class TableFiller {
 // branches on the chain's nets.
 void buildFullChain(CCircuit& circuit, TableFiller& fill) {
     const int32_t source = fill.block(EntrSignal);
-    circuit.blockElements[source]->pins[9].value = 1;
+    circuit.blockElements[source]->pins[kOutputPin].value = 1;
     std::vector<int32_t> chain;
     Attach previous = Attach::toPin(EntrSignal, source, 9);
     for (int i = 0; i < CCircuit::kLogicSlots; ++i) {

@@ -1,14 +1,12 @@
 // The Shell requests of the main window: message boxes, dialogs, repaints, timers
 // and the controls.
-#include "app/Vortafrm.h"
-// The core first, before Qt defines its keyword macros.
-
 #include <QCursor>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include "app/Vortafrm.h"
 #include "desktop/DesktopWindow.h"
 #include "desktop/WorkAreaWidget.h"
 #include "dialogs/DialogRequests.h"
@@ -36,13 +34,13 @@ bool CDesktopWindow::messageBox(const std::string& text, const std::string& capt
     return box.exec() == QMessageBox::Ok;
 }
 
-std::optional<platform::LogicElementParams> CDesktopWindow::logicElementDialog(
-    const platform::LogicElementParams& preset) {
+std::optional<LogicElementParams> CDesktopWindow::logicElementDialog(
+    const LogicElementParams& preset) {
     return dialogs::runLogicElementDialog(this, preset);
 }
 
-std::optional<platform::GeneratorParams> CDesktopWindow::generatorDialog(
-    const platform::GeneratorParams& preset) {
+std::optional<GeneratorParams> CDesktopWindow::generatorDialog(
+    const GeneratorParams& preset) {
     return dialogs::runGeneratorDialog(this, preset);
 }
 

@@ -1,6 +1,3 @@
-#include "app/Vortafrm.h"
-// The core first, before Qt defines its keyword macros.
-
 #include "desktop/DesktopWindow.h"
 
 #include <QCloseEvent>
@@ -13,7 +10,8 @@
 #include <QWindow>
 
 #include "app/CommandIds.h"
-#include "desktop/BitmapStore.h"
+#include "app/Vortafrm.h"
+#include "canvas/BitmapStore.h"
 #include "desktop/MainMenu.h"
 #include "desktop/ScrollActions.h"
 #include "desktop/WorkAreaWidget.h"
@@ -28,7 +26,7 @@ const QRect kOuterRectangle{100, 50, 640, 480};
 
 CDesktopWindow::CDesktopWindow() : core_(std::make_unique<CVortafrm>(*this)) {
     setWindowTitle(QString::fromUtf8(kWindowTitle));
-    if (const QImage& icon = bitmapImage(kIconId); !icon.isNull())
+    if (const QImage& icon = canvas::bitmapImage(kIconId); !icon.isNull())
         setWindowIcon(QIcon(QPixmap::fromImage(icon)));
     buildMainMenu(
         *menuBar(), [this](int id) { return core_->isCommandEnabled(id); },

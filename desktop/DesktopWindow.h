@@ -8,8 +8,6 @@
 class QPushButton;
 class QScrollBar;
 class QTimer;
-// Held through a pointer: the core's headers do not mix with Qt's keyword macros,
-// so they are included only at the top of the files that need them.
 class CVortafrm;
 
 namespace desktop {
@@ -44,10 +42,10 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
 
     bool messageBox(const std::string& text, const std::string& caption,
                     platform::MessageBoxStyle style) override;
-    std::optional<platform::LogicElementParams> logicElementDialog(
-        const platform::LogicElementParams& preset) override;
-    std::optional<platform::GeneratorParams> generatorDialog(
-        const platform::GeneratorParams& preset) override;
+    std::optional<LogicElementParams> logicElementDialog(
+        const LogicElementParams& preset) override;
+    std::optional<GeneratorParams> generatorDialog(
+        const GeneratorParams& preset) override;
     bool questionDialog(const std::string& line1, const std::string& line2) override;
     bool deleteConfirmDialog(int32_t anchorX, int32_t anchorY) override;
     std::optional<int> pinChoiceDialog(const platform::PinChoiceRequest& request) override;

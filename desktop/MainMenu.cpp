@@ -1,52 +1,19 @@
 #include "desktop/MainMenu.h"
 
 #include <QMenu>
-#include <initializer_list>
 
-#include "app/CommandIds.h"
+#include "app/MenuLayout.h"
 
 namespace desktop {
 
-namespace {
-struct Item {
-    const char* text;
-    int id;
-};
-
-struct Menu {
-    const char* title;
-    std::initializer_list<Item> items;
-};
-
-const std::initializer_list<Menu> kMenus = {
-    {"&Файл",
-     {{"&Новый...", command::FileNew},
-      {"&Открыть...", command::FileOpen},
-      {"&Сохранить", command::FileSave},
-      {"Сохранить &как...", command::FileSaveAs},
-      {"В&ыход", command::AppExit}}},
-    {"&Выбрать",
-     {{"Логический &элемент", command::InsertLogicElement},
-      {"&Триггер", command::InsertTrigger},
-      {"&Сумматор", command::InsertSummer},
-      {"&Логический сигнал", command::InsertEntrSignal},
-      {"&Генератор ТИ", command::InsertGenerator},
-      {"&Цифровой индикатор", command::InsertIndicator}}},
-    {"&Питание", {{"&Вкл.", command::PowerOn}, {"В&ыкл.", command::PowerOff}}},
-    {"Управление генератором",
-     {{"&Пуск", command::GeneratorStart}, {"&Стоп", command::GeneratorStop}}},
-    {"&Справка", {{"&О программе...", command::HelpAbout}, {"&Помощь", command::HelpNote}}},
-};
-}  // namespace
-
 void buildMainMenu(QMenuBar& bar, const std::function<bool(int)>& enabled,
                    const std::function<void(int)>& run) {
-    for (const Menu& menu : kMenus) {
+    for (const app::Menu& menu : app::mainMenu()) {
         QMenu* dropDown = bar.addMenu(QString::fromUtf8(menu.title));
-        for (const Item& item : menu.items) {
+        for (const app::MenuItem& item : menu.items) {
             QAction* action = dropDown->addAction(QString::fromUtf8(item.text));
-            action->setData(item.id);
-            const int id = item.id;
+            action->setData(item.command);
+            const int id = item.command;
             QObject::connect(action, &QAction::triggered, dropDown, [run, id] { run(id); });
         }
         // The enabling is asked afresh each time, as the state may have changed

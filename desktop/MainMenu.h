@@ -2,8 +2,8 @@
 #include <QMenuBar>
 #include <functional>
 
-// The menu "IDR_MENU": five drop-down menus, no separators, no check marks. Each
-// action carries its command id as data.
+// The menu bar of the window, built from the core's menu table. Each action carries
+// its command id as data.
 namespace desktop {
 
 // Fills the bar. `enabled` is asked for every item of a menu just before it shows;

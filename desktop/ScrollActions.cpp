@@ -1,7 +1,6 @@
-#include "render/Scrolling.h"
-// The core first, before Qt defines its keyword macros.
-
 #include "desktop/ScrollActions.h"
+
+#include "render/Scrolling.h"
 
 namespace desktop {
 

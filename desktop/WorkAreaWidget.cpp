@@ -1,13 +1,11 @@
-#include "app/Vortafrm.h"
-// The core first, before Qt defines its keyword macros.
-
 #include "desktop/WorkAreaWidget.h"
 
 #include <QMouseEvent>
-#include <QPaintEvent>
 #include <QPainter>
+#include <QPaintEvent>
 
-#include "desktop/PainterCanvas.h"
+#include "app/Vortafrm.h"
+#include "canvas/PainterCanvas.h"
 #include "platform/Shell.h"
 
 namespace desktop {
@@ -39,7 +37,7 @@ uint32_t CWorkAreaWidget::keyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifie
 void CWorkAreaWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::white);
-    CPainterCanvas canvas(painter);
+    canvas::CPainterCanvas canvas(painter);
     core_.OnPaint(canvas);
     painter.end();
     Q_EMIT painted();

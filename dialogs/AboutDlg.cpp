@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPixmap>
 
-#include "desktop/BitmapStore.h"
+#include "canvas/BitmapStore.h"
 #include "dialogs/DialogTexts.h"
 
 namespace dialogs {
@@ -26,7 +26,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     icon->setObjectName("icon101");
     icon->setGeometry(unitsToPixels(templateFont(), 24, 27, 21, 20));
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    icon->setPixmap(QPixmap::fromImage(desktop::bitmapImage(kApplicationIcon)));
+    icon->setPixmap(QPixmap::fromImage(canvas::bitmapImage(kApplicationIcon)));
 
     const CreditLine lines[] = {
         {text::AboutDeveloperRole, {69, 7, 138, 8}, Qt::AlignLeft},

@@ -21,24 +21,24 @@ QString toQt(const std::string& text) {
 }
 }  // namespace
 
-std::optional<platform::LogicElementParams> runLogicElementDialog(
-    QWidget* parent, const platform::LogicElementParams& preset) {
+std::optional<LogicElementParams> runLogicElementDialog(
+    QWidget* parent, const LogicElementParams& preset) {
     CLogicElementDlg dialog(parent);
     dialog.isConjunction = preset.isConjunction;
     dialog.inputCount = preset.inputCount;
     dialog.inverted = preset.inverted;
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return platform::LogicElementParams{dialog.isConjunction, dialog.inputCount, dialog.inverted};
+    return LogicElementParams{dialog.isConjunction, dialog.inputCount, dialog.inverted};
 }
 
-std::optional<platform::GeneratorParams> runGeneratorDialog(
-    QWidget* parent, const platform::GeneratorParams& preset) {
+std::optional<GeneratorParams> runGeneratorDialog(
+    QWidget* parent, const GeneratorParams& preset) {
     CGeneratorDlg dialog(parent);
     dialog.period = preset.period;
     dialog.duty = preset.duty;
     dialog.delay = preset.delay;
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return platform::GeneratorParams{dialog.period, dialog.duty, dialog.delay};
+    return GeneratorParams{dialog.period, dialog.duty, dialog.delay};
 }
 
 bool runQuestionDialog(QWidget* parent, const std::string& line1, const std::string& line2) {

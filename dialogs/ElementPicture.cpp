@@ -2,13 +2,13 @@
 
 #include <QPainter>
 
-#include "desktop/BitmapStore.h"
+#include "canvas/BitmapStore.h"
 
 namespace dialogs {
 
 namespace {
 void drawBitmap(QPainter& painter, int32_t id, const QRect& at) {
-    const QImage& image = desktop::bitmapImage(id);
+    const QImage& image = canvas::bitmapImage(id);
     if (!image.isNull()) painter.drawImage(at, image);
 }
 }  // namespace

@@ -20,8 +20,8 @@ CUpDownControl::CUpDownControl(QWidget* parent)
     : QWidget(parent),
       up_(arrowButton(this, "up", Qt::UpArrow)),
       down_(arrowButton(this, "down", Qt::DownArrow)) {
-    connect(up_, &QToolButton::clicked, this, [this] { emit stepped(+1); });
-    connect(down_, &QToolButton::clicked, this, [this] { emit stepped(-1); });
+    connect(up_, &QToolButton::clicked, this, [this] { Q_EMIT stepped(+1); });
+    connect(down_, &QToolButton::clicked, this, [this] { Q_EMIT stepped(-1); });
 }
 
 void CUpDownControl::resizeEvent(QResizeEvent* event) {

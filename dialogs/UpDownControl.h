@@ -12,7 +12,7 @@ class CUpDownControl : public QWidget {
   public:
     explicit CUpDownControl(QWidget* parent);
 
-  signals:
+  Q_SIGNALS:
     void stepped(int delta);
 
   protected:

@@ -8,15 +8,6 @@ namespace edit {
 // editing state that names table slots: the wire being drawn, the held free end
 // and the hit lists, whose marks went with their records. A pending element
 // belongs to no table and stays pending, ready to be placed in the new circuit.
-// Kept in the header: the file commands call it, and the file library does not
-// link the editing library.
-inline void discardCircuit(CCircuit& circuit, EditState& state) {
-    circuit.clearCircuit();
-    state.wireInProgress.reset();
-    state.continuedEnd.reset();
-    state.logicHits.reset();
-    state.blockHits.reset();
-    state.wireHits.reset();
-}
+void discardCircuit(CCircuit& circuit, EditState& state);
 
 }  // namespace edit

@@ -12,7 +12,7 @@ namespace {
 template <typename Table>
 void markElements(EditContext& context, const Table& table, const std::optional<HitList>& hits) {
     if (!hits) return;
-    for (uint32_t slot : hits->slots) table[slot]->drawState = kDrawStateDisabled;
+    for (int32_t slot : hits->slots) table[static_cast<size_t>(slot)]->drawState = kDrawStateDisabled;
     context.shell.invalidateWorkArea(true);
 }
 
@@ -31,10 +31,11 @@ void freeWireEndsOf(CCircuit& circuit, const Element& element) {
 template <typename Table>
 void deleteElements(CCircuit& circuit, Table& table, std::optional<HitList>& hits) {
     if (!hits) return;
-    for (uint32_t slot : hits->slots) {
-        if (!table[slot]) continue;
-        freeWireEndsOf(circuit, *table[slot]);
-        table[slot].reset();
+    for (int32_t slot : hits->slots) {
+        auto& record = table[static_cast<size_t>(slot)];
+        if (!record) continue;
+        freeWireEndsOf(circuit, *record);
+        record.reset();
     }
     hits.reset();
 }
@@ -66,12 +67,12 @@ bool deleteWiresUnderPointer(EditContext& context, Point click) {
     std::optional<HitList>& hits = context.state.wireHits;
     hits = hitWires(context.circuit, at, kNoExcludedWire);
     if (!hits) return false;
-    for (uint32_t slot : hits->slots) context.circuit.wires[slot]->highlighted = 1;
+    for (int32_t slot : hits->slots) context.circuit.wire(slot)->highlighted = 1;
     context.shell.invalidateWorkArea(true);
     const bool confirmed = context.shell.deleteConfirmDialog(click.x, click.y);
     if (confirmed) {
         // A wire that passes the click twice is listed twice and deleted once.
-        for (uint32_t slot : hits->slots) deleteWire(context, static_cast<int32_t>(slot));
+        for (int32_t slot : hits->slots) deleteWire(context, slot);
         hits.reset();
         context.shell.invalidateWorkArea(true);
     }

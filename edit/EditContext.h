@@ -1,6 +1,7 @@
 #pragma once
 #include "edit/EditState.h"
 #include "model/Circuit.h"
+#include "model/WorkAreaGeometry.h"
 
 namespace platform {
 class Shell;

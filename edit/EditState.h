@@ -17,9 +17,9 @@ struct WireEndRef {
 // Table slots found under the pointer, in increasing order; never empty (a test
 // that finds nothing gives no list at all).
 struct HitList {
-    std::vector<uint32_t> slots;
-    uint32_t first() const { return slots.front(); }
-    uint32_t count() const { return static_cast<uint32_t>(slots.size()); }
+    std::vector<int32_t> slots;
+    int32_t first() const { return slots.front(); }
+    int32_t count() const { return static_cast<int32_t>(slots.size()); }
 };
 
 // What the main window remembers between mouse messages.
@@ -31,11 +31,4 @@ struct EditState {
     std::optional<HitList> wireHits;
     std::unique_ptr<CLogicElement> pendingLogicElement;
     std::optional<int32_t> wireInProgress;  // slot of the wire being drawn
-};
-
-// Scroll offsets in pixels, always multiples of 5: work-area point (x, y) shows
-// at client point (x - x offset, y - y offset).
-struct ScrollOffsets {
-    int32_t x = 0;
-    int32_t y = 0;
 };

@@ -80,8 +80,10 @@ void unmarkStartPin(const CCircuit& circuit, CLogicElement& gate, int32_t wire) 
 }
 
 void flipOutputs(CBlockElement& element) {
-    element.pins[9].value = element.pins[9].value ? 0 : 1;
-    if (element.pins[10].present) element.pins[10].value = element.pins[10].value ? 0 : 1;
+    Pin& output = element.pins[kOutputPin];
+    Pin& secondOutput = element.pins[kSecondOutputPin];
+    output.value = output.value ? 0 : 1;
+    if (secondOutput.present) secondOutput.value = secondOutput.value ? 0 : 1;
 }
 
 }  // namespace
@@ -97,7 +99,7 @@ void changeLogicElement(EditContext& context, int32_t slot) {
     CLogicElement* element = context.circuit.logicElement(slot);
     if (!element || element->kind != LogicElement) return;
     if (!context.shell.questionDialog(kChangeParamsLine1, kChangeParamsLine2)) return;
-    const std::optional<platform::LogicElementParams> params = context.shell.logicElementDialog(
+    const std::optional<LogicElementParams> params = context.shell.logicElementDialog(
         {element->isConjunction != 0, element->inputCount, element->inverted != 0});
     // The dialog only lets 1 to 9 through; anything else would leave a gate without a body.
     if (!params || !gateLayout(params->inputCount)) return;
@@ -149,7 +151,7 @@ void changeBlockElement(EditContext& context, int32_t slot) {
         sim::settle(context.circuit);
         context.shell.invalidateWorkArea(false);
     } else if (element->kind == GTI) {
-        const std::optional<platform::GeneratorParams> params =
+        const std::optional<GeneratorParams> params =
             context.shell.generatorDialog(sim::fromTicks(*element));
         if (!params) return;
         const sim::GeneratorTicks ticks = sim::toTicks(*params);

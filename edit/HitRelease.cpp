@@ -8,7 +8,7 @@ namespace {
 template <typename Unmark>
 void release(EditContext& context, std::optional<HitList>& hits, Unmark unmark) {
     if (!hits) return;
-    for (uint32_t slot : hits->slots) unmark(static_cast<int32_t>(slot));
+    for (int32_t slot : hits->slots) unmark(slot);
     hits.reset();
     context.shell.invalidateWorkArea(true);
 }

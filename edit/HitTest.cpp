@@ -17,7 +17,7 @@ std::optional<HitList> hitElements(const Table& table, Point point) {
     HitList hits;
     for (size_t slot = 0; slot < table.size(); ++slot) {
         if (table[slot] && contains(*table[slot], point))
-            hits.slots.push_back(static_cast<uint32_t>(slot));
+            hits.slots.push_back(static_cast<int32_t>(slot));
     }
     if (hits.slots.empty()) return std::nullopt;
     return hits;
@@ -62,7 +62,7 @@ std::optional<HitList> hitWires(const CCircuit& circuit, Point point, int32_t ex
         const CWire* wire = circuit.wire(slot);
         if (!wire || slot == excludedWire) continue;
         const int count = wireHitCount(*wire, point);
-        hits.slots.insert(hits.slots.end(), count, static_cast<uint32_t>(slot));
+        hits.slots.insert(hits.slots.end(), static_cast<size_t>(count), slot);
     }
     if (hits.slots.empty()) return std::nullopt;
     return hits;

@@ -10,8 +10,8 @@ namespace edit {
 namespace {
 
 // A new gate starts as a two-input conjunctor without inversion.
-constexpr platform::LogicElementParams kNewGatePreset{true, 2, false};
-constexpr platform::GeneratorParams kNewGeneratorPreset{1.0f, 0.5f, 0.0f};
+constexpr LogicElementParams kNewGatePreset{true, 2, false};
+constexpr GeneratorParams kNewGeneratorPreset{1.0f, 0.5f, 0.0f};
 
 // The first grid column right of the 17-pixel vertical scroll bar, so that an element
 // started without the pointer is not half hidden under the bar.
@@ -26,7 +26,7 @@ bool contains(const Rect& rect, Point point) {
 // work area, else the visible top-left corner.
 Point startPosition(const EditContext& context, std::optional<Point> pointer) {
     Point client = kVisibleTopLeft;
-    if (pointer && contains(platform::workAreaRect(context.shell.clientSize()), *pointer)) {
+    if (pointer && contains(workAreaRect(context.shell.clientSize()), *pointer)) {
         client = {snapToGrid(pointer->x), snapToGrid(pointer->y)};
     }
     return {client.x + context.scroll.x, client.y + context.scroll.y};
@@ -51,7 +51,7 @@ void insertBlock(EditContext& context, ElementKind kind, std::optional<Point> po
 
 void insertLogicElement(EditContext& context, std::optional<Point> pointer) {
     if (context.state.pendingLogicElement) return;
-    const std::optional<platform::LogicElementParams> params =
+    const std::optional<LogicElementParams> params =
         context.shell.logicElementDialog(kNewGatePreset);
     // The dialog only lets 1 to 9 through; anything else would make a gate without a body.
     if (!params || !gateLayout(params->inputCount)) return;
@@ -75,7 +75,7 @@ void insertEntrSignal(EditContext& context, std::optional<Point> pointer) {
 
 // The dialog opens even while a block element is waiting; its answer is then dropped.
 void insertGenerator(EditContext& context, std::optional<Point> pointer) {
-    const std::optional<platform::GeneratorParams> params =
+    const std::optional<GeneratorParams> params =
         context.shell.generatorDialog(kNewGeneratorPreset);
     if (!params || context.state.pendingBlockElement) return;
     auto generator = std::make_unique<CBlockElement>(GTI);

@@ -6,6 +6,7 @@
 #include "edit/MouseDispatch.h"
 #include "edit/PointerGeometry.h"
 #include "edit/Routing.h"
+#include "edit/TableMessages.h"
 #include "platform/Shell.h"
 
 namespace edit {
@@ -25,24 +26,26 @@ void changeUnderPointer(EditContext& context, Point pointer) {
     hitElements(context, rawWorkPoint(context, pointer));
     if (exactlyOneElement(context.state)) {
         if (context.state.logicHits) {
-            changeLogicElement(context, static_cast<int32_t>(context.state.logicHits->first()));
+            changeLogicElement(context, context.state.logicHits->first());
         } else {
-            changeBlockElement(context, static_cast<int32_t>(context.state.blockHits->first()));
+            changeBlockElement(context, context.state.blockHits->first());
         }
     }
     releaseLogicHits(context);
     releaseBlockHits(context);
 }
 
-// A failed registration has told the user so; the element then keeps following the pointer.
+// When the table is full the user is told so, and the element keeps following the pointer.
 bool placePendingElement(EditContext& context) {
     EditState& state = context.state;
     if (state.pendingLogicElement) {
-        context.circuit.registerLogicElement(state.pendingLogicElement, context.shell);
+        if (!context.circuit.registerLogicElement(state.pendingLogicElement))
+            reportTableFull(context.shell, text::kLogicTableFull);
         return true;
     }
     if (state.pendingBlockElement) {
-        context.circuit.registerBlockElement(state.pendingBlockElement, context.shell);
+        if (!context.circuit.registerBlockElement(state.pendingBlockElement))
+            reportTableFull(context.shell, text::kBlockTableFull);
         return true;
     }
     return false;
@@ -51,8 +54,7 @@ bool placePendingElement(EditContext& context) {
 void clickOnElement(EditContext& context, Point work) {
     EditState& state = context.state;
     const bool logic = state.logicHits.has_value();
-    const int32_t slot =
-        static_cast<int32_t>(logic ? state.logicHits->first() : state.blockHits->first());
+    const int32_t slot = logic ? state.logicHits->first() : state.blockHits->first();
     // Wire ends and the pin dialog name the element by its own kind, not by its table.
     const int32_t kind =
         logic ? context.circuit.logicElement(slot)->kind : context.circuit.blockElement(slot)->kind;
@@ -77,7 +79,7 @@ void clickBesideElements(EditContext& context, Point work) {
                                                   : kNoExcludedWire;
     state.wireHits = hitWires(context.circuit, work, excluded);
     if (state.wireHits && state.wireHits->count() == 1) {
-        const int32_t target = static_cast<int32_t>(state.wireHits->first());
+        const int32_t target = state.wireHits->first();
         if (state.wireInProgress) {
             if (joinWireEnd(context.circuit, *state.wireInProgress, 1, target))
                 state.wireInProgress.reset();

@@ -22,8 +22,8 @@ inline Point snappedWorkPoint(const EditContext& context, Point pointer) {
 // True when exactly one element lies under the pointer, in either table. Overlapping
 // elements count as none.
 inline bool exactlyOneElement(const EditState& state) {
-    const uint32_t logic = state.logicHits ? state.logicHits->count() : 0;
-    const uint32_t block = state.blockHits ? state.blockHits->count() : 0;
+    const int32_t logic = state.logicHits ? state.logicHits->count() : 0;
+    const int32_t block = state.blockHits ? state.blockHits->count() : 0;
     return logic + block == 1;
 }
 

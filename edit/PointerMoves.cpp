@@ -69,10 +69,10 @@ void moveWithWires(EditContext& context, Element* element, Point pointer) {
 void dragElement(EditContext& context, Point pointer) {
     const EditState& state = context.state;
     if (state.logicHits) {
-        const auto slot = static_cast<int32_t>(state.logicHits->first());
+        const int32_t slot = state.logicHits->first();
         moveWithWires(context, context.circuit.logicElement(slot), pointer);
     } else if (state.blockHits) {
-        const auto slot = static_cast<int32_t>(state.blockHits->first());
+        const int32_t slot = state.blockHits->first();
         moveWithWires(context, context.circuit.blockElement(slot), pointer);
     }
 }

@@ -3,6 +3,7 @@
 #include "edit/Deletion.h"
 #include "edit/Joining.h"
 #include "edit/PinChoice.h"
+#include "edit/TableMessages.h"
 #include "platform/Shell.h"
 
 namespace edit {
@@ -14,8 +15,11 @@ void placeOnPin(const CCircuit& circuit, WireEnd& end, const ChosenPin& chosen) 
 }
 
 bool startWire(EditContext& context, const ChosenPin& chosen) {
-    const std::optional<int32_t> slot = context.circuit.registerWire(context.shell);
-    if (!slot) return false;
+    const std::optional<int32_t> slot = context.circuit.registerWire();
+    if (!slot) {
+        reportTableFull(context.shell, text::kWireTableFull);
+        return false;
+    }
     CWire& wire = *context.circuit.wire(*slot);
     wire.ends.assign(2, WireEnd{});
     placeOnPin(context.circuit, wire.ends[0], chosen);

@@ -21,7 +21,7 @@ void requireSound(const CCircuit& circuit, const char* stage) {
 void exerciseGenerators(CCircuit& circuit) {
     for (const auto& element : circuit.blockElements) {
         if (!element || element->kind != GTI) continue;
-        const platform::GeneratorParams shown = sim::fromTicks(*element);
+        const GeneratorParams shown = sim::fromTicks(*element);
         if (shown.duty != shown.duty) std::abort();  // NaN would reach the dialog
     }
     for (int tick = 0; tick < 3; ++tick) sim::clockTick(circuit);

@@ -8,22 +8,23 @@
 #include <optional>
 
 #include "io/FileBytes.h"
+#include "io/FileDescriptor.h"
 
 namespace io {
 namespace {
 
 // A new file beside the target, created with the default permissions (umask
 // applies) or, when the target exists, with the target's own.
-std::optional<std::string> createTemporaryBeside(const std::string& path, int& fd) {
+std::optional<std::string> createTemporaryBeside(const std::string& path, CFileDescriptor& file) {
     struct stat target {};
     const bool targetExists = ::stat(path.c_str(), &target) == 0;
-    const mode_t mode = targetExists ? (target.st_mode & 07777) : 0666;
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string name =
             path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
-        fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            if (targetExists) ::fchmod(fd, mode);
+        file = CFileDescriptor(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                                      kNewFileMode));
+        if (file.isOpen()) {
+            if (targetExists) ::fchmod(file.get(), target.st_mode & 07777);
             return name;
         }
         if (errno != EEXIST) break;
@@ -35,10 +36,8 @@ std::optional<std::string> createTemporaryBeside(const std::string& path, int& f
 void syncDirectoryOf(const std::string& path) {
     const size_t slash = path.find_last_of('/');
     const std::string directory = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
+    const CFileDescriptor folder(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.isOpen()) ::fsync(folder.get());
 }
 
 }  // namespace
@@ -54,11 +53,11 @@ void readCircuit(int fd, CCircuit& circuit) {
 }
 
 bool writeCircuitFile(const std::string& path, const CCircuit& circuit) {
-    int fd = -1;
-    const std::optional<std::string> temporary = createTemporaryBeside(path, fd);
+    CFileDescriptor file;
+    const std::optional<std::string> temporary = createTemporaryBeside(path, file);
     if (!temporary) return false;
-    bool complete = writeCircuit(circuit, fd) && ::fsync(fd) == 0;
-    complete = ::close(fd) == 0 && complete;
+    bool complete = writeCircuit(circuit, file.get()) && ::fsync(file.get()) == 0;
+    complete = file.close() && complete;
     if (complete && ::rename(temporary->c_str(), path.c_str()) == 0) {
         syncDirectoryOf(path);
         return true;

@@ -8,21 +8,19 @@
 namespace io {
 
 NewFileResult createNewFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return errno == EEXIST ? NewFileResult::AlreadyExists : NewFileResult::Failed;
-    ::close(fd);
+    const CFileDescriptor file(
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode));
+    if (!file.isOpen())
+        return errno == EEXIST ? NewFileResult::AlreadyExists : NewFileResult::Failed;
     return NewFileResult::Created;
 }
 
-int openExistingFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return -1;
+CFileDescriptor openExistingFile(const std::string& path) {
+    CFileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
+    if (!file.isOpen() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
+        return {};
+    return file;
 }
 
 }  // namespace io

@@ -1,8 +1,10 @@
 #pragma once
 #include <string>
 
+#include "io/FileDescriptor.h"
+
 // Opening circuit files by the name the user typed, relative to the current
-// directory. Every descriptor handed out is closed by the caller within the command.
+// directory.
 namespace io {
 
 enum class NewFileResult { Created, AlreadyExists, Failed };
@@ -12,8 +14,9 @@ enum class NewFileResult { Created, AlreadyExists, Failed };
 // permission is Failed.
 NewFileResult createNewFile(const std::string& path);
 
-// Opens an existing regular file for reading; -1 when there is none by that name.
-// A folder or a device of that name counts as none, and opening never waits on a pipe.
-int openExistingFile(const std::string& path);
+// Opens an existing regular file for reading; nothing open when there is none by
+// that name. A folder or a device of that name counts as none, and opening never
+// waits on a pipe.
+CFileDescriptor openExistingFile(const std::string& path);
 
 }  // namespace io

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "model/Pin.h"
+
 // Sizes of the records of the circuit file, tag included.
 namespace io {
 
@@ -8,7 +10,7 @@ constexpr int32_t kWireTag = 7;
 
 constexpr uint32_t kTagBytes = 4;
 constexpr uint32_t kPinSlotBytes = 16;  // present, connected, value, one padding byte, 3 links
-constexpr uint32_t kPinsBytes = 11 * kPinSlotBytes;
+constexpr uint32_t kPinsBytes = kPinCount * kPinSlotBytes;
 // tag, isConjunction, inputCount, inverted, index, x, y, pins
 constexpr uint32_t kGateRecordBytes = kTagBytes + 4 + 12 + kPinsBytes;
 // tag, index, x, y, pins

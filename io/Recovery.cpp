@@ -12,27 +12,11 @@
 #include <string_view>
 
 #include "io/CircuitFile.h"
+#include "io/FileDescriptor.h"
 
 namespace io {
 
 namespace {
-constexpr mode_t kNewFileMode = 0644;
-
-// Closes the descriptor on every path out of a function.
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-    bool isOpen() const { return fd_ >= 0; }
-
-  private:
-    int fd_;
-};
 
 // A write that was killed leaves its temporary file, named after the recovery file
 // and the writer's process id ("default.vrt.tmp<pid>-<n>").
@@ -67,7 +51,7 @@ bool restoreRecovery(CCircuit& circuit) {
     removeAbandonedTemporaries();
     // Read and write access, as for writing: a file that cannot be written turns
     // autosave off instead of failing every 15 seconds.
-    const FileDescriptor file(
+    const CFileDescriptor file(
         ::open(kRecoveryFileName, O_RDWR | O_CREAT | O_CLOEXEC, kNewFileMode));
     if (!file.isOpen()) return false;
     struct stat status {};
@@ -80,7 +64,7 @@ bool writeRecovery(const CCircuit& circuit) {
 }
 
 bool emptyRecovery() {
-    const FileDescriptor file(
+    const CFileDescriptor file(
         ::open(kRecoveryFileName, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode));
     return file.isOpen();
 }

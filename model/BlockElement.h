@@ -5,10 +5,6 @@
 #include "model/Geometry.h"
 #include "model/Pin.h"
 
-namespace platform {
-class Canvas;
-}
-
 // A Trigger, Summer, EntrSignal or GTI; all live in the block table.
 class CBlockElement {
   public:
@@ -23,10 +19,6 @@ class CBlockElement {
     bool setupGenerator(uint32_t periodTicks, uint32_t pulseTicks, uint32_t delayTicks);
     // One tick of the generator clock; true when a switching point was reached.
     bool generatorTick();
-
-    // Draws the element; an input signal or generator first takes its body
-    // bitmap from its output level.
-    void draw(platform::Canvas& canvas, int32_t scrollX, int32_t scrollY, bool powered);
 
     Pins pins{};
     uint8_t latchedJ = 0;

@@ -1,21 +1,17 @@
 #include "model/Circuit.h"
 
-#include "model/TableMessages.h"
-#include "platform/Shell.h"
 
 namespace {
-// The slot the record went to, or nothing when the table is full (the user has
-// then been told, and the record stays with the caller).
+// The slot the record went to, or nothing when the table is full (the record then
+// stays with the caller).
 template <typename Table, typename Record>
-std::optional<int32_t> registerInto(Table& table, std::unique_ptr<Record>& record,
-                                    platform::Shell& shell, const char* fullMessage) {
+std::optional<int32_t> registerInto(Table& table, std::unique_ptr<Record>& record) {
     for (size_t slot = 0; slot < table.size(); ++slot) {
         if (table[slot]) continue;
         record->index = static_cast<int32_t>(slot);
         table[slot] = std::move(record);
         return static_cast<int32_t>(slot);
     }
-    shell.messageBox(fullMessage, "", platform::MessageBoxStyle::Ok);
     return std::nullopt;
 }
 
@@ -26,19 +22,17 @@ typename Table::value_type::element_type* lookup(const Table& table, int32_t slo
 }
 }  // namespace
 
-bool CCircuit::registerLogicElement(std::unique_ptr<CLogicElement>& element,
-                                    platform::Shell& shell) {
-    return registerInto(logicElements, element, shell, messages::kLogicTableFull).has_value();
+bool CCircuit::registerLogicElement(std::unique_ptr<CLogicElement>& element) {
+    return registerInto(logicElements, element).has_value();
 }
 
-bool CCircuit::registerBlockElement(std::unique_ptr<CBlockElement>& element,
-                                    platform::Shell& shell) {
-    return registerInto(blockElements, element, shell, messages::kBlockTableFull).has_value();
+bool CCircuit::registerBlockElement(std::unique_ptr<CBlockElement>& element) {
+    return registerInto(blockElements, element).has_value();
 }
 
-std::optional<int32_t> CCircuit::registerWire(platform::Shell& shell) {
+std::optional<int32_t> CCircuit::registerWire() {
     auto wire = std::make_unique<CWire>();
-    return registerInto(wires, wire, shell, messages::kWireTableFull);
+    return registerInto(wires, wire);
 }
 
 void CCircuit::clearCircuit() {

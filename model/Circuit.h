@@ -8,10 +8,6 @@
 #include "model/LogicElement.h"
 #include "model/Wire.h"
 
-namespace platform {
-class Shell;
-}
-
 // The whole circuit: three fixed tables whose slot numbers are the records'
 // identities. Every whole-table pass walks slots upward and skips empty ones.
 class CCircuit {
@@ -21,11 +17,11 @@ class CCircuit {
     static constexpr int32_t kWireSlots = 1023;
 
     // Stores the element in the lowest free slot and writes the slot into its index.
-    // When the table is full the user is told so and the element stays with the caller.
-    bool registerLogicElement(std::unique_ptr<CLogicElement>& element, platform::Shell& shell);
-    bool registerBlockElement(std::unique_ptr<CBlockElement>& element, platform::Shell& shell);
+    // False when the table is full: the element then stays with the caller.
+    bool registerLogicElement(std::unique_ptr<CLogicElement>& element);
+    bool registerBlockElement(std::unique_ptr<CBlockElement>& element);
     // Creates an empty wire in the lowest free slot; nothing when the table is full.
-    std::optional<int32_t> registerWire(platform::Shell& shell);
+    std::optional<int32_t> registerWire();
 
     // Deletes every record: logic-element table, block table, wire table, slots upward.
     void clearCircuit();

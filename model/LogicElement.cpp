@@ -43,7 +43,7 @@ void CLogicElement::configure(bool isConjunctionArg, uint16_t inputCountArg, boo
     inverted = invertedArg ? 1 : 0;
     kind = LogicElement;
     drawState = 0;
-    pins[9].value = inverted;
+    pins[kOutputPin].value = inverted;
     outputBitmap = inverted ? bitmap::OutputInverted : bitmap::OutputPlain;
     const GateLayout* layout = gateLayout(inputCount);
     if (!layout) return;
@@ -53,7 +53,7 @@ void CLogicElement::configure(bool isConjunctionArg, uint16_t inputCountArg, boo
     for (int p = 0; p < kFirstOutputPin; ++p) {
         if (!(layout->inputPinMask & (1u << p))) pins[p].present = 0;
     }
-    pins[10].present = 0;
+    pins[kSecondOutputPin].present = 0;
 }
 
 void CLogicElement::setPosition(int32_t newX, int32_t newY) {

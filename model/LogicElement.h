@@ -5,10 +5,6 @@
 #include "model/Geometry.h"
 #include "model/Pin.h"
 
-namespace platform {
-class Canvas;
-}
-
 // A gate (LogicElement) or a five-bit Indicator; both live in the logic-element table.
 class CLogicElement {
   public:
@@ -26,8 +22,6 @@ class CLogicElement {
     void setPosition(int32_t x, int32_t y);
     // Where a wire end sits on the given pin, relative to x, y.
     Point pinOffset(int pin) const;
-    // Draws the element at its position shifted by the scroll offsets.
-    void draw(platform::Canvas& canvas, int32_t scrollX, int32_t scrollY, bool powered) const;
 
     Pins pins{};
     int32_t kind = LogicElement;

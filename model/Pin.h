@@ -17,6 +17,23 @@ constexpr int kPinCount = 11;
 constexpr int kFirstOutputPin = 9;
 using Pins = std::array<Pin, kPinCount>;
 
+// What each pin is for. Every element's first output is pin 9; a trigger and a
+// summer have a second one, and take their three inputs on pins 0, 3 and 6.
+constexpr int kOutputPin = 9;
+constexpr int kSecondOutputPin = 10;
+
+constexpr int kTriggerJ = 0;
+constexpr int kTriggerClock = 3;
+constexpr int kTriggerK = 6;
+constexpr int kTriggerQ = kOutputPin;
+constexpr int kTriggerNotQ = kSecondOutputPin;
+
+constexpr int kSummerA = 0;
+constexpr int kSummerCarryIn = 3;
+constexpr int kSummerB = 6;
+constexpr int kSummerSum = kOutputPin;
+constexpr int kSummerCarryOut = kSecondOutputPin;
+
 inline bool isInputPin(int pin) {
     return pin >= 0 && pin < kFirstOutputPin;
 }

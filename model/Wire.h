@@ -5,10 +5,6 @@
 
 #include "model/Geometry.h"
 
-namespace platform {
-class Canvas;
-}
-
 // One end record of a wire. Ends 0 and 1 are the wire's own ends (where it was
 // started and where it was finished); ends 2 onward are junction ends that other
 // wires made on this one.
@@ -31,10 +27,6 @@ class CWire {
     void appendPoints(std::span<const Point> newPoints);
     uint32_t pointCount() const { return static_cast<uint32_t>(points.size()); }
     uint32_t endCount() const { return static_cast<uint32_t>(ends.size()); }
-
-    // The polyline from end 0 through every point to end 1, with hollow circles
-    // on free ends and black dots on junctions.
-    void draw(platform::Canvas& canvas, int32_t scrollX, int32_t scrollY) const;
 
     uint8_t highlighted = 0;  // drawn with a 3-pixel pen while marked for deletion
     std::vector<Point> points;

@@ -3,8 +3,10 @@
 #include <optional>
 #include <string>
 
+#include "model/ElementParams.h"
 #include "model/Geometry.h"
 #include "model/Pin.h"
+#include "model/WorkAreaGeometry.h"
 
 namespace platform {
 
@@ -24,21 +26,6 @@ constexpr uint32_t MK_CONTROL = 0x0008;
 // means the application's default one.
 inline constexpr const char* kErrorCaption = "Ошибка";
 
-struct LogicElementParams {
-    bool isConjunction = true;
-    uint32_t inputCount = 2;
-    bool inverted = false;
-    friend bool operator==(const LogicElementParams&, const LogicElementParams&) = default;
-};
-
-// Seconds and the fill factor, single precision as the user typed them.
-struct GeneratorParams {
-    float period = 1.0f;
-    float duty = 0.5f;
-    float delay = 0.0f;
-    friend bool operator==(const GeneratorParams&, const GeneratorParams&) = default;
-};
-
 // What the pin-choice dialog shows: the element's pins, its body bitmap and size,
 // and for a gate its output mark and type glyph (0 for none).
 struct PinChoiceRequest {
@@ -49,12 +36,6 @@ struct PinChoiceRequest {
     int32_t outputBitmap = 0;
     int32_t symbolBitmap = 0;
 };
-
-// The client rectangle part that shows the work area: right of the vertical bar
-// and above the horizontal one.
-inline Rect workAreaRect(Size client) {
-    return {17, 0, client.width, client.height - 17};
-}
 
 // Everything the core asks of the desktop. Every call is modal and synchronous as
 // the user experiences it; dialogs return their data on OK and nothing on Cancel.

@@ -1,11 +1,11 @@
 #include <cstdio>
 #include <string>
 
-#include "model/BlockElement.h"
-#include "model/LogicElement.h"
 #include "platform/Canvas.h"
+#include "render/RecordDrawing.h"
 #include "render/ScreenPoint.h"
 
+namespace render {
 namespace {
 
 constexpr int32_t kMarkSize = 5;
@@ -26,8 +26,8 @@ class ElementBitmaps {
           disabled_((drawState & kDrawStateDisabled) != 0) {}
 
     void draw(int32_t id, int32_t dx, int32_t dy, int32_t width, int32_t height) {
-        canvas_.drawBitmap(id, render::toScreen(x_, dx, scrollX_),
-                           render::toScreen(y_, dy, scrollY_), width, height, disabled_);
+        canvas_.drawBitmap(id, toScreen(x_, dx, scrollX_),
+                           toScreen(y_, dy, scrollY_), width, height, disabled_);
     }
     // The level of an output pin: a red 1 or a blue 0.
     void digit(const Pin& pin, int32_t dx, int32_t dy) {
@@ -43,7 +43,7 @@ class ElementBitmaps {
 // The indicator's number: inputs 0 to 5 weigh 1 to 32 and count when a wire brings a 1.
 std::string indicatorNumber(const Pins& pins) {
     int number = 0;
-    for (int n = 0; n <= 5; ++n) {
+    for (size_t n = 0; n <= 5; ++n) {
         if (pins[n].connected && pins[n].value) number += 1 << n;
     }
     char text[12];
@@ -56,39 +56,43 @@ void drawIndicatorNumber(platform::Canvas& canvas, const CLogicElement& element,
     const platform::Font font{26, 700, true, "Courier New"};
     const platform::Font previous = canvas.selectFont(font);
     canvas.setTextColor(platform::kRed);
-    canvas.textOut(render::toScreen(element.x, 22, scrollX),
-                   render::toScreen(element.y, 4, scrollY), indicatorNumber(element.pins));
+    canvas.textOut(toScreen(element.x, 22, scrollX),
+                   toScreen(element.y, 4, scrollY), indicatorNumber(element.pins));
     canvas.selectFont(previous);
 }
 
 }  // namespace
 
-void CLogicElement::draw(platform::Canvas& canvas, int32_t scrollX, int32_t scrollY,
-                         bool powered) const {
-    ElementBitmaps bitmaps(canvas, x, y, scrollX, scrollY, drawState);
-    if (kind == LogicElement) {
-        const int32_t middle = height / 2;
-        bitmaps.draw(bodyBitmap, 0, 0, width, height);
-        bitmaps.draw(outputBitmap, 22, middle - 2, kMarkSize, kMarkSize);
-        bitmaps.draw(isConjunction ? bitmap::GlyphAnd : bitmap::GlyphOr, 16, 2, kGlyphWidth,
-                     kGlyphHeight);
-        if (powered) bitmaps.digit(pins[9], 25, middle - 9);
-    } else if (kind == Indicator) {
-        bitmaps.draw(bodyBitmap, 0, 0, width, height);
-        if (powered) drawIndicatorNumber(canvas, *this, scrollX, scrollY);
+void draw(platform::Canvas& canvas, const CLogicElement& element, int32_t scrollX, int32_t scrollY,
+          bool powered) {
+    ElementBitmaps bitmaps(canvas, element.x, element.y, scrollX, scrollY, element.drawState);
+    if (element.kind == LogicElement) {
+        const int32_t middle = element.height / 2;
+        bitmaps.draw(element.bodyBitmap, 0, 0, element.width, element.height);
+        bitmaps.draw(element.outputBitmap, 22, middle - 2, kMarkSize, kMarkSize);
+        bitmaps.draw(element.isConjunction ? bitmap::GlyphAnd : bitmap::GlyphOr, 16, 2,
+                     kGlyphWidth, kGlyphHeight);
+        if (powered) bitmaps.digit(element.pins[kOutputPin], 25, middle - 9);
+    } else if (element.kind == Indicator) {
+        bitmaps.draw(element.bodyBitmap, 0, 0, element.width, element.height);
+        if (powered) drawIndicatorNumber(canvas, element, scrollX, scrollY);
     }
 }
 
-void CBlockElement::draw(platform::Canvas& canvas, int32_t scrollX, int32_t scrollY, bool powered) {
-    const bool high = pins[9].value != 0;
-    if (kind == EntrSignal) bitmap = high ? bitmap::SignalHigh : bitmap::SignalLow;
-    if (kind == GTI) bitmap = high ? bitmap::GeneratorHigh : bitmap::GeneratorLow;
+void draw(platform::Canvas& canvas, CBlockElement& element, int32_t scrollX, int32_t scrollY,
+          bool powered) {
+    const int32_t kind = element.kind;
+    const bool high = element.pins[kOutputPin].value != 0;
+    if (kind == EntrSignal) element.bitmap = high ? bitmap::SignalHigh : bitmap::SignalLow;
+    if (kind == GTI) element.bitmap = high ? bitmap::GeneratorHigh : bitmap::GeneratorLow;
     if (!isElementKind(kind) || isLogicTableKind(kind)) return;
 
-    ElementBitmaps bitmaps(canvas, x, y, scrollX, scrollY, drawState);
-    bitmaps.draw(bitmap, 0, 0, width, height);
+    ElementBitmaps bitmaps(canvas, element.x, element.y, scrollX, scrollY, element.drawState);
+    bitmaps.draw(element.bitmap, 0, 0, element.width, element.height);
     if (!powered) return;
     // Each digit sits just above its output line: rows 30 and 10 of a trigger or summer.
-    if (kind == Trigger || kind == Summer) bitmaps.digit(pins[10], 35, 21);
-    bitmaps.digit(pins[9], width - 5, 1);
+    if (kind == Trigger || kind == Summer) bitmaps.digit(element.pins[kSecondOutputPin], 35, 21);
+    bitmaps.digit(element.pins[kOutputPin], element.width - 5, 1);
 }
+
+}  // namespace render

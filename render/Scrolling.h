@@ -1,14 +1,12 @@
 #pragma once
 #include <cstdint>
 
-#include "edit/EditState.h"
 #include "model/Geometry.h"
+#include "model/WorkAreaGeometry.h"
 #include "platform/Shell.h"
 
 namespace render {
 
-constexpr int32_t kWorkAreaSize = 2048;
-constexpr int32_t kBarThickness = 17;
 constexpr int32_t kLineStep = 5;
 
 // Scroll codes that come with a scroll message.

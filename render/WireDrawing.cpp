@@ -1,8 +1,9 @@
 #include "model/ElementKind.h"
-#include "model/Wire.h"
 #include "platform/Canvas.h"
+#include "render/RecordDrawing.h"
 #include "render/ScreenPoint.h"
 
+namespace render {
 namespace {
 
 constexpr platform::Pen kHighlightPen{3, platform::kBlack};
@@ -12,7 +13,7 @@ class ScreenMapping {
   public:
     ScreenMapping(int32_t scrollX, int32_t scrollY) : scrollX_(scrollX), scrollY_(scrollY) {}
     Point operator()(Point p) const {
-        return {render::toScreen(p.x, 0, scrollX_), render::toScreen(p.y, 0, scrollY_)};
+        return {toScreen(p.x, 0, scrollX_), toScreen(p.y, 0, scrollY_)};
     }
 
   private:
@@ -61,16 +62,18 @@ void drawEndCircles(platform::Canvas& canvas, const CWire& wire, const ScreenMap
 
 }  // namespace
 
-void CWire::draw(platform::Canvas& canvas, int32_t scrollX, int32_t scrollY) const {
+void draw(platform::Canvas& canvas, const CWire& wire, int32_t scrollX, int32_t scrollY) {
     const ScreenMapping screen(scrollX, scrollY);
     platform::Pen previousPen;
-    if (highlighted) previousPen = canvas.selectPen(kHighlightPen);
+    if (wire.highlighted) previousPen = canvas.selectPen(kHighlightPen);
 
-    drawPolyline(canvas, *this, screen);
-    drawEndCircles(canvas, *this, screen, kLinkNone);
+    drawPolyline(canvas, wire, screen);
+    drawEndCircles(canvas, wire, screen, kLinkNone);
     const platform::Brush previousBrush = canvas.selectBrush(kJunctionBrush);
-    drawEndCircles(canvas, *this, screen, kLinkWire);
+    drawEndCircles(canvas, wire, screen, kLinkWire);
     canvas.selectBrush(previousBrush);
 
-    if (highlighted) canvas.selectPen(previousPen);
+    if (wire.highlighted) canvas.selectPen(previousPen);
 }
+
+}  // namespace render

@@ -1,29 +1,31 @@
 #include "render/WorkArea.h"
 
+#include "render/RecordDrawing.h"
+
 namespace render {
 
-void paintWorkArea(platform::Canvas& canvas, CCircuit& circuit, const EditState& edit,
+void paintWorkArea(platform::Canvas& canvas, CCircuit& circuit, const PointerItems& following,
                    ScrollOffsets scroll, bool powerOn) {
     // The item that follows the pointer lies under everything registered; a pending
     // element shows no levels. The wire in progress is registered, so the wire table
     // draws it once more.
-    if (edit.pendingLogicElement) {
-        edit.pendingLogicElement->draw(canvas, scroll.x, scroll.y, false);
-    } else if (edit.pendingBlockElement) {
-        edit.pendingBlockElement->draw(canvas, scroll.x, scroll.y, false);
-    } else if (edit.wireInProgress) {
-        if (const CWire* wire = circuit.wire(*edit.wireInProgress)) {
-            wire->draw(canvas, scroll.x, scroll.y);
+    if (following.pendingLogicElement) {
+        draw(canvas, *following.pendingLogicElement, scroll.x, scroll.y, false);
+    } else if (following.pendingBlockElement) {
+        draw(canvas, *following.pendingBlockElement, scroll.x, scroll.y, false);
+    } else if (following.wireInProgress) {
+        if (const CWire* wire = circuit.wire(*following.wireInProgress)) {
+            draw(canvas, *wire, scroll.x, scroll.y);
         }
     }
     for (const auto& element : circuit.logicElements) {
-        if (element) element->draw(canvas, scroll.x, scroll.y, powerOn);
+        if (element) draw(canvas, *element, scroll.x, scroll.y, powerOn);
     }
     for (const auto& element : circuit.blockElements) {
-        if (element) element->draw(canvas, scroll.x, scroll.y, powerOn);
+        if (element) draw(canvas, *element, scroll.x, scroll.y, powerOn);
     }
     for (const auto& wire : circuit.wires) {
-        if (wire) wire->draw(canvas, scroll.x, scroll.y);
+        if (wire) draw(canvas, *wire, scroll.x, scroll.y);
     }
 }
 

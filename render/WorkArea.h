@@ -1,6 +1,9 @@
 #pragma once
-#include "edit/EditState.h"
+#include <cstdint>
+#include <optional>
+
 #include "model/Circuit.h"
+#include "model/WorkAreaGeometry.h"
 
 namespace platform {
 class Canvas;
@@ -8,11 +11,19 @@ class Canvas;
 
 namespace render {
 
+// What follows the pointer while a gesture is under way: a pending element of
+// either table, or the wire being drawn (a wire slot).
+struct PointerItems {
+    const CLogicElement* pendingLogicElement = nullptr;
+    CBlockElement* pendingBlockElement = nullptr;
+    std::optional<int32_t> wireInProgress;
+};
+
 // Paints the work area in layer order: the one item that follows the pointer
 // (pending logic element, else pending block element, else the wire in progress),
 // then the logic-element, block and wire tables, slots upward. Block elements draw
 // non-const because an input signal or generator refreshes its body bitmap.
-void paintWorkArea(platform::Canvas& canvas, CCircuit& circuit, const EditState& edit,
+void paintWorkArea(platform::Canvas& canvas, CCircuit& circuit, const PointerItems& following,
                    ScrollOffsets scroll, bool powerOn);
 
 }  // namespace render

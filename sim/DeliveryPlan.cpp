@@ -7,13 +7,14 @@ namespace sim {
 DeliveryPlan::DeliveryPlan(const CCircuit& circuit) {
     for (const auto& element : circuit.blockElements) {
         if (!element) continue;
-        const Pin& q = element->pins[9];
-        const Pin& secondOutput = element->pins[10];
+        const Pin& q = element->pins[kOutputPin];
+        const Pin& secondOutput = element->pins[kSecondOutputPin];
         if (q.connected) addRoute(circuit, q);
         if (secondOutput.present && secondOutput.connected) addRoute(circuit, secondOutput);
     }
     for (const auto& element : circuit.logicElements) {
-        if (element && element->pins[9].connected) addRoute(circuit, element->pins[9]);
+        if (element && element->pins[kOutputPin].connected)
+            addRoute(circuit, element->pins[kOutputPin]);
     }
 }
 

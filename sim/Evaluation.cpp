@@ -19,31 +19,31 @@ bool storeOutput(Pin& output, uint8_t newValue) {
 
 bool evaluateTrigger(CBlockElement& trigger) {
     Pins& pins = trigger.pins;
-    if (level(pins[3]) == 1) {
+    if (level(pins[kTriggerClock]) == 1) {
         // J and K as of the last evaluation with the clock high; Q moves on the falling edge.
-        trigger.latchedJ = level(pins[0]);
+        trigger.latchedJ = level(pins[kTriggerJ]);
         trigger.clockArmed = 1;
-        trigger.latchedK = level(pins[6]);
+        trigger.latchedK = level(pins[kTriggerK]);
         return false;
     }
     if (!trigger.clockArmed) return false;
-    const uint8_t q = level(pins[9]);
-    const uint8_t notQ = level(pins[10]);
+    const uint8_t q = level(pins[kTriggerQ]);
+    const uint8_t notQ = level(pins[kTriggerNotQ]);
     const uint8_t next = (trigger.latchedJ && notQ) || (!trigger.latchedK && q) ? 1 : 0;
     trigger.clockArmed = 0;
     // Q and inverse Q may disagree in a damaged file, so both outputs count as changes.
-    const bool qChanged = storeOutput(pins[9], next);
-    const bool notQChanged = storeOutput(pins[10], next ? 0 : 1);
+    const bool qChanged = storeOutput(pins[kTriggerQ], next);
+    const bool notQChanged = storeOutput(pins[kTriggerNotQ], next ? 0 : 1);
     return qChanged || notQChanged;
 }
 
 bool evaluateSummer(CBlockElement& summer) {
     Pins& pins = summer.pins;
-    const int a = level(pins[0]);
-    const int carryIn = level(pins[3]);
-    const int b = level(pins[6]);
-    const bool sumChanged = storeOutput(pins[9], static_cast<uint8_t>(a ^ b ^ carryIn));
-    const bool carryChanged = storeOutput(pins[10], a + b + carryIn >= 2 ? 1 : 0);
+    const int a = level(pins[kSummerA]);
+    const int carryIn = level(pins[kSummerCarryIn]);
+    const int b = level(pins[kSummerB]);
+    const bool sumChanged = storeOutput(pins[kSummerSum], static_cast<uint8_t>(a ^ b ^ carryIn));
+    const bool carryChanged = storeOutput(pins[kSummerCarryOut], a + b + carryIn >= 2 ? 1 : 0);
     return sumChanged || carryChanged;
 }
 
@@ -57,7 +57,7 @@ bool evaluateGate(CLogicElement& gate) {
         accumulator = gate.isConjunction ? (accumulator & level(pin)) : (accumulator | level(pin));
     }
     if (gate.inverted) accumulator ^= 1;
-    return storeOutput(gate.pins[9], accumulator);
+    return storeOutput(gate.pins[kOutputPin], accumulator);
 }
 
 bool evaluateBlock(CBlockElement& element) {

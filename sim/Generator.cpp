@@ -2,37 +2,6 @@
 
 #include <limits>
 
-bool CBlockElement::setupGenerator(uint32_t newPeriod, uint32_t newPulse, uint32_t newDelay) {
-    periodTicks = newPeriod;
-    pulseTicks = newPulse;
-    delayTicks = newDelay;
-    tickCounter = 0;
-    if (uint64_t{newDelay} + newPulse <= newPeriod) return true;
-    // The pulse moves to the end of the period; a pulse longer than the period
-    // starts at once rather than at a wrapped-around tick.
-    delayTicks = newPulse <= newPeriod ? newPeriod - newPulse : 0;
-    return false;
-}
-
-bool CBlockElement::generatorTick() {
-    // A period of 0 can only come from a damaged file: such a generator stands still.
-    if (periodTicks == 0) return false;
-    bool changed = false;
-    if (tickCounter == delayTicks) {
-        pins[9].value = 1;
-        changed = true;
-    }
-    // Checked after the rise, so a one-tick pulse ends the tick at 0.
-    if (tickCounter == delayTicks + pulseTicks - 1) {
-        pins[9].value = 0;
-        changed = true;
-    }
-    ++tickCounter;
-    // Also brings back a counter left past the period by fields set directly.
-    if (tickCounter >= periodTicks) tickCounter = 0;
-    return changed;
-}
-
 namespace sim {
 
 namespace {
@@ -52,7 +21,7 @@ uint32_t secondsToTicks(float seconds) {
 
 }  // namespace
 
-GeneratorTicks toTicks(const platform::GeneratorParams& params) {
+GeneratorTicks toTicks(const GeneratorParams& params) {
     GeneratorTicks ticks;
     ticks.period = secondsToTicks(params.period);
     ticks.pulse = truncateToTicks(ticks.period * static_cast<double>(params.duty));
@@ -60,8 +29,8 @@ GeneratorTicks toTicks(const platform::GeneratorParams& params) {
     return ticks;
 }
 
-platform::GeneratorParams fromTicks(const CBlockElement& generator) {
-    platform::GeneratorParams params;
+GeneratorParams fromTicks(const CBlockElement& generator) {
+    GeneratorParams params;
     params.period = static_cast<float>(generator.periodTicks * 0.1);
     // Without a period there is no fill factor to show; the insertion default stands in.
     if (generator.periodTicks != 0)

@@ -2,7 +2,7 @@
 #include <cstdint>
 
 #include "model/BlockElement.h"
-#include "platform/Shell.h"
+#include "model/ElementParams.h"
 
 namespace sim {
 
@@ -15,8 +15,8 @@ struct GeneratorTicks {
 
 // Ten ticks per second; products in double from the single-precision values,
 // truncated, so a 1 s period with a 0.7 fill factor gives 6 pulse ticks.
-GeneratorTicks toTicks(const platform::GeneratorParams& params);
+GeneratorTicks toTicks(const GeneratorParams& params);
 // The dialog values of a generator's current ticks.
-platform::GeneratorParams fromTicks(const CBlockElement& generator);
+GeneratorParams fromTicks(const CBlockElement& generator);
 
 }  // namespace sim

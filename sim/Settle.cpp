@@ -37,7 +37,7 @@ void resetSignals(CCircuit& circuit) {
         if (!element) continue;
         if (element->kind == GTI) {
             element->tickCounter = 0;
-            element->pins[9].value = 0;
+            element->pins[kOutputPin].value = 0;
         } else {
             clearPresentInputs(element->pins);
         }

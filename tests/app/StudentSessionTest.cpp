@@ -38,7 +38,7 @@ class StudentSessionTest : public ::testing::Test {
 TEST_F(StudentSessionTest, BuildRunToggleMoveAndDelete) {
     // An input signal, a one-input inverted gate and an indicator.
     place(command::InsertEntrSignal, 100, 100);
-    shell.logicElementAnswers.push_back(platform::LogicElementParams{true, 1, true});
+    shell.logicElementAnswers.push_back(LogicElementParams{true, 1, true});
     place(command::InsertLogicElement, 200, 100);
     place(command::InsertIndicator, 300, 100);
     ASSERT_NE(window.circuit.blockElement(0), nullptr);

@@ -1,25 +1,23 @@
-#include "app/CommandIds.h"
-#include "app/Vortafrm.h"
-#include "io/Recovery.h"
-#include "support/SampleCircuit.h"
-#include "support/TemporaryDirectory.h"
-// The core first, before Qt defines its keyword macros.
-
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
-#include <filesystem>
-#include <fstream>
 
+#include "app/CommandIds.h"
+#include "app/Vortafrm.h"
 #include "desktop/DesktopWindow.h"
 #include "desktop/MainMenu.h"
 #include "desktop/WorkAreaWidget.h"
 #include "io/CircuitFile.h"
+#include "io/Recovery.h"
+#include "support/SampleCircuit.h"
+#include "support/TemporaryDirectory.h"
 
 namespace {
 

@@ -1,8 +1,3 @@
-#include "app/CommandIds.h"
-#include "app/Vortafrm.h"
-#include "support/SampleCircuit.h"
-// The core first, before Qt defines its keyword macros.
-
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -13,8 +8,11 @@
 #include <QTimer>
 
 #include "ShownWindowTest.h"
+#include "app/CommandIds.h"
+#include "app/Vortafrm.h"
 #include "desktop/DesktopWindow.h"
 #include "desktop/WorkAreaWidget.h"
+#include "support/SampleCircuit.h"
 
 namespace {
 

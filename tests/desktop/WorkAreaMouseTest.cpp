@@ -1,8 +1,3 @@
-#include "app/CommandIds.h"
-#include "app/Vortafrm.h"
-#include "support/CircuitBuilder.h"
-// The core first, before Qt defines its keyword macros.
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,8 +5,11 @@
 #include <QTest>
 
 #include "ShownWindowTest.h"
+#include "app/CommandIds.h"
+#include "app/Vortafrm.h"
 #include "desktop/DesktopWindow.h"
 #include "desktop/WorkAreaWidget.h"
+#include "support/CircuitBuilder.h"
 
 namespace {
 

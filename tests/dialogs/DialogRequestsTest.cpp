@@ -24,7 +24,7 @@ TEST(DialogRequests, LogicElementGivesTheFieldsOnOkAndNothingOnCancel) {
     const auto params = dialogs::runLogicElementDialog(nullptr, {true, 2, false});
     ASSERT_TRUE(acted);
     ASSERT_TRUE(params.has_value());
-    EXPECT_EQ(*params, (platform::LogicElementParams{false, 5, true}));
+    EXPECT_EQ(*params, (LogicElementParams{false, 5, true}));
 
     whenModalOpens(
         [](QDialog& d) {
@@ -47,7 +47,7 @@ TEST(DialogRequests, GeneratorGivesTheTypedValuesBack) {
     const auto params = dialogs::runGeneratorDialog(nullptr, {1.0f, 0.5f, 0.0f});
     ASSERT_TRUE(acted);
     ASSERT_TRUE(params.has_value());
-    EXPECT_EQ(*params, (platform::GeneratorParams{2.5f, 0.5f, 0.0f}));
+    EXPECT_EQ(*params, (GeneratorParams{2.5f, 0.5f, 0.0f}));
 
     whenModalOpens([](QDialog& d) { clickButton(&d, "cancel"); }, acted);
     EXPECT_FALSE(dialogs::runGeneratorDialog(nullptr, {1.0f, 0.5f, 0.0f}).has_value());

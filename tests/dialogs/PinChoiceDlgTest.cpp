@@ -6,7 +6,7 @@
 #include <set>
 
 #include "DialogTestSupport.h"
-#include "desktop/BitmapStore.h"
+#include "canvas/BitmapStore.h"
 #include "dialogs/PinChoiceDlg.h"
 #include "model/BlockElement.h"
 #include "model/LogicElement.h"
@@ -129,7 +129,7 @@ TEST(PinChoiceDialog, TheLastClickWinsWithOneCheckMark) {
 
 // The element's natural-size picture as the user sees it: opaque bitmaps over white.
 QImage naturalPicture(int32_t id) {
-    const QImage& source = desktop::bitmapImage(id);
+    const QImage& source = canvas::bitmapImage(id);
     QImage picture(source.size(), QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter(&picture).drawImage(0, 0, source);

@@ -5,8 +5,6 @@
 
 namespace {
 
-using platform::GeneratorParams;
-using platform::LogicElementParams;
 using platform::MessageBoxStyle;
 
 // A gate at (100, 100) whose chosen inputs carry wires from input signals.

@@ -12,21 +12,21 @@ using edit::hitLogicElements;
 using edit::hitWires;
 using edit::kNoExcludedWire;
 
-std::vector<uint32_t> slotsOf(const std::optional<HitList>& hits) {
-    return hits ? hits->slots : std::vector<uint32_t>{};
+std::vector<int32_t> slotsOf(const std::optional<HitList>& hits) {
+    return hits ? hits->slots : std::vector<int32_t>{};
 }
 
 class HitTestTest : public ::testing::Test {
   protected:
     // A wire with the given points and two free ends, straight into its slot.
     int32_t wireThrough(std::vector<Point> points) {
-        const int32_t slot = *circuit.registerWire(shell);
+        const int32_t slot = *circuit.registerWire();
         CWire& wire = *circuit.wires[slot];
         wire.ends.resize(2);
         wire.points = std::move(points);
         return slot;
     }
-    std::vector<uint32_t> wiresAt(Point p, int32_t excluded = kNoExcludedWire) {
+    std::vector<int32_t> wiresAt(Point p, int32_t excluded = kNoExcludedWire) {
         return slotsOf(hitWires(circuit, p, excluded));
     }
 
@@ -37,14 +37,14 @@ class HitTestTest : public ::testing::Test {
 
 TEST_F(HitTestTest, ElementEdgesAreInclusive) {
     build.gate(true, 2, false, 100, 100);  // 30 x 30
-    EXPECT_EQ(slotsOf(hitLogicElements(circuit, {100, 100})), std::vector<uint32_t>{0});
-    EXPECT_EQ(slotsOf(hitLogicElements(circuit, {130, 130})), std::vector<uint32_t>{0});
+    EXPECT_EQ(slotsOf(hitLogicElements(circuit, {100, 100})), std::vector<int32_t>{0});
+    EXPECT_EQ(slotsOf(hitLogicElements(circuit, {130, 130})), std::vector<int32_t>{0});
     EXPECT_FALSE(hitLogicElements(circuit, {131, 100}));
     EXPECT_FALSE(hitLogicElements(circuit, {99, 115}));
     EXPECT_FALSE(hitLogicElements(circuit, {115, 131}));
 
     build.block(Trigger, 200, 100);  // 40 x 40
-    EXPECT_EQ(slotsOf(hitBlockElements(circuit, {240, 140})), std::vector<uint32_t>{0});
+    EXPECT_EQ(slotsOf(hitBlockElements(circuit, {240, 140})), std::vector<int32_t>{0});
     EXPECT_FALSE(hitBlockElements(circuit, {241, 140}));
     EXPECT_FALSE(hitLogicElements(circuit, {220, 120}));  // the other table
 }
@@ -53,8 +53,8 @@ TEST_F(HitTestTest, OverlappingElementsAreAllListedInSlotOrder) {
     build.gate(true, 2, false, 100, 100);
     build.indicator(400, 400);
     build.gate(false, 9, true, 110, 90);
-    EXPECT_EQ(slotsOf(hitLogicElements(circuit, {120, 110})), (std::vector<uint32_t>{0, 2}));
-    EXPECT_EQ(slotsOf(hitLogicElements(circuit, {120, 135})), std::vector<uint32_t>{2});
+    EXPECT_EQ(slotsOf(hitLogicElements(circuit, {120, 110})), (std::vector<int32_t>{0, 2}));
+    EXPECT_EQ(slotsOf(hitLogicElements(circuit, {120, 135})), std::vector<int32_t>{2});
 }
 
 TEST_F(HitTestTest, StraightWireSkipsOneGridPointAtItsStartAndTwoAtItsEnd) {
@@ -70,8 +70,8 @@ TEST_F(HitTestTest, StraightWireSkipsOneGridPointAtItsStartAndTwoAtItsEnd) {
 TEST_F(HitTestTest, CornerIsHitAsTheStartOfTheNextSegment) {
     wireThrough({{100, 100}, {150, 100}, {150, 200}});
     EXPECT_TRUE(wiresAt({100, 100}).empty());
-    EXPECT_EQ(wiresAt({150, 100}), std::vector<uint32_t>{0});
-    EXPECT_EQ(wiresAt({150, 190}), std::vector<uint32_t>{0});
+    EXPECT_EQ(wiresAt({150, 100}), std::vector<int32_t>{0});
+    EXPECT_EQ(wiresAt({150, 190}), std::vector<int32_t>{0});
     EXPECT_TRUE(wiresAt({150, 195}).empty());
     EXPECT_TRUE(wiresAt({150, 200}).empty());
 }
@@ -80,10 +80,10 @@ TEST_F(HitTestTest, WirePassingTwiceCountsTwiceAndExclusionDropsIt) {
     // Down, right, up and back left across its own first run at (120, 100).
     const int32_t loop = wireThrough({{120, 80}, {120, 140}, {160, 140}, {160, 100}, {80, 100}});
     const int32_t other = wireThrough({{100, 60}, {100, 160}});
-    EXPECT_EQ(wiresAt({120, 100}), (std::vector<uint32_t>{0, 0}));
-    EXPECT_EQ(wiresAt({100, 100}), (std::vector<uint32_t>{0, 1}));
-    EXPECT_EQ(wiresAt({100, 100}, loop), std::vector<uint32_t>{1});
-    EXPECT_EQ(wiresAt({100, 100}, other), std::vector<uint32_t>{0});
+    EXPECT_EQ(wiresAt({120, 100}), (std::vector<int32_t>{0, 0}));
+    EXPECT_EQ(wiresAt({100, 100}), (std::vector<int32_t>{0, 1}));
+    EXPECT_EQ(wiresAt({100, 100}, loop), std::vector<int32_t>{1});
+    EXPECT_EQ(wiresAt({100, 100}, other), std::vector<int32_t>{0});
 }
 
 TEST_F(HitTestTest, ShortAndDegenerateWiresAreNeverHit) {
@@ -97,20 +97,20 @@ TEST_F(HitTestTest, ShortAndDegenerateWiresAreNeverHit) {
         EXPECT_TRUE(wiresAt(p).empty()) << p.x << "," << p.y;
     // Fifteen pixels leave exactly the middle grid point.
     wireThrough({{400, 100}, {415, 100}});
-    EXPECT_EQ(wiresAt({405, 100}), std::vector<uint32_t>{5});
+    EXPECT_EQ(wiresAt({405, 100}), std::vector<int32_t>{5});
     EXPECT_TRUE(wiresAt({410, 100}).empty());
 }
 
 TEST_F(HitTestTest, SlantedAndOffGridSegmentsEndTheirWalk) {
     // What closing end 0 beside a vertical first run leaves behind.
     wireThrough({{80, 100}, {100, 150}, {200, 150}});
-    EXPECT_EQ(wiresAt({85, 105}), std::vector<uint32_t>{0});
-    EXPECT_EQ(wiresAt({100, 130}), std::vector<uint32_t>{0});
+    EXPECT_EQ(wiresAt({85, 105}), std::vector<int32_t>{0});
+    EXPECT_EQ(wiresAt({100, 130}), std::vector<int32_t>{0});
     EXPECT_TRUE(wiresAt({90, 125}).empty());
-    EXPECT_EQ(wiresAt({150, 150}), std::vector<uint32_t>{0});
+    EXPECT_EQ(wiresAt({150, 150}), std::vector<int32_t>{0});
     // Points from a file need not be multiples of 5.
     wireThrough({{3, 7}, {33, 7}, {33, 52}});
-    EXPECT_EQ(wiresAt({13, 7}), std::vector<uint32_t>{1});
+    EXPECT_EQ(wiresAt({13, 7}), std::vector<int32_t>{1});
     EXPECT_TRUE(wiresAt({15, 7}).empty());
 }
 

@@ -4,8 +4,6 @@
 
 namespace {
 
-using platform::GeneratorParams;
-using platform::LogicElementParams;
 
 class InsertionTest : public GestureFixture {};
 

@@ -43,15 +43,27 @@ TEST_F(MousePlacingTest, LogicElementIsServedBeforeTheWaitingBlockElement) {
     EXPECT_FALSE(state.pendingBlockElement);
 }
 
-TEST_F(MousePlacingTest, FullTableKeepsTheElementPending) {
-    for (int i = 0; i < CCircuit::kBlockSlots; ++i) build.block(Summer);
+TEST_F(MousePlacingTest, FullTableSaysSoAndKeepsTheElementPending) {
+    for (int i = 0; i < CCircuit::kLogicSlots; ++i) build.indicator(400, 400);
+    for (int i = 0; i < CCircuit::kBlockSlots; ++i) build.block(Summer, 400, 400);
     edit::insertTrigger(context, Point{40, 40});
     click(100, 100);
-    ASSERT_EQ(shell.messageBoxes.size(), 1u);
-    EXPECT_EQ(shell.messageBoxes[0].text.rfind("Невозможно зарегистрировать элемент.", 0), 0u);
+    edit::insertIndicator(context, Point{40, 40});
+    click(100, 100);
+    ASSERT_EQ(shell.messageBoxes.size(), 2u);
+    EXPECT_EQ(shell.messageBoxes[0].text,
+              "Невозможно зарегистрировать элемент.\nВозможно создано предельное их количество");
+    EXPECT_EQ(shell.messageBoxes[1].text,
+              "Невозможно зарегистрировать логический элемент.\n"
+              "Возможно создано предельное их количество");
+    for (const auto& box : shell.messageBoxes) {
+        EXPECT_EQ(box.caption, "");
+        EXPECT_EQ(box.style, platform::MessageBoxStyle::Ok);
+    }
+    ASSERT_TRUE(state.pendingLogicElement);
     ASSERT_TRUE(state.pendingBlockElement);
     move(300, 300);
-    EXPECT_EQ(state.pendingBlockElement->x, 300);
+    EXPECT_EQ(state.pendingLogicElement->x, 300);
 }
 
 TEST_F(MousePlacingTest, OverlappingElementsCountAsNoElement) {
@@ -137,7 +149,7 @@ TEST_F(CtrlClickTest, ChangesTheOneElementUnderThePointer) {
 
     const int32_t gate = build.gate(true, 2, false, 200, 100);
     shell.questionAnswers.push_back(true);
-    shell.logicElementAnswers.push_back(platform::LogicElementParams{false, 3, true});
+    shell.logicElementAnswers.push_back(LogicElementParams{false, 3, true});
     click(210, 110, MK_CONTROL | MK_LBUTTON);
     EXPECT_EQ(gateAt(gate).inputCount, 3);
     EXPECT_EQ(gateAt(gate).drawState, 0);

@@ -12,7 +12,7 @@ class WireFixture : public GestureFixture {
 
     // A wire with the given points whose two own ends are free at the given positions.
     int32_t looseWire(Points points, Point end0, Point end1) {
-        const int32_t wire = *circuit.registerWire(shell);
+        const int32_t wire = *circuit.registerWire();
         wireAt(wire).points = std::move(points);
         wireAt(wire).ends = {{end0.x, end0.y, kLinkNone, 0, 0}, {end1.x, end1.y, kLinkNone, 0, 0}};
         return wire;
@@ -23,7 +23,7 @@ class WireFixture : public GestureFixture {
     int32_t wireInSlot(int32_t slot, const std::function<int32_t()>& make) {
         std::vector<int32_t> fillers;
         for (int32_t s = 0; s < slot; ++s) {
-            if (!circuit.wire(s)) fillers.push_back(*circuit.registerWire(shell));
+            if (!circuit.wire(s)) fillers.push_back(*circuit.registerWire());
         }
         const int32_t made = make();
         for (int32_t s : fillers) circuit.wires[s].reset();

@@ -44,7 +44,7 @@ TEST(CircuitEncoding, RecordSizesByKind) {
 
     CCircuit circuit;
     ScriptedShell shell;
-    const int32_t wire = *circuit.registerWire(shell);
+    const int32_t wire = *circuit.registerWire();
     circuit.wires[wire]->ends.resize(2);
     EXPECT_EQ(io::encodeCircuit(circuit).size(), 56u);
     CCircuit read;

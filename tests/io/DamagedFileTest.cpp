@@ -157,7 +157,7 @@ TEST_F(DamagedFile, GeneratorWithoutPeriodTicksAndSettlesSafely) {
     read();
     CBlockElement& generator = *circuit.blockElements[0];
     EXPECT_EQ(generator.periodTicks, 0u);
-    const platform::GeneratorParams shown = sim::fromTicks(generator);
+    const GeneratorParams shown = sim::fromTicks(generator);
     EXPECT_EQ(shown.period, 0.0f);
     EXPECT_TRUE(shown.duty >= 0.0f && shown.duty <= 1.0f);
 

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "model/Circuit.h"
-#include "model/TableMessages.h"
-#include "support/ScriptedShell.h"
 
 namespace {
 
@@ -10,92 +8,74 @@ std::unique_ptr<CLogicElement> gate() { return std::make_unique<CLogicElement>(t
 
 TEST(CircuitTest, RegistrationTakesTheLowestFreeSlotAndReusesFreedOnes) {
     CCircuit circuit;
-    ScriptedShell shell;
     for (int i = 0; i < 5; ++i) {
         auto element = gate();
-        ASSERT_TRUE(circuit.registerLogicElement(element, shell));
+        ASSERT_TRUE(circuit.registerLogicElement(element));
         EXPECT_EQ(element, nullptr);
         EXPECT_EQ(circuit.logicElements[i]->index, i);
     }
     circuit.logicElements[2].reset();
     auto element = gate();
     CLogicElement* raw = element.get();
-    ASSERT_TRUE(circuit.registerLogicElement(element, shell));
+    ASSERT_TRUE(circuit.registerLogicElement(element));
     EXPECT_EQ(circuit.logicElements[2].get(), raw);
     EXPECT_EQ(raw->index, 2);
-    EXPECT_TRUE(shell.messageBoxes.empty());
 }
 
 TEST(CircuitTest, FullLogicTableRefusesThe256thElementAndLeavesItWithTheCaller) {
     CCircuit circuit;
-    ScriptedShell shell;
     for (int i = 0; i < 255; ++i) {
         auto element = gate();
-        ASSERT_TRUE(circuit.registerLogicElement(element, shell));
+        ASSERT_TRUE(circuit.registerLogicElement(element));
     }
     EXPECT_EQ(circuit.logicElements[254]->index, 254);
     auto extra = gate();
     extra->index = -1;
-    EXPECT_FALSE(circuit.registerLogicElement(extra, shell));
+    EXPECT_FALSE(circuit.registerLogicElement(extra));
     ASSERT_NE(extra, nullptr);
     EXPECT_EQ(extra->index, -1);
-    ASSERT_EQ(shell.messageBoxes.size(), 1u);
-    EXPECT_EQ(shell.messageBoxes[0].text,
-              "Невозможно зарегистрировать логический элемент.\n"
-              "Возможно создано предельное их количество");
-    EXPECT_EQ(shell.messageBoxes[0].caption, "");
-    EXPECT_EQ(shell.messageBoxes[0].style, platform::MessageBoxStyle::Ok);
 }
 
-TEST(CircuitTest, FullBlockAndWireTablesShowTheirMessages) {
+TEST(CircuitTest, FullBlockAndWireTablesRefuseTheNextRecord) {
     CCircuit circuit;
-    ScriptedShell shell;
     for (int i = 0; i < 127; ++i) {
         auto element = std::make_unique<CBlockElement>(Summer);
-        ASSERT_TRUE(circuit.registerBlockElement(element, shell));
+        ASSERT_TRUE(circuit.registerBlockElement(element));
     }
     auto extraBlock = std::make_unique<CBlockElement>(Trigger);
-    EXPECT_FALSE(circuit.registerBlockElement(extraBlock, shell));
+    EXPECT_FALSE(circuit.registerBlockElement(extraBlock));
     EXPECT_NE(extraBlock, nullptr);
 
     for (int i = 0; i < 1023; ++i) {
-        const std::optional<int32_t> slot = circuit.registerWire(shell);
+        const std::optional<int32_t> slot = circuit.registerWire();
         ASSERT_EQ(slot, i);
         EXPECT_EQ(circuit.wires[i]->index, i);
     }
-    EXPECT_EQ(circuit.registerWire(shell), std::nullopt);
-
-    ASSERT_EQ(shell.messageBoxes.size(), 2u);
-    EXPECT_EQ(shell.messageBoxes[0].text,
-              "Невозможно зарегистрировать элемент.\nВозможно создано предельное их количество");
-    EXPECT_EQ(shell.messageBoxes[1].text,
-              "Невозможно зарегистрировать проводник.\nВозможно создано предельное их количество");
+    EXPECT_EQ(circuit.registerWire(), std::nullopt);
 }
 
 TEST(CircuitTest, ClearCircuitEmptiesEveryTableAndRegistrationStartsAgainAtZero) {
     CCircuit circuit;
-    ScriptedShell shell;
     auto g = gate();
     auto b = std::make_unique<CBlockElement>(GTI);
-    circuit.registerLogicElement(g, shell);
-    circuit.registerBlockElement(b, shell);
-    circuit.registerWire(shell);
-    circuit.registerWire(shell);
+    circuit.registerLogicElement(g);
+    circuit.registerBlockElement(b);
+    circuit.registerWire();
+    circuit.registerWire();
     EXPECT_FALSE(circuit.isEmpty());
     circuit.clearCircuit();
     EXPECT_TRUE(circuit.isEmpty());
-    EXPECT_EQ(circuit.registerWire(shell), 0);
+    EXPECT_EQ(circuit.registerWire(), 0);
 }
 
 TEST(CircuitTest, LookupsRefuseNumbersOutsideTheTablesAndPickTheTableByKind) {
     CCircuit circuit;
-    ScriptedShell shell;
     auto g = gate();
     g->setPosition(100, 50);
     auto t = std::make_unique<CBlockElement>(Trigger);
     t->setPosition(200, 100);
-    circuit.registerLogicElement(g, shell);
-    circuit.registerBlockElement(t, shell);
+    circuit.registerLogicElement(g);
+    circuit.registerBlockElement(t);
 
     EXPECT_EQ(circuit.logicElement(-1), nullptr);
     EXPECT_EQ(circuit.logicElement(255), nullptr);

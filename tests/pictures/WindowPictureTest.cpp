@@ -1,21 +1,19 @@
-#include "app/CommandIds.h"
-#include "app/Vortafrm.h"
-#include "io/CircuitFile.h"
-#include "support/TemporaryDirectory.h"
-#include "tools/lotra-sim/PictureArea.h"
-// The core first, before Qt defines its keyword macros.
-
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <QImage>
-#include <QTest>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <QImage>
+#include <QTest>
+#include <sys/wait.h>
 
+#include "app/CommandIds.h"
+#include "app/Vortafrm.h"
 #include "desktop/DesktopWindow.h"
 #include "desktop/WorkAreaWidget.h"
+#include "io/CircuitFile.h"
+#include "support/TemporaryDirectory.h"
+#include "tools/lotra-sim/PictureArea.h"
 
 namespace fs = std::filesystem;
 

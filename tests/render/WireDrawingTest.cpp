@@ -2,6 +2,7 @@
 
 #include "model/ElementKind.h"
 #include "model/Wire.h"
+#include "render/RecordDrawing.h"
 #include "support/RecordingCanvas.h"
 
 namespace {
@@ -30,14 +31,14 @@ WireEnd junction(int32_t x, int32_t y) {
 
 std::vector<Line> linesOf(const CWire& wire, int32_t scrollX = 0, int32_t scrollY = 0) {
     RecordingCanvas canvas;
-    wire.draw(canvas, scrollX, scrollY);
+    render::draw(canvas, wire, scrollX, scrollY);
     return canvas.lines();
 }
 
 TEST(WirePolyline, WithoutPointsItIsOneSegmentBetweenTheEnds) {
     const CWire wire = wireBetween(onPin(10, 20), onPin(60, 45));
     RecordingCanvas canvas;
-    wire.draw(canvas, 0, 0);
+    render::draw(canvas, wire, 0, 0);
     ASSERT_EQ(canvas.callsOf(Op::MoveTo).size(), 1u);
     EXPECT_EQ(canvas.callsOf(Op::MoveTo)[0].rect.left, 10);
     EXPECT_EQ(canvas.lines(), (std::vector<Line>{{{10, 20}, {60, 45}, kThin}}));
@@ -78,7 +79,7 @@ TEST(WireEnds, FreeEndsAreHollowCirclesAndJunctionsBlackDiscs) {
     wire.ends.push_back(junction(150, 50));
     wire.ends.push_back(freeEnd(7, 8));  // a free end past the own two still gets its circle
     RecordingCanvas canvas;
-    wire.draw(canvas, 10, 20);
+    render::draw(canvas, wire, 10, 20);
 
     const auto ellipses = canvas.callsOf(Op::Ellipse);
     ASSERT_EQ(ellipses.size(), 3u);
@@ -95,7 +96,7 @@ TEST(WireEnds, FreeEndsAreHollowCirclesAndJunctionsBlackDiscs) {
 TEST(WireEnds, EndsOnPinsGetNoMark) {
     const CWire wire = wireBetween(onPin(0, 0), {30, 0, Trigger, 1, 0});
     RecordingCanvas canvas;
-    wire.draw(canvas, 0, 0);
+    render::draw(canvas, wire, 0, 0);
     EXPECT_TRUE(canvas.callsOf(Op::Ellipse).empty());
 }
 
@@ -104,7 +105,7 @@ TEST(HighlightedWire, LineAndCircleOutlinesAreThreePixelsWideAndThePenIsPutBack)
     wire.ends.push_back(junction(10, 0));
     wire.highlighted = 1;
     RecordingCanvas canvas;
-    wire.draw(canvas, 0, 0);
+    render::draw(canvas, wire, 0, 0);
     EXPECT_EQ(canvas.lines(),
               (std::vector<Line>{{{0, 0}, {20, 0}, kThick}, {{20, 0}, {40, 0}, kThick}}));
     const auto ellipses = canvas.callsOf(Op::Ellipse);

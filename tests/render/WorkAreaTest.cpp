@@ -13,13 +13,21 @@ class WorkAreaPainting : public ::testing::Test {
   protected:
     Placements paint(bool powerOn, ScrollOffsets scroll = {}) {
         canvas = RecordingCanvas{};
-        render::paintWorkArea(canvas, circuit, edit, scroll, powerOn);
+        render::paintWorkArea(canvas, circuit,
+                              {edit.pendingLogicElement.get(), edit.pendingBlockElement.get(),
+                               edit.wireInProgress},
+                              scroll, powerOn);
         return canvas.bitmapPlacements();
     }
 
     CCircuit circuit;
     CircuitBuilder build{circuit};
-    EditState edit;
+    // What follows the pointer, owned as the editing state owns it.
+    struct {
+        std::unique_ptr<CLogicElement> pendingLogicElement;
+        std::unique_ptr<CBlockElement> pendingBlockElement;
+        std::optional<int32_t> wireInProgress;
+    } edit;
     RecordingCanvas canvas;
 };
 

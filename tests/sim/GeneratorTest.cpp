@@ -45,9 +45,9 @@ TEST(GeneratorConversionTest, TicksConvertBackForTheDialog) {
     CBlockElement generator(GTI);
     generator.setupGenerator(sim::toTicks({1.0f, 0.7f, 0.0f}).period,
                              sim::toTicks({1.0f, 0.7f, 0.0f}).pulse, 0);
-    EXPECT_EQ(sim::fromTicks(generator), (platform::GeneratorParams{1.0f, 0.6f, 0.0f}));
+    EXPECT_EQ(sim::fromTicks(generator), (GeneratorParams{1.0f, 0.6f, 0.0f}));
     generator.setupGenerator(20, 10, 15);
-    EXPECT_EQ(sim::fromTicks(generator), (platform::GeneratorParams{2.0f, 0.5f, 1.0f}));
+    EXPECT_EQ(sim::fromTicks(generator), (GeneratorParams{2.0f, 0.5f, 1.0f}));
 }
 
 TEST(GeneratorConversionTest, AZeroPeriodFromADamagedFileDividesByNothing) {
@@ -55,7 +55,7 @@ TEST(GeneratorConversionTest, AZeroPeriodFromADamagedFileDividesByNothing) {
     generator.periodTicks = 0;
     generator.pulseTicks = 5;
     generator.delayTicks = 3;
-    const platform::GeneratorParams params = sim::fromTicks(generator);
+    const GeneratorParams params = sim::fromTicks(generator);
     EXPECT_EQ(params.period, 0.0f);
     EXPECT_EQ(params.duty, 0.5f);
     EXPECT_TRUE(std::isfinite(params.delay));

@@ -18,7 +18,7 @@ int32_t branch(CircuitBuilder& build, int32_t kind, int32_t slot, int32_t pin, i
 // A wire lying between two others, both its ends joined onto them.
 int32_t bridge(CCircuit& circuit, CircuitBuilder& build, ScriptedShell& shell, int32_t from,
                int32_t to) {
-    const int32_t wire = *circuit.registerWire(shell);
+    const int32_t wire = *circuit.registerWire();
     circuit.wires[wire]->ends.resize(2);
     build.join(wire, 0, from);
     build.join(wire, 1, to);
@@ -82,7 +82,7 @@ TEST_F(PropagationTest, ANetAsLongAsTheWireTableIsWalkedToItsFarEnd) {
     const int32_t far = buffer();
     int32_t previous = build.stub(EntrSignal, source, 9, {0, 0});
     while (previous + 2 < CCircuit::kWireSlots) {
-        const int32_t next = *circuit.registerWire(shell);
+        const int32_t next = *circuit.registerWire();
         circuit.wires[next]->ends.resize(2);
         build.join(next, 0, previous);
         previous = next;
@@ -100,7 +100,7 @@ TEST_F(PropagationTest, ANetAsLongAsTheWireTableIsWalkedToItsFarEnd) {
 
 TEST_F(PropagationTest, EndsNamingNothingAreSkippedAndTheWalkGoesOn) {
     const int32_t gate = buffer();
-    const int32_t wire = *circuit.registerWire(shell);
+    const int32_t wire = *circuit.registerWire();
     circuit.wires[wire]->ends = {
         {0, 0, LogicElement, 300, 2},    // past the logic table
         {0, 0, LogicElement, 5, 2},      // empty slot

@@ -7,7 +7,7 @@ int32_t CircuitBuilder::gate(bool isConjunction, uint16_t inputs, bool inverted,
     auto element = std::make_unique<CLogicElement>(isConjunction, inputs, inverted);
     element->setPosition(x, y);
     CLogicElement* raw = element.get();
-    EXPECT_TRUE(circuit_.registerLogicElement(element, shell_));
+    EXPECT_TRUE(circuit_.registerLogicElement(element));
     return raw->index;
 }
 
@@ -15,7 +15,7 @@ int32_t CircuitBuilder::indicator(int32_t x, int32_t y) {
     auto element = std::make_unique<CLogicElement>(CLogicElement::IndicatorTag{});
     element->setPosition(x, y);
     CLogicElement* raw = element.get();
-    EXPECT_TRUE(circuit_.registerLogicElement(element, shell_));
+    EXPECT_TRUE(circuit_.registerLogicElement(element));
     return raw->index;
 }
 
@@ -23,7 +23,7 @@ int32_t CircuitBuilder::block(ElementKind kind, int32_t x, int32_t y) {
     auto element = std::make_unique<CBlockElement>(kind);
     element->setPosition(x, y);
     CBlockElement* raw = element.get();
-    EXPECT_TRUE(circuit_.registerBlockElement(element, shell_));
+    EXPECT_TRUE(circuit_.registerBlockElement(element));
     return raw->index;
 }
 
@@ -44,7 +44,7 @@ void CircuitBuilder::linkEnd(int32_t wireSlot, int32_t position, int32_t kind, i
 
 int32_t CircuitBuilder::wire(int32_t fromKind, int32_t fromSlot, int32_t fromPin, int32_t toKind,
                              int32_t toSlot, int32_t toPin, std::initializer_list<Point> points) {
-    const std::optional<int32_t> slot = circuit_.registerWire(shell_);
+    const std::optional<int32_t> slot = circuit_.registerWire();
     EXPECT_TRUE(slot.has_value());
     CWire& w = *circuit_.wires[*slot];
     w.ends.resize(2);
@@ -59,7 +59,7 @@ int32_t CircuitBuilder::wire(int32_t fromKind, int32_t fromSlot, int32_t fromPin
 }
 
 int32_t CircuitBuilder::stub(int32_t kind, int32_t slot, int32_t pinNumber, Point freeEnd) {
-    const std::optional<int32_t> wireSlot = circuit_.registerWire(shell_);
+    const std::optional<int32_t> wireSlot = circuit_.registerWire();
     EXPECT_TRUE(wireSlot.has_value());
     CWire& w = *circuit_.wires[*wireSlot];
     w.ends.resize(2);

@@ -18,24 +18,24 @@ bool RandomShell::messageBox(const std::string&, const std::string&,
     return style == platform::MessageBoxStyle::Ok || coin(50);
 }
 
-std::optional<platform::LogicElementParams> RandomShell::logicElementDialog(
-    const platform::LogicElementParams&) {
+std::optional<LogicElementParams> RandomShell::logicElementDialog(
+    const LogicElementParams&) {
     if (coin(15)) return std::nullopt;
-    platform::LogicElementParams params;
+    LogicElementParams params;
     params.isConjunction = coin(50);
     params.inputCount = std::uniform_int_distribution<uint32_t>(1, 9)(random_);
     params.inverted = coin(50);
     return params;
 }
 
-std::optional<platform::GeneratorParams> RandomShell::generatorDialog(
-    const platform::GeneratorParams&) {
+std::optional<GeneratorParams> RandomShell::generatorDialog(
+    const GeneratorParams&) {
     if (coin(15)) return std::nullopt;
     // Tenths, as a user types them, within the dialog's bounds.
     auto tenths = [&](int low, int high) {
         return static_cast<float>(std::uniform_int_distribution<int>(low, high)(random_)) / 10.0f;
     };
-    return platform::GeneratorParams{tenths(10, 50), tenths(1, 9), tenths(0, 50)};
+    return GeneratorParams{tenths(10, 50), tenths(1, 9), tenths(0, 50)};
 }
 
 bool RandomShell::questionDialog(const std::string&, const std::string&) {

@@ -19,15 +19,15 @@ bool ScriptedShell::messageBox(const std::string& text, const std::string& capti
     return nextAnswer(messageBoxAnswers).value_or(false);
 }
 
-std::optional<platform::LogicElementParams> ScriptedShell::logicElementDialog(
-    const platform::LogicElementParams& preset) {
+std::optional<LogicElementParams> ScriptedShell::logicElementDialog(
+    const LogicElementParams& preset) {
     logicElementPresets.push_back(preset);
     log.push_back("logicElementDialog");
     return nextAnswer(logicElementAnswers).value_or(std::nullopt);
 }
 
-std::optional<platform::GeneratorParams> ScriptedShell::generatorDialog(
-    const platform::GeneratorParams& preset) {
+std::optional<GeneratorParams> ScriptedShell::generatorDialog(
+    const GeneratorParams& preset) {
     generatorPresets.push_back(preset);
     log.push_back("generatorDialog");
     return nextAnswer(generatorAnswers).value_or(std::nullopt);
@@ -111,7 +111,7 @@ void ScriptedShell::moveControl(platform::ControlId control, const Rect& rect) {
 
 int ScriptedShell::workAreaInvalidations(bool erase) const {
     int count = 0;
-    const Rect workArea = platform::workAreaRect(client);
+    const Rect workArea = workAreaRect(client);
     for (const Invalidation& inv : invalidations) {
         if (inv.rect == workArea && inv.erase == erase) ++count;
     }

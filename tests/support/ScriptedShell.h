@@ -28,8 +28,8 @@ class ScriptedShell : public platform::Shell {
 
     // Answers, taken from the front.
     std::deque<bool> messageBoxAnswers;  // an OK-only box needs none: it answers OK
-    std::deque<std::optional<platform::LogicElementParams>> logicElementAnswers;
-    std::deque<std::optional<platform::GeneratorParams>> generatorAnswers;
+    std::deque<std::optional<LogicElementParams>> logicElementAnswers;
+    std::deque<std::optional<GeneratorParams>> generatorAnswers;
     std::deque<bool> questionAnswers;
     std::deque<bool> deleteAnswers;
     std::deque<std::optional<int>> pinAnswers;
@@ -39,8 +39,8 @@ class ScriptedShell : public platform::Shell {
     // What was asked, in order.
     std::vector<std::string> log;  // one line per request, e.g. "question: A | B"
     std::vector<MessageBoxCall> messageBoxes;
-    std::vector<platform::LogicElementParams> logicElementPresets;
-    std::vector<platform::GeneratorParams> generatorPresets;
+    std::vector<LogicElementParams> logicElementPresets;
+    std::vector<GeneratorParams> generatorPresets;
     std::vector<std::pair<std::string, std::string>> questions;
     std::vector<Point> deleteAnchors;
     std::vector<platform::PinChoiceRequest> pinRequests;
@@ -64,10 +64,10 @@ class ScriptedShell : public platform::Shell {
 
     bool messageBox(const std::string& text, const std::string& caption,
                     platform::MessageBoxStyle style) override;
-    std::optional<platform::LogicElementParams> logicElementDialog(
-        const platform::LogicElementParams& preset) override;
-    std::optional<platform::GeneratorParams> generatorDialog(
-        const platform::GeneratorParams& preset) override;
+    std::optional<LogicElementParams> logicElementDialog(
+        const LogicElementParams& preset) override;
+    std::optional<GeneratorParams> generatorDialog(
+        const GeneratorParams& preset) override;
     bool questionDialog(const std::string& line1, const std::string& line2) override;
     bool deleteConfirmDialog(int32_t anchorX, int32_t anchorY) override;
     std::optional<int> pinChoiceDialog(const platform::PinChoiceRequest& request) override;

@@ -4,8 +4,6 @@
 
 namespace {
 
-using platform::GeneratorParams;
-using platform::LogicElementParams;
 
 constexpr LogicElementParams kAnd2{true, 2, false};
 constexpr LogicElementParams kNand2{true, 2, true};

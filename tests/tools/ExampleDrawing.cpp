@@ -49,12 +49,12 @@ int32_t CExampleDrawing::signal(Point at) {
     return place(command::InsertEntrSignal, at);
 }
 
-int32_t CExampleDrawing::generator(Point at, platform::GeneratorParams params) {
+int32_t CExampleDrawing::generator(Point at, GeneratorParams params) {
     shell_.generatorAnswers.push_back(params);
     return place(command::InsertGenerator, at);
 }
 
-int32_t CExampleDrawing::gate(Point at, platform::LogicElementParams params) {
+int32_t CExampleDrawing::gate(Point at, LogicElementParams params) {
     shell_.logicElementAnswers.push_back(params);
     return place(command::InsertLogicElement, at);
 }

@@ -17,8 +17,8 @@ class CExampleDrawing {
 
     // An element placed with its top-left corner at the point; returns its slot.
     int32_t signal(Point at);
-    int32_t generator(Point at, platform::GeneratorParams params);
-    int32_t gate(Point at, platform::LogicElementParams params);
+    int32_t generator(Point at, GeneratorParams params);
+    int32_t gate(Point at, LogicElementParams params);
     int32_t indicator(Point at);
     int32_t trigger(Point at);
     int32_t summer(Point at);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "render/Scrolling.h"
+#include "model/WorkAreaGeometry.h"
 
 namespace lotrasim {
 namespace {
@@ -50,7 +50,7 @@ Rect pictureArea(const CCircuit& circuit) {
     for (const auto& wire : circuit.wires)
         if (wire) addWire(box, *wire);
 
-    const int64_t limit = render::kWorkAreaSize;
+    const int64_t limit = kWorkAreaSize;
     const int64_t left = std::max<int64_t>(box.left, 0);
     const int64_t top = std::max<int64_t>(box.top, 0);
     const int64_t right = std::min(box.right, limit);

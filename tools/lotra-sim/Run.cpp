@@ -11,6 +11,7 @@
 
 #include "io/CircuitFile.h"
 #include "io/FileBytes.h"
+#include "io/FileDescriptor.h"
 #include "sim/Simulation.h"
 #include "tools/lotra-sim/CircuitPicture.h"
 #include "tools/lotra-sim/Report.h"
@@ -25,14 +26,13 @@ constexpr int kExitBadInput = 2;
 
 // The whole file, or nothing with the reason on `err`.
 bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes, std::ostream& err) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+    const io::CFileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!file.isOpen()) {
         err << "lotra-sim: cannot open '" << path << "': " << std::strerror(errno) << '\n';
         return false;
     }
-    const bool complete = io::readFileBytes(fd, bytes);
+    const bool complete = io::readFileBytes(file.get(), bytes);
     const int error = errno;
-    ::close(fd);
     if (!complete)
         err << "lotra-sim: cannot read '" << path << "': " << std::strerror(error) << '\n';
     return complete;

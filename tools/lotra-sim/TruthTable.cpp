@@ -50,7 +50,7 @@ std::vector<std::string> rowFor(const std::vector<uint8_t>& fileBytes, const Col
     const size_t inputCount = columns.inputs.size();
     for (size_t i = 0; i < inputCount; ++i) {
         const uint8_t level = (combination >> (inputCount - 1 - i)) & 1u;
-        row.blockElement(columns.inputs[i].slot)->pins[9].value = level;
+        row.blockElement(columns.inputs[i].slot)->pins[kOutputPin].value = level;
     }
     sim::switchPowerOn(row);
     std::vector<std::string> cells;

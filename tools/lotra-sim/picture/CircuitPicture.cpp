@@ -1,10 +1,6 @@
 // The one part of lotra-sim that uses Qt: its image and painting classes, without a
 // display and without widgets.
 #include "tools/lotra-sim/CircuitPicture.h"
-#include "edit/EditState.h"
-#include "render/WorkArea.h"
-#include "tools/lotra-sim/PictureArea.h"
-// The core first, before Qt defines its keyword macros.
 
 #include <QGuiApplication>
 #include <QImage>
@@ -13,7 +9,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "desktop/PainterCanvas.h"
+#include "canvas/PainterCanvas.h"
+#include "render/WorkArea.h"
+#include "tools/lotra-sim/PictureArea.h"
 
 namespace lotrasim {
 namespace {
@@ -45,9 +43,8 @@ QImage paintedPicture(CCircuit& circuit, bool powered) {
     if (image.isNull()) return image;
     image.fill(Qt::white);
     QPainter painter(&image);
-    desktop::CPainterCanvas canvas(painter);
-    render::paintWorkArea(canvas, circuit, EditState{}, ScrollOffsets{area.left, area.top},
-                          powered);
+    canvas::CPainterCanvas canvas(painter);
+    render::paintWorkArea(canvas, circuit, {}, ScrollOffsets{area.left, area.top}, powered);
     painter.end();
     return image;
 }

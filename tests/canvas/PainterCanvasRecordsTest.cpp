@@ -4,6 +4,7 @@
 #include "model/BlockElement.h"
 #include "model/LogicElement.h"
 #include "model/Wire.h"
+#include "render/RecordDrawing.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ QImage gateImage(bool isConjunction, bool inverted, bool powered, int32_t drawSt
     CLogicElement gate(isConjunction, 2, inverted);
     gate.setPosition(100, 50);
     gate.drawState = drawState;
-    return painted([&](platform::Canvas& c) { gate.draw(c, 20, 10, powered); }, kGreen);
+    return painted([&](platform::Canvas& c) { render::draw(c, gate, 20, 10, powered); }, kGreen);
 }
 
 TEST(PaintedGate, GlyphMarkAndDigitLandOnTheirPixels) {
@@ -71,7 +72,7 @@ QImage indicatorImage(bool powered) {
         indicator.pins[pin].connected = 1;
         indicator.pins[pin].value = 1;
     }
-    return painted([&](platform::Canvas& c) { indicator.draw(c, 0, 0, powered); }, kGreen);
+    return painted([&](platform::Canvas& c) { render::draw(c, indicator, 0, 0, powered); }, kGreen);
 }
 
 TEST(PaintedIndicator, TheNumberIsRedInTheFieldRightOfTheDivider) {
@@ -85,16 +86,16 @@ TEST(PaintedIndicator, TheNumberIsRedInTheFieldRightOfTheDivider) {
 
 TEST(PaintedBlocks, TheTriggerShowsABlueQAndARedInverseQ) {
     CBlockElement trigger(Trigger);
-    const QImage image = painted([&](platform::Canvas& c) { trigger.draw(c, 0, 0, true); });
+    const QImage image = painted([&](platform::Canvas& c) { render::draw(c, trigger, 0, 0, true); });
     EXPECT_EQ(rowsOf(image, QRect(35, 1, 5, 7), kBlue), kDigitZero);
     EXPECT_EQ(rowsOf(image, QRect(35, 21, 5, 7), kRed), kDigitOne);
 }
 
 TEST(PaintedBlocks, TheInputSignalBodyShowsItsLevelInColour) {
     CBlockElement signal(EntrSignal);
-    const QImage low = painted([&](platform::Canvas& c) { signal.draw(c, 0, 0, false); });
+    const QImage low = painted([&](platform::Canvas& c) { render::draw(c, signal, 0, 0, false); });
     signal.pins[9].value = 1;
-    const QImage high = painted([&](platform::Canvas& c) { signal.draw(c, 0, 0, false); });
+    const QImage high = painted([&](platform::Canvas& c) { render::draw(c, signal, 0, 0, false); });
     const QRect inside(1, 1, 19, 19);
     EXPECT_GT(count(low, inside, kBlue), 20);
     EXPECT_EQ(count(low, inside, kRed), 0);
@@ -113,7 +114,7 @@ CWire wireWithMarks(uint8_t highlighted) {
 
 TEST(PaintedWire, AFreeEndIsAHollowCircleAndAJunctionABlackDisc) {
     const CWire wire = wireWithMarks(0);
-    const QImage image = painted([&](platform::Canvas& c) { wire.draw(c, 0, 0); });
+    const QImage image = painted([&](platform::Canvas& c) { render::draw(c, wire, 0, 0); });
     EXPECT_EQ(rowsOf(image, QRect(18, 28, 5, 5), kBlack),
               (Rows{".###.", "#...#", "#...#", "#...#", ".###."}));
     EXPECT_EQ(rowsOf(image, QRect(48, 28, 5, 5), kBlack),
@@ -123,7 +124,7 @@ TEST(PaintedWire, AFreeEndIsAHollowCircleAndAJunctionABlackDisc) {
 
 TEST(PaintedWire, AHighlightedWireIsThreePixelsThick) {
     const CWire wire = wireWithMarks(1);
-    const QImage image = painted([&](platform::Canvas& c) { wire.draw(c, 0, 0); });
+    const QImage image = painted([&](platform::Canvas& c) { render::draw(c, wire, 0, 0); });
     EXPECT_EQ(rowsOf(image, QRect(60, 28, 1, 5), kBlack), (Rows{".", "#", "#", "#", "."}));
     // The free end's circle has a thick outline too, reaching a pixel past its box on
     // every side, round its white centre.

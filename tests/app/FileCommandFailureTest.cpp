@@ -84,9 +84,9 @@ TEST_F(FileCommandFailureTest, ReadOnlyFolderKeepsTheOldFileAndName) {
     {
         WithoutRootPrivilege unprivileged;
         if (canCreateFileIn("locked")) GTEST_SKIP() << "this process may write anywhere";
-        io::fileSave(context());
+        app::fileSave(context());
         shell.fileNameAnswers = {"locked/copy.vrt"};
-        io::fileSaveAs(context());
+        app::fileSaveAs(context());
     }
     ::chmod("locked", 0755);
     ASSERT_EQ(shell.messageBoxes.size(), 2u);
@@ -109,7 +109,7 @@ TEST_F(FileCommandFailureTest, OpenReadsAFileTheUserMayNotWrite) {
     {
         WithoutRootPrivilege unprivileged;
         if (canOpenForWriting("stored.vrt")) GTEST_SKIP() << "this process may write any file";
-        io::fileOpen(context());
+        app::fileOpen(context());
     }
     EXPECT_TRUE(shell.messageBoxes.empty());
     EXPECT_EQ(io::encodeCircuit(circuit), stored);
@@ -129,9 +129,9 @@ TEST_F(FileCommandFailureTest, UncreatableNameIsReportedWithoutAskingToOverwrite
             shell.fileNameAnswers = {name};
 
             if (viaNew) {
-                io::fileNew(context());
+                app::fileNew(context());
             } else {
-                io::fileSaveAs(context());
+                app::fileSaveAs(context());
             }
 
             expectWriteFailureReported(name);
@@ -148,7 +148,7 @@ TEST_F(FileCommandFailureTest, SaveWithoutANameIntoAMissingFolderLeavesNoName) {
     buildSampleCircuit();
     shell.fileNameAnswers = {"missing/circuit.vrt"};
 
-    io::fileSave(context());
+    app::fileSave(context());
 
     expectWriteFailureReported("missing/circuit.vrt");
     EXPECT_TRUE(shell.warnings.empty());
@@ -163,7 +163,7 @@ TEST_F(FileCommandFailureTest, FailedWriteOfTheCurrentFileKeepsItsBytes) {
     ASSERT_GT(io::encodeCircuit(circuit).size(), 64u);
     {
         FileSizeLimit limit(64);
-        io::fileSave(context());
+        app::fileSave(context());
     }
     expectWriteFailureReported("data.vrt");
     EXPECT_EQ(fileBytes("data.vrt"), kept);
@@ -180,8 +180,8 @@ TEST_F(FileCommandFailureTest, FailedWriteUnderATypedNameKeepsOldNameAndFiles) {
     shell.warningAnswers = {true};
     {
         FileSizeLimit limit(64);
-        io::fileSaveAs(context());
-        io::fileSaveAs(context());
+        app::fileSaveAs(context());
+        app::fileSaveAs(context());
     }
     ASSERT_EQ(shell.messageBoxes.size(), 2u);
     EXPECT_EQ(shell.messageBoxes[0].text, "Не удалось записать файл fresh.vrt!");

@@ -5,13 +5,13 @@
 #include <set>
 
 #include "PainterCanvasPixels.h"
-#include "desktop/BitmapStore.h"
+#include "canvas/BitmapStore.h"
 #include "model/LogicElement.h"
 
 namespace {
 
 using namespace pixels;
-using desktop::bitmapImage;
+using canvas::bitmapImage;
 using Rows = std::vector<std::string>;
 
 bool isInk(const QImage& image, int x, int y) {
@@ -29,10 +29,10 @@ TEST(BitmapStore, EveryPictureLoadsWithItsExactSize) {
         const auto expected = sizes.find(id);
         if (expected == sizes.end()) {
             EXPECT_TRUE(bitmapImage(id).isNull()) << id;
-            EXPECT_TRUE(desktop::disabledBitmapImage(id).isNull()) << id;
+            EXPECT_TRUE(canvas::disabledBitmapImage(id).isNull()) << id;
         } else {
             EXPECT_EQ(bitmapImage(id).size(), expected->second) << id;
-            EXPECT_EQ(desktop::disabledBitmapImage(id).size(), expected->second) << id;
+            EXPECT_EQ(canvas::disabledBitmapImage(id).size(), expected->second) << id;
         }
     }
 }
@@ -169,7 +169,7 @@ TEST(BitmapStore, EveryElementPictureUsesTheSixteenColoursOnWhite) {
 
 TEST(BitmapStore, TheDisabledVariantIsGreyOnTransparent) {
     for (int32_t id : {102, 116, 115, 130, 134}) {
-        const QImage& greyed = desktop::disabledBitmapImage(id);
+        const QImage& greyed = canvas::disabledBitmapImage(id);
         const QImage& normal = bitmapImage(id);
         int grey = 0;
         for (int y = 0; y < greyed.height(); ++y) {
@@ -191,10 +191,10 @@ TEST(BitmapStore, TheIconIsAGateOnATransparentSquareAtTwoSizes) {
     const QImage& icon = bitmapImage(101);
     EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
     EXPECT_EQ(icon.pixel(16, 4), kBlack);
-    const QList<QSize> sizes = desktop::applicationIcon().availableSizes();
+    const QList<QSize> sizes = canvas::applicationIcon().availableSizes();
     EXPECT_TRUE(sizes.contains(QSize(32, 32)));
     EXPECT_TRUE(sizes.contains(QSize(64, 64)));
-    EXPECT_FALSE(desktop::applicationIcon().pixmap(64, 64).isNull());
+    EXPECT_FALSE(canvas::applicationIcon().pixmap(64, 64).isNull());
 }
 
 }  // namespace

@@ -42,12 +42,12 @@ TEST_F(FileCommandReplacementTest, NewDropsWhatNamedTheOldRecordsAndKeepsPending
     shell.warningAnswers = {true};
     shell.fileNameAnswers = {std::nullopt};
 
-    io::fileNew(context());
+    app::fileNew(context());
 
     EXPECT_TRUE(circuit.isEmpty());
     expectOnlyPendingElementsLeft();
     // The kept element can still be placed, into the first slot of the new circuit.
-    ASSERT_TRUE(circuit.registerLogicElement(edit.pendingLogicElement, shell));
+    ASSERT_TRUE(circuit.registerLogicElement(edit.pendingLogicElement));
     EXPECT_EQ(circuit.logicElement(0), pendingLogic);
     EXPECT_EQ(pendingLogic->index, 0);
 }
@@ -60,7 +60,7 @@ TEST_F(FileCommandReplacementTest, OpenDropsAHeldEndOfTheOldCircuit) {
     shell.warningAnswers = {true};
     shell.fileNameAnswers = {"stored.vrt"};
 
-    io::fileOpen(context());
+    app::fileOpen(context());
 
     EXPECT_EQ(io::encodeCircuit(circuit), otherCircuitBytes());
     expectOnlyPendingElementsLeft();
@@ -72,9 +72,9 @@ TEST_F(FileCommandReplacementTest, CommandsThatKeepTheCircuitKeepTheEditing) {
     shell.warningAnswers = {false, true, true};
     shell.fileNameAnswers = {std::nullopt, "missing.vrt"};
 
-    io::fileNew(context());
-    io::fileOpen(context());
-    io::fileOpen(context());
+    app::fileNew(context());
+    app::fileOpen(context());
+    app::fileOpen(context());
 
     EXPECT_EQ(edit.wireInProgress, wire);
     EXPECT_TRUE(edit.logicHits && edit.blockHits && edit.wireHits);

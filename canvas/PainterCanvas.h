@@ -6,7 +6,7 @@
 
 #include "platform/Canvas.h"
 
-namespace desktop {
+namespace canvas {
 
 struct PreparedFont;
 
@@ -47,4 +47,4 @@ class CPainterCanvas : public platform::Canvas {
     std::optional<platform::Brush> painterBrush_;
 };
 
-}  // namespace desktop
+}  // namespace canvas

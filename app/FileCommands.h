@@ -11,7 +11,7 @@ class Shell;
 // The commands of the file menu. The user types every file name; nothing asks
 // whether to save, the warnings say in general terms that unsaved work is lost.
 // None of them touches the power, the generator clock or the window title.
-namespace io {
+namespace app {
 
 // What the file commands work on: the main window's circuit, its editing state,
 // the name of the current circuit file (empty when there is none) and the desktop.
@@ -31,4 +31,4 @@ void fileSave(const FileCommandContext& context);
 // Writes the circuit under a typed name, which becomes the current file.
 void fileSaveAs(const FileCommandContext& context);
 
-}  // namespace io
+}  // namespace app

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "desktop/PainterCanvas.h"
+#include "canvas/PainterCanvas.h"
 
 // Helpers of the pixel tests of the Qt canvas.
 namespace pixels {
@@ -24,7 +24,7 @@ inline QImage painted(const std::function<void(platform::Canvas&)>& draw, QRgb b
     QImage image(size, QImage::Format_RGB32);
     image.fill(background);
     QPainter painter(&image);
-    desktop::CPainterCanvas canvas(painter);
+    canvas::CPainterCanvas canvas(painter);
     draw(canvas);
     painter.end();
     return image;

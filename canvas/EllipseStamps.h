@@ -4,7 +4,7 @@
 #include "model/Geometry.h"
 #include "platform/Canvas.h"
 
-namespace desktop {
+namespace canvas {
 
 // An ellipse in the box (right and bottom exclusive), stroked with the pen and filled
 // with the painter's current brush.
@@ -15,4 +15,4 @@ void drawEllipseOutline(QPainter& painter, const Rect& box, const platform::Pen&
 bool drawEllipseStamp(QPainter& painter, const Rect& box, const platform::Pen& pen,
                       const platform::Brush& brush);
 
-}  // namespace desktop
+}  // namespace canvas

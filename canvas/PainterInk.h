@@ -4,7 +4,7 @@
 
 #include "platform/Canvas.h"
 
-namespace desktop {
+namespace canvas {
 
 inline QColor toQColor(platform::Rgb c) {
     return QColor(c.r, c.g, c.b);
@@ -17,4 +17,4 @@ inline QPen toQPen(const platform::Pen& pen) {
     return QPen(toQColor(pen.color), pen.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-}  // namespace desktop
+}  // namespace canvas

@@ -4,8 +4,8 @@
 #include <climits>
 
 #include "PainterCanvasPixels.h"
-#include "desktop/EllipseStamps.h"
-#include "desktop/PainterInk.h"
+#include "canvas/EllipseStamps.h"
+#include "canvas/PainterInk.h"
 
 namespace {
 
@@ -136,12 +136,12 @@ TEST(PainterCanvasEllipses, AStampedEllipseMatchesOneDrawnInPlace) {
                     image.fill(kGreen);
                     QPainter painter(&image);
                     painter.setRenderHint(QPainter::Antialiasing, false);
-                    painter.setPen(desktop::toQPen(pen));
-                    painter.setBrush(desktop::toQColor(brush.color));
+                    painter.setPen(canvas::toQPen(pen));
+                    painter.setBrush(canvas::toQColor(brush.color));
                     if (stamped) {
-                        EXPECT_TRUE(desktop::drawEllipseStamp(painter, box, pen, brush));
+                        EXPECT_TRUE(canvas::drawEllipseStamp(painter, box, pen, brush));
                     } else {
-                        desktop::drawEllipseOutline(painter, box, pen);
+                        canvas::drawEllipseOutline(painter, box, pen);
                     }
                     return image;
                 };
@@ -152,7 +152,7 @@ TEST(PainterCanvasEllipses, AStampedEllipseMatchesOneDrawnInPlace) {
     }
     QImage image(10, 10, QImage::Format_RGB32);
     QPainter painter(&image);
-    EXPECT_FALSE(desktop::drawEllipseStamp(painter, {0, 0, 40, 40}, {}, {}));
+    EXPECT_FALSE(canvas::drawEllipseStamp(painter, {0, 0, 40, 40}, {}, {}));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "desktop/PainterCanvas.h"
+#include "canvas/PainterCanvas.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -10,11 +10,11 @@
 #include <tuple>
 #include <utility>
 
-#include "desktop/BitmapStore.h"
-#include "desktop/EllipseStamps.h"
-#include "desktop/PainterInk.h"
+#include "canvas/BitmapStore.h"
+#include "canvas/EllipseStamps.h"
+#include "canvas/PainterInk.h"
 
-namespace desktop {
+namespace canvas {
 
 struct PreparedFont {
     QFont font;
@@ -164,4 +164,4 @@ void CPainterCanvas::textOut(int32_t x, int32_t y, const std::string& text) {
     painter_.drawText(x, y + metrics.ascent(), string);
 }
 
-}  // namespace desktop
+}  // namespace canvas

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "edit/EditState.h"
-#include "io/FileCommands.h"
+#include "app/FileCommands.h"
 #include "model/Circuit.h"
 #include "support/ScriptedShell.h"
 #include "support/TemporaryDirectory.h"
@@ -19,7 +19,7 @@ class FileCommandTest : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(temporary.ok()); }
 
-    io::FileCommandContext context() { return {circuit, edit, currentFileName, shell}; }
+    app::FileCommandContext context() { return {circuit, edit, currentFileName, shell}; }
 
     // An input signal wired into a conjunctor, and the conjunctor into an indicator.
     void buildSampleCircuit();

@@ -1,12 +1,12 @@
-#include "desktop/EllipseStamps.h"
+#include "canvas/EllipseStamps.h"
 
-#include "desktop/PainterInk.h"
+#include "canvas/PainterInk.h"
 
 #include <QImage>
 #include <map>
 #include <tuple>
 
-namespace desktop {
+namespace canvas {
 namespace {
 
 constexpr int kLargestStamp = 16;
@@ -51,4 +51,4 @@ bool drawEllipseStamp(QPainter& painter, const Rect& box, const platform::Pen& p
     return true;
 }
 
-}  // namespace desktop
+}  // namespace canvas

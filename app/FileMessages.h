@@ -2,7 +2,7 @@
 #include <string>
 
 // What the file commands say to the user. A "%s" stands for the name as typed.
-namespace io::text {
+namespace app::text {
 
 inline constexpr const char* kWarningAttention = "Внимание!!!";
 inline constexpr const char* kWarningNewFile = "При создании нового файла";
@@ -30,4 +30,4 @@ inline std::string withFileName(const std::string& message, const std::string& f
     return result;
 }
 
-}  // namespace io::text
+}  // namespace app::text

@@ -11,7 +11,7 @@ TEST_F(FileSaveTest, CurrentFileIsOverwrittenWithoutAnyQuestion) {
     currentFileName = "data.vrt";
     buildSampleCircuit();
 
-    io::fileSave(context());
+    app::fileSave(context());
 
     EXPECT_EQ(fileBytes("data.vrt"), io::encodeCircuit(circuit));
     EXPECT_TRUE(shell.log.empty());
@@ -23,7 +23,7 @@ TEST_F(FileSaveTest, WithoutANameCancellingSaysNotSavedAndWritesNothing) {
     buildSampleCircuit();
     shell.fileNameAnswers = {std::nullopt};
 
-    io::fileSave(context());
+    app::fileSave(context());
 
     ASSERT_EQ(shell.fileNameCalls.size(), 1u);
     EXPECT_EQ(shell.fileNameCalls[0].label, "Имя файла");
@@ -40,7 +40,7 @@ TEST_F(FileSaveTest, WithoutANameANewNameIsWrittenAndBecomesCurrent) {
     buildSampleCircuit();
     shell.fileNameAnswers = {"circuit.vrt"};
 
-    io::fileSave(context());
+    app::fileSave(context());
 
     EXPECT_EQ(fileBytes("circuit.vrt"), io::encodeCircuit(circuit));
     EXPECT_EQ(currentFileName, "circuit.vrt");
@@ -56,14 +56,14 @@ TEST_F(FileSaveTest, WithoutANameRefusingToOverwriteWritesNothingAndAsksAgainNex
     shell.fileNameAnswers = {"data.vrt", "data.vrt"};
     shell.warningAnswers = {false, true};
 
-    io::fileSave(context());
+    app::fileSave(context());
 
     EXPECT_EQ(shell.warnings,
               std::vector<std::vector<std::string>>{existingFileWarning("data.vrt")});
     EXPECT_EQ(fileBytes("data.vrt"), kept);
     EXPECT_EQ(currentFileName, "");
 
-    io::fileSave(context());
+    app::fileSave(context());
 
     EXPECT_EQ(shell.fileNameCalls.size(), 2u);
     EXPECT_EQ(fileBytes("data.vrt"), io::encodeCircuit(circuit));
@@ -78,7 +78,7 @@ TEST_F(FileSaveAsTest, NewNameIsWrittenAndBecomesCurrent) {
     buildSampleCircuit();
     shell.fileNameAnswers = {"copy.vrt"};
 
-    io::fileSaveAs(context());
+    app::fileSaveAs(context());
 
     ASSERT_EQ(shell.fileNameCalls.size(), 1u);
     EXPECT_EQ(shell.fileNameCalls[0].label, "Имя файла");
@@ -94,7 +94,7 @@ TEST_F(FileSaveAsTest, CancellingShowsNothingElse) {
     buildSampleCircuit();
     shell.fileNameAnswers = {std::nullopt};
 
-    io::fileSaveAs(context());
+    app::fileSaveAs(context());
 
     EXPECT_EQ(shell.log, std::vector<std::string>{"fileName: Имя файла"});
     EXPECT_EQ(currentFileName, "old.vrt");
@@ -109,12 +109,12 @@ TEST_F(FileSaveAsTest, ExistingNameIsOverwrittenOnlyAfterContinue) {
     shell.fileNameAnswers = {"data.vrt", "data.vrt"};
     shell.warningAnswers = {false, true};
 
-    io::fileSaveAs(context());
+    app::fileSaveAs(context());
 
     EXPECT_EQ(fileBytes("data.vrt"), kept);
     EXPECT_EQ(currentFileName, "old.vrt");
 
-    io::fileSaveAs(context());
+    app::fileSaveAs(context());
 
     EXPECT_EQ(shell.warnings.size(), 2u);
     EXPECT_EQ(fileBytes("data.vrt"), io::encodeCircuit(circuit));

@@ -1,4 +1,4 @@
-#include "desktop/BitmapStore.h"
+#include "canvas/BitmapStore.h"
 
 #include <QColor>
 #include <QString>
@@ -15,7 +15,7 @@ static void registerBitmapResources() {
     (void)registered;
 }
 
-namespace desktop {
+namespace canvas {
 namespace {
 
 constexpr int32_t kFirstId = 101;
@@ -91,4 +91,4 @@ QIcon applicationIcon() {
     return icon;
 }
 
-}  // namespace desktop
+}  // namespace canvas

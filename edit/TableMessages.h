@@ -1,7 +1,8 @@
 #pragma once
+#include "platform/Shell.h"
 
 // What the user is told when a table is full.
-namespace messages {
+namespace edit::text {
 inline constexpr const char* kLogicTableFull =
     "Невозможно зарегистрировать логический элемент.\n"
     "Возможно создано предельное их количество";
@@ -11,4 +12,11 @@ inline constexpr const char* kBlockTableFull =
 inline constexpr const char* kWireTableFull =
     "Невозможно зарегистрировать проводник.\n"
     "Возможно создано предельное их количество";
-}  // namespace messages
+}  // namespace edit::text
+
+namespace edit {
+// A message box with OK only and the application's own caption.
+inline void reportTableFull(platform::Shell& shell, const char* message) {
+    shell.messageBox(message, "", platform::MessageBoxStyle::Ok);
+}
+}  // namespace edit

@@ -1,11 +1,8 @@
 #include <gtest/gtest.h>
 
-// Before any Qt header: Qt defines `slots` as a word of its own, and the editing
-// state has a field of that name.
+#include "PainterCanvasPixels.h"
 #include "render/WorkArea.h"
 #include "support/CircuitBuilder.h"
-
-#include "PainterCanvasPixels.h"
 
 namespace {
 
@@ -17,7 +14,6 @@ using namespace pixels;
 // carry show on an indicator. One gate is selected and one wire highlighted.
 struct SampleCircuit {
     CCircuit circuit;
-    EditState edit;
 
     SampleCircuit() {
         CircuitBuilder build(circuit);
@@ -71,7 +67,7 @@ TEST(PainterCanvasSample, EveryKindPoweredPaintsIntoAPicture) {
     SampleCircuit sample;
     const QImage image = painted(
         [&](platform::Canvas& c) {
-            render::paintWorkArea(c, sample.circuit, sample.edit, {20, 20}, true);
+            render::paintWorkArea(c, sample.circuit, {}, {20, 20}, true);
         },
         kWhite, {640, 480});
     ASSERT_TRUE(image.save(QStringLiteral(LOTRA_BINARY_DIR "/sample-circuit.png")));

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <cstdint>
 
-namespace desktop {
+namespace canvas {
 
 // The bitmap resource of an id (101 is the application icon at 32 x 32, 102 to 134
 // the element pictures), loaded once and kept: the pictures never change. A null
@@ -18,4 +18,4 @@ const QImage& disabledBitmapImage(int32_t id);
 // The application icon at 32 x 32 and 64 x 64.
 QIcon applicationIcon();
 
-}  // namespace desktop
+}  // namespace canvas
