@@ -5,6 +5,8 @@
 namespace app {
 namespace {
 
+// One item per line, as the menus show them.
+// clang-format off
 constexpr MenuItem kFileItems[] = {
     {"&Новый...", command::FileNew},
     {"&Открыть...", command::FileOpen},
@@ -40,6 +42,7 @@ constexpr Menu kMenus[] = {
     {"Управление генератором", kGeneratorItems},
     {"&Справка", kHelpItems},
 };
+// clang-format on
 
 }  // namespace
 

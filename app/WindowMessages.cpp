@@ -5,7 +5,7 @@
 
 void CVortafrm::OnPaint(platform::Canvas& canvas) {
     const render::PointerItems following{edit.pendingLogicElement.get(),
-                                          edit.pendingBlockElement.get(), edit.wireInProgress};
+                                         edit.pendingBlockElement.get(), edit.wireInProgress};
     render::paintWorkArea(canvas, circuit, following, scroll, powerOn);
 }
 

@@ -39,8 +39,7 @@ std::optional<LogicElementParams> CDesktopWindow::logicElementDialog(
     return dialogs::runLogicElementDialog(this, preset);
 }
 
-std::optional<GeneratorParams> CDesktopWindow::generatorDialog(
-    const GeneratorParams& preset) {
+std::optional<GeneratorParams> CDesktopWindow::generatorDialog(const GeneratorParams& preset) {
     return dialogs::runGeneratorDialog(this, preset);
 }
 

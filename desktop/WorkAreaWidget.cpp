@@ -1,8 +1,8 @@
 #include "desktop/WorkAreaWidget.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include "app/Vortafrm.h"
 #include "canvas/PainterCanvas.h"

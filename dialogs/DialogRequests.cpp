@@ -21,8 +21,8 @@ QString toQt(const std::string& text) {
 }
 }  // namespace
 
-std::optional<LogicElementParams> runLogicElementDialog(
-    QWidget* parent, const LogicElementParams& preset) {
+std::optional<LogicElementParams> runLogicElementDialog(QWidget* parent,
+                                                        const LogicElementParams& preset) {
     CLogicElementDlg dialog(parent);
     dialog.isConjunction = preset.isConjunction;
     dialog.inputCount = preset.inputCount;
@@ -31,8 +31,7 @@ std::optional<LogicElementParams> runLogicElementDialog(
     return LogicElementParams{dialog.isConjunction, dialog.inputCount, dialog.inverted};
 }
 
-std::optional<GeneratorParams> runGeneratorDialog(
-    QWidget* parent, const GeneratorParams& preset) {
+std::optional<GeneratorParams> runGeneratorDialog(QWidget* parent, const GeneratorParams& preset) {
     CGeneratorDlg dialog(parent);
     dialog.period = preset.period;
     dialog.duty = preset.duty;

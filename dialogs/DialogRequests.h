@@ -10,10 +10,9 @@ class QWidget;
 // nothing on Cancel. `parent` is the main window.
 namespace dialogs {
 
-std::optional<LogicElementParams> runLogicElementDialog(
-    QWidget* parent, const LogicElementParams& preset);
-std::optional<GeneratorParams> runGeneratorDialog(
-    QWidget* parent, const GeneratorParams& preset);
+std::optional<LogicElementParams> runLogicElementDialog(QWidget* parent,
+                                                        const LogicElementParams& preset);
+std::optional<GeneratorParams> runGeneratorDialog(QWidget* parent, const GeneratorParams& preset);
 bool runQuestionDialog(QWidget* parent, const std::string& line1, const std::string& line2);
 // The anchor is the click in the parent's client coordinates (`client`, the widget
 // that shows the work area).

@@ -12,7 +12,8 @@ namespace {
 template <typename Table>
 void markElements(EditContext& context, const Table& table, const std::optional<HitList>& hits) {
     if (!hits) return;
-    for (int32_t slot : hits->slots) table[static_cast<size_t>(slot)]->drawState = kDrawStateDisabled;
+    for (int32_t slot : hits->slots)
+        table[static_cast<size_t>(slot)]->drawState = kDrawStateDisabled;
     context.shell.invalidateWorkArea(true);
 }
 

@@ -21,8 +21,8 @@ std::optional<std::string> createTemporaryBeside(const std::string& path, CFileD
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string name =
             path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
-        file = CFileDescriptor(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-                                      kNewFileMode));
+        file = CFileDescriptor(
+            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode));
         if (file.isOpen()) {
             if (targetExists) ::fchmod(file.get(), target.st_mode & 07777);
             return name;

@@ -18,8 +18,7 @@ NewFileResult createNewFile(const std::string& path) {
 CFileDescriptor openExistingFile(const std::string& path) {
     CFileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat status {};
-    if (!file.isOpen() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
-        return {};
+    if (!file.isOpen() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) return {};
     return file;
 }
 

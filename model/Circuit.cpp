@@ -1,6 +1,5 @@
 #include "model/Circuit.h"
 
-
 namespace {
 // The slot the record went to, or nothing when the table is full (the record then
 // stays with the caller).

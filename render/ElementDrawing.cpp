@@ -26,8 +26,8 @@ class ElementBitmaps {
           disabled_((drawState & kDrawStateDisabled) != 0) {}
 
     void draw(int32_t id, int32_t dx, int32_t dy, int32_t width, int32_t height) {
-        canvas_.drawBitmap(id, toScreen(x_, dx, scrollX_),
-                           toScreen(y_, dy, scrollY_), width, height, disabled_);
+        canvas_.drawBitmap(id, toScreen(x_, dx, scrollX_), toScreen(y_, dy, scrollY_), width,
+                           height, disabled_);
     }
     // The level of an output pin: a red 1 or a blue 0.
     void digit(const Pin& pin, int32_t dx, int32_t dy) {
@@ -56,8 +56,8 @@ void drawIndicatorNumber(platform::Canvas& canvas, const CLogicElement& element,
     const platform::Font font{26, 700, true, "Courier New"};
     const platform::Font previous = canvas.selectFont(font);
     canvas.setTextColor(platform::kRed);
-    canvas.textOut(toScreen(element.x, 22, scrollX),
-                   toScreen(element.y, 4, scrollY), indicatorNumber(element.pins));
+    canvas.textOut(toScreen(element.x, 22, scrollX), toScreen(element.y, 4, scrollY),
+                   indicatorNumber(element.pins));
     canvas.selectFont(previous);
 }
 
@@ -70,8 +70,8 @@ void draw(platform::Canvas& canvas, const CLogicElement& element, int32_t scroll
         const int32_t middle = element.height / 2;
         bitmaps.draw(element.bodyBitmap, 0, 0, element.width, element.height);
         bitmaps.draw(element.outputBitmap, 22, middle - 2, kMarkSize, kMarkSize);
-        bitmaps.draw(element.isConjunction ? bitmap::GlyphAnd : bitmap::GlyphOr, 16, 2,
-                     kGlyphWidth, kGlyphHeight);
+        bitmaps.draw(element.isConjunction ? bitmap::GlyphAnd : bitmap::GlyphOr, 16, 2, kGlyphWidth,
+                     kGlyphHeight);
         if (powered) bitmaps.digit(element.pins[kOutputPin], 25, middle - 9);
     } else if (element.kind == Indicator) {
         bitmaps.draw(element.bodyBitmap, 0, 0, element.width, element.height);

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "edit/EditState.h"
 #include "app/FileCommands.h"
+#include "edit/EditState.h"
 #include "model/Circuit.h"
 #include "support/ScriptedShell.h"
 #include "support/TemporaryDirectory.h"

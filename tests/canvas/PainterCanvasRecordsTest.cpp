@@ -86,7 +86,8 @@ TEST(PaintedIndicator, TheNumberIsRedInTheFieldRightOfTheDivider) {
 
 TEST(PaintedBlocks, TheTriggerShowsABlueQAndARedInverseQ) {
     CBlockElement trigger(Trigger);
-    const QImage image = painted([&](platform::Canvas& c) { render::draw(c, trigger, 0, 0, true); });
+    const QImage image =
+        painted([&](platform::Canvas& c) { render::draw(c, trigger, 0, 0, true); });
     EXPECT_EQ(rowsOf(image, QRect(35, 1, 5, 7), kBlue), kDigitZero);
     EXPECT_EQ(rowsOf(image, QRect(35, 21, 5, 7), kRed), kDigitOne);
 }

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
+#include <fstream>
 
 #include "app/CommandIds.h"
 #include "app/Vortafrm.h"

@@ -31,7 +31,6 @@ class HitTestTest : public ::testing::Test {
     }
 
     CCircuit circuit;
-    ScriptedShell shell;
     CircuitBuilder build{circuit};
 };
 

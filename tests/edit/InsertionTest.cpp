@@ -4,7 +4,6 @@
 
 namespace {
 
-
 class InsertionTest : public GestureFixture {};
 
 TEST_F(InsertionTest, LogicElementTakesTheDialogParametersAndStartsAtThePointer) {

@@ -43,7 +43,6 @@ TEST(CircuitEncoding, RecordSizesByKind) {
     EXPECT_EQ(sizeOf([](CircuitBuilder& b) { b.block(GTI); }), 204u);
 
     CCircuit circuit;
-    ScriptedShell shell;
     const int32_t wire = *circuit.registerWire();
     circuit.wires[wire]->ends.resize(2);
     EXPECT_EQ(io::encodeCircuit(circuit).size(), 56u);

@@ -4,7 +4,9 @@
 
 namespace {
 
-std::unique_ptr<CLogicElement> gate() { return std::make_unique<CLogicElement>(true, 2, false); }
+std::unique_ptr<CLogicElement> gate() {
+    return std::make_unique<CLogicElement>(true, 2, false);
+}
 
 TEST(CircuitTest, RegistrationTakesTheLowestFreeSlotAndReusesFreedOnes) {
     CCircuit circuit;

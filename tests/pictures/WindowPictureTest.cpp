@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <QImage>
+#include <QTest>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <QImage>
-#include <QTest>
-#include <sys/wait.h>
 
 #include "app/CommandIds.h"
 #include "app/Vortafrm.h"

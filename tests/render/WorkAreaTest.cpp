@@ -13,10 +13,10 @@ class WorkAreaPainting : public ::testing::Test {
   protected:
     Placements paint(bool powerOn, ScrollOffsets scroll = {}) {
         canvas = RecordingCanvas{};
-        render::paintWorkArea(canvas, circuit,
-                              {edit.pendingLogicElement.get(), edit.pendingBlockElement.get(),
-                               edit.wireInProgress},
-                              scroll, powerOn);
+        render::paintWorkArea(
+            canvas, circuit,
+            {edit.pendingLogicElement.get(), edit.pendingBlockElement.get(), edit.wireInProgress},
+            scroll, powerOn);
         return canvas.bitmapPlacements();
     }
 

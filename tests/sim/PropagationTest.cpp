@@ -16,8 +16,7 @@ int32_t branch(CircuitBuilder& build, int32_t kind, int32_t slot, int32_t pin, i
 }
 
 // A wire lying between two others, both its ends joined onto them.
-int32_t bridge(CCircuit& circuit, CircuitBuilder& build, ScriptedShell& shell, int32_t from,
-               int32_t to) {
+int32_t bridge(CCircuit& circuit, CircuitBuilder& build, int32_t from, int32_t to) {
     const int32_t wire = *circuit.registerWire();
     circuit.wires[wire]->ends.resize(2);
     build.join(wire, 0, from);
@@ -60,7 +59,7 @@ TEST_F(PropagationTest, JunctionLoopsAreWalkedOnceAndEnd) {
     build.join(first, 1, second);
     build.join(second, 1, third);
     build.join(third, 1, first);
-    bridge(circuit, build, shell, first, first);
+    bridge(circuit, build, first, first);
     branch(build, LogicElement, buffer(), 2, first);
     build.join(build.stub(EntrSignal, source, 9, {0, 0}), 1, third);
 

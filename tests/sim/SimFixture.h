@@ -23,5 +23,4 @@ class SimFixture : public ::testing::Test {
 
     CCircuit circuit;
     CircuitBuilder build{circuit};
-    ScriptedShell shell;
 };

@@ -3,7 +3,6 @@
 #include <initializer_list>
 
 #include "model/Circuit.h"
-#include "support/ScriptedShell.h"
 
 // Builds circuits in the tables for tests: elements in the lowest free slot and
 // finished wires whose two ends and pins name each other.
@@ -29,5 +28,4 @@ class CircuitBuilder {
     void linkEnd(int32_t wireSlot, int32_t position, int32_t kind, int32_t slot, int32_t pin);
 
     CCircuit& circuit_;
-    ScriptedShell shell_;
 };

@@ -18,8 +18,7 @@ bool RandomShell::messageBox(const std::string&, const std::string&,
     return style == platform::MessageBoxStyle::Ok || coin(50);
 }
 
-std::optional<LogicElementParams> RandomShell::logicElementDialog(
-    const LogicElementParams&) {
+std::optional<LogicElementParams> RandomShell::logicElementDialog(const LogicElementParams&) {
     if (coin(15)) return std::nullopt;
     LogicElementParams params;
     params.isConjunction = coin(50);
@@ -28,8 +27,7 @@ std::optional<LogicElementParams> RandomShell::logicElementDialog(
     return params;
 }
 
-std::optional<GeneratorParams> RandomShell::generatorDialog(
-    const GeneratorParams&) {
+std::optional<GeneratorParams> RandomShell::generatorDialog(const GeneratorParams&) {
     if (coin(15)) return std::nullopt;
     // Tenths, as a user types them, within the dialog's bounds.
     auto tenths = [&](int low, int high) {

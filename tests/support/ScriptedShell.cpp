@@ -26,8 +26,7 @@ std::optional<LogicElementParams> ScriptedShell::logicElementDialog(
     return nextAnswer(logicElementAnswers).value_or(std::nullopt);
 }
 
-std::optional<GeneratorParams> ScriptedShell::generatorDialog(
-    const GeneratorParams& preset) {
+std::optional<GeneratorParams> ScriptedShell::generatorDialog(const GeneratorParams& preset) {
     generatorPresets.push_back(preset);
     log.push_back("generatorDialog");
     return nextAnswer(generatorAnswers).value_or(std::nullopt);

@@ -64,10 +64,8 @@ class ScriptedShell : public platform::Shell {
 
     bool messageBox(const std::string& text, const std::string& caption,
                     platform::MessageBoxStyle style) override;
-    std::optional<LogicElementParams> logicElementDialog(
-        const LogicElementParams& preset) override;
-    std::optional<GeneratorParams> generatorDialog(
-        const GeneratorParams& preset) override;
+    std::optional<LogicElementParams> logicElementDialog(const LogicElementParams& preset) override;
+    std::optional<GeneratorParams> generatorDialog(const GeneratorParams& preset) override;
     bool questionDialog(const std::string& line1, const std::string& line2) override;
     bool deleteConfirmDialog(int32_t anchorX, int32_t anchorY) override;
     std::optional<int> pinChoiceDialog(const platform::PinChoiceRequest& request) override;

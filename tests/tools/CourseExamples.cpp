@@ -4,7 +4,6 @@
 
 namespace {
 
-
 constexpr LogicElementParams kAnd2{true, 2, false};
 constexpr LogicElementParams kNand2{true, 2, true};
 constexpr LogicElementParams kOr2{false, 2, false};
