@@ -26,6 +26,8 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
   public:
     CDesktopWindow();
     ~CDesktopWindow() override;
+    CDesktopWindow(const CDesktopWindow&) = delete;
+    CDesktopWindow& operator=(const CDesktopWindow&) = delete;
 
     // Shows the window with the outer rectangle 640 x 480 at (100, 50).
     void showAtHome();
@@ -61,7 +63,7 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
     std::optional<Point> pointerPosition() const override;
     void setScrollRange(platform::ScrollBarId bar, int32_t min, int32_t max) override;
     void setScrollPos(platform::ScrollBarId bar, int32_t pos) override;
-    void moveControl(platform::ControlId control, const Rect& rect) override;
+    void moveControl(platform::ControlId id, const Rect& rect) override;
 
   protected:
     bool event(QEvent* event) override;

@@ -30,7 +30,7 @@ std::optional<float> parseFloat(const QString& text) {
     bool ok = false;
     const double value = trimmed.toDouble(&ok);
     if (!ok) return std::nullopt;
-    const float single = static_cast<float>(value);
+    const auto single = static_cast<float>(value);
     if (!std::isfinite(single)) return std::nullopt;
     return single;
 }

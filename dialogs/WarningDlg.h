@@ -25,7 +25,7 @@ class CWarningDlg : public CExchangeDialog {
     void loadFields() override;
 
   private:
-    QLineEdit* lineEdits_[3];
+    QLineEdit* lineEdits_[3] = {};
     QPushButton* refuse_;
 };
 

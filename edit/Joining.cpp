@@ -68,7 +68,7 @@ bool joinWireEnd(CCircuit& circuit, int32_t wireSlot, int32_t end, int32_t targe
     CWire* target = circuit.wire(targetSlot);
     WireEnd* own = (end == 0 || end == 1) ? circuit.wireEnd(wireSlot, end) : nullptr;
     if (!target || !own || targetSlot == wireSlot || own->kind != kLinkNone) return false;
-    const int32_t junction = static_cast<int32_t>(target->ends.size());
+    const auto junction = static_cast<int32_t>(target->ends.size());
     target->ends.push_back({own->x, own->y, kLinkWire, wireSlot, end});
     own->kind = kLinkWire;
     own->index = targetSlot;

@@ -7,7 +7,7 @@
 namespace io {
 
 bool readFileBytes(int fd, std::vector<uint8_t>& bytes) {
-    constexpr size_t kChunk = 64 * 1024;
+    constexpr size_t kChunk = size_t{64} * 1024;
     bytes.clear();
     while (bytes.size() < kMaxCircuitFileBytes) {
         const size_t had = bytes.size();
@@ -24,7 +24,7 @@ bool readFileBytes(int fd, std::vector<uint8_t>& bytes) {
     }
     // Full: one more byte tells a file of exactly the limit from a larger one.
     uint8_t probe = 0;
-    ssize_t got;
+    ssize_t got = 0;
     while ((got = ::read(fd, &probe, 1)) < 0 && errno == EINTR) {
     }
     if (got == 0) return true;

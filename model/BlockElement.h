@@ -16,7 +16,7 @@ class CBlockElement {
 
     // Generator timing in ticks of 100 ms. Returns false when delay + pulse did
     // not fit into the period; the pulse is then moved to the end of the period.
-    bool setupGenerator(uint32_t periodTicks, uint32_t pulseTicks, uint32_t delayTicks);
+    bool setupGenerator(uint32_t newPeriod, uint32_t newPulse, uint32_t newDelay);
     // One tick of the generator clock; true when a switching point was reached.
     bool generatorTick();
 

@@ -23,7 +23,7 @@ class ScreenMapping {
 // From end 0 through every point to end 1, without a zero-length segment where a
 // point lies on an end.
 void drawPolyline(platform::Canvas& canvas, const CWire& wire, const ScreenMapping& screen) {
-    const WireEnd* start = wire.ends.size() > 0 ? &wire.ends[0] : nullptr;
+    const WireEnd* start = wire.ends.empty() ? nullptr : wire.ends.data();
     const WireEnd* finish = wire.ends.size() > 1 ? &wire.ends[1] : nullptr;
     auto moveTo = [&](Point p) {
         const Point s = screen(p);

@@ -6,7 +6,7 @@ set -euo pipefail
 build_packages=(cmake g++ make ninja-build qt6-base-dev libgl-dev fonts-liberation
                 fonts-dejavu-core)
 test_packages=(libgtest-dev googletest libbenchmark-dev xvfb xauth xdotool imagemagick
-               x11-utils jwm clang-14 libclang-rt-14-dev gtkwave desktop-file-utils dpkg-dev
+               x11-utils jwm clang-14 clang-tidy-14 clang-format-14 libclang-rt-14-dev gtkwave desktop-file-utils dpkg-dev
                valgrind)
 
 wanted=("${build_packages[@]}")

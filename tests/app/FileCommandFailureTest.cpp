@@ -22,6 +22,8 @@ class WithoutRootPrivilege {
     ~WithoutRootPrivilege() {
         if (dropped_) static_cast<void>(::seteuid(0));
     }
+    WithoutRootPrivilege(const WithoutRootPrivilege&) = delete;
+    WithoutRootPrivilege& operator=(const WithoutRootPrivilege&) = delete;
 
   private:
     static constexpr uid_t kNobody = 65534;
@@ -58,6 +60,8 @@ class FileSizeLimit {
         ::setrlimit(RLIMIT_FSIZE, &previous_);
         ::signal(SIGXFSZ, previousHandler_);
     }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
   private:
     rlimit previous_{};

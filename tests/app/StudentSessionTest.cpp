@@ -73,7 +73,7 @@ TEST_F(StudentSessionTest, BuildRunToggleMoveAndDelete) {
     window.OnLButtonDown(MK_LBUTTON | MK_SHIFT, {215, 110});
     window.OnMouseMove(MK_LBUTTON, {253, 203});
     window.OnLButtonUp(0, {253, 203});
-    EXPECT_EQ(Point(logic(0).x, logic(0).y), (Point{255, 205}));
+    EXPECT_EQ((Point{logic(0).x, logic(0).y}), (Point{255, 205}));
     EXPECT_EQ(window.circuit.wires[0]->ends[1].position(), (Point{255, 220}));
     EXPECT_EQ(window.circuit.wires[1]->ends[0].position(), (Point{285, 220}));
     expectSoundLinks();
@@ -93,13 +93,13 @@ TEST_F(StudentSessionTest, InsertedElementStartsUnderThePointerOrTopLeft) {
     shell.pointer = Point{53, 47};
     window.OnCommand(command::InsertSummer);
     ASSERT_TRUE(window.edit.pendingBlockElement);
-    EXPECT_EQ(Point(window.edit.pendingBlockElement->x, window.edit.pendingBlockElement->y),
+    EXPECT_EQ((Point{window.edit.pendingBlockElement->x, window.edit.pendingBlockElement->y}),
               (Point{105, 45}));
 
     shell.pointer.reset();
     window.OnCommand(command::InsertIndicator);
     ASSERT_TRUE(window.edit.pendingLogicElement);
-    EXPECT_EQ(Point(window.edit.pendingLogicElement->x, window.edit.pendingLogicElement->y),
+    EXPECT_EQ((Point{window.edit.pendingLogicElement->x, window.edit.pendingLogicElement->y}),
               (Point{70, 0}));
 }
 

@@ -21,7 +21,7 @@ TEST_F(InsertionTest, LogicElementTakesTheDialogParametersAndStartsAtThePointer)
     EXPECT_EQ(gate.inverted, 1);
     EXPECT_EQ(gate.pins[9].value, 1);
     // 53, 47 snap to 55, 45 on the screen, which shows work-area point 155, 95.
-    EXPECT_EQ(Point(gate.x, gate.y), (Point{155, 95}));
+    EXPECT_EQ((Point{gate.x, gate.y}), (Point{155, 95}));
     ASSERT_EQ(shell.invalidations.size(), 1u);
     EXPECT_EQ(shell.invalidations[0].rect, (Rect{55, 45, 85, 75}));
     EXPECT_TRUE(circuit.isEmpty());
@@ -52,12 +52,14 @@ TEST_F(InsertionTest, WithoutThePointerOverTheWorkAreaTheElementStartsTopLeft) {
     context.scroll = {200, 300};
     edit::insertSummer(context, std::nullopt);
     ASSERT_TRUE(state.pendingBlockElement);
-    EXPECT_EQ(Point(state.pendingBlockElement->x, state.pendingBlockElement->y), (Point{220, 300}));
+    EXPECT_EQ((Point{state.pendingBlockElement->x, state.pendingBlockElement->y}),
+              (Point{220, 300}));
 
     // Over the vertical scroll bar is not over the work area.
     edit::insertIndicator(context, Point{10, 100});
     ASSERT_TRUE(state.pendingLogicElement);
-    EXPECT_EQ(Point(state.pendingLogicElement->x, state.pendingLogicElement->y), (Point{220, 300}));
+    EXPECT_EQ((Point{state.pendingLogicElement->x, state.pendingLogicElement->y}),
+              (Point{220, 300}));
 }
 
 TEST_F(InsertionTest, TriggerCommandTwiceKeepsOnePendingTriggerAndRepaintsEachTime) {
@@ -67,7 +69,7 @@ TEST_F(InsertionTest, TriggerCommandTwiceKeepsOnePendingTriggerAndRepaintsEachTi
     EXPECT_EQ(first->kind, Trigger);
     edit::insertTrigger(context, Point{300, 200});
     EXPECT_EQ(state.pendingBlockElement.get(), first);
-    EXPECT_EQ(Point(first->x, first->y), (Point{100, 100}));
+    EXPECT_EQ((Point{first->x, first->y}), (Point{100, 100}));
     EXPECT_EQ(shell.workAreaInvalidations(true), 2);
 }
 

@@ -15,7 +15,8 @@ TEST_F(MousePlacingTest, PendingElementFollowsThePointerAndIsPlacedByAClick) {
     shell.clearRecords();
     move(63, 72);
     ASSERT_TRUE(state.pendingLogicElement);
-    EXPECT_EQ(Point(state.pendingLogicElement->x, state.pendingLogicElement->y), (Point{165, 70}));
+    EXPECT_EQ((Point{state.pendingLogicElement->x, state.pendingLogicElement->y}),
+              (Point{165, 70}));
     ASSERT_EQ(shell.invalidations.size(), 1u);
     EXPECT_EQ(shell.invalidations[0].rect, (Rect{40, 40, 115, 100}));
 
@@ -23,7 +24,7 @@ TEST_F(MousePlacingTest, PendingElementFollowsThePointerAndIsPlacedByAClick) {
     click(200, 200);
     EXPECT_FALSE(state.pendingLogicElement);
     ASSERT_NE(circuit.logicElement(0), nullptr);
-    EXPECT_EQ(Point(gateAt(0).x, gateAt(0).y), (Point{165, 70})) << "placed where it was drawn";
+    EXPECT_EQ((Point{gateAt(0).x, gateAt(0).y}), (Point{165, 70})) << "placed where it was drawn";
     EXPECT_TRUE(shell.invalidations.empty());
     EXPECT_TRUE(shell.log.empty()) << "the placing click does nothing else";
 }

@@ -50,7 +50,8 @@ TEST_F(DamagedFile, RecordCutShortIsDroppedAndReadingEnds) {
     const HandmadeFile whole = HandmadeFile().element(5, 1, {0, 0}, kSignalPins);
     for (size_t keep : {4u, 5u, 100u, 191u}) {
         HandmadeFile cut = file;
-        cut.bytes.insert(cut.bytes.end(), whole.bytes.begin(), whole.bytes.begin() + keep);
+        cut.bytes.insert(cut.bytes.end(), whole.bytes.begin(),
+                         whole.bytes.begin() + static_cast<std::ptrdiff_t>(keep));
         CCircuit read;
         io::decodeCircuit(cut.bytes, read);
         EXPECT_NE(read.blockElements[0], nullptr) << keep;

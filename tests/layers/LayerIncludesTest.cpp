@@ -46,7 +46,7 @@ const std::map<std::string, Folders>& allowedIncludes() {
 
 // Folders whose code is plain standard C++: no platform library at all.
 bool isCore(const std::string& folder) {
-    return kCore.count(folder) != 0;
+    return kCore.contains(folder);
 }
 
 bool isSource(const fs::path& path) {
@@ -118,9 +118,10 @@ std::vector<std::string> violationsIn(const fs::path& root, const std::string& f
                 continue;
             }
             const std::string target = folderOf(include.name, folder);
-            if (rule->second.count(target) == 0)
-                violations.push_back(where + "\"" + include.name + "\": " + folder +
-                                     " may not include " + target);
+            if (rule->second.contains(target)) continue;
+            std::string message = where;
+            message.append("\"").append(include.name).append("\": ").append(folder);
+            violations.push_back(message.append(" may not include ").append(target));
         }
     }
     return violations;

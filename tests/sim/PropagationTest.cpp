@@ -16,11 +16,11 @@ int32_t branch(CircuitBuilder& build, int32_t kind, int32_t slot, int32_t pin, i
 }
 
 // A wire lying between two others, both its ends joined onto them.
-int32_t bridge(CCircuit& circuit, CircuitBuilder& build, int32_t from, int32_t to) {
+int32_t bridge(CCircuit& circuit, CircuitBuilder& build, int32_t left, int32_t right) {
     const int32_t wire = *circuit.registerWire();
     circuit.wires[wire]->ends.resize(2);
-    build.join(wire, 0, from);
-    build.join(wire, 1, to);
+    build.join(wire, 0, left);
+    build.join(wire, 1, right);
     return wire;
 }
 
@@ -183,6 +183,7 @@ TEST_P(ChainTest, EveryGateNeedsOnePassThenOneQuietPass) {
     constexpr int kLength = 6;
     const int32_t source = signal(1);
     std::vector<int32_t> gates;
+    gates.reserve(kLength);
     for (int i = 0; i < kLength; ++i) gates.push_back(buffer());
     if (!risingSlots) std::reverse(gates.begin(), gates.end());
     build.wire(EntrSignal, source, 9, LogicElement, gates[0], 2);

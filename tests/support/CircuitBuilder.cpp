@@ -72,7 +72,7 @@ int32_t CircuitBuilder::stub(int32_t kind, int32_t slot, int32_t pinNumber, Poin
 void CircuitBuilder::join(int32_t from, int32_t end, int32_t onto) {
     CWire& source = *circuit_.wires[from];
     CWire& target = *circuit_.wires[onto];
-    const int32_t position = static_cast<int32_t>(target.ends.size());
+    const auto position = static_cast<int32_t>(target.ends.size());
     WireEnd& own = source.ends[end];
     target.ends.push_back({own.x, own.y, kLinkWire, from, end});
     own.kind = kLinkWire;

@@ -23,6 +23,22 @@ void checkPins(const CCircuit& circuit, const Pins& pins, int32_t kind, int32_t 
     }
 }
 
+// End `e` of wire `slot` lies on a pin: the pin must name the end back, except the
+// start of a wire still being drawn, which is not connected yet.
+void checkPinEnd(const CCircuit& circuit, const WireEnd& end, int32_t slot, size_t e,
+                 bool inProgress, const std::string& at, std::vector<std::string>& out) {
+    if (e >= 2) out.push_back(at + " is a junction end on a pin");
+    const Pin* pin = circuit.pin(end.kind, end.index, end.slot);
+    if (!pin) {
+        out.push_back(at + " names a missing element or pin");
+    } else if (inProgress && e == 0 && pin->present && !pin->connected) {
+        return;
+    } else if (!pin->present || !pin->connected || pin->wireIndex != slot ||
+               pin->wireEnd != static_cast<int32_t>(e)) {
+        out.push_back(at + " is on a pin that does not name it back");
+    }
+}
+
 void checkWire(const CCircuit& circuit, const CWire& wire, int32_t slot, bool inProgress,
                std::vector<std::string>& out) {
     const std::string name = where("wire", slot);
@@ -32,9 +48,7 @@ void checkWire(const CCircuit& circuit, const CWire& wire, int32_t slot, bool in
         const std::string at = name + " end " + std::to_string(e);
         if (end.kind == kLinkNone) {
             if (e >= 2) out.push_back(at + " is a free junction end");
-            continue;
-        }
-        if (end.kind == kLinkWire) {
+        } else if (end.kind == kLinkWire) {
             const WireEnd* partner = circuit.wireEnd(end.index, end.slot);
             if (!partner) {
                 out.push_back(at + " names a missing junction partner");
@@ -43,21 +57,10 @@ void checkWire(const CCircuit& circuit, const CWire& wire, int32_t slot, bool in
                 out.push_back(at + " has a junction partner that does not name it back");
             }
             if (end.index == slot) out.push_back(at + " is joined onto its own wire");
-            continue;
-        }
-        if (!isElementKind(end.kind)) {
+        } else if (!isElementKind(end.kind)) {
             out.push_back(at + " has kind " + std::to_string(end.kind));
-            continue;
-        }
-        if (e >= 2) out.push_back(at + " is a junction end on a pin");
-        const Pin* pin = circuit.pin(end.kind, end.index, end.slot);
-        if (!pin) {
-            out.push_back(at + " names a missing element or pin");
-        } else if (inProgress && e == 0 && pin->present && !pin->connected) {
-            continue;
-        } else if (!pin->present || !pin->connected || pin->wireIndex != slot ||
-                   pin->wireEnd != static_cast<int32_t>(e)) {
-            out.push_back(at + " is on a pin that does not name it back");
+        } else {
+            checkPinEnd(circuit, end, slot, e, inProgress, at, out);
         }
     }
 }

@@ -38,7 +38,7 @@ platform::Brush RecordingCanvas::selectBrush(const platform::Brush& newBrush) {
 }
 
 platform::Font RecordingCanvas::selectFont(const platform::Font& newFont) {
-    const platform::Font previous = std::exchange(font, newFont);
+    platform::Font previous = std::exchange(font, newFont);
     record(Op::SelectFont);
     return previous;
 }

@@ -19,7 +19,7 @@ class ScriptedShell : public platform::Shell {
     };
     struct Invalidation {
         Rect rect;
-        bool erase;
+        bool erase = false;
     };
     struct FileNameCall {
         std::string label;

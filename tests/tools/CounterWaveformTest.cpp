@@ -34,7 +34,7 @@ std::map<std::string, std::vector<int>> waveforms(const std::string& dump, int t
                 id = first.substr(1);
             else
                 words >> id;
-            if (!names.count(id)) continue;
+            if (!names.contains(id)) continue;
             const int value = vector ? std::stoi(first.substr(1), nullptr, 2) : first[0] - '0';
             std::vector<int>& wave = waves.at(names.at(id));
             for (int t = std::max(time, 0); t <= ticks; ++t) wave[t] = value;

@@ -40,7 +40,7 @@ TEST(CourseOptions, NewOptionsParseAndTheTruthTableStandsAlone) {
 class CourseCommand : public ::testing::Test {
   protected:
     fs::path save(const CCircuit& circuit) {
-        const fs::path path = runner.dir() / "circuit.vrt";
+        fs::path path = runner.dir() / "circuit.vrt";
         EXPECT_TRUE(io::writeCircuitFile(path.string(), circuit));
         return path;
     }

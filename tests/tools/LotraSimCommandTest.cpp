@@ -29,7 +29,7 @@ class LotraSimCommand : public ::testing::Test {
     void SetUp() override { ASSERT_TRUE(temporary.ok()); }
 
     fs::path save(const CCircuit& circuit, const char* name = "circuit.vrt") {
-        const fs::path path = dir / name;
+        fs::path path = dir / name;
         EXPECT_TRUE(io::writeCircuitFile(path.string(), circuit));
         return path;
     }
