@@ -165,162 +165,125 @@ class CRandomEdit {
     CRandomEdit(CCircuit& circuit, std::mt19937& rng) : circuit_(circuit), rng_(rng) {}
 
     std::string apply() {
-        switch (pick(9)) {
+        const std::vector<int32_t> wires = occupied(circuit_.wires);
+        const std::optional<PinRef> pin = anyPin();
+        if (wires.empty() || !pin) return "nothing";
+        const std::string at = " " + std::to_string(pin->kind) + "/" + std::to_string(pin->slot) +
+                               "." + std::to_string(pin->pin);
+        const int32_t wire = any(wires);
+        switch (pick(6)) {
             case 0:
-                return removeWire();
+                removeWire(wire);
+                return "removed wire " + std::to_string(wire);
             case 1:
-                return addWire();
+                return "added wire " + std::to_string(addWire(*pin)) + " to" + at;
             case 2:
-                return joinWire();
+                return joinWire(wire, any(wires));
             case 3:
-                return replaceElement();
+                return moveEnd(*circuit_.wires[wire], *pin) + at;
             case 4:
-                return deleteElement();
-            case 5:
-                return toggleOutputConnection();
-            case 6:
-                return reconfigureGate();
-            case 7:
-                return toggleLevel();
+                return replaceElement(*pin) + at;
             default:
-                return movePinEnd();
+                return flipInPlace(*pin) + at;
         }
     }
 
   private:
     int pick(int n) { return ::pick(rng_, n); }
-    template <typename T>
-    const T& any(const std::vector<T>& items) {
+    int32_t any(const std::vector<int32_t>& items) {
         return items[static_cast<size_t>(pick(static_cast<int>(items.size())))];
     }
-    // A pin of any element, input or output, or nothing when there are no elements.
-    std::optional<PinRef> anyPin(bool input) {
+    // Any pin of any element, present or not.
+    std::optional<PinRef> anyPin() {
         const std::vector<int32_t> logic = occupied(circuit_.logicElements);
         const std::vector<int32_t> blocks = occupied(circuit_.blockElements);
         if (logic.empty() && blocks.empty()) return std::nullopt;
-        const bool inLogic = blocks.empty() || (!logic.empty() && ::chance(rng_, 60));
+        const bool inLogic = blocks.empty() || (!logic.empty() && chance(rng_, 60));
         const int32_t slot = any(inLogic ? logic : blocks);
         const int32_t kind =
             inLogic ? circuit_.logicElements[slot]->kind : circuit_.blockElements[slot]->kind;
-        return PinRef{kind, slot, input ? pick(kFirstOutputPin) : kFirstOutputPin + pick(2)};
+        return PinRef{kind, slot, pick(kPinCount)};
     }
 
-    std::string removeWire() {
-        const std::vector<int32_t> wires = occupied(circuit_.wires);
-        if (wires.empty()) return "nothing";
-        const int32_t slot = any(wires);
-        // The pins let go of it; junctions onto it are left naming an empty slot.
+    // Its pins let go of it; junctions onto it are left naming an empty slot.
+    void removeWire(int32_t slot) {
         for (const WireEnd& end : circuit_.wires[slot]->ends) {
             Pin* pin = circuit_.pin(end.kind, end.index, end.slot);
             if (end.kind != kLinkWire && pin && pin->wireIndex == slot) pin->connected = 0;
         }
         circuit_.wires[slot].reset();
-        return "removed wire " + std::to_string(slot);
     }
 
-    std::string addWire() {
-        const std::optional<PinRef> from = anyPin(false), to = anyPin(true);
-        if (!from || !to) return "nothing";
-        const int32_t wire =
-            build_.wire(from->kind, from->slot, from->pin, to->kind, to->slot, to->pin);
-        return "added wire " + std::to_string(wire);
+    // From a random output to the pin, over whatever wire either had.
+    int32_t addWire(const PinRef& to) {
+        const std::optional<PinRef> from = anyPin();
+        return build_.wire(from->kind, from->slot, kFirstOutputPin + pick(2), to.kind, to.slot,
+                           to.pin);
     }
 
-    std::string joinWire() {
-        const std::vector<int32_t> wires = occupied(circuit_.wires);
-        if (wires.empty()) return "nothing";
-        const int32_t from = any(wires), onto = any(wires);
+    std::string joinWire(int32_t from, int32_t onto) {
         if (from == onto) return "nothing";
-        const int32_t end = pick(2);
-        build_.join(from, end, onto);
+        build_.join(from, pick(2), onto);
         return "joined wire " + std::to_string(from) + " onto " + std::to_string(onto);
     }
 
-    // A new record in the slot, with the old one's wiring, as a parameter change does.
-    std::string replaceElement() {
-        const std::optional<PinRef> at = anyPin(true);
-        if (!at) return "nothing";
-        const Pins old = *circuit_.pinsOf(at->kind, at->slot);
+    std::string moveEnd(CWire& wire, const PinRef& to) {
+        WireEnd& end = wire.ends[static_cast<size_t>(pick(static_cast<int>(wire.ends.size())))];
+        if (end.kind == kLinkWire) return "nothing";
+        end = {end.x, end.y, to.kind, to.slot, to.pin};
+        return "moved an end of wire " + std::to_string(wire.index) + " to";
+    }
+
+    // A new record of any kind of the table in the slot, with the old one's wiring as
+    // a parameter change leaves it, or none.
+    std::string replaceElement(const PinRef& at) {
+        const Pins old = *circuit_.pinsOf(at.kind, at.slot);
         Pins* pins = nullptr;
-        if (isLogicTableKind(at->kind)) {
-            auto& slot = circuit_.logicElements[at->slot];
+        if (isLogicTableKind(at.kind)) {
+            auto& slot = circuit_.logicElements[at.slot];
             slot = pick(4) == 0 ? std::make_unique<CLogicElement>(CLogicElement::IndicatorTag{})
                                 : std::make_unique<CLogicElement>(pick(2), 1 + pick(9), pick(2));
             pins = &slot->pins;
-            slot->index = at->slot;
+            slot->index = at.slot;
         } else {
-            auto& slot = circuit_.blockElements[at->slot];
+            auto& slot = circuit_.blockElements[at.slot];
             slot = std::make_unique<CBlockElement>(kBlockKinds[pick(4)]);
             pins = &slot->pins;
-            slot->index = at->slot;
+            slot->index = at.slot;
         }
-        for (int p = 0; p < kPinCount; ++p) {
-            (*pins)[p].connected = old[p].connected;
-            (*pins)[p].linkKind = old[p].linkKind;
-            (*pins)[p].wireIndex = old[p].wireIndex;
-            (*pins)[p].wireEnd = old[p].wireEnd;
-        }
-        return "replaced element " + std::to_string(at->kind) + "/" + std::to_string(at->slot);
+        for (int p = 0; p < kPinCount; ++p)
+            (*pins)[p] = {(*pins)[p].present, old[p].connected, (*pins)[p].value,
+                          old[p].linkKind,    old[p].wireIndex, old[p].wireEnd};
+        if (pick(3) > 0) return "replaced element";
+        (isLogicTableKind(at.kind) ? circuit_.logicElements[at.slot].reset()
+                                   : circuit_.blockElements[at.slot].reset());
+        return "deleted element";
     }
 
-    std::string deleteElement() {
-        const std::optional<PinRef> at = anyPin(true);
-        if (!at) return "nothing";
-        if (isLogicTableKind(at->kind))
-            circuit_.logicElements[at->slot].reset();
-        else
-            circuit_.blockElements[at->slot].reset();
-        return "deleted element " + std::to_string(at->kind) + "/" + std::to_string(at->slot);
-    }
-
-    std::string toggleOutputConnection() {
-        const std::optional<PinRef> at = anyPin(false);
-        if (!at) return "nothing";
-        Pin& pin = *circuit_.pin(at->kind, at->slot, at->pin);
-        pin.connected ^= 1;
-        return "toggled the connection of " + std::to_string(at->slot) + "." +
-               std::to_string(at->pin);
-    }
-
-    // Not the wiring: the gate's type, inversion or layout change in place.
-    std::string reconfigureGate() {
-        const std::vector<int32_t> logic = occupied(circuit_.logicElements);
-        if (logic.empty()) return "nothing";
-        CLogicElement& gate = *circuit_.logicElements[any(logic)];
-        switch (pick(3)) {
+    // A flag or level of the pin, or the gate's type, inversion or kind.
+    std::string flipInPlace(const PinRef& at) {
+        Pin& pin = *circuit_.pin(at.kind, at.slot, at.pin);
+        CLogicElement* gate = circuit_.logicElement(at.slot);
+        switch (pick(6)) {
             case 0:
-                gate.isConjunction ^= 1;
-                break;
+                pin.connected ^= 1;
+                return "flipped connected of";
             case 1:
-                gate.inverted ^= 1;
-                break;
+                pin.present ^= 1;
+                return "flipped present of";
+            case 2:
+                if (!gate || !isLogicTableKind(at.kind)) return "nothing at";
+                (pick(2) ? gate->isConjunction : gate->inverted) ^= 1;
+                return "changed the gate of";
+            case 3:
+                // Not something the editor does, but the plan must notice it all the same.
+                if (gate && isLogicTableKind(at.kind))
+                    gate->kind = gate->kind == LogicElement ? Indicator : LogicElement;
+                return "changed in place the kind of";
             default:
-                gate.pins[static_cast<size_t>(pick(kFirstOutputPin))].present ^= 1;
+                pin.value = pin.value ? 0 : 1;
+                return "flipped the level of";
         }
-        return "reconfigured gate " + std::to_string(gate.index);
-    }
-
-    std::string toggleLevel() {
-        const std::optional<PinRef> at = anyPin(pick(2) == 0);
-        if (!at) return "nothing";
-        Pin& pin = *circuit_.pin(at->kind, at->slot, at->pin);
-        pin.value = pin.value ? 0 : 1;
-        return "toggled the level of " + std::to_string(at->slot) + "." + std::to_string(at->pin);
-    }
-
-    // An end on a pin moved to another element's pin, present or not.
-    std::string movePinEnd() {
-        const std::vector<int32_t> wires = occupied(circuit_.wires);
-        const std::optional<PinRef> to = anyPin(true);
-        if (wires.empty() || !to) return "nothing";
-        CWire& wire = *circuit_.wires[any(wires)];
-        WireEnd& end = wire.ends[static_cast<size_t>(pick(static_cast<int>(wire.ends.size())))];
-        if (end.kind == kLinkWire) return "nothing";
-        end.kind = to->kind;
-        end.index = to->slot;
-        end.slot = to->pin;
-        return "moved an end of wire " + std::to_string(wire.index) + " to " +
-               std::to_string(to->slot) + "." + std::to_string(to->pin);
     }
 
     CCircuit& circuit_;
