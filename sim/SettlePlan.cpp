@@ -136,9 +136,12 @@ void CSettlePlan::deliverAll() {
 // Every input holds the level of its one output as of the last delivery, so only
 // the inputs of the outputs whose level flipped since then change, and they flip.
 void CSettlePlan::deliverFlips() {
-    auto flipTargetsOf = [&](uint32_t output) {
-        for (uint32_t t = wiring_.outputTargets[output]; t < wiring_.outputTargets[output + 1]; ++t)
-            inputs_[inputBits_[t] / 64] ^= uint64_t{1} << inputBits_[t] % 64;
+    const uint32_t* bounds = wiring_.outputTargets.data();
+    const uint32_t* bits = inputBits_.data();
+    uint64_t* inputs = inputs_.data();
+    auto flipTargetsOf = [=](uint32_t output) {
+        for (uint32_t t = bounds[output]; t < bounds[output + 1]; ++t)
+            inputs[bits[t] / 64] ^= uint64_t{1} << bits[t] % 64;
     };
     for (size_t w = 0; w < words_.size(); ++w) {
         const auto base = static_cast<uint32_t>(w * kReadersPerWord);
