@@ -123,7 +123,7 @@ bool CSettlePlan::pass() {
 
 // Anything may have changed before a settle: every output is delivered.
 void CSettlePlan::deliverAll() {
-    const std::vector<uint32_t>& bounds = wiring_.outputTargets;
+    const uint32_t* bounds = wiring_.outputTargets.data();
     for (uint32_t r = 0; r < wiring_.evaluated; ++r) {
         const LevelWord& word = words_[r / kReadersPerWord];
         setTargets(bounds[2 * r], bounds[2 * r + 1], word.q & readerBit(r));
