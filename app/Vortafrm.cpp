@@ -4,7 +4,7 @@
 #include "io/Recovery.h"
 #include "platform/Shell.h"
 
-CVortafrm::CVortafrm(platform::Shell& shell) : shell(shell) {}
+CVortafrm::CVortafrm(platform::Shell& desktop) : shell(desktop) {}
 
 // The tables, the pending elements and the hit lists are owned, so nothing is
 // left behind whatever was in progress when the window went.

@@ -20,7 +20,7 @@ class Shell;
 // events here and answers the requests made through the Shell.
 class CVortafrm {
   public:
-    explicit CVortafrm(platform::Shell& shell);
+    explicit CVortafrm(platform::Shell& desktop);
     ~CVortafrm();
     CVortafrm(const CVortafrm&) = delete;
     CVortafrm& operator=(const CVortafrm&) = delete;

@@ -51,10 +51,10 @@ TEST_F(DamagedFile, RecordCutShortIsDroppedAndReadingEnds) {
     for (size_t keep : {4u, 5u, 100u, 191u}) {
         HandmadeFile cut = file;
         cut.bytes.insert(cut.bytes.end(), whole.bytes.begin(), whole.bytes.begin() + keep);
-        CCircuit circuit;
-        io::decodeCircuit(cut.bytes, circuit);
-        EXPECT_NE(circuit.blockElements[0], nullptr) << keep;
-        EXPECT_EQ(circuit.blockElements[1], nullptr) << keep;
+        CCircuit read;
+        io::decodeCircuit(cut.bytes, read);
+        EXPECT_NE(read.blockElements[0], nullptr) << keep;
+        EXPECT_EQ(read.blockElements[1], nullptr) << keep;
     }
     // A wire whose last end record lacks its final byte, then a stray partial tag.
     HandmadeFile wire;
