@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <span>
 
 namespace sim {
 
@@ -43,6 +44,31 @@ CSettlePlan::CSettlePlan(CCircuit& circuit, CWiringKey* key)
         else
             rules.summers |= readerBit(r);
     }
+    listUnreachedInputs();
+}
+
+// The inputs each rule reads: a gate any of its nine (which are present is read
+// at every settle), a trigger and a summer their three.
+void CSettlePlan::listUnreachedInputs() {
+    std::vector<uint8_t> reached(size_t{wiring_.evaluated} * kFirstOutputPin, 0);
+    for (const uint32_t target : wiring_.targets)
+        if (targetReader(target) < wiring_.evaluated)
+            reached[targetReader(target) * kFirstOutputPin + targetPin(target)] = 1;
+    constexpr uint32_t kGatePins[] = {0, 1, 2, 3, 4, 5, 6, 7, 8};
+    constexpr uint32_t kTriggerPins[] = {kTriggerJ, kTriggerClock, kTriggerK};
+    constexpr uint32_t kSummerPins[] = {kSummerA, kSummerCarryIn, kSummerB};
+    for (uint32_t r = 0; r < wiring_.evaluated; ++r) {
+        const SettleWiring::Reader& reader = wiring_.readers[r];
+        std::span<const uint32_t> read = kSummerPins;
+        if (reader.gate)
+            read = kGatePins;
+        else if (reader.block->kind == Trigger)
+            read = kTriggerPins;
+        for (const uint32_t pin : read)
+            if (!reached[r * kFirstOutputPin + pin])
+                unreachedInputs_.push_back(
+                    {&(*reader.pins)[pin].value, inputWord(r, pin) * 64 + r % 64});
+    }
 }
 
 SettleResult CSettlePlan::settle() {
@@ -58,53 +84,72 @@ SettleResult CSettlePlan::settle() {
     return result;
 }
 
+// Each word is put together in a local first: a store through a level byte may
+// alias anything, and the compiler would otherwise reload the word for every bit.
 void CSettlePlan::begin() {
-    std::fill(words_.begin(), words_.end(), LevelWord{});
     std::fill(inputs_.begin(), inputs_.end(), 0);
-    for (uint32_t r = 0; r < wiring_.readers.size(); ++r) {
-        const SettleWiring::Reader& reader = wiring_.readers[r];
-        LevelWord& word = words_[r / kReadersPerWord];
-        const uint64_t bit = readerBit(r);
-        auto take = [bit](uint64_t& bits, bool on) {
-            if (on) bits |= bit;
-        };
-        const Pins& pins = *reader.pins;
-        for (uint32_t p = 0; p < kFirstOutputPin; ++p)
-            take(inputs_[inputWord(r, p)], pins[p].value != 0);
-        if (!reader.gate && !reader.block) continue;
-        take(word.q, pins[kOutputPin].value != 0);
-        take(word.oddQ, pins[kOutputPin].value > 1);
-        if (const CLogicElement* gate = reader.gate) {
-            for (int p = 0; p < kFirstOutputPin; ++p) take(word.present[p], pins[p].present);
-            take(word.conjunction, gate->isConjunction);
-            take(word.inverted, gate->inverted);
-            continue;
+    for (const InputLevel& input : unreachedInputs_)
+        inputs_[input.bit / 64] |= uint64_t{*input.level != 0} << input.bit % 64;
+    const SettleWiring::Reader* readers = wiring_.readers.data();
+    for (uint32_t w = 0; w < words_.size(); ++w) {
+        LevelWord word;
+        const uint32_t first = w * kReadersPerWord;
+        const uint32_t end = std::min(first + kReadersPerWord, wiring_.evaluated);
+        for (uint32_t r = first; r < end; ++r) {
+            const uint32_t shift = r - first;
+            auto take = [shift](uint64_t& bits, bool on) { bits |= uint64_t{on} << shift; };
+            const Pins& pins = *readers[r].pins;
+            take(word.q, pins[kOutputPin].value != 0);
+            take(word.oddQ, pins[kOutputPin].value > 1);
+            if (const CLogicElement* gate = readers[r].gate) {
+                for (int p = 0; p < kFirstOutputPin; ++p)
+                    take(word.present[p], pins[p].present != 0);
+                take(word.conjunction, gate->isConjunction != 0);
+                take(word.inverted, gate->inverted != 0);
+                continue;
+            }
+            const CBlockElement& block = *readers[r].block;
+            take(word.notQ, pins[kSecondOutputPin].value != 0);
+            take(word.oddNotQ, pins[kSecondOutputPin].value > 1);
+            take(word.latchedJ, block.latchedJ != 0);
+            take(word.armed, block.clockArmed != 0);
+            take(word.latchedK, block.latchedK != 0);
         }
-        take(word.notQ, pins[kSecondOutputPin].value != 0);
-        take(word.oddNotQ, pins[kSecondOutputPin].value > 1);
-        take(word.latchedJ, reader.block->latchedJ);
-        take(word.armed, reader.block->clockArmed);
-        take(word.latchedK, reader.block->latchedK);
+        words_[w] = word;
     }
     firstPass_ = true;
 }
 
+// As in begin(), everything the stores could alias is read into locals first.
 void CSettlePlan::storeLevels() {
+    const uint32_t* bits = inputBits_.data();
+    const uint64_t* inputs = inputs_.data();
+    uint8_t* const* targetPins = wiring_.targetPins.data();
     for (size_t t = 0; t < inputBits_.size(); ++t)
-        *wiring_.targetPins[t] = (inputs_[inputBits_[t] / 64] >> inputBits_[t] % 64) & 1;
-    for (uint32_t r = 0; r < wiring_.evaluated; ++r) {
-        const SettleWiring::Reader& reader = wiring_.readers[r];
-        const LevelWord& word = words_[r / kReadersPerWord];
-        const uint64_t bit = readerBit(r);
-        Pins& pins = *reader.pins;
-        if (!(word.oddQ & bit)) pins[kOutputPin].value = (word.q & bit) != 0;
-        if (!reader.block) continue;
-        if (!(word.oddNotQ & bit)) pins[kSecondOutputPin].value = (word.notQ & bit) != 0;
-        // Evaluation only ever writes 0 or 1 into the latches.
-        if (reader.block->kind != Trigger) continue;
-        reader.block->latchedJ = (word.latchedJ & bit) != 0;
-        reader.block->clockArmed = (word.armed & bit) != 0;
-        reader.block->latchedK = (word.latchedK & bit) != 0;
+        *targetPins[t] = static_cast<uint8_t>((inputs[bits[t] / 64] >> bits[t] % 64) & 1);
+    const SettleWiring::Reader* readers = wiring_.readers.data();
+    for (uint32_t w = 0; w < words_.size(); ++w) {
+        const LevelWord word = words_[w];
+        const uint64_t triggers = rules_[w].triggers;
+        const uint32_t first = w * kReadersPerWord;
+        const uint32_t end = std::min(first + kReadersPerWord, wiring_.evaluated);
+        for (uint32_t r = first; r < end; ++r) {
+            const uint32_t shift = r - first;
+            auto bit = [shift](uint64_t levels) {
+                return static_cast<uint8_t>((levels >> shift) & 1);
+            };
+            Pins& pins = *readers[r].pins;
+            // An odd byte that no evaluation wrote stays as it is.
+            if (!bit(word.oddQ)) pins[kOutputPin].value = bit(word.q);
+            CBlockElement* block = readers[r].block;
+            if (!block) continue;
+            if (!bit(word.oddNotQ)) pins[kSecondOutputPin].value = bit(word.notQ);
+            if (!bit(triggers)) continue;
+            // Evaluation only ever writes 0 or 1 into the latches.
+            block->latchedJ = bit(word.latchedJ);
+            block->clockArmed = bit(word.armed);
+            block->latchedK = bit(word.latchedK);
+        }
     }
 }
 
@@ -121,16 +166,17 @@ bool CSettlePlan::pass() {
     return changed;
 }
 
-// Anything may have changed before a settle: every output is delivered.
+// Anything may have changed before a settle: every output is delivered. begin()
+// left every target at 0, so only the outputs at 1 have anything to deliver.
 void CSettlePlan::deliverAll() {
     const uint32_t* bounds = wiring_.outputTargets.data();
     for (uint32_t r = 0; r < wiring_.evaluated; ++r) {
         const LevelWord& word = words_[r / kReadersPerWord];
-        setTargets(bounds[2 * r], bounds[2 * r + 1], word.q & readerBit(r));
-        setTargets(bounds[2 * r + 1], bounds[2 * r + 2], word.notQ & readerBit(r));
+        if (word.q & readerBit(r)) raiseTargets(bounds[2 * r], bounds[2 * r + 1]);
+        if (word.notQ & readerBit(r)) raiseTargets(bounds[2 * r + 1], bounds[2 * r + 2]);
     }
     for (const SettleWiring::FixedOutput& output : wiring_.fixedOutputs)
-        setTargets(output.firstTarget, output.endTarget, *output.level != 0);
+        if (*output.level != 0) raiseTargets(output.firstTarget, output.endTarget);
 }
 
 // Every input holds the level of its one output as of the last delivery, so only
@@ -152,12 +198,11 @@ void CSettlePlan::deliverFlips() {
     }
 }
 
-void CSettlePlan::setTargets(uint32_t firstTarget, uint32_t endTarget, bool level) {
-    for (uint32_t t = firstTarget; t < endTarget; ++t) {
-        uint64_t& inputs = inputs_[inputBits_[t] / 64];
-        const uint64_t bit = uint64_t{1} << inputBits_[t] % 64;
-        inputs = level ? inputs | bit : inputs & ~bit;
-    }
+void CSettlePlan::raiseTargets(uint32_t firstTarget, uint32_t endTarget) {
+    const uint32_t* bits = inputBits_.data();
+    uint64_t* inputs = inputs_.data();
+    for (uint32_t t = firstTarget; t < endTarget; ++t)
+        inputs[bits[t] / 64] |= uint64_t{1} << bits[t] % 64;
 }
 
 // The rules of the kinds, for 64 readers at once; true when an output byte changed.

@@ -18,10 +18,11 @@ class CWiringKey;
 // flips bit inputBits_[t] % 64 of inputs_[inputBits_[t] / 64].
 //
 // A settle takes the levels out of the pins, runs its passes on the words and puts
-// the results back. The first pass delivers every output; a later one only flips
-// the inputs of the outputs whose level flipped, since each input takes the level
-// of exactly one output. Then word operations evaluate every element at once by
-// the rules that evaluateElement applies to one record, so every pass leaves
+// the results back. Of the input pins it takes only those that an evaluation reads
+// and no output reaches (unreachedInputs_): the first pass delivers all the others. The first pass
+// delivers every output; a later one only flips the inputs of the outputs whose level flipped,
+// since each input takes the level of exactly one output. Then word operations evaluate every
+// element at once by the rules that evaluateElement applies to one record, so every pass leaves
 // exactly the levels of delivering and evaluating everything.
 class CSettlePlan {
   public:
@@ -61,9 +62,16 @@ class CSettlePlan {
         uint64_t flippedNotQ = 0;
     };
 
+    // An input pin's level byte and its bit in inputs_, as in inputBits_.
+    struct InputLevel {
+        const uint8_t* level;
+        uint32_t bit;
+    };
+
+    void listUnreachedInputs();
     void deliverAll();
     void deliverFlips();
-    void setTargets(uint32_t firstTarget, uint32_t endTarget, bool level);
+    void raiseTargets(uint32_t firstTarget, uint32_t endTarget);
     static bool evaluate(const RuleWord& rules, LevelWord& word, const uint64_t* inputs);
 
     SettleWiring wiring_;
@@ -71,6 +79,7 @@ class CSettlePlan {
     std::vector<LevelWord> words_;
     std::vector<uint64_t> inputs_;
     std::vector<uint32_t> inputBits_;
+    std::vector<InputLevel> unreachedInputs_;
     bool firstPass_ = true;
 };
 
