@@ -1,5 +1,8 @@
 #include "sim/WiringKey.h"
 
+#include <cstring>
+#include <type_traits>
+
 namespace sim {
 
 template <typename Element>
@@ -10,21 +13,25 @@ CWiringKey::ElementLinks CWiringKey::linksOf(uint32_t position, const Element& e
             second.connected, output.wireIndex, second.wireIndex};
 }
 
+// A slot holds nothing but its record's address, so its bytes tell the record.
+static_assert(sizeof(std::unique_ptr<CLogicElement>) == sizeof(CLogicElement*));
+static_assert(sizeof(std::unique_ptr<CBlockElement>) == sizeof(CBlockElement*));
+
 void CWiringKey::recordElements(const CCircuit& circuit) {
-    records_.clear();
+    std::memcpy(logicSlots_.data(), circuit.logicElements.data(), logicSlots_.size());
+    std::memcpy(blockSlots_.data(), circuit.blockElements.data(), blockSlots_.size());
+    recorded_ = true;
     occupied_.clear();
     wires_.clear();
     ends_.clear();
     wireRecorded_.assign(CCircuit::kWireSlots, 0);
-    auto record = [this](const auto& table) {
-        for (const auto& element : table) {
-            const auto position = static_cast<uint32_t>(records_.size());
-            records_.push_back(element.get());
-            if (element) occupied_.push_back(linksOf(position, *element));
-        }
-    };
-    record(circuit.logicElements);
-    record(circuit.blockElements);
+    for (int32_t s = 0; s < CCircuit::kLogicSlots; ++s)
+        if (const CLogicElement* element = circuit.logicElements[s].get())
+            occupied_.push_back(linksOf(static_cast<uint32_t>(s), *element));
+    for (int32_t s = 0; s < CCircuit::kBlockSlots; ++s)
+        if (const CBlockElement* element = circuit.blockElements[s].get())
+            occupied_.push_back(
+                linksOf(static_cast<uint32_t>(CCircuit::kLogicSlots + s), *element));
 }
 
 const CWire* CWiringKey::lookUpWire(const CCircuit& circuit, int32_t slot) {
@@ -41,21 +48,14 @@ const CWire* CWiringKey::lookUpWire(const CCircuit& circuit, int32_t slot) {
 }
 
 bool CWiringKey::matches(const CCircuit& circuit) const {
-    return !records_.empty() && elementsMatch(circuit) && wiresMatch(circuit);
+    return recorded_ && elementsMatch(circuit) && wiresMatch(circuit);
 }
 
 bool CWiringKey::elementsMatch(const CCircuit& circuit) const {
-    // All slots at once, without a branch per slot: a few hundred pointers.
-    uintptr_t difference = 0;
-    const void* const* record = records_.data();
-    auto compare = [&difference, &record](const auto& table) {
-        for (const auto& element : table)
-            difference |=
-                reinterpret_cast<uintptr_t>(element.get()) ^ reinterpret_cast<uintptr_t>(*record++);
-    };
-    compare(circuit.logicElements);
-    compare(circuit.blockElements);
-    if (difference != 0) return false;
+    // All slots at once: a few kilobytes compared as bytes.
+    if (std::memcmp(logicSlots_.data(), circuit.logicElements.data(), logicSlots_.size()) != 0 ||
+        std::memcmp(blockSlots_.data(), circuit.blockElements.data(), blockSlots_.size()) != 0)
+        return false;
     for (const ElementLinks& links : occupied_) {
         const bool logic = links.position < CCircuit::kLogicSlots;
         const ElementLinks now =

@@ -1,4 +1,6 @@
 #pragma once
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -13,10 +15,11 @@ namespace sim {
 // (a walk reads nothing else of a wire). Building is a function of these values
 // alone; while they all hold, building again would give the same plan.
 //
-// Data layout: records_ holds the record of every element slot (nullptr when
-// empty), logic slots and then block slots; occupied_ the kind and output links of
-// each record, with its position in records_; wires_ one entry per wire slot looked
-// up, in lookup order, each naming its range of ends_.
+// Data layout: logicSlots_ and blockSlots_ hold the bytes of the two element tables
+// (a slot's bytes are its record's address, so equal bytes are the same records);
+// occupied_ the kind and output links of each record, with its position counting
+// logic slots and then block slots; wires_ one entry per wire slot looked up, in
+// lookup order, each naming its range of ends_.
 class CWiringKey {
   public:
     // Forgets what was recorded and records every element slot as it stands.
@@ -55,7 +58,11 @@ class CWiringKey {
     bool elementsMatch(const CCircuit& circuit) const;
     bool wiresMatch(const CCircuit& circuit) const;
 
-    std::vector<const void*> records_;
+    using LogicSlots = decltype(CCircuit::logicElements);
+    using BlockSlots = decltype(CCircuit::blockElements);
+    std::array<std::byte, sizeof(LogicSlots)> logicSlots_{};
+    std::array<std::byte, sizeof(BlockSlots)> blockSlots_{};
+    bool recorded_ = false;
     std::vector<ElementLinks> occupied_;
     std::vector<WireLinks> wires_;
     std::vector<EndLink> ends_;
