@@ -4,12 +4,16 @@
 
 namespace sim {
 
-CSimulator::CSimulator(CCircuit& circuit) : circuit_(circuit) {}
+CSimulator::CSimulator(CCircuit& circuit, Wiring wiring) : circuit_(circuit), wiring_(wiring) {}
 
 CSimulator::~CSimulator() = default;
 
 CSettlePlan& CSimulator::plan() {
-    if (!plan_ || !key_.matches(circuit_)) plan_ = std::make_unique<CSettlePlan>(circuit_, &key_);
+    if (wiring_ == Wiring::Fixed) {
+        if (!plan_) plan_ = std::make_unique<CSettlePlan>(circuit_);
+    } else if (!plan_ || !key_.matches(circuit_)) {
+        plan_ = std::make_unique<CSettlePlan>(circuit_, &key_);
+    }
     return *plan_;
 }
 

@@ -10,13 +10,20 @@ namespace sim {
 class CSettlePlan;
 
 // Settles one circuit again and again, as a long run of generator ticks does,
-// keeping the settle plan from one settle to the next. The tables may change in
-// any way between settles (the editor changes them directly), so every settle
-// first checks the plan's wiring key against the tables and builds a new plan
-// when anything it was built from differs.
+// keeping the settle plan from one settle to the next.
 class CSimulator {
   public:
-    explicit CSimulator(CCircuit& circuit);
+    enum class Wiring {
+        // The tables may change in any way between settles (the editor changes them
+        // directly), so every settle first checks the plan's wiring key against the
+        // tables and builds a new plan when anything it was built from differs.
+        MayChange,
+        // Between settles only levels, latches and generator counters change (a run
+        // of lotra-sim), so the first plan serves every settle without a check.
+        Fixed,
+    };
+
+    explicit CSimulator(CCircuit& circuit, Wiring wiring = Wiring::MayChange);
     ~CSimulator();
     CSimulator(const CSimulator&) = delete;
     CSimulator& operator=(const CSimulator&) = delete;
@@ -31,6 +38,7 @@ class CSimulator {
 
   private:
     CCircuit& circuit_;
+    Wiring wiring_;
     CWiringKey key_;
     std::unique_ptr<CSettlePlan> plan_;
 };

@@ -100,7 +100,8 @@ int run(const SimOptions& options, std::ostream& out, std::ostream& err) {
         return kExitFailedWrite;
     }
     dump.start(circuit);
-    sim::CSimulator simulator(circuit);
+    // The run only ticks generators and settles: the wiring stays as the file had it.
+    sim::CSimulator simulator(circuit, sim::CSimulator::Wiring::Fixed);
     if (options.powerOn) simulator.switchPowerOn();
     dump.sample(circuit, 0);
     for (uint32_t tick = 0; tick < options.ticks; ++tick) {
