@@ -5,7 +5,7 @@
 
 void CVortafrm::OnPowerOn() {
     powerOn = true;
-    sim::switchPowerOn(circuit);
+    simulation.switchPowerOn();
     // Without erasing, so that the digits appear without the work area flashing white.
     shell.invalidateWorkArea(false);
 }

@@ -3,7 +3,6 @@
 #include "app/CommandIds.h"
 #include "io/Recovery.h"
 #include "platform/Shell.h"
-#include "sim/Simulation.h"
 
 CVortafrm::CVortafrm(platform::Shell& desktop) : shell(desktop) {}
 
@@ -24,7 +23,7 @@ void CVortafrm::OnDestroy() {
 
 void CVortafrm::OnTimer(int id) {
     if (id == timer::GeneratorClock) {
-        if (sim::clockTick(circuit)) shell.invalidateWorkArea(false);
+        if (simulation.clockTick()) shell.invalidateWorkArea(false);
     } else if (id == timer::Autosave) {
         // A failed write is not reported: a message every 15 seconds would be
         // worse than a recovery file that is one tick old.

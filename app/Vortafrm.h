@@ -7,6 +7,7 @@
 #include "model/ElementKind.h"
 #include "model/Geometry.h"
 #include "model/WorkAreaGeometry.h"
+#include "sim/Simulator.h"
 
 namespace platform {
 class Canvas;
@@ -66,5 +67,8 @@ class CVortafrm {
     std::string currentFileName;
     EditState edit;
     CCircuit circuit;
+    // Settles the circuit on power-on and generator ticks, keeping what it worked out
+    // of the wiring while the wiring stays as it is.
+    sim::CSimulator simulation{circuit};
     ScrollOffsets scroll;
 };

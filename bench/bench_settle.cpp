@@ -4,91 +4,12 @@
 
 #include <memory>
 
+#include "bench/TableFiller.h"
 #include "model/Circuit.h"
 #include "sim/Simulation.h"
+#include "sim/Simulator.h"
 
 namespace {
-
-// Where one end of a wire goes: a pin of an element, onto another wire, or nowhere.
-struct Attach {
-    int32_t kind = kLinkNone;
-    int32_t slot = 0;
-    int32_t pin = 0;
-
-    static Attach toPin(int32_t kind, int32_t slot, int32_t pin) { return {kind, slot, pin}; }
-    static Attach onto(int32_t wire) { return {kLinkWire, wire, 0}; }
-    static Attach nowhere() { return {}; }
-};
-
-// Fills the tables slot by slot, linking both sides of every end as a finished
-// drawing would.
-class TableFiller {
-  public:
-    explicit TableFiller(CCircuit& circuit) : circuit_(circuit) {}
-
-    int32_t gate(bool isConjunction, uint16_t inputs, bool inverted) {
-        auto element = std::make_unique<CLogicElement>(isConjunction, inputs, inverted);
-        element->setPosition(40 * (nextLogic_ % 40), 60 * (nextLogic_ / 40));
-        return place(circuit_.logicElements, std::move(element), nextLogic_);
-    }
-    int32_t block(ElementKind kind) {
-        auto element = std::make_unique<CBlockElement>(kind);
-        element->setPosition(1700 + 50 * (nextBlock_ % 6), 50 * (nextBlock_ / 6));
-        return place(circuit_.blockElements, std::move(element), nextBlock_);
-    }
-    int32_t wire(Attach from, Attach to) {
-        auto record = std::make_unique<CWire>();
-        record->ends.resize(2);
-        const int32_t slot = place(circuit_.wires, std::move(record), nextWire_);
-        attach(slot, 0, from);
-        attach(slot, 1, to);
-        CWire& w = *circuit_.wires[slot];
-        w.points = {w.ends[0].position(), w.ends[1].position()};
-        return slot;
-    }
-    // Dangling branches onto the nets of `targets`, round robin, until the wire table is full.
-    void fillWiresWithBranches(const std::vector<int32_t>& targets) {
-        for (size_t i = 0; nextWire_ < CCircuit::kWireSlots; ++i)
-            wire(Attach::onto(targets[i % targets.size()]), Attach::nowhere());
-    }
-    bool tablesFull() const {
-        return nextLogic_ == CCircuit::kLogicSlots && nextBlock_ == CCircuit::kBlockSlots &&
-               nextWire_ == CCircuit::kWireSlots;
-    }
-
-  private:
-    template <typename Table, typename Record>
-    static int32_t place(Table& table, std::unique_ptr<Record> record, int32_t& next) {
-        const int32_t slot = next++;
-        record->index = slot;
-        table[slot] = std::move(record);
-        return slot;
-    }
-
-    void attach(int32_t wireSlot, int32_t position, Attach target) {
-        WireEnd& end = circuit_.wires[wireSlot]->ends[position];
-        if (target.kind == kLinkWire) {
-            CWire& other = *circuit_.wires[target.slot];
-            end = {other.ends[0].x, other.ends[0].y, kLinkWire, target.slot,
-                   static_cast<int32_t>(other.ends.size())};
-            other.ends.push_back({end.x, end.y, kLinkWire, wireSlot, position});
-            return;
-        }
-        if (target.kind == kLinkNone) {
-            end = {100 + (5 * wireSlot) % 1800, 1900, kLinkNone, 0, 0};
-            return;
-        }
-        const Point anchor = *circuit_.pinAnchor(target.kind, target.slot, target.pin);
-        end = {anchor.x, anchor.y, target.kind, target.slot, target.pin};
-        Pin& pin = *circuit_.pin(target.kind, target.slot, target.pin);
-        pin = {pin.present, 1, pin.value, kLinkWire, wireSlot, position};
-    }
-
-    CCircuit& circuit_;
-    int32_t nextLogic_ = 0;
-    int32_t nextBlock_ = 0;
-    int32_t nextWire_ = 0;
-};
 
 // An input signal at 1 feeding 255 inverters in one chain. The other 126 block
 // slots hold a ripple-carry adder of 63 summers and 63 JK triggers clocked by its
@@ -157,6 +78,7 @@ void buildGeneratorChain(CCircuit& circuit, TableFiller& fill) {
     fill.fillWiresWithBranches(nets);
 }
 
+// From the tables each time, as a one-off settle does.
 void BM_SettleFullChainFromPowerOn(benchmark::State& state) {
     CCircuit circuit;
     TableFiller fill(circuit);
@@ -172,15 +94,33 @@ void BM_SettleFullChainFromPowerOn(benchmark::State& state) {
 }
 BENCHMARK(BM_SettleFullChainFromPowerOn)->Unit(benchmark::kMicrosecond);
 
+// As the editor's power-on command does, with the settle plan kept while the
+// wiring stays the same.
+void BM_SettleFullChainFromPowerOnKeptPlan(benchmark::State& state) {
+    CCircuit circuit;
+    TableFiller fill(circuit);
+    buildFullChain(circuit, fill);
+    sim::CSimulator simulator(circuit);
+    sim::SettleResult result;
+    for (auto _ : state) {
+        result = simulator.switchPowerOn();
+        benchmark::DoNotOptimize(result);
+    }
+    if (!result.settled) state.SkipWithError("the chain did not settle");
+}
+BENCHMARK(BM_SettleFullChainFromPowerOnKeptPlan)->Unit(benchmark::kMicrosecond);
+
+// As the editor's generator clock does.
 void BM_GeneratorTickOver127Generators(benchmark::State& state) {
     CCircuit circuit;
     TableFiller fill(circuit);
     buildGeneratorChain(circuit, fill);
     if (!fill.tablesFull()) state.SkipWithError("the tables are not full");
-    sim::switchPowerOn(circuit);
+    sim::CSimulator simulator(circuit);
+    simulator.switchPowerOn();
     int settled = 0;
     for (auto _ : state) {
-        if (sim::clockTick(circuit)) ++settled;
+        if (simulator.clockTick()) ++settled;
     }
     if (settled != static_cast<int>(state.iterations()))
         state.SkipWithError("a tick passed without a switching point");

@@ -64,10 +64,24 @@ void writeWire(ByteWriter& out, const CWire& wire) {
     }
 }
 
+// The size of every record, so that the bytes are allocated once.
+size_t encodedSize(const CCircuit& circuit) {
+    size_t size = 0;
+    for (const auto& element : circuit.logicElements)
+        if (element) size += element->kind == LogicElement ? kGateRecordBytes : kPlainRecordBytes;
+    for (const auto& element : circuit.blockElements)
+        if (element) size += element->kind == GTI ? kGeneratorRecordBytes : kPlainRecordBytes;
+    for (const auto& wire : circuit.wires)
+        if (wire)
+            size += kWireFixedBytes + size_t{kPointBytes} * wire->pointCount() +
+                    size_t{kWireEndBytes} * wire->endCount();
+    return size;
+}
+
 }  // namespace
 
 std::vector<uint8_t> encodeCircuit(const CCircuit& circuit) {
-    std::vector<uint8_t> bytes;
+    std::vector<uint8_t> bytes(encodedSize(circuit));
     ByteWriter out(bytes);
     for (const auto& element : circuit.logicElements)
         if (element) writeLogicElement(out, *element);
@@ -75,6 +89,7 @@ std::vector<uint8_t> encodeCircuit(const CCircuit& circuit) {
         if (element) writeBlockElement(out, *element);
     for (const auto& wire : circuit.wires)
         if (wire) writeWire(out, *wire);
+    bytes.resize(out.written());
     return bytes;
 }
 

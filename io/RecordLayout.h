@@ -19,6 +19,8 @@ constexpr uint32_t kPlainRecordBytes = kTagBytes + 12 + kPinsBytes;
 constexpr uint32_t kGeneratorRecordBytes = kTagBytes + 12 + 12 + kPinsBytes;
 constexpr uint32_t kPointBytes = 8;
 constexpr uint32_t kWireEndBytes = 20;
+// tag, index, point count, end count; then the points and the ends
+constexpr uint32_t kWireFixedBytes = kTagBytes + 12;
 
 static_assert(kGateRecordBytes == 196 && kPlainRecordBytes == 192 && kGeneratorRecordBytes == 204);
 

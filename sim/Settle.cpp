@@ -1,5 +1,5 @@
-#include "sim/DeliveryPlan.h"
 #include "sim/Evaluation.h"
+#include "sim/SettlePlan.h"
 #include "sim/Simulation.h"
 
 namespace sim {
@@ -14,16 +14,7 @@ void clearPresentInputs(Pins& pins) {
 }  // namespace
 
 SettleResult settle(CCircuit& circuit) {
-    SettleResult result;
-    const DeliveryPlan plan(circuit);
-    bool changed = true;
-    while (changed && result.passes < kSettlePassLimit) {
-        plan.deliver();
-        changed = evaluateAll(circuit);
-        ++result.passes;
-    }
-    result.settled = !changed;
-    return result;
+    return CSettlePlan(circuit).settle();
 }
 
 void resetSignals(CCircuit& circuit) {
@@ -49,14 +40,19 @@ SettleResult switchPowerOn(CCircuit& circuit) {
     return settle(circuit);
 }
 
-bool clockTick(CCircuit& circuit) {
+bool tickGenerators(CCircuit& circuit) {
     bool switched = false;
     for (auto& element : circuit.blockElements) {
         // Every generator ticks, whether or not an earlier one already switched.
         if (element && element->kind == GTI && element->generatorTick()) switched = true;
     }
-    if (switched) settle(circuit);
     return switched;
+}
+
+bool clockTick(CCircuit& circuit) {
+    if (!tickGenerators(circuit)) return false;
+    settle(circuit);
+    return true;
 }
 
 }  // namespace sim

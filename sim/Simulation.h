@@ -25,7 +25,8 @@ struct SettleResult {
     bool settled = true;  // false when the pass limit stopped it
 };
 // Delivers and evaluates until no output changes. The caller then repaints the
-// work area without erasing.
+// work area without erasing. (CSimulator in Simulator.h does the same for a
+// circuit that settles again and again, keeping what it worked out of the wiring.)
 SettleResult settle(CCircuit& circuit);
 
 // Clears input levels and generator counters for power switching; trigger,
@@ -34,8 +35,10 @@ void resetSignals(CCircuit& circuit);
 
 // What the power-on command does to the circuit: reset, then settle.
 SettleResult switchPowerOn(CCircuit& circuit);
-// One tick of the 100 ms generator clock: every generator ticks, slots upward, and
-// the circuit settles when any of them reached a switching point. True when it settled.
+// Every generator ticks once, slots upward; true when any of them reached a switching point.
+bool tickGenerators(CCircuit& circuit);
+// One tick of the 100 ms generator clock: the generators tick and the circuit
+// settles when any of them reached a switching point. True when it settled.
 bool clockTick(CCircuit& circuit);
 
 }  // namespace sim

@@ -15,15 +15,6 @@ int32_t branch(CircuitBuilder& build, int32_t kind, int32_t slot, int32_t pin, i
     return wire;
 }
 
-// A wire lying between two others, both its ends joined onto them.
-int32_t bridge(CCircuit& circuit, CircuitBuilder& build, int32_t left, int32_t right) {
-    const int32_t wire = *circuit.registerWire();
-    circuit.wires[wire]->ends.resize(2);
-    build.join(wire, 0, left);
-    build.join(wire, 1, right);
-    return wire;
-}
-
 TEST_F(PropagationTest, WalksJunctionsDepthFirstAndReachesEveryInput) {
     const int32_t source = signal(1);
     const int32_t near = buffer(), left = buffer(), right = buffer();
@@ -59,7 +50,7 @@ TEST_F(PropagationTest, JunctionLoopsAreWalkedOnceAndEnd) {
     build.join(first, 1, second);
     build.join(second, 1, third);
     build.join(third, 1, first);
-    bridge(circuit, build, first, first);
+    build.bridge(first, first);
     branch(build, LogicElement, buffer(), 2, first);
     build.join(build.stub(EntrSignal, source, 9, {0, 0}), 1, third);
 

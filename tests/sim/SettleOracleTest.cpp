@@ -1,150 +1,162 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <random>
+#include <string>
 
+#include "RandomCircuit.h"
+#include "sim/SettlePlan.h"
 #include "sim/Simulation.h"
-#include "support/CircuitBuilder.h"
+#include "sim/Simulator.h"
 #include "support/CircuitChecks.h"
 
-// settle walks the wires once and then only copies levels; here it is checked
-// against the plain loop that walks every output's wire again in every pass.
+// settle runs its passes on a plan of the wiring, kept from one settle to the next
+// while the wiring stays the same. Here it is checked, level by level after every
+// pass, against the plain loop that walks every output's wires again in every
+// pass and evaluates every element from its record.
 namespace {
 
 void walkOutput(CCircuit& circuit, const Pin& output) {
     std::vector<int32_t> visited{output.wireIndex};
-    sim::propagate(circuit, output.wireIndex, visited, output.value);
+    sim::propagate(circuit, output.wireIndex, visited, output.value != 0 ? 1 : 0);
 }
 
-sim::SettleResult settleByWalkingEveryPass(CCircuit& circuit) {
-    sim::SettleResult result;
-    bool changed = true;
-    while (changed && result.passes < sim::kSettlePassLimit) {
-        for (const auto& element : circuit.blockElements) {
-            if (!element) continue;
-            if (element->pins[9].connected) walkOutput(circuit, element->pins[9]);
-            if (element->pins[10].present && element->pins[10].connected)
-                walkOutput(circuit, element->pins[10]);
-        }
-        for (const auto& element : circuit.logicElements)
-            if (element && element->pins[9].connected) walkOutput(circuit, element->pins[9]);
-        changed = sim::evaluateAll(circuit);
-        ++result.passes;
+// One pass of the plain loop; true when an output changed.
+bool plainPass(CCircuit& circuit) {
+    for (const auto& element : circuit.blockElements) {
+        if (!element) continue;
+        if (element->pins[9].connected) walkOutput(circuit, element->pins[9]);
+        if (element->pins[10].present && element->pins[10].connected)
+            walkOutput(circuit, element->pins[10]);
     }
-    result.settled = !changed;
-    return result;
+    for (const auto& element : circuit.logicElements)
+        if (element && element->pins[9].connected) walkOutput(circuit, element->pins[9]);
+    return sim::evaluateAll(circuit);
 }
 
-struct PinRef {
-    int32_t kind, slot, pin;
-};
-
-void collectPins(const Pins& pins, int32_t kind, int32_t slot, std::vector<PinRef>& inputs,
-                 std::vector<PinRef>& outputs) {
-    for (int p = 0; p < kPinCount; ++p) {
-        if (!pins[p].present) continue;
-        (isInputPin(p) ? inputs : outputs).push_back({kind, slot, p});
-    }
+bool sameLevels(const Pins& a, const Pins& e) {
+    for (int p = 0; p < kPinCount; ++p)
+        if (a[p].value != e[p].value) return false;
+    return true;
 }
 
-// Gates, blocks and an indicator joined at random: direct wires, branches onto
-// nets, and outputs joined onto nets that already have a driver.
-void buildRandomCircuit(CCircuit& circuit, unsigned seed) {
-    CircuitBuilder build(circuit);
-    std::mt19937 rng(seed);
-    auto pick = [&rng](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
-    std::vector<PinRef> inputs, outputs;
-    for (int i = 0; i < 14; ++i) {
-        const int32_t slot = build.gate(pick(2), static_cast<uint16_t>(1 + pick(9)), pick(2));
-        collectPins(circuit.logicElements[slot]->pins, LogicElement, slot, inputs, outputs);
-    }
-    const int32_t display = build.indicator();
-    collectPins(circuit.logicElements[display]->pins, Indicator, display, inputs, outputs);
-    const ElementKind blockKinds[] = {Trigger, Summer, EntrSignal, GTI};
-    for (int i = 0; i < 8; ++i) {
-        const int32_t slot = build.block(blockKinds[pick(4)]);
-        CBlockElement& element = *circuit.blockElements[slot];
-        if (element.kind == EntrSignal) element.pins[9].value = static_cast<uint8_t>(pick(2));
-        if (element.kind == GTI)
-            element.setupGenerator(static_cast<uint32_t>(2 + pick(4)), 1 + pick(2), pick(3));
-        collectPins(element.pins, element.kind, slot, inputs, outputs);
-    }
-    std::shuffle(inputs.begin(), inputs.end(), rng);
-    std::shuffle(outputs.begin(), outputs.end(), rng);
-    std::vector<int32_t> nets;
-    size_t nextOutput = 0;
-    for (const PinRef& in : inputs) {
-        if (pick(5) == 0) continue;  // left unwired
-        if (nets.empty() || (pick(3) == 0 && nextOutput < outputs.size())) {
-            const PinRef& out = outputs[nextOutput++];
-            nets.push_back(build.wire(out.kind, out.slot, out.pin, in.kind, in.slot, in.pin));
-        } else {
-            const int32_t branch = build.stub(in.kind, in.slot, in.pin, {700, 700});
-            build.join(branch, 1, nets[pick(static_cast<int>(nets.size()))]);
-            nets.push_back(branch);
-        }
-    }
-    // Some of the remaining outputs drive nets that already have a driver.
-    for (; nextOutput < outputs.size() && !nets.empty(); ++nextOutput) {
-        if (pick(2) == 0) continue;
-        const PinRef& out = outputs[nextOutput];
-        const int32_t branch = build.stub(out.kind, out.slot, out.pin, {800, 800});
-        build.join(branch, 1, nets[pick(static_cast<int>(nets.size()))]);
-    }
+std::string pinLevels(const Pins& pins) {
+    std::string levels;
+    for (const Pin& pin : pins) levels += std::to_string(pin.value) + " ";
+    return levels;
 }
 
-void expectSameLevels(const CCircuit& actual, const CCircuit& expected) {
+// The first element whose pin levels or trigger latches differ; empty when none.
+std::string firstDifference(const CCircuit& actual, const CCircuit& expected) {
     for (int32_t s = 0; s < CCircuit::kLogicSlots; ++s) {
         if (!expected.logicElements[s]) continue;
-        for (int p = 0; p < kPinCount; ++p)
-            ASSERT_EQ(actual.logicElements[s]->pins[p].value,
-                      expected.logicElements[s]->pins[p].value)
-                << "logic slot " << s << " pin " << p;
+        const Pins& a = actual.logicElements[s]->pins;
+        const Pins& e = expected.logicElements[s]->pins;
+        if (!sameLevels(a, e))
+            return "L" + std::to_string(s) + ": " + pinLevels(a) + "instead of " + pinLevels(e);
     }
     for (int32_t s = 0; s < CCircuit::kBlockSlots; ++s) {
         if (!expected.blockElements[s]) continue;
         const CBlockElement& a = *actual.blockElements[s];
         const CBlockElement& e = *expected.blockElements[s];
-        for (int p = 0; p < kPinCount; ++p)
-            ASSERT_EQ(a.pins[p].value, e.pins[p].value) << "block slot " << s << " pin " << p;
-        ASSERT_EQ(a.clockArmed, e.clockArmed) << "block slot " << s;
-        ASSERT_EQ(a.latchedJ, e.latchedJ) << "block slot " << s;
-        ASSERT_EQ(a.latchedK, e.latchedK) << "block slot " << s;
+        if (!sameLevels(a.pins, e.pins))
+            return "B" + std::to_string(s) + ": " + pinLevels(a.pins) + "instead of " +
+                   pinLevels(e.pins);
+        if (a.latchedJ != e.latchedJ || a.clockArmed != e.clockArmed || a.latchedK != e.latchedK)
+            return "B" + std::to_string(s) + ": the latches differ";
     }
+    return {};
 }
 
-TEST(SettleOracleTest, RandomCircuitsSettleExactlyAsTheWalkEveryPassLoop) {
-    int oscillating = 0;
-    for (unsigned seed = 1; seed <= 150; ++seed) {
-        SCOPED_TRACE(seed);
-        CCircuit circuit, reference;
-        buildRandomCircuit(circuit, seed);
-        buildRandomCircuit(reference, seed);
-        ASSERT_TRUE(circuitLinkViolations(circuit).empty());
+struct Coverage {
+    int settles = 0;
+    int passes = 0;
+    int oscillating = 0;  // stopped by the pass limit
+    int newPlans = 0;     // settles that needed a new plan; the others kept theirs
+    const sim::CSettlePlan* lastPlan = nullptr;
+    RandomCircuitTraits seen;
+};
 
+// Settles both circuits pass by pass, the simulator's kept plan against the plain
+// loop, comparing the changed flag and every level after every pass.
+void settleSideBySide(sim::CSimulator& simulator, CCircuit& circuit, CCircuit& reference,
+                      Coverage& coverage) {
+    sim::CSettlePlan& plan = simulator.plan();
+    if (&plan != coverage.lastPlan) ++coverage.newPlans;
+    coverage.lastPlan = &plan;
+    plan.begin();
+    bool changed = true;
+    int passes = 0;
+    while (changed && passes < sim::kSettlePassLimit) {
+        const bool planChanged = plan.pass();
+        plan.storeLevels();
+        changed = plainPass(reference);
+        ++passes;
+        ASSERT_EQ(planChanged, changed) << "pass " << passes;
+        const std::string difference = firstDifference(circuit, reference);
+        ASSERT_TRUE(difference.empty()) << "pass " << passes << ": " << difference;
+    }
+    ++coverage.settles;
+    coverage.passes += passes;
+    if (changed) ++coverage.oscillating;
+}
+
+constexpr unsigned kCircuits = 400;
+constexpr int kRoundsAfterPowerOn = 8;
+
+TEST(SettleOracleTest, RandomCircuitsSettlePassByPassAsThePlainLoop) {
+    Coverage coverage;
+    for (unsigned seed = 1; seed <= kCircuits; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        CCircuit circuit, reference, oneOff;
+        const RandomCircuitTraits traits = buildRandomCircuit(circuit, seed);
+        buildRandomCircuit(reference, seed);
+        buildRandomCircuit(oneOff, seed);
+        ASSERT_TRUE(circuitLinkViolations(circuit).empty());
+        coverage.seen.ring |= traits.ring;
+        coverage.seen.sharedNet |= traits.sharedNet;
+        coverage.seen.junctionCycle |= traits.junctionCycle;
+        coverage.seen.oddBytes |= traits.oddBytes;
+
+        sim::CSimulator simulator(circuit);
+        sim::resetSignals(circuit);
         sim::resetSignals(reference);
-        const sim::SettleResult expected = settleByWalkingEveryPass(reference);
-        const sim::SettleResult actual = sim::switchPowerOn(circuit);
-        ASSERT_EQ(actual.passes, expected.passes);
-        ASSERT_EQ(actual.settled, expected.settled);
-        expectSameLevels(circuit, reference);
-        // Ticking an oscillator only repeats the pass bound, slowly.
-        if (!expected.settled) {
-            ++oscillating;
-            continue;
-        }
-        for (int tick = 0; tick < 12; ++tick) {
-            bool switched = false;
-            for (auto& element : reference.blockElements)
-                if (element && element->kind == GTI && element->generatorTick()) switched = true;
-            if (switched) settleByWalkingEveryPass(reference);
-            ASSERT_EQ(sim::clockTick(circuit), switched);
-            expectSameLevels(circuit, reference);
+        const int oscillatingBefore = coverage.oscillating;
+        ASSERT_NO_FATAL_FAILURE(settleSideBySide(simulator, circuit, reference, coverage));
+        // The one-off settle of the power-on command ends where the pass-by-pass one did.
+        const sim::SettleResult oneOffResult = sim::switchPowerOn(oneOff);
+        ASSERT_EQ(oneOffResult.settled, coverage.oscillating == oscillatingBefore);
+        ASSERT_EQ(firstDifference(oneOff, reference), "");
+
+        // Generator ticks and the editor's changes, one after another, on the kept plan.
+        // An oscillating circuit repeats the pass limit slowly, so it gets fewer rounds.
+        std::mt19937 rounds(seed);
+        const int roundCount = coverage.oscillating == oscillatingBefore ? kRoundsAfterPowerOn : 1;
+        for (int round = 0; round < roundCount; ++round) {
+            if (std::uniform_int_distribution<int>(0, 2)(rounds) == 0) {
+                const bool switched = sim::tickGenerators(circuit);
+                ASSERT_EQ(sim::tickGenerators(reference), switched);
+                if (!switched) continue;
+            } else {
+                std::mt19937 same = rounds;
+                const std::string edit = applyRandomEdit(circuit, rounds);
+                applyRandomEdit(reference, same);
+                SCOPED_TRACE(edit);
+            }
+            ASSERT_NO_FATAL_FAILURE(settleSideBySide(simulator, circuit, reference, coverage));
         }
     }
-    // The seeds give both kinds of circuit: most settle, some oscillate.
-    EXPECT_GT(oscillating, 0);
-    EXPECT_LT(oscillating, 150);
+    // Every kind of circuit was there, and the comparison ran long enough to mean it.
+    EXPECT_TRUE(coverage.seen.ring && coverage.seen.sharedNet && coverage.seen.junctionCycle &&
+                coverage.seen.oddBytes);
+    EXPECT_GT(coverage.oscillating, 20);
+    EXPECT_LT(coverage.oscillating, coverage.settles / 2);
+    EXPECT_GT(coverage.passes, 100000);
+    // Both ways to a plan were taken many times: kept, and built anew after a change.
+    EXPECT_GT(coverage.newPlans, static_cast<int>(2 * kCircuits));
+    EXPECT_LT(coverage.newPlans, coverage.settles - static_cast<int>(kCircuits));
+    std::cout << "[          ] " << kCircuits << " circuits, " << coverage.settles << " settles ("
+              << coverage.newPlans << " on a new plan), " << coverage.passes << " passes compared, "
+              << coverage.oscillating << " to the pass limit\n";
 }
 
 }  // namespace

@@ -79,3 +79,12 @@ void CircuitBuilder::join(int32_t from, int32_t end, int32_t onto) {
     own.index = onto;
     own.slot = position;
 }
+
+int32_t CircuitBuilder::bridge(int32_t from, int32_t to) {
+    const std::optional<int32_t> wire = circuit_.registerWire();
+    EXPECT_TRUE(wire.has_value());
+    circuit_.wires[*wire]->ends.resize(2);
+    join(*wire, 0, from);
+    join(*wire, 1, to);
+    return *wire;
+}

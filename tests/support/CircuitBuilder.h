@@ -23,6 +23,8 @@ class CircuitBuilder {
     int32_t stub(int32_t kind, int32_t slot, int32_t pin, Point freeEnd);
     // Joins end `end` of wire `from` onto wire `onto`, writing the junction pair.
     void join(int32_t from, int32_t end, int32_t onto);
+    // A wire lying between two others, both its ends joined onto them.
+    int32_t bridge(int32_t from, int32_t to);
 
   private:
     void linkEnd(int32_t wireSlot, int32_t position, int32_t kind, int32_t slot, int32_t pin);

@@ -12,7 +12,7 @@
 #include "io/CircuitFile.h"
 #include "io/FileBytes.h"
 #include "io/FileDescriptor.h"
-#include "sim/Simulation.h"
+#include "sim/Simulator.h"
 #include "tools/lotra-sim/CircuitPicture.h"
 #include "tools/lotra-sim/Report.h"
 #include "tools/lotra-sim/TruthTable.h"
@@ -100,10 +100,12 @@ int run(const SimOptions& options, std::ostream& out, std::ostream& err) {
         return kExitFailedWrite;
     }
     dump.start(circuit);
-    if (options.powerOn) sim::switchPowerOn(circuit);
+    // The run only ticks generators and settles: the wiring stays as the file had it.
+    sim::CSimulator simulator(circuit, sim::CSimulator::Wiring::Fixed);
+    if (options.powerOn) simulator.switchPowerOn();
     dump.sample(circuit, 0);
     for (uint32_t tick = 0; tick < options.ticks; ++tick) {
-        sim::clockTick(circuit);
+        simulator.clockTick();
         dump.sample(circuit, uint64_t{tick} + 1);
     }
     out << circuitReport(circuit);
