@@ -8,34 +8,9 @@
 
 #include "FileCommandTestFixture.h"
 #include "io/CircuitFile.h"
+#include "support/WithoutRootPrivilege.h"
 
 namespace {
-
-// Root ignores permission bits, so while in scope a root process takes the
-// identity of "nobody" and the bits of files and folders apply to it.
-class WithoutRootPrivilege {
-  public:
-    WithoutRootPrivilege() {
-        ::chmod(".", 0755);  // "nobody" must still reach the test's own folder
-        if (::geteuid() == 0 && ::seteuid(kNobody) == 0) dropped_ = true;
-    }
-    ~WithoutRootPrivilege() {
-        if (dropped_) static_cast<void>(::seteuid(0));
-    }
-
-  private:
-    static constexpr uid_t kNobody = 65534;
-    bool dropped_ = false;
-};
-
-bool canCreateFileIn(const std::filesystem::path& folder) {
-    const std::filesystem::path probe = folder / "probe";
-    std::ofstream out(probe);
-    if (!out.is_open()) return false;
-    out.close();
-    std::filesystem::remove(probe);
-    return true;
-}
 
 bool canOpenForWriting(const char* path) {
     const int fd = ::open(path, O_WRONLY | O_CLOEXEC);
@@ -192,6 +167,33 @@ TEST_F(FileCommandFailureTest, FailedWriteUnderATypedNameKeepsOldNameAndFiles) {
     EXPECT_EQ(directoryEntries(), std::vector<std::string>{"data.vrt"});
     EXPECT_EQ(fileBytes("data.vrt"), kept);
     EXPECT_EQ(currentFileName, "old.vrt");
+}
+
+// Root passes every access check, so the protection is judged by the file's bits
+// alone: this test means the same for root and for anyone else.
+TEST_F(FileCommandFailureTest, AWriteProtectedFileIsReplacedByNoCommand) {
+    const std::vector<uint8_t> kept = otherCircuitBytes();
+    writeFile("kept.vrt", kept);
+    ::chmod("kept.vrt", 0444);
+    using Command = void (*)(const app::FileCommandContext&);
+    for (const Command command :
+         {Command{app::fileSave}, Command{app::fileSaveAs}, Command{app::fileNew}}) {
+        shell.clearRecords();
+        buildSampleCircuit();
+        currentFileName = command == app::fileSave ? "kept.vrt" : "old.vrt";
+        const std::string nameBefore = currentFileName;
+        shell.warningAnswers = {true, true};
+        shell.fileNameAnswers = {"kept.vrt"};
+
+        command(context());
+
+        expectWriteFailureReported("kept.vrt");
+        EXPECT_EQ(currentFileName, nameBefore);
+        circuit.clearCircuit();
+    }
+    EXPECT_EQ(fileBytes("kept.vrt"), kept);
+    EXPECT_EQ(std::filesystem::status("kept.vrt").permissions(), std::filesystem::perms(0444));
+    EXPECT_EQ(directoryEntries(), std::vector<std::string>{"kept.vrt"});
 }
 
 }  // namespace
