@@ -2,8 +2,10 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "FileCommandTestFixture.h"
@@ -194,6 +196,51 @@ TEST_F(FileCommandFailureTest, AWriteProtectedFileIsReplacedByNoCommand) {
     EXPECT_EQ(fileBytes("kept.vrt"), kept);
     EXPECT_EQ(std::filesystem::status("kept.vrt").permissions(), std::filesystem::perms(0444));
     EXPECT_EQ(directoryEntries(), std::vector<std::string>{"kept.vrt"});
+}
+
+// /proc/self/mem is a regular file whose first page cannot be read: a real I/O error.
+TEST_F(FileCommandFailureTest, AFileThatCannotBeReadWholeIsReportedAndNothingChanges) {
+    buildSampleCircuit();
+    const std::vector<uint8_t> before = io::encodeCircuit(circuit);
+    currentFileName = "old.vrt";
+    shell.warningAnswers = {true};
+    shell.fileNameAnswers = {"/proc/self/mem"};
+
+    app::fileOpen(context());
+
+    ASSERT_EQ(shell.messageBoxes.size(), 1u);
+    EXPECT_EQ(shell.messageBoxes[0].text, "Не удалось прочитать файл /proc/self/mem!");
+    EXPECT_EQ(shell.messageBoxes[0].caption, "Ошибка");
+    EXPECT_EQ(shell.messageBoxes[0].style, platform::MessageBoxStyle::Ok);
+    EXPECT_EQ(io::encodeCircuit(circuit), before);
+    EXPECT_EQ(currentFileName, "old.vrt");
+}
+
+// A save that was killed leaves its temporary file; the next save or open of that
+// name clears away those whose writer is gone, and nothing else.
+TEST_F(FileCommandFailureTest, SavingOrOpeningANameRemovesTheTemporariesOfDeadWriters) {
+    const pid_t gone = ::fork();
+    if (gone == 0) ::_exit(0);
+    ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+    const std::string dead = ".tmp" + std::to_string(gone);
+    const std::vector<std::string> kept = {
+        "data.vrt", "data.vrt.tmp" + std::to_string(::getpid()) + "-0", "data.vrt.tmpx-0",
+        "data.vrt2" + dead + "-0", "other.vrt" + dead + "-0"};
+    for (const bool viaOpen : {true, false}) {
+        for (const std::string& name : kept) writeFile(name, otherCircuitBytes());
+        writeFile("data.vrt" + dead + "-0", {1});
+        writeFile("data.vrt" + dead + "-12", {2});
+        currentFileName = "data.vrt";
+        shell.warningAnswers = {true};
+        shell.fileNameAnswers = {"data.vrt"};
+
+        viaOpen ? app::fileOpen(context()) : app::fileSave(context());
+
+        std::vector<std::string> expected = kept;
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(directoryEntries(), expected) << (viaOpen ? "open" : "save");
+    }
+    EXPECT_TRUE(shell.messageBoxes.empty());
 }
 
 }  // namespace
