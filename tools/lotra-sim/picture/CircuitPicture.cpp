@@ -45,7 +45,8 @@ QImage paintedPicture(CCircuit& circuit, bool powered) {
     image.fill(Qt::white);
     QPainter painter(&image);
     canvas::CPainterCanvas canvas(painter);
-    render::paintWorkArea(canvas, circuit, {}, ScrollOffsets{area.left, area.top}, powered);
+    render::paintWorkArea(canvas, circuit, {}, ScrollOffsets{area.left, area.top}, powered,
+                          {0, 0, image.width(), image.height()});
     painter.end();
     return image;
 }
