@@ -3,6 +3,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <filesystem>
@@ -24,6 +25,11 @@ bool isAbandonedTemporaryOf(std::string_view name, std::string_view target) {
     pid_t writer = 0;
     const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), writer);
     if (error != std::errc() || writer <= 0 || end == name.data() + name.size() || *end != '-')
+        return false;
+    // Only the attempt number follows: "x.vrt.tmp12-0.bak" is somebody's own file.
+    const std::string_view attempt = name.substr(static_cast<size_t>(end - name.data()) + 1);
+    if (attempt.empty() ||
+        !std::all_of(attempt.begin(), attempt.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return false;
     return ::kill(writer, 0) != 0 && errno == ESRCH;
 }

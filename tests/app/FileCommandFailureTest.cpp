@@ -223,9 +223,12 @@ TEST_F(FileCommandFailureTest, SavingOrOpeningANameRemovesTheTemporariesOfDeadWr
     if (gone == 0) ::_exit(0);
     ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
     const std::string dead = ".tmp" + std::to_string(gone);
-    const std::vector<std::string> kept = {
-        "data.vrt", "data.vrt.tmp" + std::to_string(::getpid()) + "-0", "data.vrt.tmpx-0",
-        "data.vrt2" + dead + "-0", "other.vrt" + dead + "-0"};
+    const std::vector<std::string> kept = {"data.vrt",
+                                           "data.vrt.tmp" + std::to_string(::getpid()) + "-0",
+                                           "data.vrt.tmpx-0",
+                                           "data.vrt2" + dead + "-0",
+                                           "data.vrt" + dead + "-0.bak",
+                                           "other.vrt" + dead + "-0"};
     for (const bool viaOpen : {true, false}) {
         for (const std::string& name : kept) writeFile(name, otherCircuitBytes());
         writeFile("data.vrt" + dead + "-0", {1});
