@@ -7,6 +7,7 @@
 #include "edit/CircuitReplacement.h"
 #include "io/CircuitFile.h"
 #include "io/FileCreation.h"
+#include "io/Temporaries.h"
 #include "platform/Shell.h"
 
 namespace app {
@@ -14,9 +15,13 @@ namespace {
 
 using platform::MessageBoxStyle;
 
-void reportWriteFailure(platform::Shell& shell, const std::string& fileName) {
-    shell.messageBox(text::withFileName(text::kFileNotWritten, fileName), platform::kErrorCaption,
+void reportError(platform::Shell& shell, const char* message, const std::string& fileName) {
+    shell.messageBox(text::withFileName(message, fileName), platform::kErrorCaption,
                      MessageBoxStyle::Ok);
+}
+
+void reportWriteFailure(platform::Shell& shell, const std::string& fileName) {
+    reportError(shell, text::kFileNotWritten, fileName);
 }
 
 bool confirmOverwrite(platform::Shell& shell, const std::string& fileName) {
@@ -80,14 +85,20 @@ void fileOpen(const FileCommandContext& context) {
     const std::optional<std::string> fileName =
         context.shell.fileNameDialog(text::kLabelOpen, context.currentFileName);
     if (!fileName) return;
-    const io::CFileDescriptor file = io::openExistingFile(*fileName);
+    const io::ExistingFile file = io::openExistingFile(*fileName);
     if (!file.isOpen()) {
-        context.shell.messageBox(text::withFileName(text::kFileNotFound, *fileName),
-                                 platform::kErrorCaption, MessageBoxStyle::Ok);
+        reportError(context.shell, text::kFileNotFound, *fileName);
         return;
     }
+    // The circuit is replaced only by a whole file: one read half keeps everything.
+    std::vector<uint8_t> bytes;
+    if (!io::readWholeFile(file, bytes)) {
+        reportError(context.shell, text::kFileNotRead, *fileName);
+        return;
+    }
+    io::removeAbandonedTemporaries(*fileName);
     edit::discardCircuit(context.circuit, context.edit);
-    io::readCircuit(file.get(), context.circuit);
+    io::decodeCircuit(bytes, context.circuit);
     context.currentFileName = *fileName;
     context.shell.invalidateWorkArea(true);
 }

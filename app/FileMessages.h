@@ -16,6 +16,7 @@ inline constexpr const char* kFileExistsContents = "содержащихся в 
 inline constexpr const char* kFileNotFound = "Файл с именем %s не найден!";
 inline constexpr const char* kFileNotSaved = "Файл не сохранен!";
 inline constexpr const char* kFileNotWritten = "Не удалось записать файл %s!";
+inline constexpr const char* kFileNotRead = "Не удалось прочитать файл %s!";
 
 inline constexpr const char* kLabelNew = "Создать файл:";
 inline constexpr const char* kLabelOpen = "Открыть файл:";

@@ -6,7 +6,9 @@
 void CVortafrm::OnPaint(platform::Canvas& canvas) {
     const render::PointerItems following{edit.pendingLogicElement.get(),
                                          edit.pendingBlockElement.get(), edit.wireInProgress};
-    render::paintWorkArea(canvas, circuit, following, scroll, powerOn);
+    const Size client = shell.clientSize();
+    render::paintWorkArea(canvas, circuit, following, scroll, powerOn,
+                          {0, 0, client.width, client.height});
 }
 
 // A resize only moves the controls and sets the ranges; the offsets are clamped

@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <random>
+#include <vector>
 
 #include "canvas/PainterCanvas.h"
 #include "render/WorkArea.h"
@@ -68,7 +70,7 @@ void paintFullTables(benchmark::State& state, int32_t pitch) {
         image.fill(Qt::white);
         QPainter painter(&image);
         canvas::CPainterCanvas canvas(painter);
-        render::paintWorkArea(canvas, circuit, {}, {0, 0}, true);
+        render::paintWorkArea(canvas, circuit, {}, {0, 0}, true, {0, 0, 640, 480});
     }
     benchmark::DoNotOptimize(image.constBits());
 }
@@ -82,7 +84,62 @@ void BM_PaintFullTablesInView(benchmark::State& state) {
     paintFullTables(state, 35);
 }
 
+// One wire of five million points, as a crafted 40 MB file holds it, painted into
+// the 640 x 480 window at the top left of the work area. Rows: the wire sweeps
+// back and forth in rows 20 000 pixels long, two hundred and fifty of them to a
+// pixel of height, through the window and far past it. Scattered: the points lie
+// anywhere in a square of that size, and a few per cent of the long slanted
+// segments between them cross the window.
+enum class HugeWire { Rows, Scattered };
+
+std::vector<Point> hugeWirePoints(HugeWire shape) {
+    constexpr int32_t kPoints = 5'000'000, kReach = 10'000;
+    std::mt19937 random(16);
+    std::uniform_int_distribution<int32_t> anywhere(-kReach, kReach);
+    std::vector<Point> points;
+    points.reserve(kPoints);
+    for (int32_t i = 0; i < kPoints; ++i) {
+        const int32_t row = -kReach + static_cast<int32_t>(int64_t{2 * kReach} * i / kPoints);
+        switch (shape) {
+            case HugeWire::Rows:
+                points.push_back({(i + 1) / 2 % 2 ? kReach : -kReach, row});
+                break;
+            case HugeWire::Scattered:
+                points.push_back({anywhere(random), anywhere(random)});
+                break;
+        }
+    }
+    return points;
+}
+
+void paintHugeWire(benchmark::State& state, HugeWire shape) {
+    application();
+    CCircuit circuit;
+    auto wire = std::make_unique<CWire>();
+    wire->points = hugeWirePoints(shape);
+    const Point first = wire->points.front(), last = wire->points.back();
+    wire->ends = {{first.x, first.y, kLinkNone, 0, 0}, {last.x, last.y, kLinkNone, 0, 0}};
+    circuit.wires[0] = std::move(wire);
+    QImage image(640, 480, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        canvas::CPainterCanvas canvas(painter);
+        render::paintWorkArea(canvas, circuit, {}, {0, 0}, true, {0, 0, 640, 480});
+    }
+    benchmark::DoNotOptimize(image.constBits());
+}
+
+void BM_PaintHugeWireOfRows(benchmark::State& state) {
+    paintHugeWire(state, HugeWire::Rows);
+}
+void BM_PaintHugeWireScattered(benchmark::State& state) {
+    paintHugeWire(state, HugeWire::Scattered);
+}
+
 }  // namespace
 
 BENCHMARK(BM_PaintFullTablesSpread)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintFullTablesInView)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintHugeWireOfRows)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintHugeWireScattered)->Unit(benchmark::kMillisecond);

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "desktop/DesktopWindow.h"
+#include "desktop/QtTexts.h"
 #include "desktop/SingleInstance.h"
 
 namespace {
@@ -14,6 +15,7 @@ class CCircuitApp : public QApplication {
 
     // False when the program is to end at once.
     bool InitInstance() {
+        desktop::installRussianQtTexts(*this);
         const QString title = QString::fromUtf8(desktop::kWindowTitle);
         instance_ = std::make_unique<desktop::CSingleInstance>(desktop::instanceKey(title));
         if (!instance_->claim()) return false;

@@ -22,9 +22,9 @@ bool writeCircuit(const CCircuit& circuit, int fd);
 // Reads an open file descriptor to its end into the tables.
 void readCircuit(int fd, CCircuit& circuit);
 
-// The whole file at once: written to a temporary file in the same directory,
-// flushed, and renamed over the target only when complete. False on any failure,
-// with the target untouched.
+// The whole file at once, replaced only when complete (see CFileReplacement): a
+// link's target is written, and a file the user may not write is left alone. False
+// on any failure, with the target untouched.
 bool writeCircuitFile(const std::string& path, const CCircuit& circuit);
 
 }  // namespace io

@@ -1,5 +1,7 @@
 #pragma once
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "io/FileDescriptor.h"
 
@@ -14,9 +16,21 @@ enum class NewFileResult { Created, AlreadyExists, Failed };
 // permission is Failed.
 NewFileResult createNewFile(const std::string& path);
 
+// An existing regular file open for reading, with the size it had when opened.
+struct ExistingFile {
+    CFileDescriptor descriptor;
+    uint64_t size = 0;
+    bool isOpen() const { return descriptor.isOpen(); }
+};
+
 // Opens an existing regular file for reading; nothing open when there is none by
 // that name. A folder or a device of that name counts as none, and opening never
 // waits on a pipe.
-CFileDescriptor openExistingFile(const std::string& path);
+ExistingFile openExistingFile(const std::string& path);
+
+// Reads the whole file into `bytes`. False on a read error, when the file is
+// larger than kMaxCircuitFileBytes, and when fewer bytes arrive than it held when
+// it was opened (it shrank while being read): `bytes` is then not the file.
+bool readWholeFile(const ExistingFile& file, std::vector<uint8_t>& bytes);
 
 }  // namespace io

@@ -1,56 +1,54 @@
 #include "io/Recovery.h"
 
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <charconv>
-#include <filesystem>
-#include <string>
-#include <string_view>
-
 #include "io/CircuitFile.h"
+#include "io/FileBytes.h"
 #include "io/FileDescriptor.h"
+#include "io/FileReplacement.h"
+#include "io/FileTarget.h"
+#include "io/Temporaries.h"
 
 namespace io {
 
 namespace {
 
-// A write that was killed leaves its temporary file, named after the recovery file
-// and the writer's process id ("default.vrt.tmp<pid>-<n>").
-bool isAbandonedTemporary(std::string_view name) {
-    const std::string_view prefix = ".tmp";
-    const std::string_view target = kRecoveryFileName;
-    if (name.substr(0, target.size()) != target) return false;
-    name.remove_prefix(target.size());
-    if (name.substr(0, prefix.size()) != prefix) return false;
-    name.remove_prefix(prefix.size());
-    pid_t writer = 0;
-    const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), writer);
-    if (error != std::errc() || writer <= 0 || end == name.data() + name.size() || *end != '-')
-        return false;
-    return ::kill(writer, 0) != 0 && errno == ESRCH;
+// What a plain write does: the file emptied and written where it is. A crash
+// meanwhile can leave it short, which still beats a file that never changes.
+bool rewriteInPlace(const std::string& target, std::span<const uint8_t> bytes) {
+    CFileDescriptor file(
+        ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode));
+    const bool written =
+        file.isOpen() && writeFileBytes(file.get(), bytes) && ::fsync(file.get()) == 0;
+    return file.close() && written;
 }
 
-// Crashes during autosaves must not litter the folder with temporary files.
-void removeAbandonedTemporaries() {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    for (fs::directory_iterator entry(".", error); !error && entry != fs::directory_iterator();
-         entry.increment(error)) {
-        std::error_code ignored;
-        if (isAbandonedTemporary(entry->path().filename().string()))
-            fs::remove(entry->path(), ignored);
+// Replaced whole where a temporary file can be made beside the recovery file (or
+// its link's target); where its folder refuses one, rewritten in place, so that a
+// recovery file the user may write is never left with an old circuit.
+bool writeRecoveryBytes(std::span<const uint8_t> bytes) {
+    CFileReplacement replacement;
+    switch (replacement.begin(kRecoveryFileName)) {
+        case ReplacementStart::Started:
+            return replacement.append(bytes) && replacement.commit();
+        case ReplacementStart::NoTemporary:
+            return rewriteInPlace(replacement.target(), bytes);
+        case ReplacementStart::Refused:
+            break;
     }
+    return false;
 }
+
 }  // namespace
 
 bool restoreRecovery(CCircuit& circuit) {
-    removeAbandonedTemporaries();
-    // Read and write access, as for writing: a file that cannot be written turns
-    // autosave off instead of failing every 15 seconds.
+    // Crashes during autosaves must not litter the folder with temporary files.
+    removeAbandonedTemporaries(kRecoveryFileName);
+    // A file that cannot be written turns autosave off instead of failing every 15
+    // seconds; so does one the user protected, also when he runs as root.
+    if (!userMayWrite(kRecoveryFileName)) return false;
     const CFileDescriptor file(
         ::open(kRecoveryFileName, O_RDWR | O_CREAT | O_CLOEXEC, kNewFileMode));
     if (!file.isOpen()) return false;
@@ -60,13 +58,11 @@ bool restoreRecovery(CCircuit& circuit) {
 }
 
 bool writeRecovery(const CCircuit& circuit) {
-    return writeCircuitFile(kRecoveryFileName, circuit);
+    return writeRecoveryBytes(encodeCircuit(circuit));
 }
 
 bool emptyRecovery() {
-    const CFileDescriptor file(
-        ::open(kRecoveryFileName, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode));
-    return file.isOpen();
+    return writeRecoveryBytes({});
 }
 
 }  // namespace io

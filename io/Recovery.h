@@ -8,16 +8,19 @@ namespace io {
 inline constexpr const char* kRecoveryFileName = "default.vrt";
 
 // Opens the recovery file, creating it empty when it is missing, and reads its
-// circuit into the tables when it holds anything. False when it cannot be opened:
-// the program then runs without autosave.
+// circuit into the tables when it holds anything. False when it cannot be opened
+// or the user may not write it: the program then runs without autosave.
 bool restoreRecovery(CCircuit& circuit);
 
-// Replaces the recovery file with the circuit as a whole: a crash at any moment
-// leaves either the previous content or the new one. False when it could not be
-// written; the caller stays silent and the circuit is never touched.
+// Replaces the recovery file (or the target of its link) with the circuit as a
+// whole: a crash at any moment leaves either the previous content or the new one.
+// Where no temporary file can be made beside it, it is rewritten in place instead.
+// False when it could not be written; the caller stays silent and the circuit is
+// never touched.
 bool writeRecovery(const CCircuit& circuit);
 
-// Leaves an empty recovery file, so that the next start shows an empty work area.
+// Leaves an empty recovery file, written as above, so that the next start shows an
+// empty work area.
 bool emptyRecovery();
 
 }  // namespace io

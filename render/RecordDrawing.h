@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "model/BlockElement.h"
+#include "model/Geometry.h"
 #include "model/LogicElement.h"
 #include "model/Wire.h"
 
@@ -21,7 +22,11 @@ void draw(platform::Canvas& canvas, const CLogicElement& element, int32_t scroll
 void draw(platform::Canvas& canvas, CBlockElement& element, int32_t scrollX, int32_t scrollY,
           bool powered);
 // The polyline from end 0 through every point to end 1, with hollow circles on free
-// ends and black dots on junctions. Wires are not coloured by level.
-void draw(platform::Canvas& canvas, const CWire& wire, int32_t scrollX, int32_t scrollY);
+// ends and black dots on junctions. Wires are not coloured by level. Only what can
+// touch `visible` (client coordinates) is drawn, so that a wire of millions of
+// points costs only its visible part; the pixels there are the same as if all of
+// it were drawn.
+void draw(platform::Canvas& canvas, const CWire& wire, int32_t scrollX, int32_t scrollY,
+          const Rect& visible);
 
 }  // namespace render

@@ -5,7 +5,7 @@
 namespace render {
 
 void paintWorkArea(platform::Canvas& canvas, CCircuit& circuit, const PointerItems& following,
-                   ScrollOffsets scroll, bool powerOn) {
+                   ScrollOffsets scroll, bool powerOn, const Rect& visible) {
     // The item that follows the pointer lies under everything registered; a pending
     // element shows no levels. The wire in progress is registered, so the wire table
     // draws it once more.
@@ -15,7 +15,7 @@ void paintWorkArea(platform::Canvas& canvas, CCircuit& circuit, const PointerIte
         draw(canvas, *following.pendingBlockElement, scroll.x, scroll.y, false);
     } else if (following.wireInProgress) {
         if (const CWire* wire = circuit.wire(*following.wireInProgress)) {
-            draw(canvas, *wire, scroll.x, scroll.y);
+            draw(canvas, *wire, scroll.x, scroll.y, visible);
         }
     }
     for (const auto& element : circuit.logicElements) {
@@ -25,7 +25,7 @@ void paintWorkArea(platform::Canvas& canvas, CCircuit& circuit, const PointerIte
         if (element) draw(canvas, *element, scroll.x, scroll.y, powerOn);
     }
     for (const auto& wire : circuit.wires) {
-        if (wire) draw(canvas, *wire, scroll.x, scroll.y);
+        if (wire) draw(canvas, *wire, scroll.x, scroll.y, visible);
     }
 }
 

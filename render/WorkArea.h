@@ -23,7 +23,9 @@ struct PointerItems {
 // (pending logic element, else pending block element, else the wire in progress),
 // then the logic-element, block and wire tables, slots upward. Block elements draw
 // non-const because an input signal or generator refreshes its body bitmap.
+// `visible` is the part of the client area that can show (the caller knows its
+// size); wires leave out what cannot touch it.
 void paintWorkArea(platform::Canvas& canvas, CCircuit& circuit, const PointerItems& following,
-                   ScrollOffsets scroll, bool powerOn);
+                   ScrollOffsets scroll, bool powerOn, const Rect& visible);
 
 }  // namespace render

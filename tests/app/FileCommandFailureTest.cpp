@@ -2,42 +2,17 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "FileCommandTestFixture.h"
 #include "io/CircuitFile.h"
+#include "support/WithoutRootPrivilege.h"
 
 namespace {
-
-// Root ignores permission bits, so while in scope a root process takes the
-// identity of "nobody" and the bits of files and folders apply to it.
-class WithoutRootPrivilege {
-  public:
-    WithoutRootPrivilege() {
-        ::chmod(".", 0755);  // "nobody" must still reach the test's own folder
-        if (::geteuid() == 0 && ::seteuid(kNobody) == 0) dropped_ = true;
-    }
-    ~WithoutRootPrivilege() {
-        if (dropped_) static_cast<void>(::seteuid(0));
-    }
-    WithoutRootPrivilege(const WithoutRootPrivilege&) = delete;
-    WithoutRootPrivilege& operator=(const WithoutRootPrivilege&) = delete;
-
-  private:
-    static constexpr uid_t kNobody = 65534;
-    bool dropped_ = false;
-};
-
-bool canCreateFileIn(const std::filesystem::path& folder) {
-    const std::filesystem::path probe = folder / "probe";
-    std::ofstream out(probe);
-    if (!out.is_open()) return false;
-    out.close();
-    std::filesystem::remove(probe);
-    return true;
-}
 
 bool canOpenForWriting(const char* path) {
     const int fd = ::open(path, O_WRONLY | O_CLOEXEC);
@@ -196,6 +171,81 @@ TEST_F(FileCommandFailureTest, FailedWriteUnderATypedNameKeepsOldNameAndFiles) {
     EXPECT_EQ(directoryEntries(), std::vector<std::string>{"data.vrt"});
     EXPECT_EQ(fileBytes("data.vrt"), kept);
     EXPECT_EQ(currentFileName, "old.vrt");
+}
+
+// Root passes every access check, so the protection is judged by the file's bits
+// alone: this test means the same for root and for anyone else.
+TEST_F(FileCommandFailureTest, AWriteProtectedFileIsReplacedByNoCommand) {
+    const std::vector<uint8_t> kept = otherCircuitBytes();
+    writeFile("kept.vrt", kept);
+    ::chmod("kept.vrt", 0444);
+    using Command = void (*)(const app::FileCommandContext&);
+    for (const Command command :
+         {Command{app::fileSave}, Command{app::fileSaveAs}, Command{app::fileNew}}) {
+        shell.clearRecords();
+        buildSampleCircuit();
+        currentFileName = command == app::fileSave ? "kept.vrt" : "old.vrt";
+        const std::string nameBefore = currentFileName;
+        shell.warningAnswers = {true, true};
+        shell.fileNameAnswers = {"kept.vrt"};
+
+        command(context());
+
+        expectWriteFailureReported("kept.vrt");
+        EXPECT_EQ(currentFileName, nameBefore);
+        circuit.clearCircuit();
+    }
+    EXPECT_EQ(fileBytes("kept.vrt"), kept);
+    EXPECT_EQ(std::filesystem::status("kept.vrt").permissions(), std::filesystem::perms(0444));
+    EXPECT_EQ(directoryEntries(), std::vector<std::string>{"kept.vrt"});
+}
+
+// /proc/self/mem is a regular file whose first page cannot be read: a real I/O error.
+TEST_F(FileCommandFailureTest, AFileThatCannotBeReadWholeIsReportedAndNothingChanges) {
+    buildSampleCircuit();
+    const std::vector<uint8_t> before = io::encodeCircuit(circuit);
+    currentFileName = "old.vrt";
+    shell.warningAnswers = {true};
+    shell.fileNameAnswers = {"/proc/self/mem"};
+
+    app::fileOpen(context());
+
+    ASSERT_EQ(shell.messageBoxes.size(), 1u);
+    EXPECT_EQ(shell.messageBoxes[0].text, "Не удалось прочитать файл /proc/self/mem!");
+    EXPECT_EQ(shell.messageBoxes[0].caption, "Ошибка");
+    EXPECT_EQ(shell.messageBoxes[0].style, platform::MessageBoxStyle::Ok);
+    EXPECT_EQ(io::encodeCircuit(circuit), before);
+    EXPECT_EQ(currentFileName, "old.vrt");
+}
+
+// A save that was killed leaves its temporary file; the next save or open of that
+// name clears away those whose writer is gone, and nothing else.
+TEST_F(FileCommandFailureTest, SavingOrOpeningANameRemovesTheTemporariesOfDeadWriters) {
+    const pid_t gone = ::fork();
+    if (gone == 0) ::_exit(0);
+    ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+    const std::string dead = ".tmp" + std::to_string(gone);
+    const std::vector<std::string> kept = {"data.vrt",
+                                           "data.vrt.tmp" + std::to_string(::getpid()) + "-0",
+                                           "data.vrt.tmpx-0",
+                                           "data.vrt2" + dead + "-0",
+                                           "data.vrt" + dead + "-0.bak",
+                                           "other.vrt" + dead + "-0"};
+    for (const bool viaOpen : {true, false}) {
+        for (const std::string& name : kept) writeFile(name, otherCircuitBytes());
+        writeFile("data.vrt" + dead + "-0", {1});
+        writeFile("data.vrt" + dead + "-12", {2});
+        currentFileName = "data.vrt";
+        shell.warningAnswers = {true};
+        shell.fileNameAnswers = {"data.vrt"};
+
+        viaOpen ? app::fileOpen(context()) : app::fileSave(context());
+
+        std::vector<std::string> expected = kept;
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(directoryEntries(), expected) << (viaOpen ? "open" : "save");
+    }
+    EXPECT_TRUE(shell.messageBoxes.empty());
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,6 +14,7 @@
 #include "support/SampleCircuit.h"
 #include "support/ScriptedShell.h"
 #include "support/TemporaryDirectory.h"
+#include "support/WithoutRootPrivilege.h"
 
 namespace {
 
@@ -130,6 +132,47 @@ TEST_F(RecoveryTest, DestroyingTheWindowStopsBothTimersAndEmptiesTheFile) {
     CVortafrm next(nextShell);
     next.OnCreate();
     EXPECT_TRUE(next.circuit.isEmpty());
+}
+
+TEST_F(RecoveryTest, AutosaveRewritesTheFileInPlaceWhenNothingCanBeCreatedBesideIt) {
+    fs::create_directory("locked");
+    fs::current_path("locked");
+    std::ofstream(io::kRecoveryFileName).close();
+    ::chmod(io::kRecoveryFileName, 0666);
+    window.OnCreate();
+    buildSampleCircuit(window.circuit);
+    ::chmod(".", 0555);
+    {
+        WithoutRootPrivilege unprivileged(directory.path());
+        if (canCreateFileIn(".")) GTEST_SKIP() << "this process may write anywhere";
+        window.OnTimer(timer::Autosave);
+    }
+    ::chmod(".", 0755);
+    EXPECT_EQ(fileBytes(io::kRecoveryFileName), sampleBytes());
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
+    EXPECT_TRUE(shell.messageBoxes.empty());
+}
+
+// The recovery file may be a link to where the user keeps it, even to a file that
+// is not there yet: the link stays and its target is what is restored and written.
+TEST_F(RecoveryTest, ALinkedRecoveryFileIsWrittenThroughItsLink) {
+    fs::create_directory("store");
+    fs::create_symlink("store/recovery.vrt", io::kRecoveryFileName);
+    window.OnCreate();
+    EXPECT_TRUE(autosaveRunning());
+    buildSampleCircuit(window.circuit);
+    window.OnTimer(timer::Autosave);
+    EXPECT_EQ(fileBytes("store/recovery.vrt"), sampleBytes());
+
+    ScriptedShell nextShell;
+    CVortafrm next(nextShell);
+    next.OnCreate();
+    EXPECT_EQ(io::encodeCircuit(next.circuit), sampleBytes());
+    next.OnDestroy();
+    EXPECT_TRUE(fs::is_symlink(io::kRecoveryFileName));
+    EXPECT_EQ(fs::read_symlink(io::kRecoveryFileName), "store/recovery.vrt");
+    EXPECT_EQ(fs::file_size("store/recovery.vrt"), 0u);
+    EXPECT_EQ(std::distance(fs::directory_iterator("store"), fs::directory_iterator()), 1);
 }
 
 TEST_F(RecoveryTest, StartRemovesOnlyTheTemporaryFilesOfWritersThatAreGone) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "PainterCanvasPixels.h"
 #include "model/BlockElement.h"
 #include "model/LogicElement.h"
@@ -104,6 +106,9 @@ TEST(PaintedBlocks, TheInputSignalBodyShowsItsLevelInColour) {
     EXPECT_EQ(count(high, inside, kBlue), 0);
 }
 
+// The whole of a picture painted by `painted`.
+constexpr Rect kImage{0, 0, 120, 80};
+
 CWire wireWithMarks(uint8_t highlighted) {
     CWire wire;
     wire.highlighted = highlighted;
@@ -115,7 +120,7 @@ CWire wireWithMarks(uint8_t highlighted) {
 
 TEST(PaintedWire, AFreeEndIsAHollowCircleAndAJunctionABlackDisc) {
     const CWire wire = wireWithMarks(0);
-    const QImage image = painted([&](platform::Canvas& c) { render::draw(c, wire, 0, 0); });
+    const QImage image = painted([&](platform::Canvas& c) { render::draw(c, wire, 0, 0, kImage); });
     EXPECT_EQ(rowsOf(image, QRect(18, 28, 5, 5), kBlack),
               (Rows{".###.", "#...#", "#...#", "#...#", ".###."}));
     EXPECT_EQ(rowsOf(image, QRect(48, 28, 5, 5), kBlack),
@@ -125,7 +130,7 @@ TEST(PaintedWire, AFreeEndIsAHollowCircleAndAJunctionABlackDisc) {
 
 TEST(PaintedWire, AHighlightedWireIsThreePixelsThick) {
     const CWire wire = wireWithMarks(1);
-    const QImage image = painted([&](platform::Canvas& c) { render::draw(c, wire, 0, 0); });
+    const QImage image = painted([&](platform::Canvas& c) { render::draw(c, wire, 0, 0, kImage); });
     EXPECT_EQ(rowsOf(image, QRect(60, 28, 1, 5), kBlack), (Rows{".", "#", "#", "#", "."}));
     // The free end's circle has a thick outline too, reaching a pixel past its box on
     // every side, round its white centre.
@@ -133,6 +138,51 @@ TEST(PaintedWire, AHighlightedWireIsThreePixelsThick) {
               (Rows{".", "#", "#", "#", ".", "#", "#", "#", "."}));
     EXPECT_EQ(rowsOf(image, QRect(16, 30, 8, 1), kBlack), (Rows{".###.###"}));
     EXPECT_EQ(image.pixel(20, 30), kWhite);
+}
+
+// A wire near and across a picture: points close to its edges and a few far away,
+// axis-parallel and slanted segments, free ends and junctions, scrolled at random.
+CWire randomWire(std::mt19937& random) {
+    std::uniform_int_distribution<int32_t> x(-15, 135), y(-15, 95), far(-5000, 5000), pick(0, 9);
+    CWire wire;
+    wire.highlighted = pick(random) < 5;
+    Point at{x(random), y(random)};
+    for (int n = pick(random) + 1; n > 0; --n) {
+        const int how = pick(random);
+        if (how < 3)
+            at.x = x(random);  // along a row
+        else if (how < 6)
+            at.y = y(random);  // along a column
+        else if (how < 8)
+            at = {x(random), y(random)};
+        else
+            at = {far(random), far(random)};
+        wire.points.push_back(at);
+    }
+    constexpr int32_t kKinds[] = {kLinkNone, kLinkWire, LogicElement};
+    for (int n = pick(random) % 4 + 2; n > 0; --n) {
+        wire.ends.push_back({x(random), y(random), kKinds[pick(random) % 3], 0, 0});
+    }
+    if (pick(random) < 5)
+        wire.ends[0].x = wire.points.front().x, wire.ends[0].y = wire.points.front().y;
+    return wire;
+}
+
+// Leaving out what cannot show changes no pixel: each wire is painted once with
+// the picture as the visible area and once with nothing left out.
+TEST(PaintedWire, LeavingOutWhatCannotShowChangesNoPixel) {
+    constexpr Rect kAnywhere{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+    std::mt19937 random(16);
+    std::uniform_int_distribution<int32_t> scroll(-10, 10);
+    for (int round = 0; round < 600; ++round) {
+        const CWire wire = randomWire(random);
+        const int32_t scrollX = scroll(random), scrollY = scroll(random);
+        const QImage culled =
+            painted([&](platform::Canvas& c) { render::draw(c, wire, scrollX, scrollY, kImage); });
+        const QImage whole = painted(
+            [&](platform::Canvas& c) { render::draw(c, wire, scrollX, scrollY, kAnywhere); });
+        ASSERT_EQ(culled, whole) << "round " << round;
+    }
 }
 
 }  // namespace

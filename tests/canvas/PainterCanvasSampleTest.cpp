@@ -67,7 +67,7 @@ TEST(PainterCanvasSample, EveryKindPoweredPaintsIntoAPicture) {
     SampleCircuit sample;
     const QImage image = painted(
         [&](platform::Canvas& c) {
-            render::paintWorkArea(c, sample.circuit, {}, {20, 20}, true);
+            render::paintWorkArea(c, sample.circuit, {}, {20, 20}, true, {0, 0, 640, 480});
         },
         kWhite, {640, 480});
     ASSERT_TRUE(image.save(QStringLiteral(LOTRA_BINARY_DIR "/sample-circuit.png")));

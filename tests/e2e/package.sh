@@ -34,7 +34,7 @@ grep -q '^Path=' "$root/usr/share/applications/lotra.desktop" && fail "the deskt
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6widgets6 libqt6gui6 libqt6network6 libqt6core6 qt6-qpa-plugins \
-    fonts-liberation fonts-dejavu-core; do
+    qt6-translations-l10n fonts-liberation fonts-dejavu-core; do
     grep -q "$package" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 

@@ -11,6 +11,7 @@
 
 #include "io/CircuitFile.h"
 #include "io/FileBytes.h"
+#include "io/FileCreation.h"
 #include "support/CircuitBuilder.h"
 #include "support/TemporaryDirectory.h"
 
@@ -113,6 +114,22 @@ TEST_F(CircuitFile, FailureLeavesTheTargetUntouched) {
     const std::string old_contents = "old contents";
     EXPECT_EQ(contentsOf(target), std::vector<uint8_t>(old_contents.begin(), old_contents.end()));
     EXPECT_EQ(filesInDir().size(), 2u);  // the folder and the untouched target
+}
+
+// A file is read whole or not at all: one that shrinks between opening and reading,
+// or fails while read, is not taken for what it held.
+TEST_F(CircuitFile, AFileReadHalfIsAFailedRead) {
+    const fs::path target = dir / "schema";
+    const std::vector<uint8_t> bytes = io::encodeCircuit(circuit);
+    ASSERT_TRUE(io::writeCircuitFile(target.string(), circuit));
+    std::vector<uint8_t> read;
+    EXPECT_TRUE(io::readWholeFile(io::openExistingFile(target.string()), read));
+    EXPECT_EQ(read, bytes);
+
+    const io::ExistingFile shrinking = io::openExistingFile(target.string());
+    fs::resize_file(target, bytes.size() / 2);
+    EXPECT_FALSE(io::readWholeFile(shrinking, read));
+    EXPECT_FALSE(io::readWholeFile(io::openExistingFile("/proc/self/mem"), read));
 }
 
 }  // namespace

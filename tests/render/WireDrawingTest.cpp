@@ -11,6 +11,8 @@ using Op = RecordingCanvas::Op;
 using Line = RecordingCanvas::Line;
 constexpr platform::Pen kThin{};
 constexpr platform::Pen kThick{3, platform::kBlack};
+// A visible area that holds every point: nothing is left out.
+constexpr Rect kAnywhere{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
 
 CWire wireBetween(WireEnd start, WireEnd finish, std::vector<Point> points = {}) {
     CWire wire;
@@ -31,14 +33,14 @@ WireEnd junction(int32_t x, int32_t y) {
 
 std::vector<Line> linesOf(const CWire& wire, int32_t scrollX = 0, int32_t scrollY = 0) {
     RecordingCanvas canvas;
-    render::draw(canvas, wire, scrollX, scrollY);
+    render::draw(canvas, wire, scrollX, scrollY, kAnywhere);
     return canvas.lines();
 }
 
 TEST(WirePolyline, WithoutPointsItIsOneSegmentBetweenTheEnds) {
     const CWire wire = wireBetween(onPin(10, 20), onPin(60, 45));
     RecordingCanvas canvas;
-    render::draw(canvas, wire, 0, 0);
+    render::draw(canvas, wire, 0, 0, kAnywhere);
     ASSERT_EQ(canvas.callsOf(Op::MoveTo).size(), 1u);
     EXPECT_EQ(canvas.callsOf(Op::MoveTo)[0].rect.left, 10);
     EXPECT_EQ(canvas.lines(), (std::vector<Line>{{{10, 20}, {60, 45}, kThin}}));
@@ -79,7 +81,7 @@ TEST(WireEnds, FreeEndsAreHollowCirclesAndJunctionsBlackDiscs) {
     wire.ends.push_back(junction(150, 50));
     wire.ends.push_back(freeEnd(7, 8));  // a free end past the own two still gets its circle
     RecordingCanvas canvas;
-    render::draw(canvas, wire, 10, 20);
+    render::draw(canvas, wire, 10, 20, kAnywhere);
 
     const auto ellipses = canvas.callsOf(Op::Ellipse);
     ASSERT_EQ(ellipses.size(), 3u);
@@ -96,7 +98,7 @@ TEST(WireEnds, FreeEndsAreHollowCirclesAndJunctionsBlackDiscs) {
 TEST(WireEnds, EndsOnPinsGetNoMark) {
     const CWire wire = wireBetween(onPin(0, 0), {30, 0, Trigger, 1, 0});
     RecordingCanvas canvas;
-    render::draw(canvas, wire, 0, 0);
+    render::draw(canvas, wire, 0, 0, kAnywhere);
     EXPECT_TRUE(canvas.callsOf(Op::Ellipse).empty());
 }
 
@@ -105,7 +107,7 @@ TEST(HighlightedWire, LineAndCircleOutlinesAreThreePixelsWideAndThePenIsPutBack)
     wire.ends.push_back(junction(10, 0));
     wire.highlighted = 1;
     RecordingCanvas canvas;
-    render::draw(canvas, wire, 0, 0);
+    render::draw(canvas, wire, 0, 0, kAnywhere);
     EXPECT_EQ(canvas.lines(),
               (std::vector<Line>{{{0, 0}, {20, 0}, kThick}, {{20, 0}, {40, 0}, kThick}}));
     const auto ellipses = canvas.callsOf(Op::Ellipse);
@@ -113,6 +115,38 @@ TEST(HighlightedWire, LineAndCircleOutlinesAreThreePixelsWideAndThePenIsPutBack)
     EXPECT_EQ(ellipses[0].pen, kThick);
     EXPECT_EQ(ellipses[1].pen, kThick);
     EXPECT_EQ(canvas.pen, kThin);
+}
+
+// A wire read from a file may hold millions of points. Only what can touch the
+// visible area is drawn: a segment crossing it with both ends outside is, each
+// after a move to its start, and so is an end circle just outside whose pixels
+// reach in; the rest is left out.
+TEST(WireCulling, OnlyWhatCanShowIsDrawn) {
+    const Rect view{0, 0, 200, 150};
+    CWire wire = wireBetween(freeEnd(-9000, -9000), freeEnd(-2, 60));
+    for (int32_t i = 0; i < 1'000'000; ++i) wire.points.push_back({-9000 + i % 2 * 50, -9000});
+    wire.points.insert(wire.points.end(), {{-100, 50},
+                                           {300, 50},
+                                           {300, 5000},
+                                           {150, 5000},
+                                           {150, -5000},
+                                           {-7, -5000},
+                                           {-7, 60},
+                                           {-2, 60}});
+    wire.ends.push_back(freeEnd(-8, 60));
+    wire.ends.push_back(junction(100, 152));  // a thick outline reaches row 149
+    RecordingCanvas canvas;
+
+    render::draw(canvas, wire, 0, 0, view);
+
+    ASSERT_EQ(canvas.callsOf(Op::LineTo).size(), 3u);
+    EXPECT_EQ(canvas.lines(), (std::vector<Line>{{{-100, 50}, {300, 50}, kThin},
+                                                 {{150, 5000}, {150, -5000}, kThin},
+                                                 {{-7, 60}, {-2, 60}, kThin}}));
+    const auto ellipses = canvas.callsOf(Op::Ellipse);
+    ASSERT_EQ(ellipses.size(), 2u);
+    EXPECT_EQ(ellipses[0].rect, (Rect{-4, 58, 1, 63}));
+    EXPECT_EQ(ellipses[1].rect, (Rect{98, 150, 103, 155}));
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ class WorkAreaPainting : public ::testing::Test {
         render::paintWorkArea(
             canvas, circuit,
             {edit.pendingLogicElement.get(), edit.pendingBlockElement.get(), edit.wireInProgress},
-            scroll, powerOn);
+            scroll, powerOn, {0, 0, 640, 480});
         return canvas.bitmapPlacements();
     }
 

@@ -177,4 +177,33 @@ TEST_F(LotraSimCommand, ProblemsGiveOneLineOnStandardErrorAndAStatus) {
     EXPECT_EQ(help.out.rfind("Usage: lotra-sim", 0), 0u);
 }
 
+// Every file lotra-sim writes follows the program's rules: a write-protected target
+// stays as it was (also for root) and fails the run; a link keeps pointing at its
+// target, which is what gets written.
+TEST_F(LotraSimCommand, OutputFilesRespectProtectionAndLinks) {
+    CCircuit circuit;
+    CircuitBuilder(circuit).block(EntrSignal, 0, 0);
+    const std::string in = "'" + save(circuit).string() + "'";
+    fs::create_directory(dir / "store");
+    for (const std::string option : {"--write", "--vcd", "--png"}) {
+        SCOPED_TRACE(option);
+        const fs::path locked = dir / ("locked" + option);
+        std::ofstream(locked) << "kept";
+        fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read);
+        const Outcome refused = lotraSim(option + " '" + locked.string() + "' " + in);
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_EQ(std::count(refused.err.begin(), refused.err.end(), '\n'), 1);
+        EXPECT_NE(refused.err.find(locked.string()), std::string::npos);
+        EXPECT_EQ(contentsOf(locked), "kept");
+
+        const fs::path link = dir / ("link" + option);
+        fs::create_symlink("store/target" + option, link);
+        const Outcome linked = lotraSim(option + " '" + link.string() + "' " + in);
+        EXPECT_EQ(linked.status, 0) << linked.err;
+        EXPECT_TRUE(fs::is_symlink(link));
+        EXPECT_GT(fs::file_size(dir / "store" / ("target" + option)), 0u);
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "store"), fs::directory_iterator()), 3);
+}
+
 }  // namespace

@@ -1,5 +1,7 @@
 #pragma once
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/Circuit.h"
 
@@ -9,12 +11,12 @@ namespace lotrasim {
 // without the desktop program leaves out.
 bool picturesAvailable();
 
-// Writes a PNG picture of the circuit to `path`: drawn on white by the window's own
-// drawing code, with the levels when `powered`, cropped to pictureArea. The file
-// is replaced only when complete. False, with the reason in `error`, on failure.
-// Input signals and generators take the body picture of their level, as in the
-// window, which is why the circuit is not const.
-bool writeCircuitPicture(const std::string& path, CCircuit& circuit, bool powered,
-                         std::string& error);
+// A PNG picture of the circuit into `png`: drawn on white by the window's own
+// drawing code, with the levels when `powered`, cropped to pictureArea. False,
+// with the reason in `error`, on failure. Input signals and generators take the
+// body picture of their level, as in the window, which is why the circuit is not
+// const.
+bool drawCircuitPicture(CCircuit& circuit, bool powered, std::vector<uint8_t>& png,
+                        std::string& error);
 
 }  // namespace lotrasim

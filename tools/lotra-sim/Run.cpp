@@ -5,8 +5,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <optional>
 #include <vector>
 
 #include "io/CircuitFile.h"
@@ -14,9 +12,9 @@
 #include "io/FileDescriptor.h"
 #include "sim/Simulator.h"
 #include "tools/lotra-sim/CircuitPicture.h"
+#include "tools/lotra-sim/OutputFiles.h"
 #include "tools/lotra-sim/Report.h"
 #include "tools/lotra-sim/TruthTable.h"
-#include "tools/lotra-sim/ValueChangeDump.h"
 
 namespace lotrasim {
 namespace {
@@ -38,37 +36,11 @@ bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes, std::os
     return complete;
 }
 
-// Writes the value change dump of the run as it goes; a file that cannot be
-// opened is reported before anything runs.
-class CDumpFile {
-  public:
-    explicit CDumpFile(const std::optional<std::string>& path) : path_(path) {
-        if (path_) file_.open(*path_, std::ios::binary | std::ios::trunc);
-    }
-    bool opened() const { return !path_ || file_.is_open(); }
-    void start(const CCircuit& circuit) {
-        if (path_) dump_.emplace(file_, circuit);
-    }
-    void sample(const CCircuit& circuit, uint64_t time) {
-        if (dump_) dump_->sample(circuit, time);
-    }
-    bool finish(uint64_t time) {
-        if (!dump_) return true;
-        dump_->finish(time);
-        file_.close();
-        return !file_.fail();
-    }
-
-  private:
-    const std::optional<std::string>& path_;
-    std::ofstream file_;
-    std::optional<CValueChangeDump> dump_;
-};
-
-bool cannotWrite(std::ostream& err, const std::string& path, const std::string& reason = {}) {
-    err << "lotra-sim: cannot write '" << path << "'" << (reason.empty() ? "" : ": ") << reason
-        << '\n';
-    return false;
+bool writePicture(const std::string& path, CCircuit& circuit, bool powered, std::ostream& err) {
+    std::vector<uint8_t> png;
+    std::string error;
+    if (!drawCircuitPicture(circuit, powered, png, error)) return cannotWrite(err, path, error);
+    return writeOutputFile(path, png, err);
 }
 
 int runTruthTable(const CCircuit& circuit, std::ostream& out, std::ostream& err) {
@@ -94,11 +66,8 @@ int run(const SimOptions& options, std::ostream& out, std::ostream& err) {
     io::decodeCircuit(bytes, circuit);
     if (options.truthTable) return runTruthTable(circuit, out, err);
 
-    CDumpFile dump(options.vcdPath);
-    if (!dump.opened()) {
-        cannotWrite(err, *options.vcdPath, std::strerror(errno));
-        return kExitFailedWrite;
-    }
+    CDumpFile dump(options.vcdPath, err);
+    if (!dump.opened()) return kExitFailedWrite;
     dump.start(circuit);
     // The run only ticks generators and settles: the wiring stays as the file had it.
     sim::CSimulator simulator(circuit, sim::CSimulator::Wiring::Fixed);
@@ -110,12 +79,11 @@ int run(const SimOptions& options, std::ostream& out, std::ostream& err) {
     }
     out << circuitReport(circuit);
     out.flush();
-    bool written = dump.finish(options.ticks) || cannotWrite(err, *options.vcdPath);
-    std::string error;
-    if (options.pngPath && !writeCircuitPicture(*options.pngPath, circuit, options.powerOn, error))
-        written = cannotWrite(err, *options.pngPath, error);
-    if (options.writePath && !io::writeCircuitFile(*options.writePath, circuit))
-        written = cannotWrite(err, *options.writePath);
+    bool written = dump.finish(options.ticks);
+    if (options.pngPath)
+        written = writePicture(*options.pngPath, circuit, options.powerOn, err) && written;
+    if (options.writePath)
+        written = writeOutputFile(*options.writePath, io::encodeCircuit(circuit), err) && written;
     return written ? 0 : kExitFailedWrite;
 }
 

@@ -2,10 +2,11 @@
 // display and without widgets.
 #include "tools/lotra-sim/CircuitPicture.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <cstdio>
 #include <memory>
 
@@ -44,7 +45,8 @@ QImage paintedPicture(CCircuit& circuit, bool powered) {
     image.fill(Qt::white);
     QPainter painter(&image);
     canvas::CPainterCanvas canvas(painter);
-    render::paintWorkArea(canvas, circuit, {}, ScrollOffsets{area.left, area.top}, powered);
+    render::paintWorkArea(canvas, circuit, {}, ScrollOffsets{area.left, area.top}, powered,
+                          {0, 0, image.width(), image.height()});
     painter.end();
     return image;
 }
@@ -55,19 +57,17 @@ bool picturesAvailable() {
     return true;
 }
 
-bool writeCircuitPicture(const std::string& path, CCircuit& circuit, bool powered,
-                         std::string& error) {
+bool drawCircuitPicture(CCircuit& circuit, bool powered, std::vector<uint8_t>& png,
+                        std::string& error) {
     const std::unique_ptr<QGuiApplication> application = offscreenApplication();
     const QImage image = paintedPicture(circuit, powered);
-    if (image.isNull()) {
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
         error = "not enough memory for the picture";
         return false;
     }
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-        error = file.errorString().toStdString();
-        return false;
-    }
+    png.assign(encoded.begin(), encoded.end());
     return true;
 }
 

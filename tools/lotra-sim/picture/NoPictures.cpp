@@ -7,7 +7,7 @@ bool picturesAvailable() {
     return false;
 }
 
-bool writeCircuitPicture(const std::string&, CCircuit&, bool, std::string& error) {
+bool drawCircuitPicture(CCircuit&, bool, std::vector<uint8_t>&, std::string& error) {
     error = "this lotra-sim was built without Qt and draws no pictures";
     return false;
 }
