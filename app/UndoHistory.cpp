@@ -41,22 +41,24 @@ void CUndoHistory::exchange(Step& step, CCircuit& circuit, std::string& fileName
     bytes_ += step.bytes;
 }
 
-void CUndoHistory::undo(CCircuit& circuit, std::string& fileName) {
-    if (undo_.empty()) return;
-    Step step = std::move(undo_.back());
-    undo_.pop_back();
-    exchange(step, circuit, fileName);
-    redo_.push_back(std::move(step));
+// The step at the back of one list comes into the tables, and what they were goes to
+// the back of the other list.
+void CUndoHistory::moveStep(std::deque<Step>& from, std::deque<Step>& to, CCircuit& circuit,
+                            std::string& fileName) {
+    if (from.empty()) return;
+    Step moved = std::move(from.back());
+    from.pop_back();
+    exchange(moved, circuit, fileName);
+    to.push_back(std::move(moved));
     trim();
 }
 
+void CUndoHistory::undo(CCircuit& circuit, std::string& fileName) {
+    moveStep(undo_, redo_, circuit, fileName);
+}
+
 void CUndoHistory::redo(CCircuit& circuit, std::string& fileName) {
-    if (redo_.empty()) return;
-    Step step = std::move(redo_.back());
-    redo_.pop_back();
-    exchange(step, circuit, fileName);
-    undo_.push_back(std::move(step));
-    trim();
+    moveStep(redo_, undo_, circuit, fileName);
 }
 
 // Undo and redo trade one copy for another of a different size, so the budget is

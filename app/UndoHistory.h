@@ -64,6 +64,8 @@ class CUndoHistory {
     void record(CCircuit before, std::optional<std::string> fileName);
     // Puts the step's tables (and name) in place and keeps the present in the step.
     void exchange(Step& step, CCircuit& circuit, std::string& fileName);
+    void moveStep(std::deque<Step>& from, std::deque<Step>& to, CCircuit& circuit,
+                  std::string& fileName);
     void trim();
     void dropOldest();
 
