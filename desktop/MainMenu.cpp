@@ -1,8 +1,10 @@
 #include "desktop/MainMenu.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QKeySequence>
 #include <QMenu>
-#include <QShortcut>
+#include <utility>
 
 #include "app/MenuLayout.h"
 
@@ -17,37 +19,48 @@ QList<QKeySequence> keySequences(const app::MenuItem& item) {
     return keys;
 }
 
-// The action shows the keys beside its item, but an action's enabled flag is only
-// brought up to date when its menu opens. So the keys themselves are shortcuts of
-// the window, always live: the core's enabling rule, asked at the moment of the
-// key, drops a command that is disabled.
-void addShortcuts(QWidget& window, QAction& action, const app::MenuItem& item,
-                  const std::function<void(int)>& run) {
-    const QList<QKeySequence> keys = keySequences(item);
-    if (keys.isEmpty()) return;
-    action.setShortcuts(keys);
-    // Bound to the drop-down alone, so that only the open menu answers them there.
-    action.setShortcutContext(Qt::WidgetShortcut);
-    const int id = item.command;
-    for (const QKeySequence& key : keys) {
-        auto* shortcut = new QShortcut(key, &window);
-        QObject::connect(shortcut, &QShortcut::activated, &window, [run, id] { run(id); });
-    }
+void refreshEnabling(const QMenuBar& bar, const std::function<bool(int)>& enabled) {
+    for (const QAction* title : bar.actions())
+        for (QAction* action : title->menu()->actions())
+            action->setEnabled(enabled(commandIdOf(*action)));
 }
+
+// An item's keys answer only while the item is enabled, but the enabling is asked
+// only when a menu opens. Qt asks the focus object whether it wants a key for
+// itself (ShortcutOverride) just before it looks the key up among the shortcuts,
+// so the enabling is brought up to date there: a key then does exactly what the
+// item would do at that moment, and nothing while the item is disabled.
+class EnablingBeforeKeys : public QObject {
+  public:
+    EnablingBeforeKeys(QMenuBar& bar, std::function<bool(int)> enabled)
+        : QObject(&bar), bar_(bar), enabled_(std::move(enabled)) {
+        qApp->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride) refreshEnabling(bar_, enabled_);
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    QMenuBar& bar_;
+    std::function<bool(int)> enabled_;
+};
 
 }  // namespace
 
 void buildMainMenu(QMenuBar& bar, const std::function<bool(int)>& enabled,
                    const std::function<void(int)>& run) {
-    QWidget& window = *bar.window();
     for (const app::Menu& menu : app::mainMenu()) {
         QMenu* dropDown = bar.addMenu(QString::fromUtf8(menu.title));
         for (const app::MenuItem& item : menu.items) {
             QAction* action = dropDown->addAction(QString::fromUtf8(item.text));
             action->setData(item.command);
+            // Shown beside the item, and live in the whole window.
+            action->setShortcuts(keySequences(item));
             const int id = item.command;
             QObject::connect(action, &QAction::triggered, dropDown, [run, id] { run(id); });
-            addShortcuts(window, *action, item, run);
         }
         // The enabling is asked afresh each time, as the state may have changed
         // since the menu was last open.
@@ -56,6 +69,7 @@ void buildMainMenu(QMenuBar& bar, const std::function<bool(int)>& enabled,
                 action->setEnabled(enabled(commandIdOf(*action)));
         });
     }
+    new EnablingBeforeKeys(bar, enabled);
 }
 
 int commandIdOf(const QAction& action) {
