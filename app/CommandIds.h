@@ -7,6 +7,9 @@ constexpr int FileOpen = 57601;
 constexpr int FileSave = 57603;
 constexpr int FileSaveAs = 40030;
 constexpr int AppExit = 57665;
+// The framework's standard ids of the edit commands.
+constexpr int EditUndo = 57643;
+constexpr int EditRedo = 57644;
 constexpr int InsertLogicElement = 40006;
 constexpr int InsertTrigger = 40004;
 constexpr int InsertSummer = 40005;

@@ -1,5 +1,6 @@
 #include "app/CommandIds.h"
 #include "app/Vortafrm.h"
+#include "edit/EditState.h"
 #include "platform/Shell.h"
 
 bool CVortafrm::isCommandEnabled(int id) const {
@@ -10,6 +11,11 @@ bool CVortafrm::isCommandEnabled(int id) const {
         case command::GeneratorStart:
         case command::GeneratorStop:
             return powerOn;
+        // A gesture under way is finished or cancelled first.
+        case command::EditUndo:
+            return history.canUndo() && !gestureUnderWay(edit);
+        case command::EditRedo:
+            return history.canRedo() && !gestureUnderWay(edit);
         default:
             return true;
     }
@@ -47,16 +53,22 @@ bool CVortafrm::OnCommand(int id) {
     }
     switch (id) {
         case command::FileNew:
-            OnFileNew();
+            runFileStep(&CVortafrm::OnFileNew);
             return true;
         case command::FileOpen:
-            OnFileOpen();
+            runFileStep(&CVortafrm::OnFileOpen);
             return true;
         case command::FileSave:
             OnFileSave();
             return true;
         case command::FileSaveAs:
             OnFileSaveAs();
+            return true;
+        case command::EditUndo:
+            OnEditUndo();
+            return true;
+        case command::EditRedo:
+            OnEditRedo();
             return true;
         case command::PowerOn:
             OnPowerOn();

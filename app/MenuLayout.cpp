@@ -5,14 +5,27 @@
 namespace app {
 namespace {
 
+// The keys every desktop editor has for these commands.
+constexpr const char* kNewKeys[] = {"Ctrl+N"};
+constexpr const char* kOpenKeys[] = {"Ctrl+O"};
+constexpr const char* kSaveKeys[] = {"Ctrl+S"};
+constexpr const char* kSaveAsKeys[] = {"Ctrl+Shift+S"};
+constexpr const char* kUndoKeys[] = {"Ctrl+Z"};
+constexpr const char* kRedoKeys[] = {"Ctrl+Y", "Ctrl+Shift+Z"};
+constexpr const char* kHelpKeys[] = {"F1"};
+
 // One item per line, as the menus show them.
 // clang-format off
 constexpr MenuItem kFileItems[] = {
-    {"&Новый...", command::FileNew},
-    {"&Открыть...", command::FileOpen},
-    {"&Сохранить", command::FileSave},
-    {"Сохранить &как...", command::FileSaveAs},
+    {"&Новый...", command::FileNew, kNewKeys},
+    {"&Открыть...", command::FileOpen, kOpenKeys},
+    {"&Сохранить", command::FileSave, kSaveKeys},
+    {"Сохранить &как...", command::FileSaveAs, kSaveAsKeys},
     {"В&ыход", command::AppExit},
+};
+constexpr MenuItem kEditItems[] = {
+    {"&Отменить", command::EditUndo, kUndoKeys},
+    {"&Повторить", command::EditRedo, kRedoKeys},
 };
 constexpr MenuItem kInsertItems[] = {
     {"Логический &элемент", command::InsertLogicElement},
@@ -32,11 +45,12 @@ constexpr MenuItem kGeneratorItems[] = {
 };
 constexpr MenuItem kHelpItems[] = {
     {"&О программе...", command::HelpAbout},
-    {"&Помощь", command::HelpNote},
+    {"&Помощь", command::HelpNote, kHelpKeys},
 };
 
 constexpr Menu kMenus[] = {
     {"&Файл", kFileItems},
+    {"&Правка", kEditItems},
     {"&Выбрать", kInsertItems},
     {"&Питание", kPowerItems},
     {"Управление генератором", kGeneratorItems},

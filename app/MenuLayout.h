@@ -8,6 +8,10 @@ namespace app {
 struct MenuItem {
     const char* text;
     int command;
+    // The keys that give the command without the menu, in the portable form
+    // "Ctrl+Shift+Z"; the first is shown beside the item. A key gives the command
+    // only while the item is enabled, as a click would.
+    std::span<const char* const> shortcuts = {};
 };
 
 struct Menu {

@@ -2,7 +2,9 @@
 #include "edit/MouseDispatch.h"
 
 // The five pointer messages of the work area go to the mouse dispatch, which works
-// on this window's circuit, editing state and scroll offsets.
+// on this window's circuit, editing state and scroll offsets. A press may begin an
+// action, so it opens an undo step; a movement only carries on a gesture (at rest
+// it changes nothing), and a release or a double click can only end one.
 namespace {
 using MouseHandler = void (*)(edit::EditContext&, uint32_t, Point);
 
@@ -17,17 +19,23 @@ void CVortafrm::OnMouseMove(uint32_t flags, Point point) {
 }
 
 void CVortafrm::OnLButtonDown(uint32_t flags, Point point) {
+    openUndoStep();
     dispatch(*this, edit::OnLButtonDown, flags, point);
+    closeUndoStepAtRest();
 }
 
 void CVortafrm::OnLButtonUp(uint32_t flags, Point point) {
     dispatch(*this, edit::OnLButtonUp, flags, point);
+    closeUndoStepAtRest();
 }
 
 void CVortafrm::OnLButtonDblClk(uint32_t flags, Point point) {
     dispatch(*this, edit::OnLButtonDblClk, flags, point);
+    closeUndoStepAtRest();
 }
 
 void CVortafrm::OnRButtonDown(uint32_t flags, Point point) {
+    openUndoStep();
     dispatch(*this, edit::OnRButtonDown, flags, point);
+    closeUndoStepAtRest();
 }

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/UndoHistory.h"
 #include "edit/EditState.h"
 #include "model/Circuit.h"
 #include "model/ElementKind.h"
@@ -61,6 +62,17 @@ class CVortafrm {
     void OnFileSaveAs();
     // The "Выбрать" menu: a new element of that kind follows the pointer.
     void OnInsertElement(ElementKind kind);
+    // The "Правка" menu: the circuit as before the last step, or as after the step
+    // undone last; with the power on it then settles.
+    void OnEditUndo();
+    void OnEditRedo();
+
+    // The undo history's steps: a message that may change the tables opens one
+    // before it runs, and it closes after any message that leaves no gesture under
+    // way. New and Open are steps of their own, which also bring back the file name.
+    void openUndoStep();
+    void closeUndoStepAtRest();
+    void runFileStep(void (CVortafrm::*command)());
 
     platform::Shell& shell;
     bool powerOn = false;
@@ -71,4 +83,5 @@ class CVortafrm {
     // of the wiring while the wiring stays as it is.
     sim::CSimulator simulation{circuit};
     ScrollOffsets scroll;
+    app::CUndoHistory history;
 };

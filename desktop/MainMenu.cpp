@@ -1,10 +1,54 @@
 #include "desktop/MainMenu.h"
 
+#include <QApplication>
+#include <QEvent>
+#include <QKeySequence>
 #include <QMenu>
+#include <utility>
 
 #include "app/MenuLayout.h"
 
 namespace desktop {
+
+namespace {
+
+QList<QKeySequence> keySequences(const app::MenuItem& item) {
+    QList<QKeySequence> keys;
+    for (const char* key : item.shortcuts)
+        keys.append(QKeySequence::fromString(QString::fromUtf8(key), QKeySequence::PortableText));
+    return keys;
+}
+
+void refreshEnabling(const QMenuBar& bar, const std::function<bool(int)>& enabled) {
+    for (const QAction* title : bar.actions())
+        for (QAction* action : title->menu()->actions())
+            action->setEnabled(enabled(commandIdOf(*action)));
+}
+
+// An item's keys answer only while the item is enabled, but the enabling is asked
+// only when a menu opens. Qt asks the focus object whether it wants a key for
+// itself (ShortcutOverride) just before it looks the key up among the shortcuts,
+// so the enabling is brought up to date there: a key then does exactly what the
+// item would do at that moment, and nothing while the item is disabled.
+class EnablingBeforeKeys : public QObject {
+  public:
+    EnablingBeforeKeys(QMenuBar& bar, std::function<bool(int)> enabled)
+        : QObject(&bar), bar_(bar), enabled_(std::move(enabled)) {
+        qApp->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride) refreshEnabling(bar_, enabled_);
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    QMenuBar& bar_;
+    std::function<bool(int)> enabled_;
+};
+
+}  // namespace
 
 void buildMainMenu(QMenuBar& bar, const std::function<bool(int)>& enabled,
                    const std::function<void(int)>& run) {
@@ -13,6 +57,8 @@ void buildMainMenu(QMenuBar& bar, const std::function<bool(int)>& enabled,
         for (const app::MenuItem& item : menu.items) {
             QAction* action = dropDown->addAction(QString::fromUtf8(item.text));
             action->setData(item.command);
+            // Shown beside the item, and live in the whole window.
+            action->setShortcuts(keySequences(item));
             const int id = item.command;
             QObject::connect(action, &QAction::triggered, dropDown, [run, id] { run(id); });
         }
@@ -23,6 +69,7 @@ void buildMainMenu(QMenuBar& bar, const std::function<bool(int)>& enabled,
                 action->setEnabled(enabled(commandIdOf(*action)));
         });
     }
+    new EnablingBeforeKeys(bar, enabled);
 }
 
 int commandIdOf(const QAction& action) {

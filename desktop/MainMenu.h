@@ -6,8 +6,9 @@
 // its command id as data.
 namespace desktop {
 
-// Fills the bar. `enabled` is asked for every item of a menu just before it shows;
-// `run` gets the command id of a chosen item.
+// Fills the bar, and gives the bar's window the items' keys. `enabled` is asked for
+// every item of a menu just before it shows, and for every item before a key is
+// looked up; `run` gets the command id of a chosen item or of a pressed key.
 void buildMainMenu(QMenuBar& bar, const std::function<bool(int)>& enabled,
                    const std::function<void(int)>& run);
 

@@ -31,4 +31,17 @@ struct EditState {
     std::optional<HitList> wireHits;
     std::unique_ptr<CLogicElement> pendingLogicElement;
     std::optional<int32_t> wireInProgress;  // slot of the wire being drawn
+    // Set when the user confirmed a change of an element (Ctrl + click): an action
+    // of its own even where it changed only levels (a flipped input signal), which
+    // the power and the clock change too. Whoever keeps the history of actions
+    // clears it.
+    bool elementChangedByUser = false;
 };
+
+// An element waits to be placed, a wire is being drawn, a free end is held or an
+// element is dragged: the circuit is in the middle of a user's action, and the
+// editing state names table slots.
+inline bool gestureUnderWay(const EditState& state) {
+    return state.pendingLogicElement || state.pendingBlockElement || state.wireInProgress ||
+           state.continuedEnd || state.logicHits || state.blockHits || state.wireHits;
+}

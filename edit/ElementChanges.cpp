@@ -108,6 +108,7 @@ void changeLogicElement(EditContext& context, int32_t slot) {
     if (keep) {
         changeLogicParameters(context.circuit, params->isConjunction, params->inverted,
                               static_cast<uint16_t>(params->inputCount), *keep, slot);
+        context.state.elementChangedByUser = true;
     }
     if (drawnWire) unmarkStartPin(context.circuit, *element, *drawnWire);
 }
@@ -148,6 +149,7 @@ void changeBlockElement(EditContext& context, int32_t slot) {
     if (element->kind == Trigger || element->kind == EntrSignal) {
         if (!context.shell.questionDialog(kFlipStateLine1, kFlipStateLine2)) return;
         flipOutputs(*element);
+        context.state.elementChangedByUser = true;
         sim::settle(context.circuit);
         context.shell.invalidateWorkArea(false);
     } else if (element->kind == GTI) {
@@ -156,6 +158,7 @@ void changeBlockElement(EditContext& context, int32_t slot) {
         if (!params) return;
         const sim::GeneratorTicks ticks = sim::toTicks(*params);
         element->setupGenerator(ticks.period, ticks.pulse, ticks.delay);
+        context.state.elementChangedByUser = true;
     }
 }
 

@@ -19,6 +19,8 @@ class CBlockElement {
     bool setupGenerator(uint32_t newPeriod, uint32_t newPulse, uint32_t newDelay);
     // One tick of the generator clock; true when a switching point was reached.
     bool generatorTick();
+    // Field by field, levels, latches and the generator's count included.
+    bool operator==(const CBlockElement&) const = default;
 
     Pins pins{};
     uint8_t latchedJ = 0;

@@ -22,6 +22,8 @@ class CLogicElement {
     void setPosition(int32_t x, int32_t y);
     // Where a wire end sits on the given pin, relative to x, y.
     Point pinOffset(int pin) const;
+    // Field by field, levels and drawing state included.
+    bool operator==(const CLogicElement&) const = default;
 
     Pins pins{};
     int32_t kind = LogicElement;

@@ -11,6 +11,7 @@ struct Pin {
     int32_t linkKind = 0;   // 7 while a wire is attached
     int32_t wireIndex = 0;  // wire slot; meaningless while not connected
     int32_t wireEnd = 0;    // position of the end record in that wire
+    friend bool operator==(const Pin&, const Pin&) = default;
 };
 
 constexpr int kPinCount = 11;

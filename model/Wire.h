@@ -27,6 +27,7 @@ class CWire {
     void appendPoints(std::span<const Point> newPoints);
     uint32_t pointCount() const { return static_cast<uint32_t>(points.size()); }
     uint32_t endCount() const { return static_cast<uint32_t>(ends.size()); }
+    bool operator==(const CWire&) const = default;
 
     uint8_t highlighted = 0;  // drawn with a 3-pixel pen while marked for deletion
     std::vector<Point> points;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -71,7 +72,7 @@ class MainWindowTest : public ::testing::Test {
     std::unique_ptr<CDesktopWindow> window_;
 };
 
-TEST_F(MainWindowTest, TheMenuHasFiveDropDownsWithTheirItemsInOrderAndNoSeparators) {
+TEST_F(MainWindowTest, TheMenuHasSixDropDownsWithTheirItemsInOrderAndNoSeparators) {
     using Items = std::vector<std::pair<QString, int>>;
     const std::vector<std::pair<QString, Items>> expected = {
         {"&Файл",
@@ -80,6 +81,7 @@ TEST_F(MainWindowTest, TheMenuHasFiveDropDownsWithTheirItemsInOrderAndNoSeparato
           {"&Сохранить", 57603},
           {"Сохранить &как...", 40030},
           {"В&ыход", 57665}}},
+        {"&Правка", {{"&Отменить", 57643}, {"&Повторить", 57644}}},
         {"&Выбрать",
          {{"Логический &элемент", 40006},
           {"&Триггер", 40004},
@@ -114,6 +116,78 @@ TEST_F(MainWindowTest, PowerAndGeneratorItemsFollowThePowerWhenTheirMenuOpens) {
     EXPECT_TRUE(item("&Файл", "&Сохранить")->isEnabled());
     item("&Питание", "В&ыкл.")->trigger();
     EXPECT_EQ(powerAndGeneratorItems(), (std::vector<bool>{true, false, false, false}));
+}
+
+TEST_F(MainWindowTest, TheItemsShowTheirKeys) {
+    const std::map<std::pair<QString, QString>, std::string> keys = {
+        {{"&Файл", "&Новый..."}, "Ctrl+N"},   {{"&Файл", "&Открыть..."}, "Ctrl+O"},
+        {{"&Файл", "&Сохранить"}, "Ctrl+S"},  {{"&Файл", "Сохранить &как..."}, "Ctrl+Shift+S"},
+        {{"&Правка", "&Отменить"}, "Ctrl+Z"}, {{"&Правка", "&Повторить"}, "Ctrl+Y; Ctrl+Shift+Z"},
+        {{"&Справка", "&Помощь"}, "F1"},
+    };
+    for (QAction* title : window().menuBar()->actions()) {
+        for (QAction* action : title->menu()->actions()) {
+            const auto expected = keys.find({title->text(), action->text()});
+            EXPECT_EQ(QKeySequence::listToString(action->shortcuts()).toStdString(),
+                      expected == keys.end() ? std::string() : expected->second)
+                << action->text().toStdString();
+        }
+    }
+}
+
+// The keys reach the core whatever the items showed when their menu was last open,
+// and the core's rule decides: nothing to undo, or a gesture under way, and the key
+// does nothing.
+TEST_F(MainWindowTest, UndoAndRedoFollowTheRuleInTheMenuAndByTheKeys) {
+    window().show();
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    CVortafrm& core = window().core();
+    auto undoRedoItems = [&] {
+        openAndClose("&Правка");
+        return std::vector<bool>{item("&Правка", "&Отменить")->isEnabled(),
+                                 item("&Правка", "&Повторить")->isEnabled()};
+    };
+    auto press = [&](int key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(&window(), static_cast<Qt::Key>(key), modifiers);
+    };
+    auto placed = [&] { return !core.circuit.isEmpty(); };
+    EXPECT_EQ(undoRedoItems(), (std::vector<bool>{false, false}));
+
+    core.OnCommand(command::InsertTrigger);
+    core.OnLButtonDown(platform::MK_LBUTTON, {100, 100});
+    core.OnLButtonUp(0, {100, 100});
+    ASSERT_TRUE(placed());
+    ASSERT_FALSE(item("&Правка", "&Отменить")->isEnabled()) << "as the menu last showed it";
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(placed());
+    EXPECT_EQ(undoRedoItems(), (std::vector<bool>{false, true}));
+    press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(placed());
+    press(Qt::Key_Z, Qt::ControlModifier);
+    press(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_TRUE(placed());
+    EXPECT_EQ(undoRedoItems(), (std::vector<bool>{true, false}));
+
+    core.OnCommand(command::InsertSummer);
+    EXPECT_EQ(undoRedoItems(), (std::vector<bool>{false, false})) << "a summer waits to be placed";
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(placed());
+}
+
+TEST_F(MainWindowTest, F1ShowsTheHelpNoteAsTheItemDoes) {
+    window().show();
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    QString shown;
+    QTimer::singleShot(0, &window(), [&shown] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            shown = dialog->windowTitle();
+            dialog->close();
+        }
+    });
+    QTest::keyClick(&window(), Qt::Key_F1);
+    EXPECT_EQ(shown, QString("Краткое руководство пользователя"));
 }
 
 TEST_F(MainWindowTest, TheWindowOpensTitledAtItsOuterRectangle) {

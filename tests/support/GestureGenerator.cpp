@@ -42,7 +42,8 @@ const int kCommands[] = {
     command::InsertTrigger,   command::InsertSummer,    command::InsertEntrSignal,
     command::InsertGenerator, command::InsertIndicator, command::PowerOn,
     command::PowerOff,        command::GeneratorStart,  command::GeneratorStop,
-    command::HelpAbout,       command::HelpNote,
+    command::HelpAbout,       command::HelpNote,        command::EditUndo,
+    command::EditRedo,
 };
 const int kInsertCommands[] = {
     command::InsertLogicElement, command::InsertTrigger,   command::InsertSummer,
@@ -56,6 +57,7 @@ class GestureGenerator {
 
     std::optional<FrameFault> run() {
         while (sent_.size() < count_ && !fault_) nextGesture();
+        undoAndRedoEverything();
         if (!fault_) {
             if (auto violations = session_.destroyAndCheck(); !violations.empty())
                 fault_ = FrameFault{sent_.size(), std::move(violations)};
@@ -70,7 +72,7 @@ class GestureGenerator {
     }
 
     void send(WindowMessage m) {
-        if (fault_ || sent_.size() >= count_) return;
+        if (fault_ || (sent_.size() >= count_ && !finishing_)) return;
         m.answerSeed = static_cast<uint32_t>(random_());
         sent_.push_back(m);
         if (auto violations = session_.sendAndCheck(m); !violations.empty())
@@ -122,6 +124,25 @@ class GestureGenerator {
         for (int ticks = between(1, 12); ticks > 0; --ticks)
             other(Type::Timer, timer::GeneratorClock);
     }
+    void undoOrRedo() {
+        for (int times = between(1, 4); times > 0; --times)
+            other(Type::Command, below(3) ? command::EditUndo : command::EditRedo);
+    }
+    // The end of a session: the gesture under way is ended, then every step is
+    // undone and redone, which the session's checker compares step by step.
+    void undoAndRedoEverything() {
+        finishing_ = true;
+        pointer(Type::LButtonUp, 0, {});
+        pointer(Type::LButtonDblClk, platform::MK_LBUTTON, {});
+        // A right click discards an element still waiting to be placed; both may wait.
+        for (int waiting = 2; waiting > 0 && gestureUnderWay(session_.window().edit); --waiting)
+            pointer(Type::RButtonDown, 0, {});
+        for (const int id : {command::EditUndo, command::EditRedo}) {
+            for (int steps = 1000; steps > 0 && !fault_ && session_.window().isCommandEnabled(id);
+                 --steps)
+                other(Type::Command, id);
+        }
+    }
     void menuCommand() {
         if (below(2) == 0) {
             other(Type::Command, kInsertCommands[below(std::size(kInsertCommands))]);
@@ -138,7 +159,8 @@ class GestureGenerator {
         if (roll < 52) return doubleClick(target(), modifiers());
         if (roll < 58) return drag(modifiers());
         if (roll < 62) return pointer(Type::RButtonDown, modifiers(), target());
-        if (roll < 78) return menuCommand();
+        if (roll < 74) return menuCommand();
+        if (roll < 78) return undoOrRedo();
         if (roll < 92) return timerTicks();
         if (roll < 95)
             return other(below(2) ? Type::VScroll : Type::HScroll, below(9), between(-20, 2100));
@@ -151,6 +173,7 @@ class GestureGenerator {
     std::vector<WindowMessage>& sent_;
     GestureSession session_;
     std::optional<FrameFault> fault_;
+    bool finishing_ = false;
 };
 
 }  // namespace

@@ -76,8 +76,12 @@ void GestureSession::send(const WindowMessage& m) {
 }
 
 std::vector<std::string> GestureSession::sendAndCheck(const WindowMessage& message) {
+    undoShadow_.beforeMessage(message);
     send(message);
-    return frameViolations(window_);
+    std::vector<std::string> violations = frameViolations(window_);
+    for (std::string& violation : undoShadow_.afterMessage())
+        violations.push_back(std::move(violation));
+    return violations;
 }
 
 std::vector<std::string> GestureSession::destroyAndCheck() {

@@ -6,6 +6,7 @@
 #include "support/RandomGestures.h"
 #include "support/RandomShell.h"
 #include "support/TemporaryDirectory.h"
+#include "support/UndoShadow.h"
 
 // A created main window of the usual size with a random user behind its dialogs,
 // in a fresh current directory of its own (the recovery file and typed names land
@@ -17,8 +18,9 @@ class GestureSession {
     GestureSession(const GestureSession&) = delete;
     GestureSession& operator=(const GestureSession&) = delete;
 
-    // Sends the message as the desktop would and returns what the checker finds.
-    // A timer message is sent only while that timer runs.
+    // Sends the message as the desktop would and returns what the checkers find:
+    // the window's soundness and its undo history. A timer message is sent only
+    // while that timer runs.
     std::vector<std::string> sendAndCheck(const WindowMessage& message);
     // The destruction message, then the checker.
     std::vector<std::string> destroyAndCheck();
@@ -33,5 +35,6 @@ class GestureSession {
     TemporaryDirectory directory_;
     RandomShell shell_;
     CVortafrm window_{shell_};
+    UndoShadow undoShadow_{window_};
     bool destroyed_ = false;
 };

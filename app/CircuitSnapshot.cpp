@@ -1,0 +1,91 @@
+#include "app/CircuitSnapshot.h"
+
+namespace app {
+namespace {
+
+// What the allocator adds to every block it hands out (its header and rounding).
+constexpr size_t kAllocationOverhead = 16;
+
+template <typename Table>
+void copyTable(const Table& from, Table& to) {
+    using Record = typename Table::value_type::element_type;
+    for (size_t slot = 0; slot < from.size(); ++slot)
+        if (from[slot]) to[slot] = std::make_unique<Record>(*from[slot]);
+}
+
+void clearLevels(Pins& pins) {
+    for (Pin& pin : pins) pin.value = 0;
+}
+
+CLogicElement withoutLevels(CLogicElement element) {
+    clearLevels(element.pins);
+    return element;
+}
+
+CBlockElement withoutLevels(CBlockElement element) {
+    clearLevels(element.pins);
+    element.latchedJ = 0;
+    element.clockArmed = 0;
+    element.latchedK = 0;
+    element.tickCounter = 0;
+    return element;
+}
+
+template <typename Element>
+bool sameApartFromLevels(const Element& a, const Element& b) {
+    return withoutLevels(a) == withoutLevels(b);
+}
+
+// A wire carries no level of its own.
+bool sameApartFromLevels(const CWire& a, const CWire& b) {
+    return a == b;
+}
+
+template <typename Table>
+bool tablesDiffer(const Table& a, const Table& b) {
+    for (size_t slot = 0; slot < a.size(); ++slot) {
+        if (!a[slot] != !b[slot]) return true;
+        if (a[slot] && !sameApartFromLevels(*a[slot], *b[slot])) return true;
+    }
+    return false;
+}
+
+template <typename Record>
+size_t recordBytes(const Record&) {
+    return sizeof(Record) + kAllocationOverhead;
+}
+
+size_t recordBytes(const CWire& wire) {
+    return sizeof(CWire) + wire.points.capacity() * sizeof(Point) +
+           wire.ends.capacity() * sizeof(WireEnd) + 3 * kAllocationOverhead;
+}
+
+template <typename Table>
+size_t tableBytes(const Table& table) {
+    size_t bytes = 0;
+    for (const auto& record : table)
+        if (record) bytes += recordBytes(*record);
+    return bytes;
+}
+
+}  // namespace
+
+CCircuit copyTables(const CCircuit& circuit) {
+    CCircuit copy;
+    copyTable(circuit.logicElements, copy.logicElements);
+    copyTable(circuit.blockElements, copy.blockElements);
+    copyTable(circuit.wires, copy.wires);
+    return copy;
+}
+
+bool differApartFromLevels(const CCircuit& a, const CCircuit& b) {
+    return tablesDiffer(a.logicElements, b.logicElements) ||
+           tablesDiffer(a.blockElements, b.blockElements) || tablesDiffer(a.wires, b.wires);
+}
+
+size_t footprintBytes(const CCircuit& circuit) {
+    return sizeof(CCircuit) + tableBytes(circuit.logicElements) +
+           tableBytes(circuit.blockElements) + tableBytes(circuit.wires);
+}
+
+}  // namespace app

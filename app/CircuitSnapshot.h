@@ -1,0 +1,23 @@
+#pragma once
+#include <cstddef>
+
+#include "model/Circuit.h"
+
+// Whole copies of the three tables, as the undo history keeps them.
+namespace app {
+
+// A copy of every record, slot for slot, with everything a record holds: levels,
+// trigger latches, generator counts and drawing state, which the file does not
+// all keep.
+CCircuit copyTables(const CCircuit& circuit);
+
+// Whether the two circuits differ in anything but their levels (pin values,
+// trigger latches, generator counts), which the power and the clock change
+// without the user doing anything.
+bool differApartFromLevels(const CCircuit& a, const CCircuit& b);
+
+// The memory the tables take: every record and point or end buffer, with an
+// allowance for the allocator's bookkeeping of each.
+size_t footprintBytes(const CCircuit& circuit);
+
+}  // namespace app

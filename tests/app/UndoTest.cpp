@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include "app/CommandIds.h"
+#include "app/UndoHistory.h"
+#include "app/Vortafrm.h"
+#include "io/CircuitFile.h"
+#include "support/SampleCircuit.h"
+#include "support/ScriptedShell.h"
+
+namespace {
+
+// What the random sessions cannot see in the file bytes: the state the file does not
+// hold, and the settling of a restored circuit while the power is on.
+class UndoTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        CBlockElement& trigger = *window.circuit.blockElements[sample.trigger];
+        trigger.latchedJ = 1;
+        trigger.clockArmed = 1;
+        trigger.drawState = kDrawStateDisabled;
+        window.circuit.blockElements[sample.generator]->tickCounter = 7;
+    }
+    // Places a summer in an empty corner: one step.
+    void placeSummer() {
+        window.OnCommand(command::InsertSummer);
+        window.OnMouseMove(0, {400, 300});
+        window.OnLButtonDown(platform::MK_LBUTTON, {400, 300});
+        window.OnLButtonUp(0, {400, 300});
+        ASSERT_TRUE(window.isCommandEnabled(command::EditUndo));
+    }
+    Pins& inverterPins() { return window.circuit.logicElements[sample.inverter]->pins; }
+
+    ScriptedShell shell;
+    CVortafrm window{shell};
+    SampleCircuit sample = buildSampleCircuit(window.circuit);
+};
+
+TEST_F(UndoTest, UndoAndRedoRestoreEveryFieldOfEveryRecord) {
+    const CBlockElement trigger = *window.circuit.blockElements[sample.trigger];
+    const CBlockElement generator = *window.circuit.blockElements[sample.generator];
+    const std::vector<uint8_t> before = io::encodeCircuit(window.circuit);
+    placeSummer();
+    const std::vector<uint8_t> after = io::encodeCircuit(window.circuit);
+    window.circuit.blockElements[sample.trigger]->latchedK = 1;
+
+    window.OnCommand(command::EditUndo);
+    EXPECT_EQ(io::encodeCircuit(window.circuit), before);
+    EXPECT_EQ(*window.circuit.blockElements[sample.trigger], trigger) << "latches, drawing state";
+    EXPECT_EQ(*window.circuit.blockElements[sample.generator], generator)
+        << "the generator's count";
+    EXPECT_FALSE(window.isCommandEnabled(command::EditUndo));
+    EXPECT_TRUE(window.isCommandEnabled(command::EditRedo));
+
+    window.OnCommand(command::EditRedo);
+    EXPECT_EQ(io::encodeCircuit(window.circuit), after);
+    EXPECT_EQ(window.circuit.blockElements[sample.trigger]->latchedK, 1) << "as it was undone";
+}
+
+TEST_F(UndoTest, WithThePowerOnTheRestoredCircuitSettles) {
+    // The inverter's levels are those of a circuit that never settled: input 0, output 1.
+    ASSERT_EQ(inverterPins()[9].value, 1);
+    placeSummer();
+    window.OnCommand(command::PowerOn);
+    window.OnCommand(command::EditUndo);
+    EXPECT_EQ(window.circuit.blockElements[3], nullptr) << "the summer is gone";
+    EXPECT_EQ(inverterPins()[2].value, 1);
+    EXPECT_EQ(inverterPins()[9].value, 0);
+}
+
+TEST_F(UndoTest, NothingIsUndoneWhileAGestureIsUnderWay) {
+    placeSummer();
+    window.OnCommand(command::InsertTrigger);
+    EXPECT_FALSE(window.isCommandEnabled(command::EditUndo));
+    window.OnCommand(command::EditUndo);
+    EXPECT_NE(window.circuit.blockElements[3], nullptr) << "the disabled command did nothing";
+    window.OnRButtonDown(0, {0, 0});  // the waiting trigger is discarded
+    EXPECT_TRUE(window.isCommandEnabled(command::EditUndo));
+}
+
+// A history with small limits: each step copies one wire of 40 points.
+TEST(UndoHistoryTest, TheOldestStepsGoPastEitherLimit) {
+    CCircuit circuit;
+    circuit.wires[0] = std::make_unique<CWire>();
+    circuit.wires[0]->points.assign(40, Point{});
+    auto makeSteps = [&circuit](app::CUndoHistory& history, int count) {
+        for (int32_t n = 1; n <= count; ++n) {
+            history.openStep(circuit);
+            circuit.wires[0]->points[0].x = 5 * n;
+            history.closeStep(circuit, false);
+        }
+    };
+    app::CUndoHistory byCount({.steps = 3, .bytes = size_t{1} << 20});
+    makeSteps(byCount, 5);
+    EXPECT_EQ(byCount.undoCount(), 3u);
+    std::string name;
+    while (byCount.canUndo()) byCount.undo(circuit, name);
+    EXPECT_EQ(circuit.wires[0]->points[0].x, 10) << "steps 3 to 5 are kept";
+
+    app::CUndoHistory byBytes({.steps = 100, .bytes = 1});
+    makeSteps(byBytes, 4);
+    EXPECT_EQ(byBytes.undoCount(), 1u) << "the newest step stays even over the budget";
+    app::CUndoHistory roomForTwo({.steps = 100, .bytes = 2 * byBytes.bytes()});
+    makeSteps(roomForTwo, 4);
+    EXPECT_EQ(roomForTwo.undoCount(), 2u);
+    EXPECT_LE(roomForTwo.bytes(), 2 * byBytes.bytes());
+}
+
+// The power and the clock change levels without the user: those alone make no step.
+TEST(UndoHistoryTest, ChangedLevelsAloneAreAStepOnlyWhenTheUserChangedAnElement) {
+    CCircuit circuit;
+    circuit.blockElements[0] = std::make_unique<CBlockElement>(Trigger);
+    app::CUndoHistory history;
+    for (const bool byUser : {false, true}) {
+        history.openStep(circuit);
+        circuit.blockElements[0]->pins[kTriggerQ].value ^= 1;
+        circuit.blockElements[0]->clockArmed ^= 1;
+        history.closeStep(circuit, byUser);
+        EXPECT_EQ(history.canUndo(), byUser);
+    }
+}
+
+}  // namespace
