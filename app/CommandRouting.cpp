@@ -58,6 +58,9 @@ bool CVortafrm::OnCommand(int id) {
         case command::FileSaveAs:
             OnFileSaveAs();
             return true;
+        case command::FileSavePicture:
+            OnFileSavePicture();
+            return true;
         case command::PowerOn:
             OnPowerOn();
             return true;

@@ -12,6 +12,7 @@ constexpr MenuItem kFileItems[] = {
     {"&Открыть...", command::FileOpen},
     {"&Сохранить", command::FileSave},
     {"Сохранить &как...", command::FileSaveAs},
+    {"Сохранить &рисунок...", command::FileSavePicture},
     {"В&ыход", command::AppExit},
 };
 constexpr MenuItem kInsertItems[] = {

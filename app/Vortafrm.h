@@ -58,6 +58,7 @@ class CVortafrm {
     void OnFileOpen();
     void OnFileSave();
     void OnFileSaveAs();
+    void OnFileSavePicture();
     // The "Выбрать" menu: a new element of that kind follows the pointer.
     void OnInsertElement(ElementKind kind);
 

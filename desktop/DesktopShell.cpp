@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "app/Vortafrm.h"
+#include "canvas/PictureFile.h"
 #include "desktop/DesktopWindow.h"
 #include "desktop/WorkAreaWidget.h"
 #include "dialogs/DialogRequests.h"
@@ -71,6 +72,14 @@ void CDesktopWindow::aboutDialog() {
 
 void CDesktopWindow::helpNoteDialog() {
     dialogs::runHelpNoteDialog(this);
+}
+
+// The user is told of a failure in the words of a failed save; Qt's reason is not
+// for them.
+bool CDesktopWindow::writePicture(const platform::PictureRequest& request,
+                                  const std::function<void(platform::Canvas&)>& paint) {
+    std::string reason;
+    return canvas::writePictureFile(request, paint, reason);
 }
 
 // The work area is painted whole on white each time (see CWorkAreaWidget), so the

@@ -12,8 +12,8 @@
 #include "desktop/DesktopWindow.h"
 #include "desktop/WorkAreaWidget.h"
 #include "io/CircuitFile.h"
+#include "render/PictureArea.h"
 #include "support/TemporaryDirectory.h"
-#include "tools/lotra-sim/PictureArea.h"
 
 namespace fs = std::filesystem;
 
@@ -45,7 +45,7 @@ QImage windowPicture(const fs::path& file) {
     core.OnCommand(command::PowerOn);
     const QImage shot = window.workArea().grab().toImage().convertToFormat(QImage::Format_RGB32);
 
-    const Rect area = lotrasim::pictureArea(core.circuit);
+    const Rect area = render::pictureArea(core.circuit);
     const QRect crop(area.left, area.top, area.width(), area.height());
     // The scroll bars cover the left and bottom edges of the work area.
     EXPECT_GE(crop.left(), 17);
