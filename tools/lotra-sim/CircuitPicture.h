@@ -1,7 +1,9 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "model/Circuit.h"
+#include "platform/Picture.h"
 
 namespace lotrasim {
 
@@ -9,12 +11,24 @@ namespace lotrasim {
 // without the desktop program leaves out.
 bool picturesAvailable();
 
-// Writes a PNG picture of the circuit to `path`: drawn on white by the window's own
-// drawing code, with the levels when `powered`, cropped to pictureArea. The file
-// is replaced only when complete. False, with the reason in `error`, on failure.
+struct PictureFile {
+    std::string path;
+    platform::PictureFormat format = platform::PictureFormat::Png;
+};
+
+struct PictureFailure {
+    std::string path;
+    std::string reason;
+};
+
+// Writes each picture of the circuit, as the window's picture command writes it:
+// drawn on white by the window's own drawing code, with the levels when `powered`,
+// cropped to the circuit; a PDF page names `circuitFile` under it. Each file is
+// replaced only when complete. Returns the pictures that could not be written.
 // Input signals and generators take the body picture of their level, as in the
 // window, which is why the circuit is not const.
-bool writeCircuitPicture(const std::string& path, CCircuit& circuit, bool powered,
-                         std::string& error);
+std::vector<PictureFailure> writeCircuitPictures(const std::vector<PictureFile>& pictures,
+                                                 CCircuit& circuit, const std::string& circuitFile,
+                                                 bool powered);
 
 }  // namespace lotrasim

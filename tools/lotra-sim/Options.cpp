@@ -36,20 +36,42 @@ bool isOption(const std::string& arg, const std::string& name) {
     return arg == name || arg.rfind(name + "=", 0) == 0;
 }
 
-// An option naming a file to write; false when the name is missing.
-bool takeOutputPath(const std::vector<std::string>& args, size_t& at, const std::string& name,
-                    std::optional<std::string>& path) {
-    const std::optional<std::string> value = optionValue(args, at, name);
-    if (!value || value->empty()) return false;
-    path = *value;
-    return true;
+// The options that name a file: the outputs, and what a check compares with.
+std::optional<std::string>* pathOption(SimOptions& options, const std::string& name) {
+    if (name == "--write") return &options.writePath;
+    if (name == "--vcd") return &options.vcdPath;
+    if (name == "--png") return &options.pngPath;
+    if (name == "--svg") return &options.svgPath;
+    if (name == "--pdf") return &options.pdfPath;
+    if (name == "--check") return &options.checkReference;
+    if (name == "--expect") return &options.expectTable;
+    return nullptr;
 }
 
 // The truth table runs the circuit once per row from the file as it stands, so
 // the options that shape a single run mean nothing to it.
 bool shapesARun(const SimOptions& options, bool ticksGiven) {
     return ticksGiven || !options.powerOn || options.writePath || options.vcdPath ||
-           options.pngPath;
+           options.pngPath || options.svgPath || options.pdfPath;
+}
+
+// A check takes any number of files, and a reference circuit the generator ticks
+// to run; a table holds the outputs after power on alone.
+ParsedArguments checkArguments(ParsedArguments parsed, std::vector<std::string> files,
+                               bool ticksGiven) {
+    SimOptions& options = parsed.options;
+    if (options.checkReference && options.expectTable)
+        return failure("--check and --expect exclude each other");
+    const char* name = options.checkReference ? "--check" : "--expect";
+    if (options.truthTable || shapesARun(options, options.expectTable && ticksGiven))
+        return failure(std::string(name) + (options.checkReference
+                                                ? " takes no other option but --ticks"
+                                                : " takes no other option"));
+    if (files.empty()) return failure(std::string("no circuit file to check after ") + name);
+    options.checkedFiles = std::move(files);
+    if (!ticksGiven) options.ticks = kCheckTicks;
+    parsed.action = ParsedArguments::Action::Run;
+    return parsed;
 }
 
 }  // namespace
@@ -81,17 +103,18 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
             ticksGiven = true;
         } else if (arg == "--truth-table") {
             options.truthTable = true;
-        } else if (isOption(arg, "--write") || isOption(arg, "--vcd") || isOption(arg, "--png")) {
+        } else if (std::optional<std::string>* path =
+                       pathOption(options, arg.substr(0, arg.find('=')))) {
             const std::string name = arg.substr(0, arg.find('='));
-            std::optional<std::string>& path = name == "--write" ? options.writePath
-                                               : name == "--vcd" ? options.vcdPath
-                                                                 : options.pngPath;
-            if (!takeOutputPath(args, at, name, path))
-                return failure(name + " needs the name of a file");
+            const std::optional<std::string> value = optionValue(args, at, name);
+            if (!value || value->empty()) return failure(name + " needs the name of a file");
+            *path = *value;
         } else {
             return failure("unknown option '" + arg + "'");
         }
     }
+    if (options.checkReference || options.expectTable)
+        return checkArguments(std::move(parsed), std::move(files), ticksGiven);
     if (files.empty()) return failure("no circuit file given");
     if (files.size() > 1)
         return failure("one circuit file only, but got '" + files[0] + "' and '" + files[1] + "'");

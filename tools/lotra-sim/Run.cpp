@@ -1,8 +1,5 @@
 #include "tools/lotra-sim/Run.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -10,10 +7,10 @@
 #include <vector>
 
 #include "io/CircuitFile.h"
-#include "io/FileBytes.h"
-#include "io/FileDescriptor.h"
 #include "sim/Simulation.h"
+#include "tools/lotra-sim/CircuitInput.h"
 #include "tools/lotra-sim/CircuitPicture.h"
+#include "tools/lotra-sim/ClassCheck.h"
 #include "tools/lotra-sim/Report.h"
 #include "tools/lotra-sim/TruthTable.h"
 #include "tools/lotra-sim/ValueChangeDump.h"
@@ -23,20 +20,6 @@ namespace {
 
 constexpr int kExitFailedWrite = 1;
 constexpr int kExitBadInput = 2;
-
-// The whole file, or nothing with the reason on `err`.
-bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes, std::ostream& err) {
-    const io::CFileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!file.isOpen()) {
-        err << "lotra-sim: cannot open '" << path << "': " << std::strerror(errno) << '\n';
-        return false;
-    }
-    const bool complete = io::readFileBytes(file.get(), bytes);
-    const int error = errno;
-    if (!complete)
-        err << "lotra-sim: cannot read '" << path << "': " << std::strerror(error) << '\n';
-    return complete;
-}
 
 // Writes the value change dump of the run as it goes; a file that cannot be
 // opened is reported before anything runs.
@@ -71,6 +54,22 @@ bool cannotWrite(std::ostream& err, const std::string& path, const std::string& 
     return false;
 }
 
+std::vector<PictureFile> requestedPictures(const SimOptions& options) {
+    std::vector<PictureFile> pictures;
+    if (options.pngPath) pictures.push_back({*options.pngPath, platform::PictureFormat::Png});
+    if (options.svgPath) pictures.push_back({*options.svgPath, platform::PictureFormat::Svg});
+    if (options.pdfPath) pictures.push_back({*options.pdfPath, platform::PictureFormat::Pdf});
+    return pictures;
+}
+
+// Each picture asked for; false when any could not be written.
+bool writePictures(const SimOptions& options, CCircuit& circuit, std::ostream& err) {
+    const std::vector<PictureFailure> failures =
+        writeCircuitPictures(requestedPictures(options), circuit, options.file, options.powerOn);
+    for (const PictureFailure& failure : failures) cannotWrite(err, failure.path, failure.reason);
+    return failures.empty();
+}
+
 int runTruthTable(const CCircuit& circuit, std::ostream& out, std::ostream& err) {
     std::string error;
     if (!printTruthTable(circuit, out, error)) {
@@ -84,8 +83,9 @@ int runTruthTable(const CCircuit& circuit, std::ostream& out, std::ostream& err)
 }  // namespace
 
 int run(const SimOptions& options, std::ostream& out, std::ostream& err) {
-    if (options.pngPath && !picturesAvailable()) {
-        err << "lotra-sim: --png: this lotra-sim was built without Qt and draws no pictures\n";
+    if (options.checkReference || options.expectTable) return runCheck(options, out, err);
+    if (!requestedPictures(options).empty() && !picturesAvailable()) {
+        err << "lotra-sim: this lotra-sim was built without Qt and draws no pictures\n";
         return kExitBadInput;
     }
     std::vector<uint8_t> bytes;
@@ -109,9 +109,7 @@ int run(const SimOptions& options, std::ostream& out, std::ostream& err) {
     out << circuitReport(circuit);
     out.flush();
     bool written = dump.finish(options.ticks) || cannotWrite(err, *options.vcdPath);
-    std::string error;
-    if (options.pngPath && !writeCircuitPicture(*options.pngPath, circuit, options.powerOn, error))
-        written = cannotWrite(err, *options.pngPath, error);
+    written = writePictures(options, circuit, err) && written;
     if (options.writePath && !io::writeCircuitFile(*options.writePath, circuit))
         written = cannotWrite(err, *options.writePath);
     return written ? 0 : kExitFailedWrite;

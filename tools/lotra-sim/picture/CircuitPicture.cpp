@@ -3,15 +3,11 @@
 #include "tools/lotra-sim/CircuitPicture.h"
 
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-#include <QSaveFile>
 #include <cstdio>
 #include <memory>
 
-#include "canvas/PainterCanvas.h"
-#include "render/WorkArea.h"
-#include "tools/lotra-sim/PictureArea.h"
+#include "canvas/PictureFile.h"
+#include "render/CircuitPicture.h"
 
 namespace lotrasim {
 namespace {
@@ -37,38 +33,26 @@ std::unique_ptr<QGuiApplication> offscreenApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-QImage paintedPicture(CCircuit& circuit, bool powered) {
-    const Rect area = pictureArea(circuit);
-    QImage image(area.width(), area.height(), QImage::Format_RGB32);
-    if (image.isNull()) return image;
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    canvas::CPainterCanvas canvas(painter);
-    render::paintWorkArea(canvas, circuit, {}, ScrollOffsets{area.left, area.top}, powered);
-    painter.end();
-    return image;
-}
-
 }  // namespace
 
 bool picturesAvailable() {
     return true;
 }
 
-bool writeCircuitPicture(const std::string& path, CCircuit& circuit, bool powered,
-                         std::string& error) {
+std::vector<PictureFailure> writeCircuitPictures(const std::vector<PictureFile>& pictures,
+                                                 CCircuit& circuit, const std::string& circuitFile,
+                                                 bool powered) {
     const std::unique_ptr<QGuiApplication> application = offscreenApplication();
-    const QImage image = paintedPicture(circuit, powered);
-    if (image.isNull()) {
-        error = "not enough memory for the picture";
-        return false;
+    std::vector<PictureFailure> failures;
+    for (const PictureFile& picture : pictures) {
+        const platform::PictureRequest request =
+            render::circuitPictureRequest(circuit, picture.path, picture.format, circuitFile);
+        std::string error;
+        if (!canvas::writePictureFile(
+                request, render::circuitPainting(circuit, request.area, powered), error))
+            failures.push_back({picture.path, error});
     }
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-        error = file.errorString().toStdString();
-        return false;
-    }
-    return true;
+    return failures;
 }
 
 }  // namespace lotrasim

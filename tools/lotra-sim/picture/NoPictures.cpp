@@ -7,9 +7,12 @@ bool picturesAvailable() {
     return false;
 }
 
-bool writeCircuitPicture(const std::string&, CCircuit&, bool, std::string& error) {
-    error = "this lotra-sim was built without Qt and draws no pictures";
-    return false;
+std::vector<PictureFailure> writeCircuitPictures(const std::vector<PictureFile>& pictures,
+                                                 CCircuit&, const std::string&, bool) {
+    std::vector<PictureFailure> failures;
+    for (const PictureFile& picture : pictures)
+        failures.push_back({picture.path, "this lotra-sim was built without Qt"});
+    return failures;
 }
 
 }  // namespace lotrasim
