@@ -128,6 +128,10 @@ std::optional<Behaviour> referenceCircuit(const std::string& path, uint32_t tick
         return std::nullopt;
     }
     const Terminals terminals = readingOrderTerminals(circuit);
+    if (terminals.indicators.empty()) {
+        err << "lotra-sim: the reference '" << path << "' has no indicator to compare\n";
+        return std::nullopt;
+    }
     if (terminals.inputs.size() > kTruthTableInputLimit) {
         err << "lotra-sim: the reference has " << terminals.inputs.size()
             << " input signals; a check takes at most " << kTruthTableInputLimit << '\n';

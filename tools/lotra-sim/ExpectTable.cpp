@@ -98,6 +98,10 @@ std::optional<Behaviour> parseExpectTable(const std::string& text, std::string& 
     std::vector<size_t> indicatorColumns;
     for (size_t column = inputCount; column < header.size(); ++column)
         if (header[column].find('.') == std::string::npos) indicatorColumns.push_back(column);
+    if (indicatorColumns.empty()) {
+        error = "no indicator's column after the " + std::to_string(inputCount) + " inputs";
+        return std::nullopt;
+    }
 
     Behaviour behaviour{inputCount, indicatorColumns.size(), 1, {}};
     behaviour.numbers.resize(rows * indicatorColumns.size());

@@ -127,8 +127,10 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
 
 std::string usageText() {
     return R"(Usage: lotra-sim [--ticks N] [--no-power] [--write OUT] FILE
-       lotra-sim [--ticks N] [--no-power] [--vcd OUT] [--png OUT] FILE
+       lotra-sim [--ticks N] [--no-power] [--vcd OUT] [--png|--svg|--pdf OUT] FILE
        lotra-sim --truth-table FILE
+       lotra-sim --check REFERENCE [--ticks N] FILE...
+       lotra-sim --expect TABLE FILE...
 
 Reads the circuit file FILE, switches the power on as the power-on command of the
 editor does (input levels and generator counters cleared, then the circuit settles),
@@ -146,11 +148,27 @@ levels.
                 at time 0 and after each tick (time unit 100 ms)
   --png OUT     afterwards write a picture of the circuit to OUT (PNG), drawn as
                 the editor's window draws it, cropped to the circuit
+  --svg OUT     the same picture as vector graphics (SVG)
+  --pdf OUT     the same picture on an A4 page (PDF), scaled to fit, with the
+                name of FILE under it
   --truth-table print the truth table instead: the input signals (EntrSignal, at
                 most 16) take every combination in turn, the first signal the
                 most significant; each row starts from the file, powers on and
                 lists the inputs, the indicators' numbers and every output of
                 every gate, trigger and summer, separated by tabs
+  --check REFERENCE
+                compare each FILE with the circuit REFERENCE instead: the input
+                signals take every combination (at most 16 inputs) and every
+                indicator must show what REFERENCE's shows after power on and,
+                when REFERENCE has a generator or a trigger, after each of N
+                generator ticks (--ticks, default 100). Inputs and indicators are
+                taken in reading order: top to bottom, left to right at one height
+  --expect TABLE
+                compare each FILE with a typed table instead: a header line, then
+                one line per input combination with the input bits (inputs in
+                reading order, as for --check) and each indicator's number after
+                power on, laid out as --truth-table prints them (columns with a
+                dot in their name are left out)
   --help        show this text
 
 One line per element, logic-element table first, then the block table, slots upward:
@@ -166,9 +184,15 @@ Truth-table columns: B<slot> for an input signal, L<slot> for an indicator (its
 two-digit number), L<slot>.9 for a gate's output, B<slot>.9 and B<slot>.10 for a
 trigger's or summer's outputs.
 
-Exit status: 0 on success; 1 when OUT could not be written; 2 when FILE is
-missing or unreadable, an argument is wrong, or the circuit has more than 16
-input signals for a truth table (one line on standard error).
+A check prints one tab-separated line per FILE: its name, then "совпадает", or
+"не совпадает" and the first difference, or "не сравнить" and why (unreadable,
+not a circuit, another number of inputs or indicators); at the end
+"совпадают N из M".
+
+Exit status: 0 on success; 1 when OUT could not be written or a checked FILE
+does not match; 2 when FILE, REFERENCE or TABLE is missing or unreadable, an
+argument is wrong, or the circuit has more than 16 input signals for a truth
+table or a check (one line on standard error).
 )";
 }
 
