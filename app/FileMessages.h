@@ -20,7 +20,7 @@ inline constexpr const char* kFileNotWritten = "Не удалось записа
 inline constexpr const char* kLabelNew = "Создать файл:";
 inline constexpr const char* kLabelOpen = "Открыть файл:";
 inline constexpr const char* kLabelSave = "Имя файла";
-inline constexpr const char* kLabelPicture = "Рисунок (.png, .svg, .pdf):";
+inline constexpr const char* kLabelPicture = "Имя рисунка";
 
 // The message with the typed name in place of its "%s". The name is inserted as
 // it stands, so a name that itself holds "%" signs is shown unchanged.
