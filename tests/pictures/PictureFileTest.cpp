@@ -14,6 +14,7 @@
 #include <iterator>
 #include <limits>
 
+#include "ExampleFiles.h"
 #include "app/CommandIds.h"
 #include "app/Vortafrm.h"
 #include "desktop/DesktopWindow.h"
@@ -31,14 +32,6 @@ std::string shellWord(const fs::path& path) {
 bool runs(const std::string& command) {
     const int status = std::system((command + " >/dev/null").c_str());
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-std::vector<fs::path> exampleFiles() {
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(fs::path(LOTRA_SOURCE_DIR) / "res/examples"))
-        if (entry.path().extension() == ".vrt") files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    return files;
 }
 
 void writePictures(const fs::path& file, const fs::path& stem) {
@@ -155,11 +148,6 @@ TEST(PictureFiles, SvgAndPdfRenderedBackShowWhatThePngShows) {
         // Scaled to a dpi of no round number, the rasteriser greys more edges.
         EXPECT_LE(unmatchedNearby(png.copy(drawn), page, onPage.topLeft()), darkPixels(png) / 20);
     }
-}
-
-std::vector<uint8_t> bytesOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // Types `name` into the file-name dialog that the command is about to open.

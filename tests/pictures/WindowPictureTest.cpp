@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "ExampleFiles.h"
 #include "app/CommandIds.h"
 #include "app/Vortafrm.h"
 #include "desktop/DesktopWindow.h"
@@ -18,19 +19,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::vector<uint8_t> bytesOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<fs::path> exampleFiles() {
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(fs::path(LOTRA_SOURCE_DIR) / "res/examples"))
-        if (entry.path().extension() == ".vrt") files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    return files;
-}
 
 // The example opened in the main window with the power switched on, as a student
 // sees it, cropped as lotra-sim crops its picture.

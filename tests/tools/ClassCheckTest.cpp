@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "CommandRunner.h"
+#include "CourseExamples.h"
 #include "ExampleDrawing.h"
 #include "io/CircuitFile.h"
 #include "tools/lotra-sim/ExpectTable.h"
@@ -68,23 +69,6 @@ void drawIndicator(CExampleDrawing& d, std::array<int32_t, 5> pinOf, bool bottom
         if (columns[pin]) bends = {{columns[pin], y + 10}, {columns[pin], 100 + 5 * pin}};
         d.connect(EntrSignal, signals[static_cast<size_t>(row)], 9, bends, Indicator, shown, pin);
     }
-}
-
-// The course's two-bit counter with a generator of its own period.
-void drawCounter(CExampleDrawing& d, float period) {
-    const int32_t clock = d.generator({40, 50}, GeneratorParams{period, period / 2, 0.0f});
-    const int32_t one = d.signal({40, 120});
-    const int32_t low = d.trigger({160, 40});
-    const int32_t high = d.trigger({300, 40});
-    const int32_t shown = d.indicator({380, 10});
-    d.connect(EntrSignal, one, 9, {{280, 130}, {280, 75}}, Trigger, high, 6);
-    d.branch(Trigger, low, 6, {{140, 75}}, {140, 130});
-    d.branch(Trigger, low, 0, {{120, 45}}, {120, 130});
-    d.branch(Trigger, high, 0, {{270, 45}}, {270, 130});
-    d.connect(GTI, clock, 9, {}, Trigger, low, 3);
-    d.connect(Trigger, low, 9, {{285, 50}, {285, 60}}, Trigger, high, 3);
-    d.connect(Trigger, high, 9, {{360, 50}, {360, 20}}, Indicator, shown, 1);
-    d.branch(Indicator, shown, 0, {{230, 15}}, {230, 50});
 }
 
 class ClassCheck : public ::testing::Test {
