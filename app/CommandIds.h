@@ -6,6 +6,7 @@ constexpr int FileNew = 57600;
 constexpr int FileOpen = 57601;
 constexpr int FileSave = 57603;
 constexpr int FileSaveAs = 40030;
+constexpr int FileSavePicture = 40033;
 constexpr int AppExit = 57665;
 // The framework's standard ids of the edit commands.
 constexpr int EditUndo = 57643;

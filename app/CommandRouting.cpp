@@ -70,6 +70,9 @@ bool CVortafrm::OnCommand(int id) {
         case command::EditRedo:
             OnEditRedo();
             return true;
+        case command::FileSavePicture:
+            OnFileSavePicture();
+            return true;
         case command::PowerOn:
             OnPowerOn();
             return true;

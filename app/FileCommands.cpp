@@ -2,13 +2,17 @@
 
 #include <unistd.h>
 
+#include <functional>
+
 #include "app/FileMessages.h"
+#include "app/PictureNames.h"
 #include "app/Vortafrm.h"
 #include "edit/CircuitReplacement.h"
 #include "io/CircuitFile.h"
 #include "io/FileCreation.h"
 #include "io/Temporaries.h"
 #include "platform/Shell.h"
+#include "render/CircuitPicture.h"
 
 namespace app {
 namespace {
@@ -29,20 +33,20 @@ bool confirmOverwrite(platform::Shell& shell, const std::string& fileName) {
                                text::kFileExistsDataLoss, text::kFileExistsContents);
 }
 
-// Writes `content` under a name the user has just typed: a new file at once, an
-// existing one only after the warning. Every failure is reported; true when the
-// file now holds the content.
+// Writes a file under a name the user has just typed, through `write`: a new file
+// at once, an existing one only after the warning. Every failure is reported; true
+// when the file now holds what `write` wrote.
 bool writeUnderTypedName(platform::Shell& shell, const std::string& fileName,
-                         const CCircuit& content) {
+                         const std::function<bool()>& write) {
     switch (io::createNewFile(fileName)) {
         case io::NewFileResult::Created:
-            if (io::writeCircuitFile(fileName, content)) return true;
-            // The empty file made above must not pass for a saved circuit.
+            if (write()) return true;
+            // The empty file made above must not pass for a saved one.
             ::unlink(fileName.c_str());
             break;
         case io::NewFileResult::AlreadyExists:
             if (!confirmOverwrite(shell, fileName)) return false;
-            if (io::writeCircuitFile(fileName, content)) return true;
+            if (write()) return true;
             break;
         case io::NewFileResult::Failed:
             break;
@@ -51,8 +55,14 @@ bool writeUnderTypedName(platform::Shell& shell, const std::string& fileName,
     return false;
 }
 
+bool writeCircuitUnderTypedName(platform::Shell& shell, const std::string& fileName,
+                                const CCircuit& content) {
+    return writeUnderTypedName(shell, fileName,
+                               [&] { return io::writeCircuitFile(fileName, content); });
+}
+
 void saveUnderTypedName(const FileCommandContext& context, const std::string& fileName) {
-    if (writeUnderTypedName(context.shell, fileName, context.circuit)) {
+    if (writeCircuitUnderTypedName(context.shell, fileName, context.circuit)) {
         context.currentFileName = fileName;
     }
 }
@@ -72,7 +82,7 @@ void fileNew(const FileCommandContext& context) {
         context.shell.fileNameDialog(text::kLabelNew, context.currentFileName);
     if (!fileName) return;
     const CCircuit emptyCircuit;
-    if (writeUnderTypedName(context.shell, *fileName, emptyCircuit)) {
+    if (writeCircuitUnderTypedName(context.shell, *fileName, emptyCircuit)) {
         context.currentFileName = *fileName;
     }
 }
@@ -126,6 +136,18 @@ void fileSaveAs(const FileCommandContext& context) {
     saveUnderTypedName(context, *fileName);
 }
 
+void fileSavePicture(const FileCommandContext& context, bool powerOn) {
+    const std::optional<std::string> typed = context.shell.fileNameDialog(
+        text::kLabelPicture, proposedPictureName(context.currentFileName));
+    if (!typed) return;
+    const PictureName picture = pictureName(*typed);
+    const platform::PictureRequest request = render::circuitPictureRequest(
+        context.circuit, picture.fileName, picture.format, context.currentFileName);
+    const auto paint = render::circuitPainting(context.circuit, request.area, powerOn);
+    writeUnderTypedName(context.shell, picture.fileName,
+                        [&] { return context.shell.writePicture(request, paint); });
+}
+
 }  // namespace app
 
 namespace {
@@ -148,4 +170,8 @@ void CVortafrm::OnFileSave() {
 
 void CVortafrm::OnFileSaveAs() {
     app::fileSaveAs(fileCommandContext(*this));
+}
+
+void CVortafrm::OnFileSavePicture() {
+    app::fileSavePicture(fileCommandContext(*this), powerOn);
 }

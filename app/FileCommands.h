@@ -30,5 +30,8 @@ void fileOpen(const FileCommandContext& context);
 void fileSave(const FileCommandContext& context);
 // Writes the circuit under a typed name, which becomes the current file.
 void fileSaveAs(const FileCommandContext& context);
+// Writes a picture of the circuit, as shown with the power on or off, under a
+// typed name whose ending (.png, .svg, .pdf) decides the format.
+void fileSavePicture(const FileCommandContext& context, bool powerOn);
 
 }  // namespace app

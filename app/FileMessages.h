@@ -21,6 +21,7 @@ inline constexpr const char* kFileNotRead = "Не удалось прочита�
 inline constexpr const char* kLabelNew = "Создать файл:";
 inline constexpr const char* kLabelOpen = "Открыть файл:";
 inline constexpr const char* kLabelSave = "Имя файла";
+inline constexpr const char* kLabelPicture = "Имя рисунка";
 
 // The message with the typed name in place of its "%s". The name is inserted as
 // it stands, so a name that itself holds "%" signs is shown unchanged.

@@ -21,6 +21,7 @@ constexpr MenuItem kFileItems[] = {
     {"&Открыть...", command::FileOpen, kOpenKeys},
     {"&Сохранить", command::FileSave, kSaveKeys},
     {"Сохранить &как...", command::FileSaveAs, kSaveAsKeys},
+    {"Сохранить &рисунок...", command::FileSavePicture},
     {"В&ыход", command::AppExit},
 };
 constexpr MenuItem kEditItems[] = {

@@ -60,6 +60,7 @@ class CVortafrm {
     void OnFileOpen();
     void OnFileSave();
     void OnFileSaveAs();
+    void OnFileSavePicture();
     // The "Выбрать" menu: a new element of that kind follows the pointer.
     void OnInsertElement(ElementKind kind);
     // The "Правка" menu: the circuit as before the last step, or as after the step

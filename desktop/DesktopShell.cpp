@@ -7,9 +7,11 @@
 #include <QTimer>
 
 #include "app/Vortafrm.h"
+#include "canvas/PictureFile.h"
 #include "desktop/DesktopWindow.h"
 #include "desktop/WorkAreaWidget.h"
 #include "dialogs/DialogRequests.h"
+#include "io/FileReplacement.h"
 
 namespace desktop {
 
@@ -71,6 +73,16 @@ void CDesktopWindow::aboutDialog() {
 
 void CDesktopWindow::helpNoteDialog() {
     dialogs::runHelpNoteDialog(this);
+}
+
+// The user is told of a failure in the words of a failed save; Qt's reason is not
+// for them.
+bool CDesktopWindow::writePicture(const platform::PictureRequest& request,
+                                  const std::function<void(platform::Canvas&)>& paint) {
+    std::vector<uint8_t> bytes;
+    std::string reason;
+    return canvas::encodePicture(request, paint, bytes, reason) &&
+           io::replaceFile(request.fileName, bytes);
 }
 
 // The work area is painted whole on white each time (see CWorkAreaWidget), so the

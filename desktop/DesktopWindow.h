@@ -55,6 +55,8 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
                        const std::string& line3) override;
     void aboutDialog() override;
     void helpNoteDialog() override;
+    bool writePicture(const platform::PictureRequest& request,
+                      const std::function<void(platform::Canvas&)>& paint) override;
 
     void invalidateRect(const Rect& rect, bool erase) override;
     void setTimer(int id, int intervalMs) override;

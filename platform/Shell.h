@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -7,6 +8,8 @@
 #include "model/Geometry.h"
 #include "model/Pin.h"
 #include "model/WorkAreaGeometry.h"
+#include "platform/Canvas.h"
+#include "platform/Picture.h"
 
 namespace platform {
 
@@ -64,6 +67,12 @@ class Shell {
                                const std::string& line3) = 0;
     virtual void aboutDialog() = 0;
     virtual void helpNoteDialog() = 0;
+
+    // Writes the picture file of the request, drawn by `paint` with the top-left
+    // corner of the request's area at the canvas origin. The file is replaced only
+    // when complete; true when it was written.
+    virtual bool writePicture(const PictureRequest& request,
+                              const std::function<void(Canvas&)>& paint) = 0;
 
     // Marks a rectangle of the client area (window coordinates) for repainting;
     // nothing is painted before the next paint message.

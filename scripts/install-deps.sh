@@ -3,11 +3,11 @@
 # running the program needs; "test" adds what the tests need.
 set -euo pipefail
 
-build_packages=(cmake g++ make ninja-build qt6-base-dev libgl-dev qt6-translations-l10n
-                fonts-liberation fonts-dejavu-core)
+build_packages=(cmake g++ make ninja-build qt6-base-dev qt6-svg-dev libgl-dev
+                qt6-translations-l10n fonts-liberation fonts-dejavu-core)
 test_packages=(libgtest-dev googletest libbenchmark-dev xvfb xauth xdotool imagemagick
-               x11-utils jwm clang-14 clang-tidy-14 clang-format-14 libclang-rt-14-dev gtkwave desktop-file-utils dpkg-dev
-               valgrind)
+               x11-utils jwm clang-14 clang-tidy-14 clang-format-14 libclang-rt-14-dev gtkwave
+               desktop-file-utils dpkg-dev valgrind librsvg2-bin poppler-utils)
 
 wanted=("${build_packages[@]}")
 if [ "${1:-run}" = test ]; then

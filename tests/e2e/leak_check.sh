@@ -77,7 +77,7 @@ dialog_ok "Операции с файлами" 0 0 "leak-check.vrt"
 wait_for '[ -s leak-check.vrt ]' "$patience" || fail "the circuit was not saved"
 # Four elements and two straight wires take 960 bytes.
 [ "$(stat -c %s leak-check.vrt)" = 960 ] || fail "the saved circuit is not the one built"
-choose_menu 0 4 # exit
+choose_menu 0 5 # exit
 
 wait_program_exit "$app" 120 || fail "the program did not exit"
 status=$exit_status

@@ -7,30 +7,18 @@
 #include <fstream>
 #include <iterator>
 
+#include "ExampleFiles.h"
 #include "app/CommandIds.h"
 #include "app/Vortafrm.h"
 #include "desktop/DesktopWindow.h"
 #include "desktop/WorkAreaWidget.h"
 #include "io/CircuitFile.h"
+#include "render/PictureArea.h"
 #include "support/TemporaryDirectory.h"
-#include "tools/lotra-sim/PictureArea.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::vector<uint8_t> bytesOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<fs::path> exampleFiles() {
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(fs::path(LOTRA_SOURCE_DIR) / "res/examples"))
-        if (entry.path().extension() == ".vrt") files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    return files;
-}
 
 // The example opened in the main window with the power switched on, as a student
 // sees it, cropped as lotra-sim crops its picture.
@@ -45,7 +33,7 @@ QImage windowPicture(const fs::path& file) {
     core.OnCommand(command::PowerOn);
     const QImage shot = window.workArea().grab().toImage().convertToFormat(QImage::Format_RGB32);
 
-    const Rect area = lotrasim::pictureArea(core.circuit);
+    const Rect area = render::pictureArea(core.circuit);
     const QRect crop(area.left, area.top, area.width(), area.height());
     // The scroll bars cover the left and bottom edges of the work area.
     EXPECT_GE(crop.left(), 17);

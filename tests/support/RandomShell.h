@@ -32,6 +32,11 @@ class RandomShell : public platform::Shell {
                        const std::string& line3) override;
     void aboutDialog() override {}
     void helpNoteDialog() override {}
+    // Nothing is written; the user's disk is full half of the time.
+    bool writePicture(const platform::PictureRequest&,
+                      const std::function<void(platform::Canvas&)>&) override {
+        return coin(50);
+    }
 
     void invalidateRect(const Rect&, bool) override {}
     void setTimer(int id, int intervalMs) override;

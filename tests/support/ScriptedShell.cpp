@@ -77,6 +77,15 @@ void ScriptedShell::aboutDialog() {
     log.push_back("about");
 }
 
+// Nothing is painted and no file is written: the request and the answer are all a
+// test of the core needs.
+bool ScriptedShell::writePicture(const platform::PictureRequest& request,
+                                 const std::function<void(platform::Canvas&)>&) {
+    pictureRequests.push_back(request);
+    log.push_back("picture: " + request.fileName);
+    return nextAnswer(pictureAnswers).value_or(false);
+}
+
 void ScriptedShell::helpNoteDialog() {
     ++helpNoteShown;
     log.push_back("helpNote");

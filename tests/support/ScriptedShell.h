@@ -35,6 +35,7 @@ class ScriptedShell : public platform::Shell {
     std::deque<std::optional<int>> pinAnswers;
     std::deque<std::optional<std::string>> fileNameAnswers;
     std::deque<bool> warningAnswers;
+    std::deque<bool> pictureAnswers;  // whether the picture file was written
 
     // What was asked, in order.
     std::vector<std::string> log;  // one line per request, e.g. "question: A | B"
@@ -46,6 +47,7 @@ class ScriptedShell : public platform::Shell {
     std::vector<platform::PinChoiceRequest> pinRequests;
     std::vector<FileNameCall> fileNameCalls;
     std::vector<std::vector<std::string>> warnings;
+    std::vector<platform::PictureRequest> pictureRequests;
     std::vector<Invalidation> invalidations;
     int unanswered = 0;
     // A queued pin that the dialog would not offer (absent or already connected)
@@ -75,6 +77,8 @@ class ScriptedShell : public platform::Shell {
                        const std::string& line3) override;
     void aboutDialog() override;
     void helpNoteDialog() override;
+    bool writePicture(const platform::PictureRequest& request,
+                      const std::function<void(platform::Canvas&)>& paint) override;
 
     void invalidateRect(const Rect& rect, bool erase) override;
     void setTimer(int id, int intervalMs) override;

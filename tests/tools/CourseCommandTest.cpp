@@ -4,9 +4,9 @@
 
 #include "CommandRunner.h"
 #include "io/CircuitFile.h"
+#include "render/PictureArea.h"
 #include "support/CircuitBuilder.h"
 #include "tools/lotra-sim/Options.h"
-#include "tools/lotra-sim/PictureArea.h"
 
 namespace fs = std::filesystem;
 
@@ -87,7 +87,7 @@ TEST_F(CourseCommand, PictureIsCroppedToTheCircuitAndShowsTheLevelsWhenPowered) 
     EXPECT_EQ(outcome.err, "");
     EXPECT_EQ(runner.lotraSim({"--no-power", "--png", unpowered, file}).status, 0);
 
-    const Rect area = lotrasim::pictureArea(circuit);
+    const Rect area = render::pictureArea(circuit);
     const Size expected{area.width(), area.height()};
     EXPECT_EQ(pngSize(fileContents(powered)), expected);
     EXPECT_EQ(pngSize(fileContents(unpowered)), expected);

@@ -47,10 +47,12 @@ void drawFullAdder(CExampleDrawing& d) {
     d.connect(Summer, adder, 10, {{240, 75}, {240, 60}}, Indicator, shown, 1);
 }
 
+}  // namespace
+
 // Two JK triggers with J = K = 1 toggle on falling clock edges: the first on the
 // generator's, the second on the first one's Q. The indicator counts 0, 1, 2, 3.
-void drawCounter(CExampleDrawing& d) {
-    const int32_t clock = d.generator({40, 50}, GeneratorParams{1.0f, 0.5f, 0.0f});
+int32_t drawCounter(CExampleDrawing& d, float period) {
+    const int32_t clock = d.generator({40, 50}, GeneratorParams{period, period / 2, 0.0f});
     const int32_t one = d.signal({40, 120});
     const int32_t low = d.trigger({160, 40});
     const int32_t high = d.trigger({300, 40});
@@ -64,7 +66,14 @@ void drawCounter(CExampleDrawing& d) {
     d.connect(Trigger, low, 9, {{285, 50}, {285, 60}}, Trigger, high, 3);
     d.connect(Trigger, high, 9, {{360, 50}, {360, 20}}, Indicator, shown, 1);
     d.branch(Indicator, shown, 0, {{230, 15}}, {230, 50});
-    d.flip(one);
+    return one;
+}
+
+namespace {
+
+// The counter of a one-second clock, with its input signal at 1.
+void drawCourseCounter(CExampleDrawing& d) {
+    d.flip(drawCounter(d, 1.0f));
 }
 
 // Five input signals on the five inputs of an indicator, set to 1 0 1 1 0: it
@@ -106,8 +115,8 @@ void drawMultiplexer(CExampleDrawing& d) {
 
 const std::vector<CourseExample>& courseExamples() {
     static const std::vector<CourseExample> examples{
-        {"half-adder.vrt", drawHalfAdder},    {"full-adder.vrt", drawFullAdder},
-        {"jk-counter.vrt", drawCounter},      {"indicator-5bit.vrt", drawIndicator},
+        {"half-adder.vrt", drawHalfAdder},     {"full-adder.vrt", drawFullAdder},
+        {"jk-counter.vrt", drawCourseCounter}, {"indicator-5bit.vrt", drawIndicator},
         {"multiplexer.vrt", drawMultiplexer},
     };
     return examples;

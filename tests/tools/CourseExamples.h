@@ -15,6 +15,10 @@ struct CourseExample {
 // two-input multiplexer from gates.
 const std::vector<CourseExample>& courseExamples();
 
+// The examples' two-bit counter on JK triggers, driven by a generator of that
+// period in seconds; returns the slot of its input signal (J = K), left at 0.
+int32_t drawCounter(CExampleDrawing& d, float period);
+
 // The circuit file of an example, drawn afresh.
 std::vector<uint8_t> drawnExampleBytes(const CourseExample& example,
                                        std::vector<std::string>& faults);

@@ -67,4 +67,24 @@ TEST(LotraSimOptions, BadArgumentsFailWithOneLine) {
     EXPECT_NE(parseArguments({"--frob", "f"}).error.find("--frob"), std::string::npos);
 }
 
+TEST(LotraSimOptions, ACheckTakesManyFilesAndOnlyTheTicks) {
+    const auto check = parseArguments({"--check", "ref.vrt", "a.vrt", "b.vrt"});
+    ASSERT_EQ(check.action, Action::Run) << check.error;
+    EXPECT_EQ(check.options.checkReference, "ref.vrt");
+    EXPECT_EQ(check.options.checkedFiles, (std::vector<std::string>{"a.vrt", "b.vrt"}));
+    EXPECT_EQ(check.options.ticks, lotrasim::kCheckTicks);
+    EXPECT_EQ(parseArguments({"a.vrt", "--ticks=7", "--check=ref.vrt"}).options.ticks, 7u);
+    EXPECT_EQ(parseArguments({"--expect", "t.tsv", "a.vrt"}).options.expectTable, "t.tsv");
+
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--check", "ref.vrt"},
+             {"--check", "ref.vrt", "--expect", "t.tsv", "a.vrt"},
+             {"--check", "ref.vrt", "--svg", "p.svg", "a.vrt"},
+             {"--check", "ref.vrt", "--truth-table", "a.vrt"},
+             {"--expect", "t.tsv", "--ticks", "3", "a.vrt"},
+             {"--pdf", "a.vrt"},
+         })
+        EXPECT_EQ(parseArguments(args).action, Action::Fail) << ::testing::PrintToString(args);
+}
+
 }  // namespace

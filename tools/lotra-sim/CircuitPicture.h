@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/Circuit.h"
+#include "platform/Picture.h"
 
 namespace lotrasim {
 
@@ -11,12 +12,18 @@ namespace lotrasim {
 // without the desktop program leaves out.
 bool picturesAvailable();
 
-// A PNG picture of the circuit into `png`: drawn on white by the window's own
-// drawing code, with the levels when `powered`, cropped to pictureArea. False,
-// with the reason in `error`, on failure. Input signals and generators take the
-// body picture of their level, as in the window, which is why the circuit is not
-// const.
-bool drawCircuitPicture(CCircuit& circuit, bool powered, std::vector<uint8_t>& png,
+struct PictureFile {
+    std::string path;
+    platform::PictureFormat format = platform::PictureFormat::Png;
+};
+
+// The bytes of one picture of the circuit, as the window's picture command draws it:
+// on white by the window's own drawing code, with the levels when `powered`, cropped
+// to the circuit; a PDF page names `circuitFile` under it. False, with the reason in
+// `error`, on failure. Input signals and generators take the body picture of their
+// level, as in the window, which is why the circuit is not const.
+bool drawCircuitPicture(CCircuit& circuit, const PictureFile& picture,
+                        const std::string& circuitFile, bool powered, std::vector<uint8_t>& bytes,
                         std::string& error);
 
 }  // namespace lotrasim

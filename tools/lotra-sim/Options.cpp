@@ -36,20 +36,42 @@ bool isOption(const std::string& arg, const std::string& name) {
     return arg == name || arg.rfind(name + "=", 0) == 0;
 }
 
-// An option naming a file to write; false when the name is missing.
-bool takeOutputPath(const std::vector<std::string>& args, size_t& at, const std::string& name,
-                    std::optional<std::string>& path) {
-    const std::optional<std::string> value = optionValue(args, at, name);
-    if (!value || value->empty()) return false;
-    path = *value;
-    return true;
+// The options that name a file: the outputs, and what a check compares with.
+std::optional<std::string>* pathOption(SimOptions& options, const std::string& name) {
+    if (name == "--write") return &options.writePath;
+    if (name == "--vcd") return &options.vcdPath;
+    if (name == "--png") return &options.pngPath;
+    if (name == "--svg") return &options.svgPath;
+    if (name == "--pdf") return &options.pdfPath;
+    if (name == "--check") return &options.checkReference;
+    if (name == "--expect") return &options.expectTable;
+    return nullptr;
 }
 
 // The truth table runs the circuit once per row from the file as it stands, so
 // the options that shape a single run mean nothing to it.
 bool shapesARun(const SimOptions& options, bool ticksGiven) {
     return ticksGiven || !options.powerOn || options.writePath || options.vcdPath ||
-           options.pngPath;
+           options.pngPath || options.svgPath || options.pdfPath;
+}
+
+// A check takes any number of files, and a reference circuit the generator ticks
+// to run; a table holds the outputs after power on alone.
+ParsedArguments checkArguments(ParsedArguments parsed, std::vector<std::string> files,
+                               bool ticksGiven) {
+    SimOptions& options = parsed.options;
+    if (options.checkReference && options.expectTable)
+        return failure("--check and --expect exclude each other");
+    const char* name = options.checkReference ? "--check" : "--expect";
+    if (options.truthTable || shapesARun(options, options.expectTable && ticksGiven))
+        return failure(std::string(name) + (options.checkReference
+                                                ? " takes no other option but --ticks"
+                                                : " takes no other option"));
+    if (files.empty()) return failure(std::string("no circuit file to check after ") + name);
+    options.checkedFiles = std::move(files);
+    if (!ticksGiven) options.ticks = kCheckTicks;
+    parsed.action = ParsedArguments::Action::Run;
+    return parsed;
 }
 
 }  // namespace
@@ -81,17 +103,18 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
             ticksGiven = true;
         } else if (arg == "--truth-table") {
             options.truthTable = true;
-        } else if (isOption(arg, "--write") || isOption(arg, "--vcd") || isOption(arg, "--png")) {
+        } else if (std::optional<std::string>* path =
+                       pathOption(options, arg.substr(0, arg.find('=')))) {
             const std::string name = arg.substr(0, arg.find('='));
-            std::optional<std::string>& path = name == "--write" ? options.writePath
-                                               : name == "--vcd" ? options.vcdPath
-                                                                 : options.pngPath;
-            if (!takeOutputPath(args, at, name, path))
-                return failure(name + " needs the name of a file");
+            const std::optional<std::string> value = optionValue(args, at, name);
+            if (!value || value->empty()) return failure(name + " needs the name of a file");
+            *path = *value;
         } else {
             return failure("unknown option '" + arg + "'");
         }
     }
+    if (options.checkReference || options.expectTable)
+        return checkArguments(std::move(parsed), std::move(files), ticksGiven);
     if (files.empty()) return failure("no circuit file given");
     if (files.size() > 1)
         return failure("one circuit file only, but got '" + files[0] + "' and '" + files[1] + "'");
@@ -104,8 +127,10 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
 
 std::string usageText() {
     return R"(Usage: lotra-sim [--ticks N] [--no-power] [--write OUT] FILE
-       lotra-sim [--ticks N] [--no-power] [--vcd OUT] [--png OUT] FILE
+       lotra-sim [--ticks N] [--no-power] [--vcd OUT] [--png|--svg|--pdf OUT] FILE
        lotra-sim --truth-table FILE
+       lotra-sim --check REFERENCE [--ticks N] FILE...
+       lotra-sim --expect TABLE FILE...
 
 Reads the circuit file FILE, switches the power on as the power-on command of the
 editor does (input levels and generator counters cleared, then the circuit settles),
@@ -123,11 +148,27 @@ levels.
                 at time 0 and after each tick (time unit 100 ms)
   --png OUT     afterwards write a picture of the circuit to OUT (PNG), drawn as
                 the editor's window draws it, cropped to the circuit
+  --svg OUT     the same picture as vector graphics (SVG)
+  --pdf OUT     the same picture on an A4 page (PDF), scaled to fit, with the
+                name of FILE under it
   --truth-table print the truth table instead: the input signals (EntrSignal, at
                 most 16) take every combination in turn, the first signal the
                 most significant; each row starts from the file, powers on and
                 lists the inputs, the indicators' numbers and every output of
                 every gate, trigger and summer, separated by tabs
+  --check REFERENCE
+                compare each FILE with the circuit REFERENCE instead: the input
+                signals take every combination (at most 16 inputs) and every
+                indicator must show what REFERENCE's shows after power on and,
+                when REFERENCE has a generator or a trigger, after each of N
+                generator ticks (--ticks, default 100). Inputs and indicators are
+                taken in reading order: top to bottom, left to right at one height
+  --expect TABLE
+                compare each FILE with a typed table instead: a header line, then
+                one line per input combination with the input bits (inputs in
+                reading order, as for --check) and each indicator's number after
+                power on, laid out as --truth-table prints them (columns with a
+                dot in their name are left out)
   --help        show this text
 
 One line per element, logic-element table first, then the block table, slots upward:
@@ -143,9 +184,15 @@ Truth-table columns: B<slot> for an input signal, L<slot> for an indicator (its
 two-digit number), L<slot>.9 for a gate's output, B<slot>.9 and B<slot>.10 for a
 trigger's or summer's outputs.
 
-Exit status: 0 on success; 1 when OUT could not be written; 2 when FILE is
-missing or unreadable, an argument is wrong, or the circuit has more than 16
-input signals for a truth table (one line on standard error).
+A check prints one tab-separated line per FILE: its name, then "совпадает", or
+"не совпадает" and the first difference, or "не сравнить" and why (unreadable,
+not a circuit, another number of inputs or indicators); at the end
+"совпадают N из M".
+
+Exit status: 0 on success; 1 when OUT could not be written or a checked FILE
+does not match; 2 when FILE, REFERENCE or TABLE is missing or unreadable, an
+argument is wrong, or the circuit has more than 16 input signals for a truth
+table or a check (one line on standard error).
 )";
 }
 

@@ -15,8 +15,18 @@ struct SimOptions {
     // Beside the run: its waveform as a value change dump, and its picture.
     std::optional<std::string> vcdPath;
     std::optional<std::string> pngPath;
+    std::optional<std::string> svgPath;
+    std::optional<std::string> pdfPath;
     std::string file;
+    // Instead of the run: each of `checkedFiles` compared with a reference circuit
+    // (--check) or with a table of the outputs the teacher typed (--expect).
+    std::optional<std::string> checkReference;
+    std::optional<std::string> expectTable;
+    std::vector<std::string> checkedFiles;
 };
+
+// How many generator ticks a check runs a sequential circuit when not told.
+constexpr uint32_t kCheckTicks = 100;
 
 struct ParsedArguments {
     enum class Action { Run, Help, Fail };
@@ -26,8 +36,9 @@ struct ParsedArguments {
 };
 
 // The command's arguments without the program name:
-// [--ticks N] [--no-power] [--write OUT] [--vcd OUT] [--png OUT] FILE,
-// --truth-table FILE, or --help.
+// [--ticks N] [--no-power] [--write OUT] [--vcd OUT] [--png|--svg|--pdf OUT] FILE,
+// --truth-table FILE, --check REFERENCE [--ticks N] FILE..., --expect TABLE FILE...,
+// or --help.
 ParsedArguments parseArguments(const std::vector<std::string>& args);
 
 // What --help prints.

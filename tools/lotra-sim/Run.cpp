@@ -1,8 +1,5 @@
 #include "tools/lotra-sim/Run.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -12,6 +9,7 @@
 #include "io/FileDescriptor.h"
 #include "sim/Simulator.h"
 #include "tools/lotra-sim/CircuitPicture.h"
+#include "tools/lotra-sim/ClassCheck.h"
 #include "tools/lotra-sim/OutputFiles.h"
 #include "tools/lotra-sim/Report.h"
 #include "tools/lotra-sim/TruthTable.h"
@@ -36,11 +34,26 @@ bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes, std::os
     return complete;
 }
 
-bool writePicture(const std::string& path, CCircuit& circuit, bool powered, std::ostream& err) {
-    std::vector<uint8_t> png;
-    std::string error;
-    if (!drawCircuitPicture(circuit, powered, png, error)) return cannotWrite(err, path, error);
-    return writeOutputFile(path, png, err);
+std::vector<PictureFile> requestedPictures(const SimOptions& options) {
+    std::vector<PictureFile> pictures;
+    if (options.pngPath) pictures.push_back({*options.pngPath, platform::PictureFormat::Png});
+    if (options.svgPath) pictures.push_back({*options.svgPath, platform::PictureFormat::Svg});
+    if (options.pdfPath) pictures.push_back({*options.pdfPath, platform::PictureFormat::Pdf});
+    return pictures;
+}
+
+// Each picture asked for; false when any could not be written.
+bool writePictures(const SimOptions& options, CCircuit& circuit, std::ostream& err) {
+    bool written = true;
+    for (const PictureFile& picture : requestedPictures(options)) {
+        std::vector<uint8_t> bytes;
+        std::string error;
+        if (!drawCircuitPicture(circuit, picture, options.file, options.powerOn, bytes, error))
+            written = cannotWrite(err, picture.path, error);
+        else
+            written = writeOutputFile(picture.path, bytes, err) && written;
+    }
+    return written;
 }
 
 int runTruthTable(const CCircuit& circuit, std::ostream& out, std::ostream& err) {
@@ -56,8 +69,9 @@ int runTruthTable(const CCircuit& circuit, std::ostream& out, std::ostream& err)
 }  // namespace
 
 int run(const SimOptions& options, std::ostream& out, std::ostream& err) {
-    if (options.pngPath && !picturesAvailable()) {
-        err << "lotra-sim: --png: this lotra-sim was built without Qt and draws no pictures\n";
+    if (options.checkReference || options.expectTable) return runCheck(options, out, err);
+    if (!requestedPictures(options).empty() && !picturesAvailable()) {
+        err << "lotra-sim: this lotra-sim was built without Qt and draws no pictures\n";
         return kExitBadInput;
     }
     std::vector<uint8_t> bytes;
@@ -80,8 +94,7 @@ int run(const SimOptions& options, std::ostream& out, std::ostream& err) {
     out << circuitReport(circuit);
     out.flush();
     bool written = dump.finish(options.ticks);
-    if (options.pngPath)
-        written = writePicture(*options.pngPath, circuit, options.powerOn, err) && written;
+    written = writePictures(options, circuit, err) && written;
     if (options.writePath)
         written = writeOutputFile(*options.writePath, io::encodeCircuit(circuit), err) && written;
     return written ? 0 : kExitFailedWrite;

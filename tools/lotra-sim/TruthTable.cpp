@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "io/CircuitFile.h"
-#include "sim/Simulation.h"
+#include "tools/lotra-sim/Behaviour.h"
 #include "tools/lotra-sim/Probes.h"
 #include "tools/lotra-sim/Report.h"
 
@@ -45,14 +45,10 @@ void printRow(std::ostream& out, const std::vector<std::string>& cells) {
 // where each combination starts, not what the previous row left.
 std::vector<std::string> rowFor(const std::vector<uint8_t>& fileBytes, const Columns& columns,
                                 uint32_t combination) {
+    std::vector<int32_t> inputSlots;
+    for (const Probe& probe : columns.inputs) inputSlots.push_back(probe.slot);
     CCircuit row;
-    io::decodeCircuit(fileBytes, row);
-    const size_t inputCount = columns.inputs.size();
-    for (size_t i = 0; i < inputCount; ++i) {
-        const uint8_t level = (combination >> (inputCount - 1 - i)) & 1u;
-        row.blockElement(columns.inputs[i].slot)->pins[kOutputPin].value = level;
-    }
-    sim::switchPowerOn(row);
+    poweredCombination(fileBytes, inputSlots, combination, row);
     std::vector<std::string> cells;
     for (const auto* group : {&columns.inputs, &columns.indicators, &columns.outputs})
         for (const Probe& probe : *group) cells.push_back(cellText(row, probe));

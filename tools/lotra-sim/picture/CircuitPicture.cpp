@@ -2,17 +2,12 @@
 // display and without widgets.
 #include "tools/lotra-sim/CircuitPicture.h"
 
-#include <QBuffer>
-#include <QByteArray>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
 #include <cstdio>
 #include <memory>
 
-#include "canvas/PainterCanvas.h"
-#include "render/WorkArea.h"
-#include "tools/lotra-sim/PictureArea.h"
+#include "canvas/PictureFile.h"
+#include "render/CircuitPicture.h"
 
 namespace lotrasim {
 namespace {
@@ -38,37 +33,20 @@ std::unique_ptr<QGuiApplication> offscreenApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-QImage paintedPicture(CCircuit& circuit, bool powered) {
-    const Rect area = pictureArea(circuit);
-    QImage image(area.width(), area.height(), QImage::Format_RGB32);
-    if (image.isNull()) return image;
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    canvas::CPainterCanvas canvas(painter);
-    render::paintWorkArea(canvas, circuit, {}, ScrollOffsets{area.left, area.top}, powered,
-                          {0, 0, image.width(), image.height()});
-    painter.end();
-    return image;
-}
-
 }  // namespace
 
 bool picturesAvailable() {
     return true;
 }
 
-bool drawCircuitPicture(CCircuit& circuit, bool powered, std::vector<uint8_t>& png,
+bool drawCircuitPicture(CCircuit& circuit, const PictureFile& picture,
+                        const std::string& circuitFile, bool powered, std::vector<uint8_t>& bytes,
                         std::string& error) {
     const std::unique_ptr<QGuiApplication> application = offscreenApplication();
-    const QImage image = paintedPicture(circuit, powered);
-    QByteArray encoded;
-    QBuffer buffer(&encoded);
-    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
-        error = "not enough memory for the picture";
-        return false;
-    }
-    png.assign(encoded.begin(), encoded.end());
-    return true;
+    const platform::PictureRequest request =
+        render::circuitPictureRequest(circuit, picture.path, picture.format, circuitFile);
+    return canvas::encodePicture(request, render::circuitPainting(circuit, request.area, powered),
+                                 bytes, error);
 }
 
 }  // namespace lotrasim

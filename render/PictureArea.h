@@ -4,7 +4,7 @@
 #include "model/Circuit.h"
 #include "model/Geometry.h"
 
-namespace lotrasim {
+namespace render {
 
 // Blank pixels left around the circuit in its picture.
 constexpr int32_t kPictureMargin = 10;
@@ -16,4 +16,4 @@ constexpr int32_t kPictureMargin = 10;
 // wholly outside the work area, gives the margins around the origin alone.
 Rect pictureArea(const CCircuit& circuit);
 
-}  // namespace lotrasim
+}  // namespace render

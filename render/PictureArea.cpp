@@ -1,11 +1,11 @@
-#include "tools/lotra-sim/PictureArea.h"
+#include "render/PictureArea.h"
 
 #include <algorithm>
 #include <limits>
 
 #include "model/WorkAreaGeometry.h"
 
-namespace lotrasim {
+namespace render {
 namespace {
 
 // Sums of file coordinates and sizes may leave 32 bits, so the box is kept in 64.
@@ -62,4 +62,4 @@ Rect pictureArea(const CCircuit& circuit) {
             static_cast<int32_t>(bottom) + kPictureMargin};
 }
 
-}  // namespace lotrasim
+}  // namespace render

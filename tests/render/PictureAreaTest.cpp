@@ -2,13 +2,13 @@
 
 #include <limits>
 
+#include "render/PictureArea.h"
 #include "support/CircuitBuilder.h"
-#include "tools/lotra-sim/PictureArea.h"
 
 namespace {
 
-using lotrasim::kPictureMargin;
-using lotrasim::pictureArea;
+using render::kPictureMargin;
+using render::pictureArea;
 
 Rect widened(Rect r) {
     return {r.left - kPictureMargin, r.top - kPictureMargin, r.right + kPictureMargin,

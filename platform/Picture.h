@@ -1,0 +1,20 @@
+#pragma once
+#include <string>
+
+#include "model/Geometry.h"
+
+namespace platform {
+
+enum class PictureFormat { Png, Svg, Pdf };
+
+// A picture file of part of the work area: `area` in work-area coordinates, drawn
+// at its own size on white; a PDF is an A4 page with the picture scaled to fit and
+// `title` (the circuit file's name) under it.
+struct PictureRequest {
+    std::string fileName;
+    PictureFormat format = PictureFormat::Png;
+    Rect area;
+    std::string title;
+};
+
+}  // namespace platform

@@ -1,0 +1,26 @@
+#pragma once
+#include <functional>
+#include <string>
+
+#include "model/Circuit.h"
+#include "platform/Canvas.h"
+#include "platform/Picture.h"
+
+namespace render {
+
+// The picture file of a circuit as the window and lotra-sim both write it: the
+// circuit's pictureArea, titled with the circuit file's name without its folders.
+platform::PictureRequest circuitPictureRequest(const CCircuit& circuit,
+                                               const std::string& pictureFile,
+                                               platform::PictureFormat format,
+                                               const std::string& circuitFile);
+
+// What draws that picture: the circuit as the window paints it, with the levels
+// when `powered`, without anything that follows the pointer, and with the area's
+// top-left corner at the canvas origin. It keeps a reference to the circuit.
+// Input signals and generators take the body picture of their level, as in the
+// window, which is why the circuit is not const.
+std::function<void(platform::Canvas&)> circuitPainting(CCircuit& circuit, const Rect& area,
+                                                       bool powered);
+
+}  // namespace render

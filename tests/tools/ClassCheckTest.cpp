@@ -1,0 +1,191 @@
+// A teacher's class folder: student variants of the course examples, each with a
+// slip a teacher meets, checked by the built lotra-sim against the shipped examples.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+
+#include "CommandRunner.h"
+#include "CourseExamples.h"
+#include "ExampleDrawing.h"
+#include "io/CircuitFile.h"
+#include "tools/lotra-sim/ExpectTable.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr LogicElementParams kAnd2{true, 2, false};
+constexpr LogicElementParams kNand2{true, 2, true};
+constexpr LogicElementParams kOr2{false, 2, false};
+
+struct HalfAdderSlips {
+    LogicElementParams carryGate = kAnd2;
+    bool carryWire = true;
+    bool secondIndicator = false;
+    bool gatesFirst = false;
+};
+
+// The course's half adder, drawn as its example is, but with the slips asked for.
+void drawHalfAdder(CExampleDrawing& d, const HalfAdderSlips& slips) {
+    int32_t a = 0, b = 0;
+    if (!slips.gatesFirst) a = d.signal({40, 35}), b = d.signal({40, 175});
+    const int32_t any = d.gate({160, 40}, kOr2);
+    const int32_t notBoth = d.gate({160, 100}, kNand2);
+    const int32_t carry = d.gate({160, 160}, slips.carryGate);
+    const int32_t sum = d.gate({260, 70}, kAnd2);
+    const int32_t shown = d.indicator({360, 140});
+    if (slips.gatesFirst) b = d.signal({40, 175}), a = d.signal({40, 35});
+    if (slips.secondIndicator) d.indicator({360, 20});
+
+    d.connect(EntrSignal, a, 9, {}, LogicElement, any, 0);
+    d.branch(LogicElement, carry, 0, {{110, 165}}, {110, 45});
+    d.branch(LogicElement, notBoth, 0, {}, {110, 105});
+    d.connect(EntrSignal, b, 9, {}, LogicElement, carry, 4);
+    d.branch(LogicElement, any, 4, {{130, 65}}, {130, 185});
+    d.branch(LogicElement, notBoth, 4, {}, {130, 125});
+    d.connect(LogicElement, any, 9, {{225, 55}, {225, 75}}, LogicElement, sum, 0);
+    d.connect(LogicElement, notBoth, 9, {{235, 115}, {235, 95}}, LogicElement, sum, 4);
+    d.connect(LogicElement, sum, 9, {{320, 85}, {320, 145}}, Indicator, shown, 0);
+    if (slips.carryWire)
+        d.connect(LogicElement, carry, 9, {{330, 175}, {330, 150}}, Indicator, shown, 1);
+}
+
+// Five signals from the top on the indicator's pins `pinOf`, placed top first or
+// bottom first: only where they are drawn names them.
+void drawIndicator(CExampleDrawing& d, std::array<int32_t, 5> pinOf, bool bottomFirst) {
+    const int32_t shown = d.indicator({200, 95});
+    const int32_t columns[] = {160, 140, 0, 140, 160};
+    std::array<int32_t, 5> signals{};
+    for (int32_t n = 0; n < 5; ++n) {
+        const int32_t row = bottomFirst ? 4 - n : n;
+        signals[static_cast<size_t>(row)] = d.signal({40, 40 + 30 * row});
+    }
+    for (int32_t row = 0; row < 5; ++row) {
+        const int32_t pin = pinOf[static_cast<size_t>(row)];
+        const int32_t y = 40 + 30 * row;
+        std::vector<Point> bends;
+        if (columns[pin]) bends = {{columns[pin], y + 10}, {columns[pin], 100 + 5 * pin}};
+        d.connect(EntrSignal, signals[static_cast<size_t>(row)], 9, bends, Indicator, shown, pin);
+    }
+}
+
+class ClassCheck : public ::testing::Test {
+  protected:
+    // The student's file, drawn as a student draws it, in the class folder.
+    template <typename Draw>
+    std::string hand(const std::string& name, Draw draw) {
+        CExampleDrawing drawing;
+        draw(drawing);
+        EXPECT_EQ(drawing.faults(), std::vector<std::string>{}) << name;
+        EXPECT_TRUE(io::writeCircuitFile((runner.dir() / name).string(), drawing.circuit()));
+        return (runner.dir() / name).string();
+    }
+    static std::string example(const std::string& name) {
+        return (fs::path(LOTRA_SOURCE_DIR) / "res/examples" / name).string();
+    }
+    // The verdict columns of the line of `file`.
+    static std::string verdictOf(const std::string& out, const std::string& file) {
+        const size_t at = out.find(file + '\t');
+        if (at == std::string::npos) return "no line for " + file;
+        const size_t from = at + file.size() + 1;
+        return out.substr(from, out.find('\n', from) - from);
+    }
+    CCommandRunner runner;
+};
+
+TEST_F(ClassCheck, EachPlantedSlipGetsItsVerdict) {
+    const std::string sameDrawnOtherwise =
+        hand("ha-1.vrt", [](CExampleDrawing& d) { drawHalfAdder(d, {.gatesFirst = true}); });
+    const std::string wrongGate =
+        hand("ha-2.vrt", [](CExampleDrawing& d) { drawHalfAdder(d, {.carryGate = kOr2}); });
+    const std::string missingWire =
+        hand("ha-3.vrt", [](CExampleDrawing& d) { drawHalfAdder(d, {.carryWire = false}); });
+    const std::string extraIndicator =
+        hand("ha-4.vrt", [](CExampleDrawing& d) { drawHalfAdder(d, {.secondIndicator = true}); });
+    const std::string notes = (runner.dir() / "notes.txt").string();
+    std::ofstream(notes) << "the circuit is on paper\n";
+    const std::string absent = (runner.dir() / "absent.vrt").string();
+
+    const auto outcome = runner.lotraSim({"--check", example("half-adder.vrt"), sameDrawnOtherwise,
+                                          wrongGate, missingWire, extraIndicator, notes, absent});
+    EXPECT_EQ(outcome.status, 1) << outcome.err;
+    EXPECT_EQ(verdictOf(outcome.out, sameDrawnOtherwise), "совпадает");
+    EXPECT_EQ(verdictOf(outcome.out, wrongGate),
+              "не совпадает\tвходы 0 1, после включения питания: индикатор показывает 03, "
+              "ожидалось 01");
+    EXPECT_EQ(verdictOf(outcome.out, missingWire),
+              "не совпадает\tвходы 1 1, после включения питания: индикатор показывает 00, "
+              "ожидалось 02");
+    EXPECT_EQ(verdictOf(outcome.out, extraIndicator), "не сравнить\tиндикаторов 2, а в образце 1");
+    EXPECT_EQ(verdictOf(outcome.out, notes), "не сравнить\tэто не файл схемы");
+    EXPECT_EQ(verdictOf(outcome.out, absent), "не сравнить\tфайла нет");
+    EXPECT_TRUE(outcome.out.ends_with("\nсовпадают 1 из 6\n")) << outcome.out;
+
+    // The table the teacher printed from the reference says the same.
+    const auto table = runner.lotraSim({"--truth-table", example("half-adder.vrt")});
+    const std::string tablePath = (runner.dir() / "half-adder.tsv").string();
+    std::ofstream(tablePath) << table.out;
+    const auto expected = runner.lotraSim({"--expect", tablePath, sameDrawnOtherwise, wrongGate});
+    EXPECT_EQ(expected.status, 1) << expected.err;
+    EXPECT_EQ(verdictOf(expected.out, sameDrawnOtherwise), "совпадает");
+    EXPECT_EQ(verdictOf(expected.out, wrongGate), verdictOf(outcome.out, wrongGate));
+}
+
+TEST_F(ClassCheck, InputsAreNamedByWhereTheyAreDrawnAndSequencesTickByTick) {
+    const std::string bottomFirst = hand("ind-1.vrt", [](CExampleDrawing& d) {
+        drawIndicator(d, {0, 1, 2, 3, 4}, true);
+    });
+    const std::string swapped = hand("ind-2.vrt", [](CExampleDrawing& d) {
+        drawIndicator(d, {1, 0, 2, 3, 4}, false);
+    });
+    const auto indicator =
+        runner.lotraSim({"--check", example("indicator-5bit.vrt"), bottomFirst, swapped});
+    EXPECT_EQ(verdictOf(indicator.out, bottomFirst), "совпадает");
+    EXPECT_EQ(verdictOf(indicator.out, swapped),
+              "не совпадает\tвходы 0 1 0 0 0, после включения питания: индикатор показывает 01, "
+              "ожидалось 02");
+
+    const std::string sameClock =
+        hand("jk-1.vrt", [](CExampleDrawing& d) { drawCounter(d, 1.0f); });
+    const std::string slowClock =
+        hand("jk-2.vrt", [](CExampleDrawing& d) { drawCounter(d, 2.0f); });
+    const auto counter =
+        runner.lotraSim({"--check", example("jk-counter.vrt"), sameClock, slowClock});
+    EXPECT_EQ(counter.status, 1);
+    EXPECT_EQ(verdictOf(counter.out, sameClock), "совпадает");
+    EXPECT_TRUE(verdictOf(counter.out, slowClock).starts_with("не совпадает\tвход 1, после такта "))
+        << counter.out;
+    // Within the first ticks both count alike: fewer ticks see no difference.
+    const auto brief =
+        runner.lotraSim({"--check", example("jk-counter.vrt"), "--ticks", "4", slowClock});
+    EXPECT_EQ(brief.status, 0) << brief.out;
+}
+
+TEST(ExpectTable, RefusesWhatIsNotATableOfEveryCombination) {
+    const std::vector<std::pair<std::string, std::string>> bad{
+        {"A\tS\n0\t00\n1\t01\n1\t00\n", "3 lines under the header"},
+        {"A\tB\tS\n0\t0\t00\n0\t1\t01\n0\t1\t01\n1\t1\t02\n", "same inputs as line 3"},
+        {"A\tS\n0\t00\n2\t01\n", "not 0 or 1"},
+        {"A\tS\n0\t00\n1\t32\n", "not an indicator's number"},
+        {"A\tS\n0\t00\n1\n", "1 cells"},
+        {"A\tB0.9\n0\t1\n1\t0\n", "no indicator"},
+        {"A\tS\n", "header"},
+    };
+    for (const auto& [table, reason] : bad) {
+        std::string error;
+        EXPECT_FALSE(lotrasim::parseExpectTable(table, error)) << table;
+        EXPECT_NE(error.find(reason), std::string::npos) << table << " gave: " << error;
+    }
+    std::string error;
+    const auto typed = lotrasim::parseExpectTable(
+        "A B S C.9\r\n1 1 02 1\n0 0 0 0\n1 0 1 1\n"
+        "0 1 01 1\n",
+        error);
+    ASSERT_TRUE(typed) << error;
+    EXPECT_EQ(typed->inputCount, 2u);
+    EXPECT_EQ(typed->numbers, (std::vector<uint8_t>{0, 1, 1, 2}));
+}
+
+}  // namespace

@@ -1,0 +1,179 @@
+#include "tools/lotra-sim/ClassCheck.h"
+
+#include <cerrno>
+#include <initializer_list>
+#include <optional>
+
+#include "io/CircuitFile.h"
+#include "tools/lotra-sim/Behaviour.h"
+#include "tools/lotra-sim/CheckTexts.h"
+#include "tools/lotra-sim/CircuitInput.h"
+#include "tools/lotra-sim/ExpectTable.h"
+#include "tools/lotra-sim/Report.h"
+#include "tools/lotra-sim/TruthTable.h"
+
+namespace lotrasim {
+namespace {
+
+constexpr int kExitDiffers = 1;
+constexpr int kExitBadReference = 2;
+// Readings of the reference kept at most: 2 to the power 16 combinations of 101
+// readings of a few indicators fit, a run of millions of ticks does not.
+constexpr uint64_t kMaxReadings = uint64_t{1} << 28;
+
+// The pattern with each "%d" or "%s" replaced by the next value.
+std::string fill(const char* pattern, std::initializer_list<std::string> values) {
+    std::string result = pattern;
+    size_t from = 0;
+    for (const std::string& value : values) {
+        const size_t at = result.find('%', from);
+        if (at == std::string::npos) break;
+        result.replace(at, 2, value);
+        from = at + value.size();
+    }
+    return result;
+}
+
+std::string number(size_t value) {
+    return std::to_string(value);
+}
+
+struct Verdict {
+    bool matches = false;
+    std::string text;
+};
+
+Verdict incomparable(const std::string& reason) {
+    return {false, std::string(text::kIncomparable) + '\t' + reason};
+}
+
+std::string unreadableReason(const ReadFailure& failure) {
+    switch (failure.error) {
+        case ENOENT:
+            return text::kNoSuchFile;
+        case EACCES:
+        case EPERM:
+            return text::kNoPermission;
+        case EISDIR:
+            return text::kFolder;
+        default:
+            return text::kUnreadable;
+    }
+}
+
+// "входы 0 1 1, после такта 7: индикатор 2 показывает 05, ожидалось 03".
+std::string difference(const Behaviour& reference, uint32_t combination, uint32_t sample,
+                       size_t indicator, int shown) {
+    std::string words;
+    std::string bits;
+    for (size_t i = 0; i < reference.inputCount; ++i)
+        bits += std::string(i ? " " : "") +
+                ((combination >> (reference.inputCount - 1 - i)) & 1u ? '1' : '0');
+    if (!bits.empty())
+        words = fill(reference.inputCount == 1 ? text::kOneInput : text::kInputs, {bits}) + ", ";
+    words += sample == 0 ? text::kAfterPowerOn : fill(text::kAfterTick, {number(sample)});
+    const std::string which = reference.indicatorCount == 1
+                                  ? text::kTheIndicator
+                                  : fill(text::kIndicatorNumbered, {number(indicator + 1)});
+    const int expected = reference.number(combination, sample, indicator);
+    return words + ": " +
+           fill(text::kShowsExpected, {which, indicatorText(shown), indicatorText(expected)});
+}
+
+// The first reading of the circuit that differs from the reference, in words.
+std::optional<std::string> firstDifference(const Behaviour& reference,
+                                           const std::vector<uint8_t>& bytes,
+                                           const Terminals& terminals) {
+    std::optional<std::string> found;
+    visitReadings(bytes, terminals, reference.samples,
+                  [&](uint32_t combination, uint32_t sample, const std::vector<uint8_t>& shown) {
+                      for (size_t k = 0; k < shown.size(); ++k) {
+                          if (shown[k] == reference.number(combination, sample, k)) continue;
+                          found = difference(reference, combination, sample, k, shown[k]);
+                          return false;
+                      }
+                      return true;
+                  });
+    return found;
+}
+
+Verdict checkFile(const Behaviour& reference, const std::string& path) {
+    std::vector<uint8_t> bytes;
+    if (const std::optional<ReadFailure> failure = readWholeFile(path, bytes))
+        return incomparable(unreadableReason(*failure));
+    if (bytes.empty()) return incomparable(text::kEmptyFile);
+    CCircuit circuit;
+    io::decodeCircuit(bytes, circuit);
+    if (circuit.isEmpty()) return incomparable(text::kNotACircuit);
+    const Terminals terminals = readingOrderTerminals(circuit);
+    if (terminals.inputs.size() != reference.inputCount)
+        return incomparable(fill(text::kOtherInputCount,
+                                 {number(terminals.inputs.size()), number(reference.inputCount)}));
+    if (terminals.indicators.size() != reference.indicatorCount)
+        return incomparable(fill(text::kOtherIndicatorCount, {number(terminals.indicators.size()),
+                                                              number(reference.indicatorCount)}));
+    if (const std::optional<std::string> found = firstDifference(reference, bytes, terminals))
+        return {false, std::string(text::kDiffers) + '\t' + *found};
+    return {true, text::kMatches};
+}
+
+std::optional<Behaviour> referenceCircuit(const std::string& path, uint32_t ticks,
+                                          std::ostream& err) {
+    std::vector<uint8_t> bytes;
+    if (!readWholeFile(path, bytes, err)) return std::nullopt;
+    CCircuit circuit;
+    io::decodeCircuit(bytes, circuit);
+    if (circuit.isEmpty()) {
+        err << "lotra-sim: the reference '" << path << "' holds no circuit\n";
+        return std::nullopt;
+    }
+    const Terminals terminals = readingOrderTerminals(circuit);
+    if (terminals.indicators.empty()) {
+        err << "lotra-sim: the reference '" << path << "' has no indicator to compare\n";
+        return std::nullopt;
+    }
+    if (terminals.inputs.size() > kTruthTableInputLimit) {
+        err << "lotra-sim: the reference has " << terminals.inputs.size()
+            << " input signals; a check takes at most " << kTruthTableInputLimit << '\n';
+        return std::nullopt;
+    }
+    const uint64_t samples = isSequential(circuit) ? uint64_t{ticks} + 1 : 1;
+    const uint64_t readings =
+        (uint64_t{1} << terminals.inputs.size()) * samples * terminals.indicators.size();
+    if (readings > kMaxReadings) {
+        err << "lotra-sim: --ticks " << ticks << " on " << terminals.inputs.size()
+            << " inputs is more than a check can keep; ask for fewer ticks\n";
+        return std::nullopt;
+    }
+    return recordBehaviour(bytes, terminals, static_cast<uint32_t>(samples));
+}
+
+std::optional<Behaviour> expectedTable(const std::string& path, std::ostream& err) {
+    std::vector<uint8_t> bytes;
+    if (!readWholeFile(path, bytes, err)) return std::nullopt;
+    std::string error;
+    std::optional<Behaviour> table =
+        parseExpectTable(std::string(bytes.begin(), bytes.end()), error);
+    if (!table) err << "lotra-sim: '" << path << "': " << error << '\n';
+    return table;
+}
+
+}  // namespace
+
+int runCheck(const SimOptions& options, std::ostream& out, std::ostream& err) {
+    const std::optional<Behaviour> reference =
+        options.checkReference ? referenceCircuit(*options.checkReference, options.ticks, err)
+                               : expectedTable(*options.expectTable, err);
+    if (!reference) return kExitBadReference;
+    size_t matching = 0;
+    for (const std::string& file : options.checkedFiles) {
+        const Verdict verdict = checkFile(*reference, file);
+        matching += verdict.matches ? 1 : 0;
+        out << file << '\t' << verdict.text << '\n';
+    }
+    out << fill(text::kSummary, {number(matching), number(options.checkedFiles.size())}) << '\n';
+    out.flush();
+    return matching == options.checkedFiles.size() ? 0 : kExitDiffers;
+}
+
+}  // namespace lotrasim
