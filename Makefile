@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 # CI sets this to ON: every compiler warning then fails the build.
 LOTRA_WERROR ?= OFF
 
-.PHONY: run test test-sanitize bench package deps-run deps-test configure
+.PHONY: run test test-sanitize bench package web deps-run deps-test deps-web configure
 
 run: deps-run
 	@$(MAKE) --no-print-directory configure CMAKE_FLAGS="-DLOTRA_TESTS=OFF -DLOTRA_BENCH=OFF"
@@ -38,11 +38,18 @@ package: deps-test
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 	@cd $(BUILD_DIR) && cpack -G DEB
 
+# The program as one web page: build-web/lotra.html.
+web: deps-web
+	@scripts/build-web.sh build-web $(JOBS)
+
 deps-run:
 	@scripts/install-deps.sh run
 
 deps-test:
 	@scripts/install-deps.sh test
+
+deps-web:
+	@scripts/install-deps.sh web
 
 # The log stays inside the build folder, so removing the folder removes it too.
 configure:

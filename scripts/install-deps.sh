@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that are missing. "run" installs what building and
-# running the program needs; "test" adds what the tests need.
+# running the program needs; "test" adds what the tests need; "web" what building
+# the web page needs (Emscripten, and Chromium with node for its browser test).
 set -euo pipefail
 
 build_packages=(cmake g++ make ninja-build qt6-base-dev libgl-dev fonts-liberation
@@ -8,11 +9,13 @@ build_packages=(cmake g++ make ninja-build qt6-base-dev libgl-dev fonts-liberati
 test_packages=(libgtest-dev googletest libbenchmark-dev xvfb xauth xdotool imagemagick
                x11-utils jwm clang-14 libclang-rt-14-dev gtkwave desktop-file-utils dpkg-dev
                valgrind)
+web_packages=(emscripten python3 chromium nodejs)
 
 wanted=("${build_packages[@]}")
-if [ "${1:-run}" = test ]; then
-    wanted+=("${test_packages[@]}")
-fi
+case "${1:-run}" in
+    test) wanted+=("${test_packages[@]}" "${web_packages[@]}") ;;
+    web) wanted=(ninja-build cmake fonts-liberation "${web_packages[@]}") ;;
+esac
 
 missing=()
 for package in "${wanted[@]}"; do
