@@ -17,6 +17,7 @@ run: deps-run
 test: deps-test
 	@$(MAKE) --no-print-directory configure CMAKE_FLAGS="-DLOTRA_TESTS=ON -DLOTRA_BENCH=ON"
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
+	@scripts/build-web.sh build-web $(JOBS)
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 # The whole suite again in an address- and undefined-behaviour-sanitizer build.
@@ -25,7 +26,7 @@ test-sanitize: deps-test
 	@cmake --build build-asan -j $(JOBS)
 	@cd build-asan && ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-		ctest --output-on-failure -j $(JOBS) -E e2e_package
+		ctest --output-on-failure -j $(JOBS) -E 'e2e_package|web_page'
 
 bench: deps-test
 	@$(MAKE) --no-print-directory configure CMAKE_FLAGS="-DLOTRA_BENCH=ON"

@@ -17,13 +17,25 @@ case "${1:-run}" in
     web) wanted=(ninja-build cmake fonts-liberation "${web_packages[@]}") ;;
 esac
 
+# The browser test drives Chromium with puppeteer-core from npm.
+install_browser_driver() {
+    local folder
+    folder="$(cd "$(dirname "$0")/.." && pwd)/tests/web"
+    [ -d "$folder/node_modules/puppeteer-core" ] && return 0
+    echo "Installing puppeteer-core into tests/web"
+    npm ci --prefix "$folder" --no-audit --no-fund --silent
+}
+
 missing=()
 for package in "${wanted[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
         missing+=("$package")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -eq 0 ]; then
+    [ "${1:-run}" = test ] && install_browser_driver
+    exit 0
+fi
 
 echo "Installing: ${missing[*]}"
 sudo=""
@@ -32,3 +44,5 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 $sudo apt-get update -q
 $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+[ "${1:-run}" = test ] && install_browser_driver
+exit 0

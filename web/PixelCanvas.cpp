@@ -182,6 +182,7 @@ void PixelCanvas::ellipse(const Rect& box) {
 void PixelCanvas::textOut(int32_t x, int32_t y, const std::string& text) {
     if (isFarAway(x) || isFarAway(y)) return;
     const TextStamp& stamp = text_.stamp(font_, text);
+    textBoxes_.push_back({x, y, x + stamp.width, y + stamp.height});
     for (int32_t row = 0; row < stamp.height; ++row) {
         for (int32_t column = 0; column < stamp.width; ++column) {
             const bool ink = stamp.ink[static_cast<size_t>(row * stamp.width + column)] != 0;

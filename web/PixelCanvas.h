@@ -43,6 +43,9 @@ class PixelCanvas : public platform::Canvas {
     void ellipse(const Rect& box) override;
     void textOut(int32_t x, int32_t y, const std::string& text) override;
 
+    // Where text went: the boxes painted white under it, in the picture's pixels.
+    const std::vector<Rect>& textBoxes() const { return textBoxes_; }
+
   private:
     void put(int64_t x, int64_t y, uint32_t word);
     void fillSpan(int64_t y, int64_t left, int64_t right, uint32_t word);
@@ -55,6 +58,7 @@ class PixelCanvas : public platform::Canvas {
     platform::Font font_;
     uint32_t textWord_;
     Point position_{};
+    std::vector<Rect> textBoxes_;
 };
 
 // A colour as a pixel word of a Picture.

@@ -16,6 +16,9 @@ EM_JS(void, lotraRequestPaint, (), { lotra.requestPaint(); });
 EM_JS(void, lotraPresent, (const uint32_t* pixels, int width, int height), {
     lotra.present(HEAPU8.subarray(pixels, pixels + width * height * 4), width, height);
 });
+EM_JS(void, lotraNoteTextBoxes, (const int32_t* edges, int count), {
+    lotra.noteTextBoxes(Array.from(HEAP32.subarray(edges >> 2, (edges >> 2) + count * 4)));
+});
 EM_JS(void, lotraSetTimer, (int id, int intervalMs), { lotra.setTimer(id, intervalMs); });
 EM_JS(void, lotraKillTimer, (int id), { lotra.killTimer(id); });
 EM_JS(void, lotraSetScrollRange, (int bar, int min, int max), {
@@ -118,6 +121,10 @@ void WebShell::paint() {
     std::fill(picture_.pixels.begin(), picture_.pixels.end(), pixelWord(platform::kWhite));
     PixelCanvas canvas(picture_, text_);
     core_->OnPaint(canvas);
+    std::vector<int32_t> edges;
+    for (const Rect& box : canvas.textBoxes())
+        edges.insert(edges.end(), {box.left, box.top, box.right, box.bottom});
+    lotraNoteTextBoxes(edges.data(), static_cast<int>(canvas.textBoxes().size()));
     lotraPresent(picture_.pixels.data(), picture_.width, picture_.height);
 }
 

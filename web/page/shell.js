@@ -302,6 +302,7 @@ const lotra = (() => {
         menus: [], open: -1, active: -1, keyboard: false,
         build(menus) {
             const bar = document.getElementById('menubar');
+            bar.dataset.commands = JSON.stringify(menus.map((m) => m.items.map((i) => i.command)));
             menus.forEach((menu, index) => {
                 const title = document.createElement('div');
                 title.className = 'menutitle';
@@ -309,6 +310,7 @@ const lotra = (() => {
                 title.append(...withMnemonic(menu.title));
                 title.addEventListener('mousedown', (event) => {
                     event.preventDefault();
+                    if (event.target.closest('.dropdown')) return;
                     if (this.open === index) this.close(); else this.show(index, false);
                 });
                 title.addEventListener('mouseenter', () => {
@@ -452,6 +454,8 @@ const lotra = (() => {
 
     function connectMouse() {
         canvas.addEventListener('contextmenu', (event) => event.preventDefault());
+        // A press must not take the focus from a dialog it opened.
+        canvas.addEventListener('mousedown', (event) => event.preventDefault());
         // The second press of a left double click arrives as the double click alone; a
         // right double click is two right presses.
         canvas.addEventListener('pointerdown', (event) => {
@@ -545,7 +549,9 @@ const lotra = (() => {
         document.getElementById('corner').addEventListener('mousedown', (e) => e.preventDefault());
         const fontReady = document.fonts.load('bold 20px "LotraMono"');
         core = await createLotraCore();
+        stats.coreReady = performance.now();
         await Promise.all([mountFolder(), fontReady]);
+        stats.folderReady = performance.now();
         menuBar.build(JSON.parse(core.UTF8ToString(core.ccall('lotra_menu', 'number', [], []))));
         const [width, height] = clientSize();
         busy = true;
@@ -611,6 +617,14 @@ const lotra = (() => {
     }
 
     return {
+        // Where the last picture has text, for the tests that set it beside the desktop's.
+        noteTextBoxes: (edges) => {
+            stats.textBoxes = [];
+            for (let i = 0; i + 3 < edges.length; i += 4) {
+                stats.textBoxes.push({ left: edges[i], top: edges[i + 1], right: edges[i + 2],
+                                       bottom: edges[i + 3] });
+            }
+        },
         requestPaint, present, setTimer, killTimer, setScrollRange, setScrollPos, moveControl,
         measureText, stampText, pickFile, download, openManual, stats,
         setDialogPicture: (bytes, width, height) => lotraDialogs.setPicture(bytes, width, height),
