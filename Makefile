@@ -37,6 +37,7 @@ bench: deps-test
 package: deps-test
 	@$(MAKE) --no-print-directory configure CMAKE_FLAGS="-DLOTRA_TESTS=OFF -DLOTRA_BENCH=OFF -DCMAKE_INSTALL_PREFIX=/usr"
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
+	@scripts/build-web.sh build-web $(JOBS)
 	@cd $(BUILD_DIR) && cpack -G DEB
 
 # The program as one web page: build-web/lotra.html.
