@@ -1,7 +1,8 @@
 // The program in the page: the page's script (page/shell.js) sets up the folder in
 // the browser's storage, then calls these functions for everything the user does.
 // Calls that may open a dialog return to the script while it is open and finish
-// when it closes; the script sends nothing else in between.
+// when it closes; the script sends nothing else in between, and repaints what they
+// invalidated once they are done.
 #include <emscripten.h>
 
 #include <memory>
@@ -91,7 +92,6 @@ EMSCRIPTEN_KEEPALIVE void lotra_mouse(int message, unsigned flags, int x, int y)
         default:
             break;
     }
-    window->paintIfInvalid();
 }
 
 EMSCRIPTEN_KEEPALIVE void lotra_scroll(int bar, int code, int position) {
@@ -101,7 +101,6 @@ EMSCRIPTEN_KEEPALIVE void lotra_scroll(int bar, int code, int position) {
     } else {
         window->core().OnHScroll(code, position);
     }
-    window->paintIfInvalid();
 }
 
 EMSCRIPTEN_KEEPALIVE int lotra_enabled(int command) {
@@ -117,19 +116,16 @@ EMSCRIPTEN_KEEPALIVE void lotra_command(int command) {
     } else {
         window->core().OnCommand(command);
     }
-    window->paintIfInvalid();
 }
 
 EMSCRIPTEN_KEEPALIVE void lotra_drop(const char* stagedPath, const char* name) {
     if (!window) return;
     web::openDroppedFile(window->core(), stagedPath, name);
-    window->paintIfInvalid();
 }
 
 EMSCRIPTEN_KEEPALIVE void lotra_timer(int id) {
     if (!window) return;
     window->core().OnTimer(id);
-    window->paintIfInvalid();
 }
 
 // "Выход": the window goes as on the desktop, leaving an empty recovery file.

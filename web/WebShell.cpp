@@ -110,10 +110,6 @@ void WebShell::resize(int32_t width, int32_t height) {
     invalidateWorkArea(true);
 }
 
-void WebShell::paintIfInvalid() {
-    if (invalid_) paint();
-}
-
 // The records are drawn over white every time, as on the desktop.
 void WebShell::paint() {
     invalid_ = false;
@@ -131,7 +127,7 @@ void WebShell::paint() {
 std::optional<std::string> WebShell::runDialog(const char* kind, const std::string& request) {
     // What was asked for before the dialog shows beneath it, as the desktop repaints
     // behind a modal dialog.
-    paintIfInvalid();
+    if (invalid_) paint();
     char* answer = lotraRunDialog(kind, request.c_str());
     if (!answer) return std::nullopt;
     std::string text(answer);

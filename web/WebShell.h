@@ -34,8 +34,7 @@ class WebShell : public platform::Shell {
     void resize(int32_t width, int32_t height);
     // The pointer moved to `point` in the work area, or left it.
     void trackPointer(std::optional<Point> point) { pointer_ = point; }
-    // Paints the work area when something asked for it; the pixels go to the page.
-    void paintIfInvalid();
+    // Paints the work area; the pixels go to the page.
     void paint();
 
     bool messageBox(const std::string& text, const std::string& caption,

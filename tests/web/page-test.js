@@ -2,7 +2,7 @@
 // bytes the core writes on the desktop for the same gestures, the example circuits
 // drawn as lotra-sim draws them, recovery after a reload, and one tab only. Prints
 // the start, settle and size figures.
-// Usage: node page-test.js PAGE LOTRA_SIM REFERENCE_SESSION SOURCE_DIR
+// Usage: node page-test.js PAGE LOTRA_SIM REFERENCE_SESSION SOURCE_DIR [WRITE_FULL_CHAIN]
 'use strict';
 const fs = require('fs');
 const os = require('os');
@@ -10,7 +10,7 @@ const path = require('path');
 const { execFileSync } = require('child_process');
 const puppeteer = require('puppeteer-core');
 
-const [pagePath, simPath, referencePath, sourceDir] = process.argv.slice(2);
+const [pagePath, simPath, referencePath, sourceDir, fullChainWriter] = process.argv.slice(2);
 const kSkip = 77;
 if (!pagePath || !fs.existsSync(pagePath)) {
     console.log(`no page at ${pagePath}: build it with "make web"`);
@@ -30,8 +30,11 @@ function check(condition, message) {
     console.log('FAIL: ' + message);
 }
 
+let currentPage = null;  // shown in a screenshot when a step fails
+
 async function openPage(browser) {
     const page = await browser.newPage();
+    currentPage = page;
     await page.setViewport(kViewport);
     page.on('pageerror', (error) => { failures++; console.log('FAIL: page error: ' + error.message); });
     await page.goto(pageUrl);
@@ -55,18 +58,22 @@ async function clickButton(page, text) {
 
 // Opens the menu that holds the command and clicks its item, as a user does.
 async function chooseCommand(page, command) {
+    await (await openMenuItem(page, command)).click();
+}
+
+// Opens the menu that holds the command; its item, to be clicked.
+async function openMenuItem(page, command) {
     const index = await page.evaluate((id) => {
         const menus = JSON.parse(document.getElementById('menubar').dataset.commands);
         return menus.findIndex((items) => items.includes(id));
     }, command);
     const titles = await page.$$('.menutitle');
     await titles[index].click();
-    const item = await page.waitForSelector(`.menuitem[data-command="${command}"]`, { timeout: 3000 })
+    return page.waitForSelector(`.menuitem[data-command="${command}"]`, { timeout: 3000 })
         .catch(async (error) => {
             await page.screenshot({ path: path.join(work, 'no-menu.png') });
             throw new Error(`no item ${command} (screenshot in ${work}): ${error.message}`);
         });
-    await item.click();
 }
 
 async function clickWorkArea(page, x, y, withControl) {
@@ -237,7 +244,7 @@ async function main() {
         const session = path.join(__dirname, 'student-session.txt');
         execFileSync(referencePath, [session], { cwd: reference });
         const started = Date.now();
-        let page = await openPage(browser);
+        const page = await openPage(browser);
         const stats = await page.evaluate(() => lotra.stats);
         console.log(`first frame ${Math.round(stats.firstFrame)} ms after the page was opened`);
         await playSession(page, session);
@@ -257,6 +264,7 @@ async function main() {
         const refused = await second.evaluate(() => document.getElementById('notice-text').textContent);
         check(/другой вкладке/.test(refused), 'a second tab started: ' + refused);
         await second.close();
+        currentPage = page;
 
         // --- The autosave writes the recovery file; a reload is a crash, and the next
         // start brings the circuit back with the power off.
@@ -275,6 +283,33 @@ async function main() {
             comparePictures(example, await workAreaPixels(page),
                             await pngPixels(page, desktopPicture(file, false)));
         }
+
+        // --- The settle of the full tables after "Вкл.", and its repaint: medians of five.
+        if (fullChainWriter) {
+            const file = path.join(work, 'full-chain.vrt');
+            execFileSync(fullChainWriter, [file]);
+            await loadFromDisk(page, file);
+            const settle = [], repaint = [];
+            for (let i = 0; i < 5; i++) {
+                await chooseCommand(page, 40026);
+                await idle(page);
+                const last = await page.evaluate(() => lotra.stats.lastCall);
+                const powered = await openMenuItem(page, 40026);
+                check(await powered.evaluate((item) => item.classList.contains('disabled')),
+                      '"Вкл." did not switch the power on');
+                await page.keyboard.press('Escape');
+                settle.push(last.ms);
+                repaint.push(last.paintMs);
+                await chooseCommand(page, 40027);
+                await idle(page);
+            }
+            const median = (values) => values.sort((a, b) => a - b)[2].toFixed(1);
+            console.log(`full-table chain: settled in ${median(settle)} ms after "Вкл.", ` +
+                        `repainted in ${median(repaint)} ms`);
+        }
+    } catch (error) {
+        await currentPage.screenshot({ path: path.join(work, 'failed.png') }).catch(() => {});
+        throw new Error(`${error.message} (screenshot in ${work}/failed.png)`);
     } finally {
         await browser.close();
     }
@@ -285,7 +320,7 @@ async function main() {
     process.exit(failures ? 1 : 0);
 }
 
-main().catch((error) => {
+main().catch(async (error) => {
     console.log('FAIL: ' + (error.stack || error));
     process.exit(1);
 });

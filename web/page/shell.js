@@ -30,14 +30,17 @@ const lotra = (() => {
     async function call(name, types, args) {
         if (!core || busy) return false;
         busy = true;
+        const started = performance.now();
         try {
             await core.ccall(name, null, types, args, { async: true });
         } finally {
             busy = false;
         }
+        const done = performance.now();
         stats.calls++;
         syncFolder();
         if (paintPending) paint();
+        stats.lastCall = { name, ms: done - started, paintMs: performance.now() - done };
         return true;
     }
 
