@@ -11,11 +11,20 @@
 #include "app/CommandIds.h"
 #include "app/MenuLayout.h"
 #include "app/Vortafrm.h"
+#include "web/Bitmaps.h"
 #include "web/DiskFiles.h"
 #include "web/PageJson.h"
 #include "web/WebShell.h"
 
+// clang-format off
+EM_JS(void, lotraSetIcon, (const uint32_t* pixels, int width, int height), {
+    lotra.setIcon(HEAPU8.slice(pixels, pixels + width * height * 4), width, height);
+});
+// clang-format on
+
 namespace {
+
+constexpr int32_t kIconId = 101;
 
 std::unique_ptr<web::WebShell> window;
 
@@ -55,6 +64,8 @@ EMSCRIPTEN_KEEPALIVE const char* lotra_menu() {
 
 // Creates the window in a work area of that size; the recovery file is read back.
 EMSCRIPTEN_KEEPALIVE void lotra_start(int width, int height) {
+    const web::Picture& icon = web::bitmapPicture(kIconId);
+    lotraSetIcon(icon.pixels.data(), icon.width, icon.height);
     window = std::make_unique<web::WebShell>();
     window->core().OnCreate();
     window->resize(width, height);

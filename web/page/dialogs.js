@@ -25,6 +25,18 @@ const lotraDialogs = (() => {
         return element;
     }
 
+    // Our faces run wider than the ones the boxes were measured for: a text that does
+    // not fit gets a little smaller first, and if that is not enough its box grows
+    // downwards rather than cut off a line.
+    function fitTextToBox(element) {
+        const fits = () => element.scrollHeight <= element.clientHeight;
+        const size = parseFloat(getComputedStyle(element).fontSize);
+        for (let step = 1; !fits() && step <= 4; step++) {
+            element.style.fontSize = (size * (1 - 0.05 * step)) + 'px';
+        }
+        if (!fits()) element.style.height = element.scrollHeight + 'px';
+    }
+
     // A dialog frame of the given size in units; `at` places it (default: centred).
     class Dialog {
         constructor(title, widthUnits, heightUnits, font = kFont8) {
@@ -96,6 +108,7 @@ const lotraDialogs = (() => {
             this.element.style.left = Math.round(left) + 'px';
             this.element.style.top = Math.round(top) + 'px';
             this.element.addEventListener('keydown', (event) => this.key(event));
+            for (const text of this.body.querySelectorAll('.static')) fitTextToBox(text);
             (focus || this.defaultButton || this.element).focus();
             if (focus && focus.select) focus.select();
             return this.promise;

@@ -633,6 +633,19 @@ const lotra = (() => {
         setDialogPicture: (bytes, width, height) => lotraDialogs.setPicture(bytes, width, height),
         runDialog: (kind, request) => lotraDialogs.run(kind, request),
         startOnce,
+        // The program's icon: the page's and the about box's.
+        setIcon: (bytes, width, height) => {
+            const image = new ImageData(new Uint8ClampedArray(bytes), width, height);
+            lotraDialogs.icon = image;
+            const canvas = document.createElement('canvas');
+            canvas.width = width;
+            canvas.height = height;
+            canvas.getContext('2d').putImageData(image, 0, 0);
+            const link = document.createElement('link');
+            link.rel = 'icon';
+            link.href = canvas.toDataURL();
+            document.head.append(link);
+        },
         isBusy: () => busy,
         timerIds: () => [...timers.keys()],
     };
