@@ -13,7 +13,7 @@ def inline_script(text):
 
 
 def dialog_texts(header):
-    """The texts of the desktop's dialogs, name by name, from their C++ header."""
+    """The texts the desktop shows, name by name, from a C++ header."""
     texts = {}
     pattern = re.compile(r'inline constexpr const char\* (\w+) =\s*((?:"(?:[^"\\]|\\.)*"\s*)+);')
     for name, literals in pattern.findall(header):
@@ -30,7 +30,7 @@ def main():
     parser.add_argument('--font', required=True)
     parser.add_argument('--manual', required=True)
     parser.add_argument('--manual-picture', required=True)
-    parser.add_argument('--texts', required=True)
+    parser.add_argument('--texts', action='append', default=[])
     parser.add_argument('--output', required=True)
     args = parser.parse_args()
 
@@ -43,7 +43,9 @@ def main():
     picture = 'data:image/gif;base64,' + base64.b64encode(read(args.manual_picture, 'rb')).decode()
     # The manual keeps its own bytes and encoding; its background comes inline.
     manual = read(args.manual, 'rb').replace(b'fon/fon.gif', picture.encode('ascii'))
-    texts = dialog_texts(read(args.texts))
+    texts = {}
+    for header in args.texts:
+        texts.update(dialog_texts(read(header)))
     scripts = [inline_script('const lotraManual = ' + json.dumps(base64.b64encode(manual).decode('ascii')) + ';\n' +
                              'const lotraTexts = ' + json.dumps(texts, ensure_ascii=False) + ';')]
     scripts += [inline_script(read(path)) for path in args.script]

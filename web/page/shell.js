@@ -45,25 +45,45 @@ const lotra = (() => {
     }
 
     // The folder goes to the browser's disk storage after every call that may have
-    // written to it, one sync at a time.
+    // written to it, one sync at a time. Storage that is full or refused keeps what it
+    // held before; every file written since the last sync that went through is
+    // reported as a failed write.
+    let syncedUpTo = 0;
     function syncFolder() {
         if (!core) return;
         if (syncRunning) { syncAgain = true; return; }
         syncRunning = true;
+        const started = Date.now();
         core.FS.syncfs(false, (error) => {
             syncRunning = false;
-            if (error) reportStorageFailure();
+            if (error) {
+                reportUnwritten(filesWrittenSince(syncedUpTo));
+            } else {
+                syncedUpTo = started;
+            }
             if (syncAgain) { syncAgain = false; syncFolder(); }
         });
     }
 
-    let storageFailureShown = false;
-    function reportStorageFailure() {
-        if (storageFailureShown) return;
-        storageFailureShown = true;
-        lotraDialogs.run('message', { text: 'Не удалось записать файл default.vrt!',
-                                      caption: 'Ошибка', cancel: false })
-            .then(() => { storageFailureShown = false; });
+    function filesWrittenSince(time) {
+        const FS = core.FS;
+        return FS.readdir(kFolder).filter((name) => {
+            if (name === '.' || name === '..') return false;
+            const stat = FS.stat(kFolder + '/' + name);
+            return FS.isFile(stat.mode) && stat.mtime.getTime() >= time;
+        });
+    }
+
+    let reporting = false;
+    async function reportUnwritten(names) {
+        if (reporting || !names.length) return;
+        reporting = true;
+        for (const name of names) {
+            await lotraDialogs.run('message', {
+                text: lotraTexts.kFileNotWritten.replace('%s', name),
+                caption: lotraTexts.kErrorCaption, cancel: false });
+        }
+        reporting = false;
     }
 
     // ---- painting ----
