@@ -284,6 +284,18 @@ async function main() {
                             await pngPixels(page, desktopPicture(file, false)));
         }
 
+        // --- A dropped file of noise is read like any damaged circuit file: no crash, no hang.
+        await page.evaluate(() => {
+            const noise = new Uint8Array(4096).map((_, i) => (i * 2654435761) >>> 24);
+            const transfer = new DataTransfer();
+            transfer.items.add(new File([noise], 'noise.vrt'));
+            document.dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true }));
+        });
+        await dialogOpen(page);
+        await clickButton(page, 'Продолжить');
+        await page.waitForFunction(() => !lotra.isBusy() && document.getElementById('modal').hidden,
+                                   { timeout: 10000 });
+
         // --- The settle of the full tables after "Вкл.", and its repaint: medians of five.
         if (fullChainWriter) {
             const file = path.join(work, 'full-chain.vrt');
