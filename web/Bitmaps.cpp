@@ -1,6 +1,6 @@
 #include "web/Bitmaps.h"
 
-#include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <string>
