@@ -49,7 +49,17 @@ def main():
     scripts = [inline_script('const lotraManual = ' + json.dumps(base64.b64encode(manual).decode('ascii')) + ';\n' +
                              'const lotraTexts = ' + json.dumps(texts, ensure_ascii=False) + ';')]
     scripts += [inline_script(read(path)) for path in args.script]
-    scripts.append(inline_script(read(args.core)))
+    # The wasm leaves the core's script for an element of its own: the page decodes
+    # it natively (it is never parsed as a JavaScript string) and hands the bytes to
+    # the core, which then fetches nothing.
+    core = read(args.core)
+    wasm = re.search(r'data:application/octet-stream;base64,([A-Za-z0-9+/=]+)', core)
+    if not wasm:
+        raise SystemExit('assemble_page: no wasm inside ' + args.core)
+    core = core[:wasm.start(1)] + core[wasm.end(1):]
+    scripts.append('<script type="application/octet-stream" id="core-wasm">' + wasm.group(1) +
+                   '</script>')
+    scripts.append(inline_script(core))
 
     page = read(args.template)
     page = page.replace('<!--STYLE-->', '<style>\n' + css + '\n</style>')

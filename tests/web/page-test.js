@@ -37,6 +37,9 @@ async function openPage(browser) {
     currentPage = page;
     await page.setViewport(kViewport);
     page.on('pageerror', (error) => { failures++; console.log('FAIL: page error: ' + error.message); });
+    page.on('console', (message) => {
+        if (message.type() === 'error') console.log('page console: ' + message.text());
+    });
     await page.goto(pageUrl);
     await page.waitForFunction(() => document.getElementById('notice').hidden === false ||
                                      lotra.stats.firstFrame !== null);

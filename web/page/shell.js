@@ -24,24 +24,36 @@ const lotra = (() => {
 
     // ---- calls into the core, one at a time ----
 
-    // Runs an exported function of the core; a call that may open a dialog returns a
-    // promise that settles when the dialog is closed. While one runs, gestures are
-    // dropped (the modal dialog covers the page anyway) and timers wait.
-    async function call(name, types, args) {
-        if (!core || busy) return false;
-        busy = true;
-        const started = performance.now();
-        try {
-            await core.ccall(name, null, types, args, { async: true });
-        } finally {
-            busy = false;
+    // Runs an exported function of the core; a call that may open a dialog settles
+    // when the dialog is closed. Calls run one at a time in the order they came: one
+    // that comes while another runs (a drop during a tick, a resize behind a dialog)
+    // waits for it.
+    const pending = [];
+    function call(name, types, args) {
+        if (!core) return Promise.resolve(false);
+        return new Promise((resolve) => {
+            pending.push({ name, types, args, resolve });
+            if (!busy) runPending();
+        });
+    }
+
+    async function runPending() {
+        while (pending.length && core) {
+            const { name, types, args, resolve } = pending.shift();
+            busy = true;
+            const started = performance.now();
+            try {
+                await core.ccall(name, null, types, args, { async: true });
+            } finally {
+                busy = false;
+            }
+            const done = performance.now();
+            stats.calls++;
+            syncFolder();
+            if (paintPending) paint();
+            stats.lastCall = { name, ms: done - started, paintMs: performance.now() - done };
+            resolve(true);
         }
-        const done = performance.now();
-        stats.calls++;
-        syncFolder();
-        if (paintPending) paint();
-        stats.lastCall = { name, ms: done - started, paintMs: performance.now() - done };
-        return true;
     }
 
     // The folder goes to the browser's disk storage after every call that may have
@@ -535,7 +547,7 @@ const lotra = (() => {
         document.addEventListener('drop', async (event) => {
             event.preventDefault();
             const file = event.dataTransfer.files[0];
-            if (!file || busy) return;
+            if (!file || !core) return;
             const staged = '/tmp/dropped.vrt';
             core.FS.writeFile(staged, new Uint8Array(await file.arrayBuffer()));
             call('lotra_drop', ['string', 'string'], [staged, file.name]);
@@ -561,6 +573,13 @@ const lotra = (() => {
         });
     }
 
+    // The core's wasm, kept in the page as base64 text.
+    function coreWasm() {
+        const text = document.getElementById('core-wasm').textContent.trim();
+        if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text);
+        return Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
+    }
+
     let releaseLock = () => {};
 
     async function start() {
@@ -571,7 +590,7 @@ const lotra = (() => {
                   new ScrollBar(document.getElementById('hbar'), 1));
         document.getElementById('corner').addEventListener('mousedown', (e) => e.preventDefault());
         const fontReady = document.fonts.load('bold 20px "LotraMono"');
-        core = await createLotraCore();
+        core = await createLotraCore({ wasmBinary: coreWasm() });
         stats.coreReady = performance.now();
         await Promise.all([mountFolder(), fontReady]);
         stats.folderReady = performance.now();
@@ -666,7 +685,7 @@ const lotra = (() => {
             link.href = canvas.toDataURL();
             document.head.append(link);
         },
-        isBusy: () => busy,
+        isBusy: () => busy || pending.length > 0,
         timerIds: () => [...timers.keys()],
     };
 })();
