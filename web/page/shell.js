@@ -384,6 +384,9 @@ const lotra = (() => {
             title.append(dropDown);
             this.highlight(this.active);
         },
+        toggleFirst() {
+            if (this.open >= 0) this.close(); else this.show(0, true);
+        },
         close() {
             if (this.open < 0) return;
             const { title } = this.menus[this.open];
@@ -609,8 +612,26 @@ const lotra = (() => {
         });
         matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`)
             .addEventListener('change', showFrame);
+        // Alt pressed and let go alone, or F10, opens the first menu (and closes an
+        // open one), as the keyboard reaches a window's menu bar.
+        let altAlone = false;
         document.addEventListener('keydown', (event) => {
-            if (document.getElementById('modal').hidden && menuBar.key(event)) event.preventDefault();
+            altAlone = event.key === 'Alt' && !event.repeat;
+            if (!document.getElementById('modal').hidden) return;
+            if (event.key === 'F10' && !event.shiftKey) {
+                event.preventDefault();
+                menuBar.toggleFirst();
+            } else if (menuBar.key(event)) {
+                event.preventDefault();
+            }
+        });
+        document.addEventListener('keyup', (event) => {
+            if (event.key !== 'Alt' || !altAlone) return;
+            altAlone = false;
+            if (document.getElementById('modal').hidden) {
+                event.preventDefault();
+                menuBar.toggleFirst();
+            }
         });
     }
 
