@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 # CI sets this to ON: every compiler warning then fails the build.
 LOTRA_WERROR ?= OFF
 
-.PHONY: run test test-sanitize bench package deps-run deps-test configure
+.PHONY: run test test-sanitize bench package web deps-run deps-test deps-web configure
 
 run: deps-run
 	@$(MAKE) --no-print-directory configure CMAKE_FLAGS="-DLOTRA_TESTS=OFF -DLOTRA_BENCH=OFF"
@@ -17,6 +17,7 @@ run: deps-run
 test: deps-test
 	@$(MAKE) --no-print-directory configure CMAKE_FLAGS="-DLOTRA_TESTS=ON -DLOTRA_BENCH=ON"
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
+	@scripts/build-web.sh build-web $(JOBS)
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 # The whole suite again in an address- and undefined-behaviour-sanitizer build.
@@ -25,7 +26,7 @@ test-sanitize: deps-test
 	@cmake --build build-asan -j $(JOBS)
 	@cd build-asan && ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-		ctest --output-on-failure -j $(JOBS) -E e2e_package
+		ctest --output-on-failure -j $(JOBS) -E 'e2e_package|web_page'
 
 bench: deps-test
 	@$(MAKE) --no-print-directory configure CMAKE_FLAGS="-DLOTRA_BENCH=ON"
@@ -36,13 +37,21 @@ bench: deps-test
 package: deps-test
 	@$(MAKE) --no-print-directory configure CMAKE_FLAGS="-DLOTRA_TESTS=OFF -DLOTRA_BENCH=OFF -DCMAKE_INSTALL_PREFIX=/usr"
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
+	@scripts/build-web.sh build-web $(JOBS)
 	@cd $(BUILD_DIR) && cpack -G DEB
+
+# The program as one web page: build-web/lotra.html.
+web: deps-web
+	@scripts/build-web.sh build-web $(JOBS)
 
 deps-run:
 	@scripts/install-deps.sh run
 
 deps-test:
 	@scripts/install-deps.sh test
+
+deps-web:
+	@scripts/install-deps.sh web
 
 # The log stays inside the build folder, so removing the folder removes it too.
 configure:

@@ -1,0 +1,122 @@
+#include "web/DiskFiles.h"
+
+#include <emscripten.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "app/FileMessages.h"
+#include "app/Vortafrm.h"
+#include "edit/CircuitReplacement.h"
+#include "io/CircuitFile.h"
+#include "io/FileCreation.h"
+#include "platform/Shell.h"
+
+// clang-format off
+// The chosen file's name (malloc'd), its bytes put at the staging path; null when
+// the user chose nothing.
+EM_ASYNC_JS(char*, lotraPickFile, (const char* stagedPath), {
+    const name = await lotra.pickFile(UTF8ToString(stagedPath));
+    if (name === null) return 0;
+    const size = lengthBytesUTF8(name) + 1;
+    const copy = _malloc(size);
+    stringToUTF8(name, copy, size);
+    return copy;
+});
+EM_JS(void, lotraDownload, (const uint8_t* bytes, int size, const char* name), {
+    lotra.download(HEAPU8.slice(bytes, bytes + size), UTF8ToString(name));
+});
+// clang-format on
+
+namespace web {
+
+namespace {
+
+constexpr const char* kPickedPath = "/tmp/picked.vrt";
+constexpr const char* kSuffix = ".vrt";
+
+// A name from the computer as a name in the folder: no directories.
+std::string folderName(std::string name) {
+    for (char& c : name)
+        if (c == '/') c = '_';
+    if (name.empty() || name == "." || name == "..") name = "_" + name;
+    return name;
+}
+
+// The bytes as they are, complete or not at all.
+bool copyFile(const std::string& from, const std::string& to) {
+    std::ifstream in(from, std::ios::binary);
+    if (!in) return false;
+    const std::vector<char> bytes{std::istreambuf_iterator<char>(in),
+                                  std::istreambuf_iterator<char>()};
+    const std::string temporary = to + ".part";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            ::unlink(temporary.c_str());
+            return false;
+        }
+    }
+    if (std::rename(temporary.c_str(), to.c_str()) == 0) return true;
+    ::unlink(temporary.c_str());
+    return false;
+}
+
+bool warnBeforeOpening(CVortafrm& window) {
+    return window.shell.warningDialog(app::text::kWarningAttention, app::text::kWarningOpenFile,
+                                      app::text::kWarningUnsavedLost);
+}
+
+// Copies the staged bytes into the folder and opens them as "Открыть..." opens a
+// typed name.
+void copyAndOpen(CVortafrm& window, const std::string& stagedPath, const std::string& name) {
+    const std::string fileName = folderName(name);
+    if (!copyFile(stagedPath, fileName)) {
+        window.shell.messageBox(app::text::withFileName(app::text::kFileNotWritten, fileName),
+                                platform::kErrorCaption, platform::MessageBoxStyle::Ok);
+        return;
+    }
+    const io::CFileDescriptor file = io::openExistingFile(fileName);
+    if (!file.isOpen()) {
+        window.shell.messageBox(app::text::withFileName(app::text::kFileNotFound, fileName),
+                                platform::kErrorCaption, platform::MessageBoxStyle::Ok);
+        return;
+    }
+    edit::discardCircuit(window.circuit, window.edit);
+    io::readCircuit(file.get(), window.circuit);
+    window.currentFileName = fileName;
+    window.shell.invalidateWorkArea(true);
+}
+
+}  // namespace
+
+void loadFromDisk(CVortafrm& window) {
+    if (!warnBeforeOpening(window)) return;
+    char* picked = lotraPickFile(kPickedPath);
+    if (!picked) return;
+    const std::string name(picked);
+    std::free(picked);
+    copyAndOpen(window, kPickedPath, name);
+    ::unlink(kPickedPath);
+}
+
+void openDroppedFile(CVortafrm& window, const std::string& stagedPath, const std::string& name) {
+    if (warnBeforeOpening(window)) copyAndOpen(window, stagedPath, name);
+    ::unlink(stagedPath.c_str());
+}
+
+void saveToDisk(const CVortafrm& window) {
+    const std::vector<uint8_t> bytes = io::encodeCircuit(window.circuit);
+    std::string name = window.currentFileName.empty() ? "circuit" : window.currentFileName;
+    const bool hasSuffix = name.size() > 4 && name.compare(name.size() - 4, 4, kSuffix) == 0;
+    if (!hasSuffix) name += kSuffix;
+    lotraDownload(bytes.data(), static_cast<int>(bytes.size()), name.c_str());
+}
+
+}  // namespace web

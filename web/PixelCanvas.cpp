@@ -1,0 +1,194 @@
+#include "web/PixelCanvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <utility>
+
+namespace web {
+
+uint32_t pixelWord(platform::Rgb colour) {
+    return 0xFF000000u | uint32_t{colour.b} << 16 | uint32_t{colour.g} << 8 | colour.r;
+}
+
+namespace {
+
+constexpr uint32_t kWhiteWord = 0xFFFFFFFFu;
+
+// Records read from a file may sit anywhere in the 32-bit range; nothing that far
+// away can show, and 64-bit arithmetic keeps the rest from overflowing.
+constexpr int64_t kFarAway = int64_t{1} << 24;
+
+bool isFarAway(int64_t v) {
+    return v < -kFarAway || v > kFarAway;
+}
+
+// Squared distance from (px, py) to the segment a-b.
+double segmentDistanceSquared(double px, double py, double ax, double ay, double bx, double by) {
+    const double dx = bx - ax, dy = by - ay;
+    const double lengthSquared = dx * dx + dy * dy;
+    double t = lengthSquared > 0 ? ((px - ax) * dx + (py - ay) * dy) / lengthSquared : 0;
+    t = std::clamp(t, 0.0, 1.0);
+    const double ex = ax + t * dx - px, ey = ay + t * dy - py;
+    return ex * ex + ey * ey;
+}
+
+}  // namespace
+
+PixelCanvas::PixelCanvas(Picture& target, TextStamper& text)
+    : target_(target), text_(text), textWord_(pixelWord(platform::kBlack)) {}
+
+void PixelCanvas::put(int64_t x, int64_t y, uint32_t word) {
+    if (x < 0 || y < 0 || x >= target_.width || y >= target_.height) return;
+    target_.pixels[static_cast<size_t>(y * target_.width + x)] = word;
+}
+
+void PixelCanvas::fillSpan(int64_t y, int64_t left, int64_t right, uint32_t word) {
+    if (y < 0 || y >= target_.height) return;
+    left = std::max<int64_t>(left, 0);
+    right = std::min<int64_t>(right, target_.width);
+    if (left >= right) return;
+    uint32_t* row = target_.pixels.data() + y * target_.width;
+    std::fill(row + left, row + right, word);
+}
+
+void PixelCanvas::drawBitmap(int32_t id, int32_t x, int32_t y, int32_t width, int32_t height,
+                             bool disabled) {
+    const Picture& picture = disabled ? disabledBitmapPicture(id) : bitmapPicture(id);
+    if (picture.empty() || width <= 0 || height <= 0 || isFarAway(x) || isFarAway(y)) return;
+    const int32_t rows = std::min(height, picture.height);
+    const int32_t columns = std::min(width, picture.width);
+    for (int32_t row = 0; row < rows; ++row) {
+        for (int32_t column = 0; column < columns; ++column) {
+            const uint32_t word = picture.pixels[static_cast<size_t>(row * picture.width + column)];
+            if (word >> 24) put(int64_t{x} + column, int64_t{y} + row, word);
+        }
+    }
+}
+
+platform::Pen PixelCanvas::selectPen(const platform::Pen& pen) {
+    return std::exchange(pen_, pen);
+}
+
+platform::Brush PixelCanvas::selectBrush(const platform::Brush& brush) {
+    return std::exchange(brush_, brush);
+}
+
+platform::Font PixelCanvas::selectFont(const platform::Font& font) {
+    return std::exchange(font_, font);
+}
+
+void PixelCanvas::setTextColor(platform::Rgb color) {
+    textWord_ = pixelWord(color);
+}
+
+void PixelCanvas::moveTo(int32_t x, int32_t y) {
+    position_ = {x, y};
+}
+
+// A thin line steps along its longer axis from its start, leaving out its end; the
+// other coordinate is that of the pixel the line crosses there.
+void PixelCanvas::lineTo(int32_t x, int32_t y) {
+    const Point from = std::exchange(position_, Point{x, y});
+    const Point to = position_;
+    if (from == to) return;
+    if (isFarAway(from.x) || isFarAway(from.y) || isFarAway(to.x) || isFarAway(to.y)) return;
+    if (pen_.width > 1) {
+        thickSegment(from, to);
+        return;
+    }
+    const uint32_t word = pixelWord(pen_.color);
+    const int64_t dx = int64_t{to.x} - from.x, dy = int64_t{to.y} - from.y;
+    const bool alongX = std::llabs(dx) >= std::llabs(dy);
+    const int64_t steps = alongX ? std::llabs(dx) : std::llabs(dy);
+    const int64_t major = alongX ? dx : dy, minor = alongX ? dy : dx;
+    const int64_t majorStart = alongX ? from.x : from.y, minorStart = alongX ? from.y : from.x;
+    // A line along a row or a column covers its start; a slanted one drawn backwards
+    // starts one pixel on and is sampled at the near edge of each pixel instead of
+    // its centre.
+    const bool straight = minor == 0;
+    for (int64_t step = 0; step < steps; ++step) {
+        const int64_t along =
+            major > 0 || straight ? majorStart + (major > 0 ? step : -step) : majorStart - step - 1;
+        const double sample = static_cast<double>(along - majorStart) + (major > 0 ? 0.5 : 0.0);
+        const double across = static_cast<double>(minorStart) +
+                              sample * static_cast<double>(minor) / static_cast<double>(major);
+        const auto acrossPixel = static_cast<int64_t>(std::floor(across));
+        if (alongX) {
+            put(along, acrossPixel, word);
+        } else {
+            put(acrossPixel, along, word);
+        }
+    }
+}
+
+// A wide line with round ends: every pixel whose centre lies within half the width
+// of the segment, the centre nudged up and left so that a pixel on the border
+// counts on the bottom and right sides only.
+void PixelCanvas::thickSegment(Point from, Point to) {
+    const double radius = pen_.width / 2.0;
+    const double radiusSquared = radius * radius;
+    const int64_t reach = pen_.width;
+    const int64_t left = std::min(from.x, to.x) - reach, right = std::max(from.x, to.x) + reach;
+    const int64_t top = std::min(from.y, to.y) - reach, bottom = std::max(from.y, to.y) + reach;
+    const uint32_t word = pixelWord(pen_.color);
+    constexpr double kNudge = 1e-6;
+    for (int64_t py = std::max<int64_t>(top, 0);
+         py <= std::min<int64_t>(bottom, target_.height - 1); ++py) {
+        for (int64_t px = std::max<int64_t>(left, 0);
+             px <= std::min<int64_t>(right, target_.width - 1); ++px) {
+            const double distance = segmentDistanceSquared(static_cast<double>(px) + 0.5 - kNudge,
+                                                           static_cast<double>(py) + 0.5 - kNudge,
+                                                           from.x, from.y, to.x, to.y);
+            if (distance <= radiusSquared) put(px, py, word);
+        }
+    }
+}
+
+// The box's pixels around its centre: the outline is everything within the outer
+// edge, widened by half the pen on each side, and not inside the inner edge, which
+// the brush fills.
+void PixelCanvas::ellipse(const Rect& box) {
+    if (isFarAway(box.left) || isFarAway(box.top) || isFarAway(box.right) ||
+        isFarAway(box.bottom) || box.width() <= 0 || box.height() <= 0) {
+        return;
+    }
+    const double centreX = (box.left + box.right - 1) / 2.0;
+    const double centreY = (box.top + box.bottom - 1) / 2.0;
+    const double halfPen = (pen_.width - 1) / 2.0;
+    const double outerA = (box.width() - 1) / 2.0 + halfPen;
+    const double outerB = (box.height() - 1) / 2.0 + halfPen;
+    const double innerA = (box.width() - 1) / 2.0 - halfPen;
+    const double innerB = (box.height() - 1) / 2.0 - halfPen;
+    const uint32_t penWord = pixelWord(pen_.color), brushWord = pixelWord(brush_.color);
+    const auto reach = static_cast<int64_t>(std::ceil(std::max(outerA, outerB))) + 1;
+    for (int64_t py = static_cast<int64_t>(centreY) - reach; py <= centreY + reach; ++py) {
+        for (int64_t px = static_cast<int64_t>(centreX) - reach; px <= centreX + reach; ++px) {
+            const double dx = static_cast<double>(px) - centreX;
+            const double dy = static_cast<double>(py) - centreY;
+            // Outer: r^2 <= R^2 + R along each axis (the pixel grid's circle of radius R);
+            // inner: strictly within the inner radius.
+            const bool outer =
+                outerA > 0 && outerB > 0 &&
+                dx * dx / (outerA * outerA + outerA) + dy * dy / (outerB * outerB + outerB) <= 1.0;
+            if (!outer) continue;
+            const bool inner = innerA > 0 && innerB > 0 &&
+                               dx * dx / (innerA * innerA) + dy * dy / (innerB * innerB) < 1.0;
+            put(px, py, inner ? brushWord : penWord);
+        }
+    }
+}
+
+void PixelCanvas::textOut(int32_t x, int32_t y, const std::string& text) {
+    if (isFarAway(x) || isFarAway(y)) return;
+    const TextStamp& stamp = text_.stamp(font_, text);
+    textBoxes_.push_back({x, y, x + stamp.width, y + stamp.height});
+    for (int32_t row = 0; row < stamp.height; ++row) {
+        for (int32_t column = 0; column < stamp.width; ++column) {
+            const bool ink = stamp.ink[static_cast<size_t>(row * stamp.width + column)] != 0;
+            put(int64_t{x} + column, int64_t{y} + row, ink ? textWord_ : kWhiteWord);
+        }
+    }
+}
+
+}  // namespace web

@@ -1,0 +1,149 @@
+// The program in the page: the page's script (page/shell.js) sets up the folder in
+// the browser's storage, then calls these functions for everything the user does.
+// Calls that may open a dialog return to the script while it is open and finish
+// when it closes; the script sends nothing else in between, and repaints what they
+// invalidated once they are done.
+#include <emscripten.h>
+
+#include <memory>
+#include <string>
+
+#include "app/CommandIds.h"
+#include "app/MenuLayout.h"
+#include "app/Vortafrm.h"
+#include "web/Bitmaps.h"
+#include "web/DiskFiles.h"
+#include "web/PageJson.h"
+#include "web/WebShell.h"
+
+// clang-format off
+EM_JS(void, lotraSetIcon, (const uint32_t* pixels, int width, int height), {
+    lotra.setIcon(HEAPU8.slice(pixels, pixels + width * height * 4), width, height);
+});
+// clang-format on
+
+namespace {
+
+constexpr int32_t kIconId = 101;
+
+std::unique_ptr<web::WebShell> window;
+
+enum MouseMessage { Move, LeftDown, LeftUp, LeftDoubleClick, RightDown, Leave };
+
+std::string menuItemJson(const char* text, int command) {
+    return web::JsonObject().add("text", text).add("command", command).str();
+}
+
+// The desktop's menus, with the page's two file items before "Выход".
+std::string menuJson() {
+    std::string menus;
+    for (const app::Menu& menu : app::mainMenu()) {
+        std::string items;
+        for (const app::MenuItem& item : menu.items) {
+            if (item.command == command::AppExit) {
+                items += menuItemJson("&Загрузить с диска...", web::kCommandLoadFromDisk) + ",";
+                items += menuItemJson("Сохранить на &диск...", web::kCommandSaveToDisk) + ",";
+            }
+            items += menuItemJson(item.text, item.command) + ",";
+        }
+        if (!items.empty()) items.pop_back();
+        menus += (menus.empty() ? "{" : ",{") + web::jsonString("title") + ":" +
+                 web::jsonString(menu.title) + ",\"items\":[" + items + "]}";
+    }
+    return "[" + menus + "]";
+}
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE const char* lotra_menu() {
+    static const std::string json = menuJson();
+    return json.c_str();
+}
+
+// Creates the window in a work area of that size; the recovery file is read back.
+EMSCRIPTEN_KEEPALIVE void lotra_start(int width, int height) {
+    const web::Picture& icon = web::bitmapPicture(kIconId);
+    lotraSetIcon(icon.pixels.data(), icon.width, icon.height);
+    window = std::make_unique<web::WebShell>();
+    window->core().OnCreate();
+    window->resize(width, height);
+}
+
+EMSCRIPTEN_KEEPALIVE void lotra_resize(int width, int height) {
+    if (window) window->resize(width, height);
+}
+
+EMSCRIPTEN_KEEPALIVE void lotra_paint() {
+    if (window) window->paint();
+}
+
+EMSCRIPTEN_KEEPALIVE void lotra_mouse(int message, unsigned flags, int x, int y) {
+    if (!window) return;
+    const Point point{x, y};
+    CVortafrm& core = window->core();
+    window->trackPointer(message == Leave ? std::nullopt : std::optional<Point>(point));
+    switch (message) {
+        case Move:
+            core.OnMouseMove(flags, point);
+            break;
+        case LeftDown:
+            core.OnLButtonDown(flags, point);
+            break;
+        case LeftUp:
+            core.OnLButtonUp(flags, point);
+            break;
+        case LeftDoubleClick:
+            core.OnLButtonDblClk(flags, point);
+            break;
+        case RightDown:
+            core.OnRButtonDown(flags, point);
+            break;
+        default:
+            break;
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE void lotra_scroll(int bar, int code, int position) {
+    if (!window) return;
+    if (bar == static_cast<int>(platform::ScrollBarId::Vertical)) {
+        window->core().OnVScroll(code, position);
+    } else {
+        window->core().OnHScroll(code, position);
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE int lotra_enabled(int command) {
+    return window && window->core().isCommandEnabled(command) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void lotra_command(int command) {
+    if (!window) return;
+    if (command == web::kCommandLoadFromDisk) {
+        web::loadFromDisk(window->core());
+    } else if (command == web::kCommandSaveToDisk) {
+        web::saveToDisk(window->core());
+    } else {
+        window->core().OnCommand(command);
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE void lotra_drop(const char* stagedPath, const char* name) {
+    if (!window) return;
+    web::openDroppedFile(window->core(), stagedPath, name);
+}
+
+EMSCRIPTEN_KEEPALIVE void lotra_timer(int id) {
+    if (!window) return;
+    window->core().OnTimer(id);
+}
+
+// "Выход": the window goes as on the desktop, leaving an empty recovery file.
+EMSCRIPTEN_KEEPALIVE void lotra_exit() {
+    if (!window) return;
+    window->core().OnDestroy();
+    window.reset();
+}
+
+}  // extern "C"

@@ -1,0 +1,259 @@
+#include "web/WebShell.h"
+
+#include <emscripten.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/Vortafrm.h"
+#include "model/ElementKind.h"
+#include "web/PageJson.h"
+
+// The page's side of every request (page/shell.js): each call goes to the global
+// `lotra` object there.
+// clang-format off
+EM_JS(void, lotraRequestPaint, (), { lotra.requestPaint(); });
+EM_JS(void, lotraPresent, (const uint32_t* pixels, int width, int height), {
+    lotra.present(HEAPU8.subarray(pixels, pixels + width * height * 4), width, height);
+});
+EM_JS(void, lotraNoteTextBoxes, (const int32_t* edges, int count), {
+    lotra.noteTextBoxes(Array.from(HEAP32.subarray(edges >> 2, (edges >> 2) + count * 4)));
+});
+EM_JS(void, lotraSetTimer, (int id, int intervalMs), { lotra.setTimer(id, intervalMs); });
+EM_JS(void, lotraKillTimer, (int id), { lotra.killTimer(id); });
+EM_JS(void, lotraSetScrollRange, (int bar, int min, int max), {
+    lotra.setScrollRange(bar, min, max);
+});
+EM_JS(void, lotraSetScrollPos, (int bar, int pos), { lotra.setScrollPos(bar, pos); });
+EM_JS(void, lotraMoveControl, (int control, int left, int top, int width, int height), {
+    lotra.moveControl(control, left, top, width, height);
+});
+EM_JS(int, lotraMeasureText, (const char* text, int height, int weight, const char* face), {
+    return lotra.measureText(UTF8ToString(text), height, weight, UTF8ToString(face));
+});
+EM_JS(void, lotraStampText, (const char* text, int height, int weight, const char* face,
+                            uint8_t* ink, int width, int rows), {
+    lotra.stampText(UTF8ToString(text), height, weight, UTF8ToString(face),
+                    HEAPU8.subarray(ink, ink + width * rows), width, rows);
+});
+EM_JS(void, lotraSetDialogPicture, (const uint32_t* pixels, int width, int height), {
+    lotra.setDialogPicture(HEAPU8.slice(pixels, pixels + width * height * 4), width, height);
+});
+// The answer of the dialog as text (malloc'd), or null when it was cancelled.
+EM_ASYNC_JS(char*, lotraRunDialog, (const char* kind, const char* request), {
+    const answer = await lotra.runDialog(UTF8ToString(kind), JSON.parse(UTF8ToString(request)));
+    if (answer === null) return 0;
+    const size = lengthBytesUTF8(answer) + 1;
+    const copy = _malloc(size);
+    stringToUTF8(answer, copy, size);
+    return copy;
+});
+// clang-format on
+
+namespace web {
+
+namespace {
+
+// Text has no place in the picture of an element.
+class NoText : public TextStamper {
+  public:
+    const TextStamp& stamp(const platform::Font&, const std::string&) override { return none_; }
+
+  private:
+    TextStamp none_;
+};
+
+// The element as the pin choice shows it: the body, and a gate's output mark and
+// type glyph, on white.
+Picture elementPicture(const platform::PinChoiceRequest& request) {
+    if (request.width <= 0 || request.height <= 0) return {};
+    Picture picture{request.width, request.height,
+                    std::vector<uint32_t>(static_cast<size_t>(request.width * request.height),
+                                          pixelWord(platform::kWhite))};
+    NoText noText;
+    PixelCanvas canvas(picture, noText);
+    canvas.drawBitmap(request.bodyBitmap, 0, 0, request.width, request.height, false);
+    if (request.outputBitmap != 0)
+        canvas.drawBitmap(request.outputBitmap, 22, request.height / 2 - 2, 5, 5, false);
+    if (request.symbolBitmap != 0) canvas.drawBitmap(request.symbolBitmap, 16, 2, 6, 9, false);
+    return picture;
+}
+
+}  // namespace
+
+const TextStamp& PageTextStamper::stamp(const platform::Font& font, const std::string& text) {
+    const std::string key = font.face + '\n' + std::to_string(font.height) + '\n' +
+                            std::to_string(font.weight) + '\n' + text;
+    auto found = stamps_.find(key);
+    if (found != stamps_.end()) return found->second;
+    TextStamp made;
+    const int size = lotraMeasureText(text.c_str(), font.height, font.weight, font.face.c_str());
+    made.width = size >> 16;
+    made.height = size & 0xFFFF;
+    made.ink.assign(static_cast<size_t>(made.width * made.height), 0);
+    if (!made.ink.empty()) {
+        lotraStampText(text.c_str(), font.height, font.weight, font.face.c_str(), made.ink.data(),
+                       made.width, made.height);
+    }
+    return stamps_.emplace(key, std::move(made)).first->second;
+}
+
+WebShell::WebShell() : core_(std::make_unique<CVortafrm>(*this)) {}
+
+WebShell::~WebShell() = default;
+
+void WebShell::resize(int32_t width, int32_t height) {
+    size_ = {width, height};
+    picture_ = {width, height,
+                std::vector<uint32_t>(static_cast<size_t>(width) * static_cast<size_t>(height))};
+    core_->OnSize(width, height);
+    invalidateWorkArea(true);
+}
+
+// The records are drawn over white every time, as on the desktop.
+void WebShell::paint() {
+    invalid_ = false;
+    if (picture_.empty()) return;
+    std::fill(picture_.pixels.begin(), picture_.pixels.end(), pixelWord(platform::kWhite));
+    PixelCanvas canvas(picture_, text_);
+    core_->OnPaint(canvas);
+    std::vector<int32_t> edges;
+    for (const Rect& box : canvas.textBoxes())
+        edges.insert(edges.end(), {box.left, box.top, box.right, box.bottom});
+    lotraNoteTextBoxes(edges.data(), static_cast<int>(canvas.textBoxes().size()));
+    lotraPresent(picture_.pixels.data(), picture_.width, picture_.height);
+}
+
+std::optional<std::string> WebShell::runDialog(const char* kind, const std::string& request) {
+    // What was asked for before the dialog shows beneath it, as the desktop repaints
+    // behind a modal dialog.
+    if (invalid_) paint();
+    char* answer = lotraRunDialog(kind, request.c_str());
+    if (!answer) return std::nullopt;
+    std::string text(answer);
+    std::free(answer);
+    return text;
+}
+
+bool WebShell::messageBox(const std::string& text, const std::string& caption,
+                          platform::MessageBoxStyle style) {
+    const bool withCancel = style == platform::MessageBoxStyle::OkCancelExclamation;
+    return runDialog("message", JsonObject()
+                                    .add("text", text)
+                                    .add("caption", caption)
+                                    .add("cancel", withCancel)
+                                    .str())
+        .has_value();
+}
+
+std::optional<LogicElementParams> WebShell::logicElementDialog(const LogicElementParams& preset) {
+    const std::optional<std::string> answer =
+        runDialog("logic", JsonObject()
+                               .add("conjunction", preset.isConjunction)
+                               .add("inputs", static_cast<double>(preset.inputCount))
+                               .add("inverted", preset.inverted)
+                               .str());
+    if (!answer) return std::nullopt;
+    unsigned conjunction = 0, inverted = 0;
+    unsigned long inputs = 0;
+    if (std::sscanf(answer->c_str(), "%u %lu %u", &conjunction, &inputs, &inverted) != 3)
+        return std::nullopt;
+    return LogicElementParams{conjunction != 0, static_cast<uint32_t>(inputs), inverted != 0};
+}
+
+std::optional<GeneratorParams> WebShell::generatorDialog(const GeneratorParams& preset) {
+    const std::optional<std::string> answer =
+        runDialog("generator", JsonObject()
+                                   .add("period", preset.period)
+                                   .add("duty", preset.duty)
+                                   .add("delay", preset.delay)
+                                   .str());
+    if (!answer) return std::nullopt;
+    // The numbers as typed, read the way the desktop reads them: to double, then single.
+    double period = 0, duty = 0, delay = 0;
+    if (std::sscanf(answer->c_str(), "%lf %lf %lf", &period, &duty, &delay) != 3)
+        return std::nullopt;
+    return GeneratorParams{static_cast<float>(period), static_cast<float>(duty),
+                           static_cast<float>(delay)};
+}
+
+bool WebShell::questionDialog(const std::string& line1, const std::string& line2) {
+    return runDialog("question", JsonObject().add("line1", line1).add("line2", line2).str())
+        .has_value();
+}
+
+bool WebShell::deleteConfirmDialog(int32_t anchorX, int32_t anchorY) {
+    return runDialog("delete", JsonObject().add("x", anchorX).add("y", anchorY).str()).has_value();
+}
+
+std::optional<int> WebShell::pinChoiceDialog(const platform::PinChoiceRequest& request) {
+    JsonArray present, enabled;
+    for (const Pin& pin : request.pins) {
+        present.add(pin.present != 0);
+        enabled.add(pin.connected == 0);
+    }
+    const Picture picture = elementPicture(request);
+    lotraSetDialogPicture(picture.pixels.data(), picture.width, picture.height);
+    const std::optional<std::string> answer =
+        runDialog("pin", JsonObject()
+                             .add("present", present)
+                             .add("enabled", enabled)
+                             .add("width", request.width)
+                             .add("height", request.height)
+                             .add("twoOutputs", request.bodyBitmap == bitmap::TriggerBody ||
+                                                    request.bodyBitmap == bitmap::SummerBody)
+                             .str());
+    if (!answer) return std::nullopt;
+    const int pin = std::atoi(answer->c_str());
+    if (!isPinNumber(pin) || answer->empty()) return std::nullopt;
+    return pin;
+}
+
+std::optional<std::string> WebShell::fileNameDialog(const std::string& label,
+                                                    const std::string& preset) {
+    return runDialog("fileName", JsonObject().add("label", label).add("name", preset).str());
+}
+
+bool WebShell::warningDialog(const std::string& line1, const std::string& line2,
+                             const std::string& line3) {
+    return runDialog("warning",
+                     JsonObject().add("line1", line1).add("line2", line2).add("line3", line3).str())
+        .has_value();
+}
+
+void WebShell::aboutDialog() {
+    runDialog("about", "{}");
+}
+
+void WebShell::helpNoteDialog() {
+    runDialog("help", "{}");
+}
+
+// One repaint of the whole work area covers every rectangle asked for before it.
+void WebShell::invalidateRect(const Rect&, bool) {
+    if (invalid_) return;
+    invalid_ = true;
+    lotraRequestPaint();
+}
+
+void WebShell::setTimer(int id, int intervalMs) {
+    lotraSetTimer(id, intervalMs);
+}
+
+void WebShell::killTimer(int id) {
+    lotraKillTimer(id);
+}
+
+void WebShell::setScrollRange(platform::ScrollBarId bar, int32_t min, int32_t max) {
+    lotraSetScrollRange(static_cast<int>(bar), min, max);
+}
+
+void WebShell::setScrollPos(platform::ScrollBarId bar, int32_t pos) {
+    lotraSetScrollPos(static_cast<int>(bar), pos);
+}
+
+void WebShell::moveControl(platform::ControlId control, const Rect& rect) {
+    lotraMoveControl(static_cast<int>(control), rect.left, rect.top, rect.width(), rect.height());
+}
+
+}  // namespace web

@@ -1,0 +1,75 @@
+#pragma once
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/Shell.h"
+#include "web/Bitmaps.h"
+#include "web/PixelCanvas.h"
+
+class CVortafrm;
+
+namespace web {
+
+// The browser's text: strings stamped by the page's font engine, kept once made.
+class PageTextStamper : public TextStamper {
+  public:
+    const TextStamp& stamp(const platform::Font& font, const std::string& text) override;
+
+  private:
+    std::map<std::string, TextStamp> stamps_;
+};
+
+// The main window in the page: the core asks it for dialogs, repaints, timers and
+// controls, and the page's script sends it the user's gestures (see WebMain.cpp).
+// Every dialog is an HTML dialog the core waits for without blocking the page.
+class WebShell : public platform::Shell {
+  public:
+    WebShell();
+    ~WebShell() override;
+
+    CVortafrm& core() { return *core_; }
+    // The work area's new size in CSS pixels: the controls are laid out again.
+    void resize(int32_t width, int32_t height);
+    // The pointer moved to `point` in the work area, or left it.
+    void trackPointer(std::optional<Point> point) { pointer_ = point; }
+    // Paints the work area; the pixels go to the page.
+    void paint();
+
+    bool messageBox(const std::string& text, const std::string& caption,
+                    platform::MessageBoxStyle style) override;
+    std::optional<LogicElementParams> logicElementDialog(const LogicElementParams& preset) override;
+    std::optional<GeneratorParams> generatorDialog(const GeneratorParams& preset) override;
+    bool questionDialog(const std::string& line1, const std::string& line2) override;
+    bool deleteConfirmDialog(int32_t anchorX, int32_t anchorY) override;
+    std::optional<int> pinChoiceDialog(const platform::PinChoiceRequest& request) override;
+    std::optional<std::string> fileNameDialog(const std::string& label,
+                                              const std::string& preset) override;
+    bool warningDialog(const std::string& line1, const std::string& line2,
+                       const std::string& line3) override;
+    void aboutDialog() override;
+    void helpNoteDialog() override;
+
+    void invalidateRect(const Rect& rect, bool erase) override;
+    void setTimer(int id, int intervalMs) override;
+    void killTimer(int id) override;
+    Size clientSize() const override { return size_; }
+    std::optional<Point> pointerPosition() const override { return pointer_; }
+    void setScrollRange(platform::ScrollBarId bar, int32_t min, int32_t max) override;
+    void setScrollPos(platform::ScrollBarId bar, int32_t pos) override;
+    void moveControl(platform::ControlId control, const Rect& rect) override;
+
+  private:
+    // Runs a dialog of the page with its request as JSON; its answer, or nothing on Cancel.
+    std::optional<std::string> runDialog(const char* kind, const std::string& request);
+
+    std::unique_ptr<CVortafrm> core_;
+    Size size_{};
+    std::optional<Point> pointer_;
+    bool invalid_ = false;
+    Picture picture_;
+    PageTextStamper text_;
+};
+
+}  // namespace web
