@@ -99,7 +99,7 @@ std::vector<Point> hugeWirePoints(HugeWire shape) {
     std::vector<Point> points;
     points.reserve(kPoints);
     for (int32_t i = 0; i < kPoints; ++i) {
-        const int32_t row = -kReach + static_cast<int32_t>(int64_t{2 * kReach} * i / kPoints);
+        const int32_t row = -kReach + static_cast<int32_t>(int64_t{2} * kReach * i / kPoints);
         switch (shape) {
             case HugeWire::Rows:
                 points.push_back({(i + 1) / 2 % 2 ? kReach : -kReach, row});

@@ -34,6 +34,10 @@ class ConfirmingShell : public platform::Shell {
     }
     void aboutDialog() override {}
     void helpNoteDialog() override {}
+    bool writePicture(const platform::PictureRequest&,
+                      const std::function<void(platform::Canvas&)>&) override {
+        return false;
+    }
     void invalidateRect(const Rect&, bool) override {}
     void setTimer(int, int) override {}
     void killTimer(int) override {}

@@ -1,7 +1,7 @@
 #include "sim/WiringKey.h"
 
-#include <cstring>
-#include <type_traits>
+#include <algorithm>
+#include <memory>
 
 namespace sim {
 
@@ -13,13 +13,27 @@ CWiringKey::ElementLinks CWiringKey::linksOf(uint32_t position, const Element& e
             second.connected, output.wireIndex, second.wireIndex};
 }
 
-// A slot holds nothing but its record's address, so its bytes tell the record.
-static_assert(sizeof(std::unique_ptr<CLogicElement>) == sizeof(CLogicElement*));
-static_assert(sizeof(std::unique_ptr<CBlockElement>) == sizeof(CBlockElement*));
+namespace {
+
+template <typename Element, size_t kSlots>
+void keepAddresses(std::array<const Element*, kSlots>& kept,
+                   const std::array<std::unique_ptr<Element>, kSlots>& table) {
+    for (size_t s = 0; s < kSlots; ++s) kept[s] = table[s].get();
+}
+
+template <typename Element, size_t kSlots>
+bool sameAddresses(const std::array<const Element*, kSlots>& kept,
+                   const std::array<std::unique_ptr<Element>, kSlots>& table) {
+    return std::equal(
+        kept.begin(), kept.end(), table.begin(),
+        [](const Element* address, const auto& slot) { return address == slot.get(); });
+}
+
+}  // namespace
 
 void CWiringKey::recordElements(const CCircuit& circuit) {
-    std::memcpy(logicSlots_.data(), circuit.logicElements.data(), logicSlots_.size());
-    std::memcpy(blockSlots_.data(), circuit.blockElements.data(), blockSlots_.size());
+    keepAddresses(logicSlots_, circuit.logicElements);
+    keepAddresses(blockSlots_, circuit.blockElements);
     recorded_ = true;
     occupied_.clear();
     wires_.clear();
@@ -52,19 +66,17 @@ bool CWiringKey::matches(const CCircuit& circuit) const {
 }
 
 bool CWiringKey::elementsMatch(const CCircuit& circuit) const {
-    // All slots at once: a few kilobytes compared as bytes.
-    if (std::memcmp(logicSlots_.data(), circuit.logicElements.data(), logicSlots_.size()) != 0 ||
-        std::memcmp(blockSlots_.data(), circuit.blockElements.data(), blockSlots_.size()) != 0)
+    if (!sameAddresses(logicSlots_, circuit.logicElements) ||
+        !sameAddresses(blockSlots_, circuit.blockElements))
         return false;
-    for (const ElementLinks& links : occupied_) {
+    return std::all_of(occupied_.begin(), occupied_.end(), [&](const ElementLinks& links) {
         const bool logic = links.position < CCircuit::kLogicSlots;
         const ElementLinks now =
             logic ? linksOf(links.position, *circuit.logicElements[links.position])
                   : linksOf(links.position,
                             *circuit.blockElements[links.position - CCircuit::kLogicSlots]);
-        if (!(now == links)) return false;
-    }
-    return true;
+        return now == links;
+    });
 }
 
 bool CWiringKey::wiresMatch(const CCircuit& circuit) const {

@@ -1,6 +1,5 @@
 #pragma once
 #include <array>
-#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -58,10 +57,9 @@ class CWiringKey {
     bool elementsMatch(const CCircuit& circuit) const;
     bool wiresMatch(const CCircuit& circuit) const;
 
-    using LogicSlots = decltype(CCircuit::logicElements);
-    using BlockSlots = decltype(CCircuit::blockElements);
-    std::array<std::byte, sizeof(LogicSlots)> logicSlots_{};
-    std::array<std::byte, sizeof(BlockSlots)> blockSlots_{};
+    // The record in every slot, by address.
+    std::array<const CLogicElement*, CCircuit::kLogicSlots> logicSlots_{};
+    std::array<const CBlockElement*, CCircuit::kBlockSlots> blockSlots_{};
     bool recorded_ = false;
     std::vector<ElementLinks> occupied_;
     std::vector<WireLinks> wires_;

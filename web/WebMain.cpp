@@ -40,6 +40,9 @@ std::string menuJson() {
     for (const app::Menu& menu : app::mainMenu()) {
         std::string items;
         for (const app::MenuItem& item : menu.items) {
+            // The page has no picture writer yet: pictures come from the desktop and
+            // lotra-sim, so the page does not offer the command.
+            if (item.command == command::FileSavePicture) continue;
             if (item.command == command::AppExit) {
                 items += menuItemJson("&Загрузить с диска...", web::kCommandLoadFromDisk) + ",";
                 items += menuItemJson("Сохранить на &диск...", web::kCommandSaveToDisk) + ",";

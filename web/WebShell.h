@@ -50,6 +50,11 @@ class WebShell : public platform::Shell {
                        const std::string& line3) override;
     void aboutDialog() override;
     void helpNoteDialog() override;
+    // The page does not offer the picture command (see its menu), so nothing asks.
+    bool writePicture(const platform::PictureRequest&,
+                      const std::function<void(platform::Canvas&)>&) override {
+        return false;
+    }
 
     void invalidateRect(const Rect& rect, bool erase) override;
     void setTimer(int id, int intervalMs) override;

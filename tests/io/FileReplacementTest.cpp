@@ -100,7 +100,7 @@ TEST_F(FileReplacement, OnlyAFileTheUserMayWriteIsReplaced) {
         uid_t owner;  // kSelf: this process's user
         bool replaced;
     };
-    constexpr uid_t kSelf = static_cast<uid_t>(-1);
+    constexpr auto kSelf = static_cast<uid_t>(-1);
     constexpr uid_t kNobody = 65534;
     const bool root = ::geteuid() == 0;
     std::vector<Case> cases = {

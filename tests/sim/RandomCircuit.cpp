@@ -80,6 +80,7 @@ class CRandomCircuit {
         const bool latch = chance(rng_, 30);
         const int size = latch ? 2 : 1 + pick(5);
         std::vector<int32_t> gates;
+        gates.reserve(static_cast<size_t>(size));
         for (int i = 0; i < size; ++i) gates.push_back(build_.gate(false, latch ? 2 : 1, true));
         for (int i = 0; i < size; ++i) {
             const int32_t next = gates[static_cast<size_t>((i + 1) % size)];

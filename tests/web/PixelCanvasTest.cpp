@@ -1,6 +1,7 @@
 // The page's canvas beside the desktop's: the same records drawn through both must
 // give the same pixels outside text, every element kind, state and wire included.
 #include <gtest/gtest.h>
+#include <algorithm>
 
 #include <QImage>
 #include <random>
@@ -40,9 +41,9 @@ Difference compare(const std::function<void(platform::Canvas&)>& draw, QSize siz
     web::PixelCanvas page(picture, text);
     draw(page);
     auto inText = [&](int x, int y) {
-        for (const Rect& box : page.textBoxes())
-            if (x >= box.left && x < box.right && y >= box.top && y < box.bottom) return true;
-        return false;
+        return std::any_of(page.textBoxes().begin(), page.textBoxes().end(), [&](const Rect& box) {
+            return x >= box.left && x < box.right && y >= box.top && y < box.bottom;
+        });
     };
     Difference difference;
     for (int y = 0; y < size.height(); ++y) {
@@ -52,7 +53,8 @@ Difference compare(const std::function<void(platform::Canvas&)>& draw, QSize siz
                 web::pixelWord({static_cast<uint8_t>(qRed(d)), static_cast<uint8_t>(qGreen(d)),
                                 static_cast<uint8_t>(qBlue(d))});
             if (inText(x, y) ||
-                picture.pixels[static_cast<size_t>(y * size.width() + x)] == expected)
+                picture.pixels[static_cast<size_t>(y) * static_cast<size_t>(size.width()) +
+                               static_cast<size_t>(x)] == expected)
                 continue;
             if (difference.count++ == 0) {
                 difference.firstX = x;
@@ -70,7 +72,7 @@ TEST(PixelCanvas, EveryKindOfElementAndWireAsTheDesktopDrawsThem) {
              {ScrollOffsets{0, 0}, ScrollOffsets{20, 20}, ScrollOffsets{165, 35}}) {
             const Difference difference = compare(
                 [&](platform::Canvas& c) {
-                    render::paintWorkArea(c, sample.circuit, {}, scroll, powered);
+                    render::paintWorkArea(c, sample.circuit, {}, scroll, powered, {0, 0, 640, 480});
                 },
                 {640, 480});
             EXPECT_EQ(difference.count, 0)

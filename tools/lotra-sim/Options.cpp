@@ -36,6 +36,17 @@ bool isOption(const std::string& arg, const std::string& name) {
     return arg == name || arg.rfind(name + "=", 0) == 0;
 }
 
+// The value of --ticks, or nothing with the complaint about it.
+std::optional<uint32_t> ticksValue(const std::vector<std::string>& args, size_t& at,
+                                   std::string& complaint) {
+    const std::optional<std::string> value = optionValue(args, at, "--ticks");
+    const std::optional<uint32_t> ticks = value ? parseTicks(*value) : std::nullopt;
+    if (!ticks)
+        complaint =
+            "--ticks needs a whole number from 0 to 4294967295, not '" + value.value_or("") + "'";
+    return ticks;
+}
+
 // The options that name a file: the outputs, and what a check compares with.
 std::optional<std::string>* pathOption(SimOptions& options, const std::string& name) {
     if (name == "--write") return &options.writePath;
@@ -94,11 +105,9 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
         } else if (arg == "--no-power") {
             options.powerOn = false;
         } else if (isOption(arg, "--ticks")) {
-            const std::optional<std::string> value = optionValue(args, at, "--ticks");
-            const std::optional<uint32_t> ticks = value ? parseTicks(*value) : std::nullopt;
-            if (!ticks)
-                return failure("--ticks needs a whole number from 0 to 4294967295, not '" +
-                               value.value_or("") + "'");
+            std::string complaint;
+            const std::optional<uint32_t> ticks = ticksValue(args, at, complaint);
+            if (!ticks) return failure(complaint);
             options.ticks = *ticks;
             ticksGiven = true;
         } else if (arg == "--truth-table") {
@@ -106,9 +115,8 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
         } else if (std::optional<std::string>* path =
                        pathOption(options, arg.substr(0, arg.find('=')))) {
             const std::string name = arg.substr(0, arg.find('='));
-            const std::optional<std::string> value = optionValue(args, at, name);
-            if (!value || value->empty()) return failure(name + " needs the name of a file");
-            *path = *value;
+            *path = optionValue(args, at, name);
+            if (path->value_or("").empty()) return failure(name + " needs the name of a file");
         } else {
             return failure("unknown option '" + arg + "'");
         }

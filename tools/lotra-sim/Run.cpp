@@ -1,5 +1,7 @@
 #include "tools/lotra-sim/Run.h"
 
+#include <fcntl.h>
+
 #include <cerrno>
 #include <cstring>
 #include <vector>
