@@ -94,22 +94,25 @@ void fileOpen(const FileCommandContext& context) {
     }
     const std::optional<std::string> fileName =
         context.shell.fileNameDialog(text::kLabelOpen, context.currentFileName);
-    if (!fileName) return;
-    const io::ExistingFile file = io::openExistingFile(*fileName);
+    if (fileName) openNamedFile(context, *fileName);
+}
+
+void openNamedFile(const FileCommandContext& context, const std::string& fileName) {
+    const io::ExistingFile file = io::openExistingFile(fileName);
     if (!file.isOpen()) {
-        reportError(context.shell, text::kFileNotFound, *fileName);
+        reportError(context.shell, text::kFileNotFound, fileName);
         return;
     }
     // The circuit is replaced only by a whole file: one read half keeps everything.
     std::vector<uint8_t> bytes;
     if (!io::readWholeFile(file, bytes)) {
-        reportError(context.shell, text::kFileNotRead, *fileName);
+        reportError(context.shell, text::kFileNotRead, fileName);
         return;
     }
-    io::removeAbandonedTemporaries(*fileName);
+    io::removeAbandonedTemporaries(fileName);
     edit::discardCircuit(context.circuit, context.edit);
     io::decodeCircuit(bytes, context.circuit);
-    context.currentFileName = *fileName;
+    context.currentFileName = fileName;
     context.shell.invalidateWorkArea(true);
 }
 

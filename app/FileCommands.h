@@ -26,6 +26,9 @@ struct FileCommandContext {
 void fileNew(const FileCommandContext& context);
 // Replaces the circuit by the one of a typed file, with the levels stored there.
 void fileOpen(const FileCommandContext& context);
+// Opens a named file as "Открыть..." does once the name is typed: the circuit is
+// replaced only by the whole file; a missing or unreadable file is reported.
+void openNamedFile(const FileCommandContext& context, const std::string& fileName);
 // Writes the circuit to the current file, or asks for a name when there is none.
 void fileSave(const FileCommandContext& context);
 // Writes the circuit under a typed name, which becomes the current file.

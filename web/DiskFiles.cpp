@@ -9,11 +9,10 @@
 #include <iterator>
 #include <vector>
 
+#include "app/FileCommands.h"
 #include "app/FileMessages.h"
 #include "app/Vortafrm.h"
-#include "edit/CircuitReplacement.h"
 #include "io/CircuitFile.h"
-#include "io/FileCreation.h"
 #include "platform/Shell.h"
 
 // clang-format off
@@ -82,16 +81,8 @@ void copyAndOpen(CVortafrm& window, const std::string& stagedPath, const std::st
                                 platform::kErrorCaption, platform::MessageBoxStyle::Ok);
         return;
     }
-    const io::CFileDescriptor file = io::openExistingFile(fileName);
-    if (!file.isOpen()) {
-        window.shell.messageBox(app::text::withFileName(app::text::kFileNotFound, fileName),
-                                platform::kErrorCaption, platform::MessageBoxStyle::Ok);
-        return;
-    }
-    edit::discardCircuit(window.circuit, window.edit);
-    io::readCircuit(file.get(), window.circuit);
-    window.currentFileName = fileName;
-    window.shell.invalidateWorkArea(true);
+    app::openNamedFile({window.circuit, window.edit, window.currentFileName, window.shell},
+                       fileName);
 }
 
 }  // namespace
