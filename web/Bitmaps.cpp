@@ -30,9 +30,9 @@ std::vector<std::string_view> quotedStrings(std::string_view text) {
 }
 
 // "#RRGGBB" as a pixel word; "None" is transparent.
-uint32_t colourWord(std::string_view spec) {
-    if (spec.size() != 7 || spec[0] != '#') return kTransparent;
-    const unsigned long rgb = std::strtoul(std::string(spec.substr(1)).c_str(), nullptr, 16);
+uint32_t colourWord(std::string_view colour) {
+    if (colour.size() != 7 || colour[0] != '#') return kTransparent;
+    const unsigned long rgb = std::strtoul(std::string(colour.substr(1)).c_str(), nullptr, 16);
     const uint32_t r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
     return kOpaque | b << 16 | g << 8 | r;
 }
@@ -93,9 +93,9 @@ Picture decodeXpm(const char* text) {
     std::map<std::string_view, uint32_t> palette;
     for (int c = 1; c <= colours; ++c) {
         const std::string_view line = strings[static_cast<size_t>(c)];
-        const size_t spec = line.find(" c ", keyLength);
-        if (line.size() < keyLength || spec == std::string_view::npos) return {};
-        palette[line.substr(0, keyLength)] = colourWord(line.substr(spec + 3));
+        const size_t colourAt = line.find(" c ", keyLength);
+        if (line.size() < keyLength || colourAt == std::string_view::npos) return {};
+        palette[line.substr(0, keyLength)] = colourWord(line.substr(colourAt + 3));
     }
     Picture picture{width, height, {}};
     picture.pixels.reserve(static_cast<size_t>(width * height));
