@@ -1,15 +1,10 @@
 #include "tools/lotra-sim/Run.h"
 
-#include <fcntl.h>
-
-#include <cerrno>
-#include <cstring>
 #include <vector>
 
 #include "io/CircuitFile.h"
-#include "io/FileBytes.h"
-#include "io/FileDescriptor.h"
 #include "sim/Simulator.h"
+#include "tools/lotra-sim/CircuitInput.h"
 #include "tools/lotra-sim/CircuitPicture.h"
 #include "tools/lotra-sim/ClassCheck.h"
 #include "tools/lotra-sim/OutputFiles.h"
@@ -21,20 +16,6 @@ namespace {
 
 constexpr int kExitFailedWrite = 1;
 constexpr int kExitBadInput = 2;
-
-// The whole file, or nothing with the reason on `err`.
-bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes, std::ostream& err) {
-    const io::CFileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!file.isOpen()) {
-        err << "lotra-sim: cannot open '" << path << "': " << std::strerror(errno) << '\n';
-        return false;
-    }
-    const bool complete = io::readFileBytes(file.get(), bytes);
-    const int error = errno;
-    if (!complete)
-        err << "lotra-sim: cannot read '" << path << "': " << std::strerror(error) << '\n';
-    return complete;
-}
 
 std::vector<PictureFile> requestedPictures(const SimOptions& options) {
     std::vector<PictureFile> pictures;
