@@ -1,20 +1,23 @@
 #include "tools/lotra-sim/CircuitInput.h"
 
 #include <fcntl.h>
-#include <unistd.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstring>
 
-#include "io/FileBytes.h"
-#include "io/FileDescriptor.h"
+#include "io/FileCreation.h"
 
 namespace lotrasim {
 
 std::optional<ReadFailure> readWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
-    const io::CFileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Any file the system opens, a pipe too; a folder fails when read.
+    io::ExistingFile file{io::CFileDescriptor(::open(path.c_str(), O_RDONLY | O_CLOEXEC))};
     if (!file.isOpen()) return ReadFailure{true, errno};
-    if (!io::readFileBytes(file.get(), bytes)) return ReadFailure{false, errno};
+    struct stat status {};
+    if (::fstat(file.descriptor.get(), &status) == 0 && S_ISREG(status.st_mode))
+        file.size = static_cast<uint64_t>(status.st_size);
+    if (!io::readWholeFile(file, bytes)) return ReadFailure{false, errno};
     return std::nullopt;
 }
 

@@ -14,7 +14,8 @@ struct ReadFailure {
     int error = 0;
 };
 
-// The whole file into `bytes`, or why not.
+// The whole file into `bytes`, or why not. A regular file that yields fewer bytes
+// than it held when opened (it shrank while read) fails as a read error.
 std::optional<ReadFailure> readWholeFile(const std::string& path, std::vector<uint8_t>& bytes);
 // The same, with the reason as one line on `err` when it fails.
 bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes, std::ostream& err);
