@@ -16,42 +16,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr LogicElementParams kAnd2{true, 2, false};
-constexpr LogicElementParams kNand2{true, 2, true};
-constexpr LogicElementParams kOr2{false, 2, false};
-
-struct HalfAdderSlips {
-    LogicElementParams carryGate = kAnd2;
-    bool carryWire = true;
-    bool secondIndicator = false;
-    bool gatesFirst = false;
-};
-
-// The course's half adder, drawn as its example is, but with the slips asked for.
-void drawHalfAdder(CExampleDrawing& d, const HalfAdderSlips& slips) {
-    int32_t a = 0, b = 0;
-    if (!slips.gatesFirst) a = d.signal({40, 35}), b = d.signal({40, 175});
-    const int32_t any = d.gate({160, 40}, kOr2);
-    const int32_t notBoth = d.gate({160, 100}, kNand2);
-    const int32_t carry = d.gate({160, 160}, slips.carryGate);
-    const int32_t sum = d.gate({260, 70}, kAnd2);
-    const int32_t shown = d.indicator({360, 140});
-    if (slips.gatesFirst) b = d.signal({40, 175}), a = d.signal({40, 35});
-    if (slips.secondIndicator) d.indicator({360, 20});
-
-    d.connect(EntrSignal, a, 9, {}, LogicElement, any, 0);
-    d.branch(LogicElement, carry, 0, {{110, 165}}, {110, 45});
-    d.branch(LogicElement, notBoth, 0, {}, {110, 105});
-    d.connect(EntrSignal, b, 9, {}, LogicElement, carry, 4);
-    d.branch(LogicElement, any, 4, {{130, 65}}, {130, 185});
-    d.branch(LogicElement, notBoth, 4, {}, {130, 125});
-    d.connect(LogicElement, any, 9, {{225, 55}, {225, 75}}, LogicElement, sum, 0);
-    d.connect(LogicElement, notBoth, 9, {{235, 115}, {235, 95}}, LogicElement, sum, 4);
-    d.connect(LogicElement, sum, 9, {{320, 85}, {320, 145}}, Indicator, shown, 0);
-    if (slips.carryWire)
-        d.connect(LogicElement, carry, 9, {{330, 175}, {330, 150}}, Indicator, shown, 1);
-}
-
 // Five signals from the top on the indicator's pins `pinOf`, placed top first or
 // bottom first: only where they are drawn names them.
 void drawIndicator(CExampleDrawing& d, std::array<int32_t, 5> pinOf, bool bottomFirst) {

@@ -2,22 +2,17 @@
 
 #include "io/CircuitFile.h"
 
-namespace {
-
-constexpr LogicElementParams kAnd2{true, 2, false};
-constexpr LogicElementParams kNand2{true, 2, true};
-constexpr LogicElementParams kOr2{false, 2, false};
-constexpr LogicElementParams kInverter{false, 1, true};
-
-// S = (A or B) and not (A and B), C = A and B; the indicator shows S + 2C = A + B.
-void drawHalfAdder(CExampleDrawing& d) {
-    const int32_t a = d.signal({40, 35});
-    const int32_t b = d.signal({40, 175});
+// Drawn in the order a student draws it: signals, gates, indicator, then wires.
+void drawHalfAdder(CExampleDrawing& d, const HalfAdderSlips& slips) {
+    int32_t a = 0, b = 0;
+    if (!slips.gatesFirst) a = d.signal({40, 35}), b = d.signal({40, 175});
     const int32_t any = d.gate({160, 40}, kOr2);
     const int32_t notBoth = d.gate({160, 100}, kNand2);
-    const int32_t carry = d.gate({160, 160}, kAnd2);
+    const int32_t carry = d.gate({160, 160}, slips.carryGate);
     const int32_t sum = d.gate({260, 70}, kAnd2);
     const int32_t shown = d.indicator({360, 140});
+    if (slips.gatesFirst) b = d.signal({40, 175}), a = d.signal({40, 35});
+    if (slips.secondIndicator) d.indicator({360, 20});
 
     d.connect(EntrSignal, a, 9, {}, LogicElement, any, 0);
     d.branch(LogicElement, carry, 0, {{110, 165}}, {110, 45});
@@ -29,7 +24,14 @@ void drawHalfAdder(CExampleDrawing& d) {
     d.connect(LogicElement, any, 9, {{225, 55}, {225, 75}}, LogicElement, sum, 0);
     d.connect(LogicElement, notBoth, 9, {{235, 115}, {235, 95}}, LogicElement, sum, 4);
     d.connect(LogicElement, sum, 9, {{320, 85}, {320, 145}}, Indicator, shown, 0);
-    d.connect(LogicElement, carry, 9, {{330, 175}, {330, 150}}, Indicator, shown, 1);
+    if (slips.carryWire)
+        d.connect(LogicElement, carry, 9, {{330, 175}, {330, 150}}, Indicator, shown, 1);
+}
+
+namespace {
+
+void drawCourseHalfAdder(CExampleDrawing& d) {
+    drawHalfAdder(d, {});
 }
 
 // A one-bit full adder: the indicator shows S + 2P = A + B + carry in.
@@ -115,8 +117,8 @@ void drawMultiplexer(CExampleDrawing& d) {
 
 const std::vector<CourseExample>& courseExamples() {
     static const std::vector<CourseExample> examples{
-        {"half-adder.vrt", drawHalfAdder},     {"full-adder.vrt", drawFullAdder},
-        {"jk-counter.vrt", drawCourseCounter}, {"indicator-5bit.vrt", drawIndicator},
+        {"half-adder.vrt", drawCourseHalfAdder}, {"full-adder.vrt", drawFullAdder},
+        {"jk-counter.vrt", drawCourseCounter},   {"indicator-5bit.vrt", drawIndicator},
         {"multiplexer.vrt", drawMultiplexer},
     };
     return examples;
