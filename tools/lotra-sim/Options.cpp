@@ -32,10 +32,6 @@ std::optional<std::string> optionValue(const std::vector<std::string>& args, siz
     return args[++at];
 }
 
-bool isOption(const std::string& arg, const std::string& name) {
-    return arg == name || arg.rfind(name + "=", 0) == 0;
-}
-
 // The value of --ticks, or nothing with the complaint about it.
 std::optional<uint32_t> ticksValue(const std::vector<std::string>& args, size_t& at,
                                    std::string& complaint) {
@@ -95,6 +91,7 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
     bool ticksGiven = false;
     for (size_t at = 0; at < args.size(); ++at) {
         const std::string& arg = args[at];
+        const std::string name = arg.substr(0, arg.find('='));  // of "--name=VALUE" too
         if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
             files.push_back(arg);
         } else if (arg == "--") {
@@ -104,7 +101,7 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
             return parsed;
         } else if (arg == "--no-power") {
             options.powerOn = false;
-        } else if (isOption(arg, "--ticks")) {
+        } else if (name == "--ticks") {
             std::string complaint;
             const std::optional<uint32_t> ticks = ticksValue(args, at, complaint);
             if (!ticks) return failure(complaint);
@@ -112,9 +109,7 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
             ticksGiven = true;
         } else if (arg == "--truth-table") {
             options.truthTable = true;
-        } else if (std::optional<std::string>* path =
-                       pathOption(options, arg.substr(0, arg.find('=')))) {
-            const std::string name = arg.substr(0, arg.find('='));
+        } else if (std::optional<std::string>* path = pathOption(options, name)) {
             *path = optionValue(args, at, name);
             if (path->value_or("").empty()) return failure(name + " needs the name of a file");
         } else {
