@@ -135,7 +135,8 @@ void drawEndCircles(platform::Canvas& canvas, const CWire& wire, const ScreenMap
     for (const WireEnd& end : wire.ends) {
         if (end.kind != kind || !window.touches(end.position(), end.position())) continue;
         const Point c = screen(end.position());
-        canvas.ellipse({c.x - 2, c.y - 2, c.x + 3, c.y + 3});
+        const Point corner{c.x - kEndCircleBefore, c.y - kEndCircleBefore};
+        canvas.ellipse({corner.x, corner.y, corner.x + kEndCircleSize, corner.y + kEndCircleSize});
     }
 }
 
