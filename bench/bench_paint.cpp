@@ -60,11 +60,9 @@ void fillWires(CCircuit& circuit, int32_t pitch) {
     }
 }
 
-void paintFullTables(benchmark::State& state, int32_t pitch) {
+// The work area from its top left corner, powered, into an image of the window.
+void paintIntoWindow(benchmark::State& state, CCircuit& circuit) {
     application();
-    CCircuit circuit;
-    fillElements(circuit, pitch);
-    fillWires(circuit, pitch);
     QImage image(640, 480, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         image.fill(Qt::white);
@@ -73,6 +71,13 @@ void paintFullTables(benchmark::State& state, int32_t pitch) {
         render::paintWorkArea(canvas, circuit, {}, {0, 0}, true, {0, 0, 640, 480});
     }
     benchmark::DoNotOptimize(image.constBits());
+}
+
+void paintFullTables(benchmark::State& state, int32_t pitch) {
+    CCircuit circuit;
+    fillElements(circuit, pitch);
+    fillWires(circuit, pitch);
+    paintIntoWindow(state, circuit);
 }
 
 // The whole 2048 x 2048 area used: most records lie outside the window.
@@ -113,21 +118,13 @@ std::vector<Point> hugeWirePoints(HugeWire shape) {
 }
 
 void paintHugeWire(benchmark::State& state, HugeWire shape) {
-    application();
     CCircuit circuit;
     auto wire = std::make_unique<CWire>();
     wire->points = hugeWirePoints(shape);
     const Point first = wire->points.front(), last = wire->points.back();
     wire->ends = {{first.x, first.y, kLinkNone, 0, 0}, {last.x, last.y, kLinkNone, 0, 0}};
     circuit.wires[0] = std::move(wire);
-    QImage image(640, 480, QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        canvas::CPainterCanvas canvas(painter);
-        render::paintWorkArea(canvas, circuit, {}, {0, 0}, true, {0, 0, 640, 480});
-    }
-    benchmark::DoNotOptimize(image.constBits());
+    paintIntoWindow(state, circuit);
 }
 
 void BM_PaintHugeWireOfRows(benchmark::State& state) {

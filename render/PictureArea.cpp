@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "model/WorkAreaGeometry.h"
+#include "render/RecordDrawing.h"
 
 namespace render {
 namespace {
@@ -22,10 +23,6 @@ struct Box {
         bottom = std::max(bottom, y + std::max<int64_t>(height, 1));
     }
 };
-
-// A free end or junction is drawn as a circle from 2 pixels before it to 3 after.
-constexpr int64_t kEndCircleBefore = 2;
-constexpr int64_t kEndCircleSize = 5;
 
 void addWire(Box& box, const CWire& wire) {
     for (const Point& point : wire.points) box.add(point.x, point.y, 1, 1);

@@ -29,4 +29,9 @@ void draw(platform::Canvas& canvas, CBlockElement& element, int32_t scrollX, int
 void draw(platform::Canvas& canvas, const CWire& wire, int32_t scrollX, int32_t scrollY,
           const Rect& visible);
 
+// The circle on a free end or a junction: a box of kEndCircleSize pixels square
+// that starts kEndCircleBefore pixels left of and above the end.
+constexpr int32_t kEndCircleBefore = 2;
+constexpr int32_t kEndCircleSize = 5;
+
 }  // namespace render

@@ -23,7 +23,8 @@ class CDrawingWindow {
         : left_(int64_t{visible.left} + scrollX - kReach),
           top_(int64_t{visible.top} + scrollY - kReach),
           right_(int64_t{visible.right} + scrollX + kReach),
-          bottom_(int64_t{visible.bottom} + scrollY + kReach) {}
+          bottom_(int64_t{visible.bottom} + scrollY + kReach),
+          small_(isSmall(left_) && isSmall(top_) && isSmall(right_) && isSmall(bottom_)) {}
 
     // Whether anything drawn between the two work-area points can show.
     bool touches(Point a, Point b) const {
@@ -33,16 +34,18 @@ class CDrawingWindow {
     }
 
   private:
+    // Coordinates whose differences multiply without overflow.
+    static bool isSmall(int64_t v) {
+        constexpr int64_t kLimit = int64_t{1} << 30;
+        return v > -kLimit && v < kLimit;
+    }
+
     // A slanted segment whose box meets the window may still pass beside it, with
     // every corner of the window on the same side of its line. (Only where the
     // products cannot overflow; elsewhere it counts as passing through.)
     bool passesBeside(Point a, Point b) const {
-        constexpr int64_t kLimit = int64_t{1} << 30;
-        const auto small = [](int64_t v) { return v > -kLimit && v < kLimit; };
-        if (!small(left_) || !small(right_) || !small(top_) || !small(bottom_) || !small(a.x) ||
-            !small(a.y) || !small(b.x) || !small(b.y)) {
+        if (!small_ || !isSmall(a.x) || !isSmall(a.y) || !isSmall(b.x) || !isSmall(b.y))
             return false;
-        }
         const int64_t dx = int64_t{b.x} - a.x, dy = int64_t{b.y} - a.y;
         int sides = 0;  // 1: a corner on the left of the line, 2: on the right
         for (const int64_t x : {left_, right_ - 1}) {
@@ -55,6 +58,7 @@ class CDrawingWindow {
     }
 
     int64_t left_, top_, right_, bottom_;
+    bool small_;  // whether the corners are, judged once for all segments
 };
 
 class ScreenMapping {
@@ -131,7 +135,8 @@ void drawEndCircles(platform::Canvas& canvas, const CWire& wire, const ScreenMap
     for (const WireEnd& end : wire.ends) {
         if (end.kind != kind || !window.touches(end.position(), end.position())) continue;
         const Point c = screen(end.position());
-        canvas.ellipse({c.x - 2, c.y - 2, c.x + 3, c.y + 3});
+        const Point corner{c.x - kEndCircleBefore, c.y - kEndCircleBefore};
+        canvas.ellipse({corner.x, corner.y, corner.x + kEndCircleSize, corner.y + kEndCircleSize});
     }
 }
 

@@ -19,11 +19,11 @@ class CWiringKey;
 //
 // A settle takes the levels out of the pins, runs its passes on the words and puts
 // the results back. Of the input pins it takes only those that an evaluation reads
-// and no output reaches (unreachedInputs_): the first pass delivers all the others. The first pass
-// delivers every output; a later one only flips the inputs of the outputs whose level flipped,
-// since each input takes the level of exactly one output. Then word operations evaluate every
-// element at once by the rules that evaluateElement applies to one record, so every pass leaves
-// exactly the levels of delivering and evaluating everything.
+// and no output reaches (unreachedInputs_): the first pass delivers every output,
+// and a later one only flips the inputs of the outputs whose level flipped, as each
+// input takes the level of exactly one output. Then word operations evaluate every
+// element at once by the rules that evaluateElement applies to one record, so every
+// pass leaves exactly the levels of delivering and evaluating everything.
 class CSettlePlan {
   public:
     explicit CSettlePlan(CCircuit& circuit, CWiringKey* key = nullptr);

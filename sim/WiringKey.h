@@ -14,11 +14,11 @@ namespace sim {
 // (a walk reads nothing else of a wire). Building is a function of these values
 // alone; while they all hold, building again would give the same plan.
 //
-// Data layout: logicSlots_ and blockSlots_ hold the bytes of the two element tables
-// (a slot's bytes are its record's address, so equal bytes are the same records);
-// occupied_ the kind and output links of each record, with its position counting
-// logic slots and then block slots; wires_ one entry per wire slot looked up, in
-// lookup order, each naming its range of ends_.
+// Data layout: logicSlots_ and blockSlots_ hold the address of the record in every
+// slot of the two element tables (nullptr when empty); occupied_ the kind and output
+// links of each record, with its position counting logic slots and then block
+// slots; wires_ one entry per wire slot looked up, in lookup order, each naming its
+// range of ends_.
 class CWiringKey {
   public:
     // Forgets what was recorded and records every element slot as it stands.
@@ -30,7 +30,7 @@ class CWiringKey {
 
   private:
     struct ElementLinks {
-        uint32_t position = 0;  // in records_
+        uint32_t position = 0;  // logic slots first, then block slots
         int32_t kind = 0;
         uint8_t outputConnected = 0;
         uint8_t secondPresent = 0;
@@ -57,7 +57,6 @@ class CWiringKey {
     bool elementsMatch(const CCircuit& circuit) const;
     bool wiresMatch(const CCircuit& circuit) const;
 
-    // The record in every slot, by address.
     std::array<const CLogicElement*, CCircuit::kLogicSlots> logicSlots_{};
     std::array<const CBlockElement*, CCircuit::kBlockSlots> blockSlots_{};
     bool recorded_ = false;
