@@ -6,11 +6,18 @@ namespace {
 // What the allocator adds to every block it hands out (its header and rounding).
 constexpr size_t kAllocationOverhead = 16;
 
+// A record already in the slot is overwritten, its memory used again.
 template <typename Table>
 void copyTable(const Table& from, Table& to) {
     using Record = typename Table::value_type::element_type;
-    for (size_t slot = 0; slot < from.size(); ++slot)
-        if (from[slot]) to[slot] = std::make_unique<Record>(*from[slot]);
+    for (size_t slot = 0; slot < from.size(); ++slot) {
+        if (!from[slot])
+            to[slot].reset();
+        else if (to[slot])
+            *to[slot] = *from[slot];
+        else
+            to[slot] = std::make_unique<Record>(*from[slot]);
+    }
 }
 
 void clearLevels(Pins& pins) {
@@ -31,9 +38,11 @@ CBlockElement withoutLevels(CBlockElement element) {
     return element;
 }
 
+// Most records are the same to the last level; only the others are copied to be
+// compared without their levels.
 template <typename Element>
 bool sameApartFromLevels(const Element& a, const Element& b) {
-    return withoutLevels(a) == withoutLevels(b);
+    return a == b || withoutLevels(a) == withoutLevels(b);
 }
 
 // A wire carries no level of its own.
@@ -72,10 +81,14 @@ size_t tableBytes(const Table& table) {
 
 CCircuit copyTables(const CCircuit& circuit) {
     CCircuit copy;
-    copyTable(circuit.logicElements, copy.logicElements);
-    copyTable(circuit.blockElements, copy.blockElements);
-    copyTable(circuit.wires, copy.wires);
+    copyTablesInto(circuit, copy);
     return copy;
+}
+
+void copyTablesInto(const CCircuit& from, CCircuit& to) {
+    copyTable(from.logicElements, to.logicElements);
+    copyTable(from.blockElements, to.blockElements);
+    copyTable(from.wires, to.wires);
 }
 
 bool differApartFromLevels(const CCircuit& a, const CCircuit& b) {

@@ -10,6 +10,9 @@ namespace app {
 // trigger latches, generator counts and drawing state, which the file does not
 // all keep.
 CCircuit copyTables(const CCircuit& circuit);
+// The same copy made over an earlier one, whose records and point buffers are
+// used again where the slot is still taken.
+void copyTablesInto(const CCircuit& from, CCircuit& to);
 
 // Whether the two circuits differ in anything but their levels (pin values,
 // trigger latches, generator counts), which the power and the clock change

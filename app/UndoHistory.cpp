@@ -6,14 +6,20 @@
 
 namespace app {
 
+// A click that changes nothing leaves its copy behind, and the next step copies
+// over it instead of allocating every record anew.
 void CUndoHistory::openStep(const CCircuit& circuit) {
-    if (!open_) open_ = copyTables(circuit);
+    if (open_) return;
+    open_ = std::move(spare_);
+    copyTablesInto(circuit, *open_);
 }
 
 void CUndoHistory::closeStep(const CCircuit& circuit, bool elementChangedByUser) {
     if (!open_) return;
     if (elementChangedByUser || differApartFromLevels(*open_, circuit))
         record(std::move(*open_), std::nullopt);
+    else
+        spare_ = std::move(*open_);
     open_.reset();
 }
 

@@ -49,7 +49,8 @@ class CUndoHistory {
 
     size_t undoCount() const { return undo_.size(); }
     size_t redoCount() const { return redo_.size(); }
-    // The bytes of the kept copies (the open step's copy is not counted).
+    // The bytes of the kept copies (the open step's copy, or the one left by a step
+    // not kept, is not counted).
     size_t bytes() const { return bytes_; }
     // Steps kept since the start: tells a checker that a message made one.
     uint64_t stepsRecorded() const { return stepsRecorded_; }
@@ -71,6 +72,7 @@ class CUndoHistory {
 
     UndoLimits limits_;
     std::optional<CCircuit> open_;
+    CCircuit spare_;         // the copy of the last step that was not kept, to copy over
     std::deque<Step> undo_;  // the last step at the back
     std::deque<Step> redo_;  // the next step to redo at the back
     size_t bytes_ = 0;

@@ -19,10 +19,12 @@ QList<QKeySequence> keySequences(const app::MenuItem& item) {
     return keys;
 }
 
+void refreshEnabling(const QMenu& menu, const std::function<bool(int)>& enabled) {
+    for (QAction* action : menu.actions()) action->setEnabled(enabled(commandIdOf(*action)));
+}
+
 void refreshEnabling(const QMenuBar& bar, const std::function<bool(int)>& enabled) {
-    for (const QAction* title : bar.actions())
-        for (QAction* action : title->menu()->actions())
-            action->setEnabled(enabled(commandIdOf(*action)));
+    for (const QAction* title : bar.actions()) refreshEnabling(*title->menu(), enabled);
 }
 
 // An item's keys answer only while the item is enabled, but the enabling is asked
@@ -64,10 +66,8 @@ void buildMainMenu(QMenuBar& bar, const std::function<bool(int)>& enabled,
         }
         // The enabling is asked afresh each time, as the state may have changed
         // since the menu was last open.
-        QObject::connect(dropDown, &QMenu::aboutToShow, dropDown, [dropDown, enabled] {
-            for (QAction* action : dropDown->actions())
-                action->setEnabled(enabled(commandIdOf(*action)));
-        });
+        QObject::connect(dropDown, &QMenu::aboutToShow, dropDown,
+                         [dropDown, enabled] { refreshEnabling(*dropDown, enabled); });
     }
     new EnablingBeforeKeys(bar, enabled);
 }

@@ -15,10 +15,11 @@ class CCircuitApp : public QApplication {
 
     // False when the program is to end at once.
     bool InitInstance() {
-        desktop::installRussianQtTexts(*this);
         const QString title = QString::fromUtf8(desktop::kWindowTitle);
         instance_ = std::make_unique<desktop::CSingleInstance>(desktop::instanceKey(title));
         if (!instance_->claim()) return false;
+        // Only the copy that shows a window needs Qt's texts.
+        desktop::installRussianQtTexts(*this);
         window_ = std::make_unique<desktop::CDesktopWindow>();
         QObject::connect(instance_.get(), &desktop::CSingleInstance::restoreRequested,
                          window_.get(), &desktop::CDesktopWindow::restoreIfMinimized);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/CircuitSnapshot.h"
 #include "app/CommandIds.h"
 #include "app/UndoHistory.h"
 #include "app/Vortafrm.h"
@@ -103,6 +104,38 @@ TEST(UndoHistoryTest, TheOldestStepsGoPastEitherLimit) {
     makeSteps(roomForTwo, 4);
     EXPECT_EQ(roomForTwo.undoCount(), 2u);
     EXPECT_LE(roomForTwo.bytes(), 2 * byBytes.bytes());
+}
+
+// A click that changes nothing leaves its copy, and the next step copies over it:
+// records gone, new or of another size since then come back exactly on undo.
+TEST(UndoHistoryTest, AStepCopiedOverAnEarlierCopyTakesBackEveryRecord) {
+    CCircuit circuit;
+    circuit.wires[0] = std::make_unique<CWire>();
+    circuit.wires[0]->points.assign(40, Point{});
+    circuit.wires[1] = std::make_unique<CWire>();
+    circuit.blockElements[0] = std::make_unique<CBlockElement>(Trigger);
+    app::CUndoHistory history;
+    history.openStep(circuit);
+    history.closeStep(circuit, false);
+    ASSERT_FALSE(history.canUndo());
+
+    circuit.wires[0]->points.resize(2);
+    circuit.wires[0]->highlighted = 1;
+    circuit.wires[1].reset();
+    circuit.wires[2] = std::make_unique<CWire>();
+    circuit.blockElements[0]->latchedJ = 1;
+    const CCircuit before = app::copyTables(circuit);
+    history.openStep(circuit);
+    circuit.wires[2]->points.push_back({5, 5});
+    circuit.blockElements[0].reset();
+    history.closeStep(circuit, false);
+
+    std::string name;
+    history.undo(circuit, name);
+    EXPECT_EQ(*circuit.wires[0], *before.wires[0]);
+    EXPECT_EQ(circuit.wires[1], nullptr);
+    EXPECT_EQ(*circuit.wires[2], *before.wires[2]);
+    EXPECT_EQ(*circuit.blockElements[0], *before.blockElements[0]);
 }
 
 // The power and the clock change levels without the user: those alone make no step.
