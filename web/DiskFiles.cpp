@@ -58,10 +58,20 @@ bool warnBeforeOpening(CVortafrm& window) {
                                       app::text::kWarningUnsavedLost);
 }
 
+// A file of that name in the folder may hold the user's own work: it is replaced
+// only after the warning "Сохранить как..." gives for an existing name.
+bool mayReplace(CVortafrm& window, const std::string& fileName) {
+    if (::access(fileName.c_str(), F_OK) != 0) return true;
+    return window.shell.warningDialog(app::text::withFileName(app::text::kFileExists, fileName),
+                                      app::text::kFileExistsDataLoss,
+                                      app::text::kFileExistsContents);
+}
+
 // Copies the staged bytes into the folder and opens them as "Открыть..." opens a
 // typed name.
 void copyAndOpen(CVortafrm& window, const std::string& stagedPath, const std::string& name) {
     const std::string fileName = folderName(name);
+    if (!mayReplace(window, fileName)) return;
     if (!copyFile(stagedPath, fileName)) {
         window.shell.messageBox(app::text::withFileName(app::text::kFileNotWritten, fileName),
                                 platform::kErrorCaption, platform::MessageBoxStyle::Ok);
