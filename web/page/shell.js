@@ -86,14 +86,21 @@ const lotra = (() => {
         });
     }
 
+    // Each message waits until the core is done, a dialog of its own included (the
+    // message must not take that dialog's place), and holds it off while it shows.
     let reporting = false;
     async function reportUnwritten(names) {
         if (reporting || !names.length) return;
         reporting = true;
         for (const name of names) {
+            while (busy) await new Promise((resolve) => setTimeout(resolve, 50));
+            busy = true;
             await lotraDialogs.run('message', {
                 text: lotraTexts.kFileNotWritten.replace('%s', name),
                 caption: lotraTexts.kErrorCaption, cancel: false });
+            busy = false;
+            if (paintPending) paint();
+            runPending();
         }
         reporting = false;
     }
