@@ -350,6 +350,40 @@ async function main() {
             console.log(`full-table chain: settled in ${median(settle)} ms after "Вкл.", ` +
                         `repainted in ${median(repaint)} ms`);
         }
+
+        // --- Storage that refuses every write: the failed save is reported once, after the
+        // dialog of a file dropped meanwhile, never in its place; the page goes on.
+        await page.evaluate(() => {
+            IDBObjectStore.prototype.put = () => { throw new DOMException('refused', 'QuotaExceededError'); };
+        });
+        await chooseCommand(page, 40030);
+        await dialogOpen(page);
+        await page.evaluate(() => {
+            const transfer = new DataTransfer();
+            transfer.items.add(new File([new Uint8Array(16)], 'dropped.vrt'));
+            document.dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true }));
+        });
+        await sleep(200);
+        await page.keyboard.type('refused.vrt');
+        await page.keyboard.press('Enter');
+        const dialogs = [];
+        for (let i = 0; i < 4; i++) {
+            await sleep(300);
+            const text = await page.evaluate(() => {
+                const modal = document.getElementById('modal');
+                if (modal.hidden) return '';
+                return [modal.textContent, ...[...modal.querySelectorAll('input')].map((e) => e.value)].join(' ');
+            });
+            if (text) {
+                dialogs.push(text);
+                await page.keyboard.press('Escape');
+            }
+            await page.mouse.move(100 + 10 * i, 100 + kMenuBar);
+        }
+        check(dialogs.length === 2 && /открытии файла/.test(dialogs[0]) &&
+              /Не удалось записать файл refused\.vrt!/.test(dialogs[1]),
+              'refused storage showed ' + JSON.stringify(dialogs));
+        check(!(await page.evaluate(() => lotra.isBusy())), 'the page hangs after refused storage');
     } catch (error) {
         await currentPage.screenshot({ path: path.join(work, 'failed.png') }).catch(() => {});
         throw new Error(`${error.message} (screenshot in ${work}/failed.png)`);
