@@ -57,27 +57,8 @@ Picture embossed(const Picture& picture) {
     return result;
 }
 
-struct StoredBitmap {
-    Picture normal;
-    Picture disabled;
-};
-
-const StoredBitmap& stored(int32_t id) {
-    static std::map<int32_t, StoredBitmap> store;
-    auto found = store.find(id);
-    if (found == store.end()) {
-        StoredBitmap entry;
-        if (const char* text = bitmapText(id)) {
-            entry.normal = decodeXpm(text);
-            if (!entry.normal.empty()) entry.disabled = embossed(entry.normal);
-        }
-        found = store.emplace(id, std::move(entry)).first;
-    }
-    return found->second;
-}
-
-}  // namespace
-
+// An XPM image (the C array's text as written in the file); empty when it cannot
+// be read.
 Picture decodeXpm(const char* text) {
     const std::vector<std::string_view> strings = quotedStrings(text);
     if (strings.empty()) return {};
@@ -110,6 +91,27 @@ Picture decodeXpm(const char* text) {
     }
     return picture;
 }
+
+struct StoredBitmap {
+    Picture normal;
+    Picture disabled;
+};
+
+const StoredBitmap& stored(int32_t id) {
+    static std::map<int32_t, StoredBitmap> store;
+    auto found = store.find(id);
+    if (found == store.end()) {
+        StoredBitmap entry;
+        if (const char* text = bitmapText(id)) {
+            entry.normal = decodeXpm(text);
+            if (!entry.normal.empty()) entry.disabled = embossed(entry.normal);
+        }
+        found = store.emplace(id, std::move(entry)).first;
+    }
+    return found->second;
+}
+
+}  // namespace
 
 const Picture& bitmapPicture(int32_t id) {
     return stored(id).normal;

@@ -23,8 +23,4 @@ const Picture& bitmapPicture(int32_t id);
 // the rest is transparent.
 const Picture& disabledBitmapPicture(int32_t id);
 
-// An XPM image (the C array's text as written in the file); empty when it cannot
-// be read.
-Picture decodeXpm(const char* text);
-
 }  // namespace web

@@ -3,16 +3,15 @@
 #include <emscripten.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "app/FileCommands.h"
 #include "app/FileMessages.h"
 #include "app/Vortafrm.h"
 #include "io/CircuitFile.h"
+#include "io/FileCreation.h"
+#include "io/FileReplacement.h"
 #include "platform/Shell.h"
 
 // clang-format off
@@ -46,25 +45,12 @@ std::string folderName(std::string name) {
     return name;
 }
 
-// The bytes as they are, complete or not at all.
+// The staged bytes, read as every circuit file is read, put into the folder complete
+// or not at all.
 bool copyFile(const std::string& from, const std::string& to) {
-    std::ifstream in(from, std::ios::binary);
-    if (!in) return false;
-    const std::vector<char> bytes{std::istreambuf_iterator<char>(in),
-                                  std::istreambuf_iterator<char>()};
-    const std::string temporary = to + ".part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            ::unlink(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), to.c_str()) == 0) return true;
-    ::unlink(temporary.c_str());
-    return false;
+    const io::ExistingFile source = io::openExistingFile(from);
+    std::vector<uint8_t> bytes;
+    return source.isOpen() && io::readWholeFile(source, bytes) && io::replaceFile(to, bytes);
 }
 
 bool warnBeforeOpening(CVortafrm& window) {
@@ -72,10 +58,20 @@ bool warnBeforeOpening(CVortafrm& window) {
                                       app::text::kWarningUnsavedLost);
 }
 
+// A file of that name in the folder may hold the user's own work: it is replaced
+// only after the warning "Сохранить как..." gives for an existing name.
+bool mayReplace(CVortafrm& window, const std::string& fileName) {
+    if (::access(fileName.c_str(), F_OK) != 0) return true;
+    return window.shell.warningDialog(app::text::withFileName(app::text::kFileExists, fileName),
+                                      app::text::kFileExistsDataLoss,
+                                      app::text::kFileExistsContents);
+}
+
 // Copies the staged bytes into the folder and opens them as "Открыть..." opens a
 // typed name.
 void copyAndOpen(CVortafrm& window, const std::string& stagedPath, const std::string& name) {
     const std::string fileName = folderName(name);
+    if (!mayReplace(window, fileName)) return;
     if (!copyFile(stagedPath, fileName)) {
         window.shell.messageBox(app::text::withFileName(app::text::kFileNotWritten, fileName),
                                 platform::kErrorCaption, platform::MessageBoxStyle::Ok);

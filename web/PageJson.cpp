@@ -3,6 +3,7 @@
 #include <cstdio>
 
 namespace web {
+namespace {
 
 // UTF-8 passes through; quotes, backslashes and control characters are escaped.
 std::string jsonString(const std::string& text) {
@@ -22,10 +23,20 @@ std::string jsonString(const std::string& text) {
     return json + "\"";
 }
 
-JsonArray& JsonArray::add(bool value) {
+}  // namespace
+
+JsonArray& JsonArray::addRaw(const std::string& json) {
     if (!items_.empty()) items_ += ',';
-    items_ += value ? "true" : "false";
+    items_ += json;
     return *this;
+}
+
+JsonArray& JsonArray::add(bool value) {
+    return addRaw(value ? "true" : "false");
+}
+
+JsonArray& JsonArray::add(const JsonObject& value) {
+    return addRaw(value.str());
 }
 
 JsonObject& JsonObject::addRaw(const char* key, const std::string& json) {

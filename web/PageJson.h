@@ -1,17 +1,19 @@
 #pragma once
 #include <string>
 
-// The requests the page's dialogs get, written as JSON.
+// What the core hands the page's script as JSON: dialog requests and the menus.
 namespace web {
 
-std::string jsonString(const std::string& text);
+class JsonObject;
 
 class JsonArray {
   public:
     JsonArray& add(bool value);
+    JsonArray& add(const JsonObject& value);
     std::string str() const { return "[" + items_ + "]"; }
 
   private:
+    JsonArray& addRaw(const std::string& json);
     std::string items_;
 };
 

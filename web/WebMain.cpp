@@ -30,30 +30,28 @@ std::unique_ptr<web::WebShell> window;
 
 enum MouseMessage { Move, LeftDown, LeftUp, LeftDoubleClick, RightDown, Leave };
 
-std::string menuItemJson(const char* text, int command) {
-    return web::JsonObject().add("text", text).add("command", command).str();
+web::JsonObject menuItem(const char* text, int command) {
+    return web::JsonObject().add("text", text).add("command", command);
 }
 
 // The desktop's menus, with the page's two file items before "Выход".
 std::string menuJson() {
-    std::string menus;
+    web::JsonArray menus;
     for (const app::Menu& menu : app::mainMenu()) {
-        std::string items;
+        web::JsonArray items;
         for (const app::MenuItem& item : menu.items) {
             // The page has no picture writer yet: pictures come from the desktop and
             // lotra-sim, so the page does not offer the command.
             if (item.command == command::FileSavePicture) continue;
             if (item.command == command::AppExit) {
-                items += menuItemJson("&Загрузить с диска...", web::kCommandLoadFromDisk) + ",";
-                items += menuItemJson("Сохранить на &диск...", web::kCommandSaveToDisk) + ",";
+                items.add(menuItem("&Загрузить с диска...", web::kCommandLoadFromDisk));
+                items.add(menuItem("Сохранить на &диск...", web::kCommandSaveToDisk));
             }
-            items += menuItemJson(item.text, item.command) + ",";
+            items.add(menuItem(item.text, item.command));
         }
-        if (!items.empty()) items.pop_back();
-        menus += (menus.empty() ? "{" : ",{") + web::jsonString("title") + ":" +
-                 web::jsonString(menu.title) + ",\"items\":[" + items + "]}";
+        menus.add(web::JsonObject().add("title", menu.title).add("items", items));
     }
-    return "[" + menus + "]";
+    return menus.str();
 }
 
 }  // namespace

@@ -226,13 +226,21 @@ async function download(page, command) {
     return { name, bytes: fs.readFileSync(path.join(folder, name)) };
 }
 
-async function loadFromDisk(page, file) {
+// "Загрузить с диска...": past the warning, the file is chosen.
+async function chooseFromDisk(page, file) {
     await chooseCommand(page, 41001);
     await dialogOpen(page);
     const [chooser] = await Promise.all([page.waitForFileChooser(), clickButton(page, 'Продолжить')]);
     await chooser.accept([file]);
     await idle(page);
-    await page.waitForFunction(() => !lotra.isBusy() && document.getElementById('modal').hidden);
+}
+
+const allQuiet = (page) =>
+    page.waitForFunction(() => !lotra.isBusy() && document.getElementById('modal').hidden);
+
+async function loadFromDisk(page, file) {
+    await chooseFromDisk(page, file);
+    await allQuiet(page);
 }
 
 async function main() {
@@ -279,13 +287,33 @@ async function main() {
                         await pngPixels(page, desktopPicture(savedFile, false)));
 
         // --- The examples, opened from the computer, drawn as the desktop draws them.
-        for (const example of fs.readdirSync(path.join(sourceDir, 'res/examples')).sort()) {
-            if (!example.endsWith('.vrt')) continue;
+        const examples = fs.readdirSync(path.join(sourceDir, 'res/examples'))
+            .filter((name) => name.endsWith('.vrt')).sort();
+        for (const example of examples) {
             const file = path.join(sourceDir, 'res/examples', example);
             await loadFromDisk(page, file);
             comparePictures(example, await workAreaPixels(page),
                             await pngPixels(page, desktopPicture(file, false)));
         }
+
+        // --- A second file of a name the folder holds replaces it only after a warning;
+        // refused, the folder's file and the circuit on the screen stay.
+        const repeated = path.join(work, 'repeated');
+        fs.mkdirSync(repeated);
+        const first = path.join(repeated, 'first.vrt');
+        fs.copyFileSync(path.join(sourceDir, 'res/examples', examples[0]), first);
+        await loadFromDisk(page, first);
+        const shown = await workAreaPixels(page);
+        fs.copyFileSync(path.join(sourceDir, 'res/examples', examples[1]), first);
+        await chooseFromDisk(page, first);
+        await dialogOpen(page);
+        const warning = await page.evaluate(
+            () => [...document.querySelectorAll('#modal input')].map((i) => i.value).join(' '));
+        check(/first\.vrt уже существует/.test(warning), 'no warning before replacing: ' + warning);
+        await clickButton(page, 'Отказаться');
+        await allQuiet(page);
+        check(Buffer.compare(Buffer.from((await workAreaPixels(page)).bytes), Buffer.from(shown.bytes)) === 0,
+              'a refused replacement changed the circuit on the screen');
 
         // --- A dropped file of noise is read like any damaged circuit file: no crash, no hang.
         await page.evaluate(() => {
@@ -322,6 +350,40 @@ async function main() {
             console.log(`full-table chain: settled in ${median(settle)} ms after "Вкл.", ` +
                         `repainted in ${median(repaint)} ms`);
         }
+
+        // --- Storage that refuses every write: the failed save is reported once, after the
+        // dialog of a file dropped meanwhile, never in its place; the page goes on.
+        await page.evaluate(() => {
+            IDBObjectStore.prototype.put = () => { throw new DOMException('refused', 'QuotaExceededError'); };
+        });
+        await chooseCommand(page, 40030);
+        await dialogOpen(page);
+        await page.evaluate(() => {
+            const transfer = new DataTransfer();
+            transfer.items.add(new File([new Uint8Array(16)], 'dropped.vrt'));
+            document.dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true }));
+        });
+        await sleep(200);
+        await page.keyboard.type('refused.vrt');
+        await page.keyboard.press('Enter');
+        const dialogs = [];
+        for (let i = 0; i < 4; i++) {
+            await sleep(300);
+            const text = await page.evaluate(() => {
+                const modal = document.getElementById('modal');
+                if (modal.hidden) return '';
+                return [modal.textContent, ...[...modal.querySelectorAll('input')].map((e) => e.value)].join(' ');
+            });
+            if (text) {
+                dialogs.push(text);
+                await page.keyboard.press('Escape');
+            }
+            await page.mouse.move(100 + 10 * i, 100 + kMenuBar);
+        }
+        check(dialogs.length === 2 && /открытии файла/.test(dialogs[0]) &&
+              /Не удалось записать файл refused\.vrt!/.test(dialogs[1]),
+              'refused storage showed ' + JSON.stringify(dialogs));
+        check(!(await page.evaluate(() => lotra.isBusy())), 'the page hangs after refused storage');
     } catch (error) {
         await currentPage.screenshot({ path: path.join(work, 'failed.png') }).catch(() => {});
         throw new Error(`${error.message} (screenshot in ${work}/failed.png)`);

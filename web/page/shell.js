@@ -59,8 +59,9 @@ const lotra = (() => {
     // The folder goes to the browser's disk storage after every call that may have
     // written to it, one sync at a time. Storage that is full or refused keeps what it
     // held before; every file written since the last sync that went through is
-    // reported as a failed write.
+    // reported as a failed write, once for each time it was written.
     let syncedUpTo = 0;
+    let reportedUpTo = 0;
     function syncFolder() {
         if (!core) return;
         if (syncRunning) { syncAgain = true; return; }
@@ -69,7 +70,8 @@ const lotra = (() => {
         core.FS.syncfs(false, (error) => {
             syncRunning = false;
             if (error) {
-                reportUnwritten(filesWrittenSince(syncedUpTo));
+                reportUnwritten(filesWrittenSince(Math.max(syncedUpTo, reportedUpTo)));
+                reportedUpTo = started;
             } else {
                 syncedUpTo = started;
             }
@@ -86,14 +88,28 @@ const lotra = (() => {
         });
     }
 
+    // Each message waits until the core is done, a dialog of its own included (the
+    // message must not take that dialog's place), and holds it off while it shows.
+    // The recovery file goes unreported, as on the desktop: a message every 15
+    // seconds would be worse than a recovery file that is one tick old.
     let reporting = false;
+    const unreported = [];
     async function reportUnwritten(names) {
-        if (reporting || !names.length) return;
-        reporting = true;
         for (const name of names) {
+            if (name !== lotraTexts.kRecoveryFileName && !unreported.includes(name)) unreported.push(name);
+        }
+        if (reporting) return;
+        reporting = true;
+        while (unreported.length) {
+            const name = unreported.shift();
+            while (busy) await new Promise((resolve) => setTimeout(resolve, 50));
+            busy = true;
             await lotraDialogs.run('message', {
                 text: lotraTexts.kFileNotWritten.replace('%s', name),
                 caption: lotraTexts.kErrorCaption, cancel: false });
+            busy = false;
+            if (paintPending) paint();
+            runPending();
         }
         reporting = false;
     }
