@@ -5,7 +5,7 @@ build=${1:?build dir}
 out=${2:?output dir}
 mkdir -p "$out"
 export DISPLAY=:97
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp &
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -noreset &
 xvfb=$!
 trap 'kill $xvfb' EXIT
 until xdpyinfo >/dev/null 2>&1; do sleep 0.1; done

@@ -11,7 +11,9 @@
 # picks the number itself (-displayfd): the first whose socket it can bind, which
 # no other server holds, so runs started at the same time never share one. With
 # --screen-file the screen is also kept as a file, $screen_file (XWD), which makes
-# screenshots cheap.
+# screenshots cheap. -noreset: a server resets whenever its last client leaves,
+# and a program that connects during the reset is refused ("could not connect to
+# display"); the short-lived xdpyinfo and xdotool calls leave all the time.
 start_xvfb() { # [--screen-file]
     local keep_screen=() xvfb
     if [ "${1:-}" = --screen-file ]; then
@@ -22,7 +24,7 @@ start_xvfb() { # [--screen-file]
     # A server that ends at once or names no display is tried again.
     for _ in 1 2 3; do
         : >"$work/display"
-        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp "${keep_screen[@]}" \
+        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset "${keep_screen[@]}" \
             3>"$work/display" 2>>"$work/xvfb.log" &
         xvfb=$!
         track_pid "$xvfb"
