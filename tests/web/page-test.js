@@ -214,11 +214,13 @@ function desktopPicture(file, powered) {
     return png;
 }
 
-async function download(page, command) {
+// The file the command hands to the browser; `answer` answers the dialogs it opens.
+async function download(page, command, answer = async () => {}) {
     const folder = fs.mkdtempSync(path.join(work, 'download-'));
     const client = await page.createCDPSession();
     await client.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
     await chooseCommand(page, command);
+    await answer();
     for (let i = 0; i < 100 && !fs.readdirSync(folder).some((f) => !f.endsWith('.crdownload')); i++) {
         await sleep(50);
     }
@@ -295,6 +297,36 @@ async function main() {
             comparePictures(example, await workAreaPixels(page),
                             await pngPixels(page, desktopPicture(file, false)));
         }
+
+        // --- "Сохранить рисунок...": the PNG the page downloads holds the desktop's pixels
+        // of the circuit; an .svg or .pdf name gives a file of that kind.
+        const typeName = (name) => async () => {
+            await dialogOpen(page);
+            await page.keyboard.type(name);
+            await page.keyboard.press('Enter');
+        };
+        const lastExample = path.join(sourceDir, 'res/examples', examples[examples.length - 1]);
+        const shownExample = await workAreaPixels(page);
+        const picture = await download(page, 40033, typeName('picture.png'));
+        check(picture.name === 'picture.png', `the picture is named ${picture.name}`);
+        fs.writeFileSync(path.join(work, 'picture-page.png'), picture.bytes);
+        const pagePicture = await pngPixels(page, path.join(work, 'picture-page.png'));
+        const desktopImage = await pngPixels(page, desktopPicture(lastExample, false));
+        check(pagePicture.width === desktopImage.width && pagePicture.height === desktopImage.height,
+              `the picture is ${pagePicture.width}x${pagePicture.height}, ` +
+              `the desktop's ${desktopImage.width}x${desktopImage.height}`);
+        // The text went where the work area drew it, moved as the picture is.
+        const shownInk = inkBox(shownExample), pictureInk = inkBox(pagePicture);
+        const dx = pictureInk.left - shownInk.left, dy = pictureInk.top - shownInk.top;
+        pagePicture.textBoxes = shownExample.textBoxes.map((t) => (
+            { left: t.left + dx, top: t.top + dy, right: t.right + dx, bottom: t.bottom + dy }));
+        comparePictures('picture command', pagePicture, desktopImage);
+        for (const [name, header] of [['picture.svg', '<?xml'], ['picture.pdf', '%PDF-']]) {
+            const file = await download(page, 40033, typeName(name));
+            check(file.name === name && file.bytes.toString('latin1', 0, header.length) === header,
+                  `${name}: the page downloaded ${file.name} starting ${file.bytes.toString('latin1', 0, 8)}`);
+        }
+        await allQuiet(page);
 
         // --- A second file of a name the folder holds replaces it only after a warning;
         // refused, the folder's file and the circuit on the screen stay.
