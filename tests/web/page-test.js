@@ -272,6 +272,35 @@ async function main() {
         comparePictures('session', sessionPicture, await pngPixels(page, desktopPicture(savedFile, true)));
         console.log(`session played in ${Date.now() - started} ms`);
 
+        // --- "Сохранить рисунок...": the PNG the page downloads holds the desktop's pixels
+        // of the powered circuit, text included; an .svg or .pdf name gives a file of that kind.
+        const typeName = (name) => async () => {
+            await dialogOpen(page);
+            await page.keyboard.type(name);
+            await page.keyboard.press('Enter');
+        };
+        const picture = await download(page, 40033, typeName('picture.png'));
+        check(picture.name === 'picture.png', `the picture is named ${picture.name}`);
+        fs.writeFileSync(path.join(work, 'page-picture.png'), picture.bytes);
+        const pagePicture = await pngPixels(page, path.join(work, 'page-picture.png'));
+        const desktopImage = await pngPixels(page, desktopPicture(savedFile, true));
+        check(pagePicture.width === desktopImage.width && pagePicture.height === desktopImage.height,
+              `the picture is ${pagePicture.width}x${pagePicture.height}, ` +
+              `the desktop's ${desktopImage.width}x${desktopImage.height}`);
+        // The text went where the work area drew it, moved as the picture is.
+        const shownInk = inkBox(sessionPicture), pictureInk = inkBox(pagePicture);
+        const dx = pictureInk.left - shownInk.left, dy = pictureInk.top - shownInk.top;
+        pagePicture.textBoxes = sessionPicture.textBoxes.map((t) => (
+            { left: t.left + dx, top: t.top + dy, right: t.right + dx, bottom: t.bottom + dy }));
+        comparePictures('picture command', pagePicture, desktopImage);
+        for (const [name, header] of [['picture.svg', '<?xml'], ['picture.pdf', '%PDF-']]) {
+            const file = await download(page, 40033, typeName(name));
+            fs.writeFileSync(path.join(work, 'page-' + name), file.bytes);
+            check(file.name === name && file.bytes.toString('latin1', 0, header.length) === header,
+                  `${name}: the page downloaded ${file.name} starting ${file.bytes.toString('latin1', 0, 8)}`);
+        }
+        await allQuiet(page);
+
         // --- A second tab finds the first and does not start.
         const second = await openPage(browser);
         const refused = await second.evaluate(() => document.getElementById('notice-text').textContent);
@@ -297,36 +326,6 @@ async function main() {
             comparePictures(example, await workAreaPixels(page),
                             await pngPixels(page, desktopPicture(file, false)));
         }
-
-        // --- "Сохранить рисунок...": the PNG the page downloads holds the desktop's pixels
-        // of the circuit; an .svg or .pdf name gives a file of that kind.
-        const typeName = (name) => async () => {
-            await dialogOpen(page);
-            await page.keyboard.type(name);
-            await page.keyboard.press('Enter');
-        };
-        const lastExample = path.join(sourceDir, 'res/examples', examples[examples.length - 1]);
-        const shownExample = await workAreaPixels(page);
-        const picture = await download(page, 40033, typeName('picture.png'));
-        check(picture.name === 'picture.png', `the picture is named ${picture.name}`);
-        fs.writeFileSync(path.join(work, 'picture-page.png'), picture.bytes);
-        const pagePicture = await pngPixels(page, path.join(work, 'picture-page.png'));
-        const desktopImage = await pngPixels(page, desktopPicture(lastExample, false));
-        check(pagePicture.width === desktopImage.width && pagePicture.height === desktopImage.height,
-              `the picture is ${pagePicture.width}x${pagePicture.height}, ` +
-              `the desktop's ${desktopImage.width}x${desktopImage.height}`);
-        // The text went where the work area drew it, moved as the picture is.
-        const shownInk = inkBox(shownExample), pictureInk = inkBox(pagePicture);
-        const dx = pictureInk.left - shownInk.left, dy = pictureInk.top - shownInk.top;
-        pagePicture.textBoxes = shownExample.textBoxes.map((t) => (
-            { left: t.left + dx, top: t.top + dy, right: t.right + dx, bottom: t.bottom + dy }));
-        comparePictures('picture command', pagePicture, desktopImage);
-        for (const [name, header] of [['picture.svg', '<?xml'], ['picture.pdf', '%PDF-']]) {
-            const file = await download(page, 40033, typeName(name));
-            check(file.name === name && file.bytes.toString('latin1', 0, header.length) === header,
-                  `${name}: the page downloaded ${file.name} starting ${file.bytes.toString('latin1', 0, 8)}`);
-        }
-        await allQuiet(page);
 
         // --- A second file of a name the folder holds replaces it only after a warning;
         // refused, the folder's file and the circuit on the screen stay.
