@@ -293,6 +293,19 @@ async function main() {
         pagePicture.textBoxes = sessionPicture.textBoxes.map((t) => (
             { left: t.left + dx, top: t.top + dy, right: t.right + dx, bottom: t.bottom + dy }));
         comparePictures('picture command', pagePicture, desktopImage);
+        // The folder holds it too, once the page has put the folder into the browser's storage.
+        const stored = await (await page.waitForFunction(() => new Promise((resolve) => {
+            const open = indexedDB.open('/lotra');
+            open.onerror = () => resolve(null);
+            open.onsuccess = () => {
+                const files = open.result.transaction('FILE_DATA').objectStore('FILE_DATA');
+                const get = files.get('/lotra/picture.png');
+                get.onerror = () => resolve(null);
+                get.onsuccess = () => resolve(get.result ? Array.from(get.result.contents) : null);
+            };
+        }), { timeout: 5000 })).jsonValue();
+        check(Buffer.compare(Buffer.from(stored), picture.bytes) === 0,
+              'the folder does not hold the picture the page downloaded');
         for (const [name, header] of [['picture.svg', '<?xml'], ['picture.pdf', '%PDF-']]) {
             const file = await download(page, 40033, typeName(name));
             fs.writeFileSync(path.join(work, 'page-' + name), file.bytes);
