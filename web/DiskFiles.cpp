@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <vector>
 
 #include "app/FileCommands.h"
 #include "app/FileMessages.h"
@@ -103,6 +102,11 @@ void saveToDisk(const CVortafrm& window) {
     std::string name = window.currentFileName.empty() ? "circuit" : window.currentFileName;
     const bool hasSuffix = name.size() > 4 && name.compare(name.size() - 4, 4, kSuffix) == 0;
     if (!hasSuffix) name += kSuffix;
+    download(bytes, name);
+}
+
+void download(const std::vector<uint8_t>& bytes, const std::string& fileName) {
+    const std::string name = fileName.substr(fileName.find_last_of('/') + 1);
     lotraDownload(bytes.data(), static_cast<int>(bytes.size()), name.c_str());
 }
 

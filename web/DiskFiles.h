@@ -1,5 +1,7 @@
 #pragma once
+#include <cstdint>
 #include <string>
+#include <vector>
 
 class CVortafrm;
 
@@ -19,5 +21,7 @@ void loadFromDisk(CVortafrm& window);
 void openDroppedFile(CVortafrm& window, const std::string& stagedPath, const std::string& name);
 // Hands the current circuit to the browser as a download "NAME.vrt".
 void saveToDisk(const CVortafrm& window);
+// Hands the bytes to the browser as a download under the last part of `fileName`.
+void download(const std::vector<uint8_t>& bytes, const std::string& fileName);
 
 }  // namespace web

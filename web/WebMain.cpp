@@ -40,9 +40,6 @@ std::string menuJson() {
     for (const app::Menu& menu : app::mainMenu()) {
         web::JsonArray items;
         for (const app::MenuItem& item : menu.items) {
-            // The page has no picture writer yet: pictures come from the desktop and
-            // lotra-sim, so the page does not offer the command.
-            if (item.command == command::FileSavePicture) continue;
             if (item.command == command::AppExit) {
                 items.add(menuItem("&Загрузить с диска...", web::kCommandLoadFromDisk));
                 items.add(menuItem("Сохранить на &диск...", web::kCommandSaveToDisk));

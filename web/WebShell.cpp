@@ -6,8 +6,11 @@
 #include <cstdlib>
 
 #include "app/Vortafrm.h"
+#include "io/FileReplacement.h"
 #include "model/ElementKind.h"
+#include "web/DiskFiles.h"
 #include "web/PageJson.h"
+#include "web/PictureFile.h"
 
 // The page's side of every request (page/shell.js): each call goes to the global
 // `lotra` object there.
@@ -227,6 +230,14 @@ void WebShell::aboutDialog() {
 
 void WebShell::helpNoteDialog() {
     runDialog("help", "{}");
+}
+
+bool WebShell::writePicture(const platform::PictureRequest& request,
+                            const std::function<void(platform::Canvas&)>& paint) {
+    const std::vector<uint8_t> bytes = encodePicture(request, paint, text_);
+    if (!io::replaceFile(request.fileName, bytes)) return false;
+    download(bytes, request.fileName);
+    return true;
 }
 
 // One repaint of the whole work area covers every rectangle asked for before it.

@@ -50,11 +50,10 @@ class WebShell : public platform::Shell {
                        const std::string& line3) override;
     void aboutDialog() override;
     void helpNoteDialog() override;
-    // The page does not offer the picture command (see its menu), so nothing asks.
-    bool writePicture(const platform::PictureRequest&,
-                      const std::function<void(platform::Canvas&)>&) override {
-        return false;
-    }
+    // Writes the picture into the folder as the desktop writes it, then hands it to
+    // the user as a download: a file in the browser's storage is out of their reach.
+    bool writePicture(const platform::PictureRequest& request,
+                      const std::function<void(platform::Canvas&)>& paint) override;
 
     void invalidateRect(const Rect& rect, bool erase) override;
     void setTimer(int id, int intervalMs) override;

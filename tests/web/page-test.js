@@ -214,11 +214,13 @@ function desktopPicture(file, powered) {
     return png;
 }
 
-async function download(page, command) {
+// The file the command hands to the browser; `answer` answers the dialogs it opens.
+async function download(page, command, answer = async () => {}) {
     const folder = fs.mkdtempSync(path.join(work, 'download-'));
     const client = await page.createCDPSession();
     await client.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
     await chooseCommand(page, command);
+    await answer();
     for (let i = 0; i < 100 && !fs.readdirSync(folder).some((f) => !f.endsWith('.crdownload')); i++) {
         await sleep(50);
     }
@@ -269,6 +271,48 @@ async function main() {
         const savedFile = path.join(reference, 'session.vrt');
         comparePictures('session', sessionPicture, await pngPixels(page, desktopPicture(savedFile, true)));
         console.log(`session played in ${Date.now() - started} ms`);
+
+        // --- "Сохранить рисунок...": the PNG the page downloads holds the desktop's pixels
+        // of the powered circuit, text included; an .svg or .pdf name gives a file of that kind.
+        const typeName = (name) => async () => {
+            await dialogOpen(page);
+            await page.keyboard.type(name);
+            await page.keyboard.press('Enter');
+        };
+        const picture = await download(page, 40033, typeName('picture.png'));
+        check(picture.name === 'picture.png', `the picture is named ${picture.name}`);
+        fs.writeFileSync(path.join(work, 'page-picture.png'), picture.bytes);
+        const pagePicture = await pngPixels(page, path.join(work, 'page-picture.png'));
+        const desktopImage = await pngPixels(page, desktopPicture(savedFile, true));
+        check(pagePicture.width === desktopImage.width && pagePicture.height === desktopImage.height,
+              `the picture is ${pagePicture.width}x${pagePicture.height}, ` +
+              `the desktop's ${desktopImage.width}x${desktopImage.height}`);
+        // The text went where the work area drew it, moved as the picture is.
+        const shownInk = inkBox(sessionPicture), pictureInk = inkBox(pagePicture);
+        const dx = pictureInk.left - shownInk.left, dy = pictureInk.top - shownInk.top;
+        pagePicture.textBoxes = sessionPicture.textBoxes.map((t) => (
+            { left: t.left + dx, top: t.top + dy, right: t.right + dx, bottom: t.bottom + dy }));
+        comparePictures('picture command', pagePicture, desktopImage);
+        // The folder holds it too, once the page has put the folder into the browser's storage.
+        const stored = await (await page.waitForFunction(() => new Promise((resolve) => {
+            const open = indexedDB.open('/lotra');
+            open.onerror = () => resolve(null);
+            open.onsuccess = () => {
+                const files = open.result.transaction('FILE_DATA').objectStore('FILE_DATA');
+                const get = files.get('/lotra/picture.png');
+                get.onerror = () => resolve(null);
+                get.onsuccess = () => resolve(get.result ? Array.from(get.result.contents) : null);
+            };
+        }), { timeout: 5000 })).jsonValue();
+        check(Buffer.compare(Buffer.from(stored), picture.bytes) === 0,
+              'the folder does not hold the picture the page downloaded');
+        for (const [name, header] of [['picture.svg', '<?xml'], ['picture.pdf', '%PDF-']]) {
+            const file = await download(page, 40033, typeName(name));
+            fs.writeFileSync(path.join(work, 'page-' + name), file.bytes);
+            check(file.name === name && file.bytes.toString('latin1', 0, header.length) === header,
+                  `${name}: the page downloaded ${file.name} starting ${file.bytes.toString('latin1', 0, 8)}`);
+        }
+        await allQuiet(page);
 
         // --- A second tab finds the first and does not start.
         const second = await openPage(browser);
