@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <utility>
+
 #include <QDir>
 #include <QLocalSocket>
 #include <QLockFile>
@@ -17,7 +19,8 @@ QString instanceKey(const QString& windowTitle) {
     return QStringLiteral("%1.%2").arg(windowTitle).arg(::getuid());
 }
 
-CSingleInstance::CSingleInstance(const QString& key, QObject* parent) : QObject(parent), key_(key) {
+CSingleInstance::CSingleInstance(QString key, QObject* parent)
+    : QObject(parent), key_(std::move(key)) {
     connect(&server_, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = server_.nextPendingConnection()) serve(socket);
     });

@@ -14,7 +14,7 @@ QString instanceKey(const QString& windowTitle);
 class CSingleInstance : public QObject {
     Q_OBJECT
   public:
-    explicit CSingleInstance(const QString& key, QObject* parent = nullptr);
+    explicit CSingleInstance(QString key, QObject* parent = nullptr);
 
     // False when another copy runs: it has been asked to restore its window.
     // Otherwise this is the first copy, which from now on answers later ones; a

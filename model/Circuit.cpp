@@ -1,5 +1,7 @@
 #include "model/Circuit.h"
 
+#include <algorithm>
+
 namespace {
 // The slot the record went to, or nothing when the table is full (the record then
 // stays with the caller).
@@ -42,9 +44,7 @@ void CCircuit::clearCircuit() {
 
 bool CCircuit::isEmpty() const {
     auto empty = [](const auto& table) {
-        for (const auto& slot : table)
-            if (slot) return false;
-        return true;
+        return std::ranges::all_of(table, [](const auto& slot) { return !slot; });
     };
     return empty(logicElements) && empty(blockElements) && empty(wires);
 }

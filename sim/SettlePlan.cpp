@@ -172,8 +172,9 @@ void CSettlePlan::deliverAll() {
     const uint32_t* bounds = wiring_.outputTargets.data();
     for (uint32_t r = 0; r < wiring_.evaluated; ++r) {
         const LevelWord& word = words_[r / kReadersPerWord];
-        if (word.q & readerBit(r)) raiseTargets(bounds[2 * r], bounds[2 * r + 1]);
-        if (word.notQ & readerBit(r)) raiseTargets(bounds[2 * r + 1], bounds[2 * r + 2]);
+        const uint32_t* pair = bounds + size_t{2} * r;  // bounds of Q's targets, then of Q-bar's
+        if (word.q & readerBit(r)) raiseTargets(pair[0], pair[1]);
+        if (word.notQ & readerBit(r)) raiseTargets(pair[1], pair[2]);
     }
     for (const SettleWiring::FixedOutput& output : wiring_.fixedOutputs)
         if (*output.level != 0) raiseTargets(output.firstTarget, output.endTarget);

@@ -41,12 +41,12 @@ Picture embossed(const Picture& picture) {
     Picture result{picture.width, picture.height,
                    std::vector<uint32_t>(picture.pixels.size(), kTransparent)};
     auto isInk = [&](int32_t x, int32_t y) {
-        const uint32_t pixel = picture.pixels[static_cast<size_t>(y * picture.width + x)];
+        const uint32_t pixel = picture.at(x, y);
         return (pixel & kOpaque) != 0 && pixel != kWhite;
     };
     for (int32_t y = 0; y < picture.height; ++y) {
         for (int32_t x = 0; x < picture.width; ++x) {
-            uint32_t& out = result.pixels[static_cast<size_t>(y * picture.width + x)];
+            uint32_t& out = result.at(x, y);
             if (isInk(x, y)) {
                 out = kGrey;
             } else if (x > 0 && y > 0 && isInk(x - 1, y - 1)) {
@@ -67,10 +67,10 @@ Picture decodeXpm(const char* text) {
     if (std::sscanf(header.c_str(), "%d %d %d %d", &width, &height, &colours, &charsPerPixel) !=
             4 ||
         width <= 0 || height <= 0 || colours <= 0 || charsPerPixel <= 0 ||
-        strings.size() < static_cast<size_t>(1 + colours + height)) {
+        strings.size() < 1 + static_cast<size_t>(colours) + static_cast<size_t>(height)) {
         return {};
     }
-    const size_t keyLength = static_cast<size_t>(charsPerPixel);
+    const auto keyLength = static_cast<size_t>(charsPerPixel);
     std::map<std::string_view, uint32_t> palette;
     for (int c = 1; c <= colours; ++c) {
         const std::string_view line = strings[static_cast<size_t>(c)];
@@ -79,9 +79,10 @@ Picture decodeXpm(const char* text) {
         palette[line.substr(0, keyLength)] = colourWord(line.substr(colourAt + 3));
     }
     Picture picture{width, height, {}};
-    picture.pixels.reserve(static_cast<size_t>(width * height));
+    picture.pixels.reserve(static_cast<size_t>(width) * static_cast<size_t>(height));
     for (int y = 0; y < height; ++y) {
-        const std::string_view row = strings[static_cast<size_t>(1 + colours + y)];
+        const std::string_view row =
+            strings[1 + static_cast<size_t>(colours) + static_cast<size_t>(y)];
         if (row.size() < keyLength * static_cast<size_t>(width)) return {};
         for (int x = 0; x < width; ++x) {
             const auto found =

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -11,6 +12,14 @@ struct Picture {
     int32_t height = 0;
     std::vector<uint32_t> pixels;
     bool empty() const { return pixels.empty(); }
+    // The pixel at column x of row y, both within the picture.
+    uint32_t& at(int32_t x, int32_t y) { return pixels[index(x, y)]; }
+    uint32_t at(int32_t x, int32_t y) const { return pixels[index(x, y)]; }
+
+  private:
+    size_t index(int32_t x, int32_t y) const {
+        return static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x);
+    }
 };
 
 // The bitmap of an id (101 the application icon, 102 to 134 the element pictures),

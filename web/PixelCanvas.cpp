@@ -40,7 +40,7 @@ PixelCanvas::PixelCanvas(Picture& target, TextStamper& text)
 
 void PixelCanvas::put(int64_t x, int64_t y, uint32_t word) {
     if (x < 0 || y < 0 || x >= target_.width || y >= target_.height) return;
-    target_.pixels[static_cast<size_t>(y * target_.width + x)] = word;
+    target_.at(static_cast<int32_t>(x), static_cast<int32_t>(y)) = word;
 }
 
 void PixelCanvas::fillSpan(int64_t y, int64_t left, int64_t right, uint32_t word) {
@@ -60,7 +60,7 @@ void PixelCanvas::drawBitmap(int32_t id, int32_t x, int32_t y, int32_t width, in
     const int32_t columns = std::min(width, picture.width);
     for (int32_t row = 0; row < rows; ++row) {
         for (int32_t column = 0; column < columns; ++column) {
-            const uint32_t word = picture.pixels[static_cast<size_t>(row * picture.width + column)];
+            const uint32_t word = picture.at(column, row);
             if (word >> 24) put(int64_t{x} + column, int64_t{y} + row, word);
         }
     }
@@ -162,8 +162,10 @@ void PixelCanvas::ellipse(const Rect& box) {
     const double innerB = (box.height() - 1) / 2.0 - halfPen;
     const uint32_t penWord = pixelWord(pen_.color), brushWord = pixelWord(brush_.color);
     const auto reach = static_cast<int64_t>(std::ceil(std::max(outerA, outerB))) + 1;
-    for (int64_t py = static_cast<int64_t>(centreY) - reach; py <= centreY + reach; ++py) {
-        for (int64_t px = static_cast<int64_t>(centreX) - reach; px <= centreX + reach; ++px) {
+    const auto lastX = static_cast<int64_t>(std::floor(centreX)) + reach;
+    const auto lastY = static_cast<int64_t>(std::floor(centreY)) + reach;
+    for (int64_t py = static_cast<int64_t>(centreY) - reach; py <= lastY; ++py) {
+        for (int64_t px = static_cast<int64_t>(centreX) - reach; px <= lastX; ++px) {
             const double dx = static_cast<double>(px) - centreX;
             const double dy = static_cast<double>(py) - centreY;
             // Outer: r^2 <= R^2 + R along each axis (the pixel grid's circle of radius R);
@@ -185,7 +187,8 @@ void PixelCanvas::textOut(int32_t x, int32_t y, const std::string& text) {
     textBoxes_.push_back({x, y, x + stamp.width, y + stamp.height});
     for (int32_t row = 0; row < stamp.height; ++row) {
         for (int32_t column = 0; column < stamp.width; ++column) {
-            const bool ink = stamp.ink[static_cast<size_t>(row * stamp.width + column)] != 0;
+            const bool ink = stamp.ink[static_cast<size_t>(row) * static_cast<size_t>(stamp.width) +
+                                       static_cast<size_t>(column)] != 0;
             put(int64_t{x} + column, int64_t{y} + row, ink ? textWord_ : kWhiteWord);
         }
     }

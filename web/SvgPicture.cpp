@@ -35,12 +35,12 @@ std::string svgWithPng(const std::vector<uint8_t>& png, int32_t width, int32_t h
                        const std::string& title) {
     const std::string w = std::to_string(width), h = std::to_string(height);
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-    svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\"";
-    svg += " version=\"1.1\" width=\"" + w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w + " " + h;
-    svg += "\">\n<title>" + xmlEscaped(title) + "</title>\n";
+    svg += R"(<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink")";
+    svg += R"( version="1.1" width=")" + w + R"(" height=")" + h + R"(" viewBox="0 0 )" + w + " " +
+           h + "\">\n<title>" + xmlEscaped(title) + "</title>\n";
     // The pixels stay pixels when the picture is enlarged, as the window shows them.
-    svg += "<image width=\"" + w + "\" height=\"" + h + "\" style=\"image-rendering:pixelated\"";
-    svg += " xlink:href=\"data:image/png;base64," + base64(png) + "\"/>\n</svg>\n";
+    svg += R"(<image width=")" + w + R"(" height=")" + h + R"(" style="image-rendering:pixelated")";
+    svg += R"( xlink:href="data:image/png;base64,)" + base64(png) + "\"/>\n</svg>\n";
     return svg;
 }
 

@@ -24,7 +24,7 @@ class StudentSessionTest : public ::testing::Test {
         window.OnMouseMove(0, {x, y});
         click(x, y);
     }
-    void expectSoundLinks() {
+    void expectSoundLinks() const {
         const auto faults = circuitLinkViolations(window.circuit, window.edit.wireInProgress);
         EXPECT_TRUE(faults.empty()) << ::testing::PrintToString(faults);
     }

@@ -144,7 +144,7 @@ TEST(PictureFiles, SvgAndPdfRenderedBackShowWhatThePngShows) {
         const double dpi = 96.0 * drawn.width() / widthOnPage;
         const QImage page = pdfPage(stem.string() + ".pdf", dpi);
         const QRect onPage = pictureOnPage(page);
-        EXPECT_NEAR(onPage.center().x(), page.width() / 2, 2 + page.width() / 100);
+        EXPECT_NEAR(onPage.center().x(), page.width() / 2.0, 2 + page.width() / 100.0);
         // Scaled to a dpi of no round number, the rasteriser greys more edges.
         EXPECT_LE(unmatchedNearby(png.copy(drawn), page, onPage.topLeft()), darkPixels(png) / 20);
     }

@@ -19,13 +19,13 @@ EveryKindCircuit::EveryKindCircuit() {
 
     build.wire(EntrSignal, a, 9, LogicElement, andGate, 0,
                {{65, 50}, {100, 50}, {100, 55}, {140, 55}});
-    const int32_t fromB = build.wire(EntrSignal, b, 9, LogicElement, andGate, 4,
-                                     {{65, 110}, {110, 110}, {110, 75}, {140, 75}});
+    const int32_t bIntoAnd = build.wire(EntrSignal, b, 9, LogicElement, andGate, 4,
+                                        {{65, 110}, {110, 110}, {110, 75}, {140, 75}});
     build.wire(GTI, clock, 9, LogicElement, orGate, 0,
                {{65, 170}, {120, 170}, {120, 155}, {140, 155}});
     const int32_t branch = build.stub(LogicElement, orGate, 4, {90, 110});
     circuit.wires[branch]->points = {{140, 175}, {90, 175}, {90, 110}};
-    build.join(branch, 1, fromB);
+    build.join(branch, 1, bIntoAnd);
     build.wire(LogicElement, andGate, 9, Trigger, trigger, 0,
                {{170, 65}, {230, 65}, {230, 45}, {300, 45}});
     build.wire(LogicElement, orGate, 9, Trigger, trigger, 3,

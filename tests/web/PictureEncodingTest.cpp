@@ -43,8 +43,9 @@ std::string firstDifference(const web::Picture& picture, const QImage& image, in
         return "size " + std::to_string(image.width()) + "x" + std::to_string(image.height());
     for (int y = 0; y < picture.height; ++y) {
         for (int x = 0; x < picture.width; ++x) {
-            const uint32_t word = picture.pixels[static_cast<size_t>(y * picture.width + x)];
-            const QRgb wanted = qRgb(word & 0xFF, word >> 8 & 0xFF, word >> 16 & 0xFF);
+            const uint32_t word = picture.at(x, y);
+            const QRgb wanted =
+                0xFF000000u | (word & 0xFFu) << 16 | (word & 0xFF00u) | (word >> 16 & 0xFFu);
             if ((image.pixel(x * scale + scale / 2, y * scale + scale / 2) & 0xFFFFFF) !=
                 (wanted & 0xFFFFFF))
                 return std::to_string(x) + "," + std::to_string(y);

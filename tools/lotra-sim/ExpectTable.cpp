@@ -31,7 +31,7 @@ std::vector<Line> tableLines(const std::string& text) {
 }
 
 std::optional<uint8_t> indicatorCell(const std::string& cell) {
-    if (cell.empty() || cell.size() > 2 || cell.find_first_not_of("0123456789") != cell.npos)
+    if (cell.empty() || cell.size() > 2 || cell.find_first_not_of("0123456789") != std::string::npos)
         return std::nullopt;
     const unsigned long value = std::stoul(cell);
     if (value > kLargestNumber) return std::nullopt;
@@ -88,7 +88,7 @@ std::optional<Behaviour> parseExpectTable(const std::string& text, std::string& 
     }
     const size_t rows = lines.size() - 1;
     const std::vector<std::string>& header = lines[0].cells;
-    const size_t inputCount = static_cast<size_t>(std::countr_zero(rows));
+    const auto inputCount = static_cast<size_t>(std::countr_zero(rows));
     if (!std::has_single_bit(rows) || inputCount > kTruthTableInputLimit ||
         inputCount > header.size()) {
         error = std::to_string(rows) +
