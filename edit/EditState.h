@@ -31,10 +31,10 @@ struct EditState {
     std::optional<HitList> wireHits;
     std::unique_ptr<CLogicElement> pendingLogicElement;
     std::optional<int32_t> wireInProgress;  // slot of the wire being drawn
-    // Set when the user confirmed a change of an element (Ctrl + click): an action
-    // of its own even where it changed only levels (a flipped input signal), which
-    // the power and the clock change too. Whoever keeps the history of actions
-    // clears it.
+    // Set when the user confirmed a change that may show only in levels or counts
+    // (Ctrl + click: a flipped input signal or trigger, a generator set up again):
+    // an action of its own although the power and the clock change those too. Whoever keeps the
+    // history of actions clears it.
     bool elementChangedByUser = false;
 };
 

@@ -105,10 +105,11 @@ void changeLogicElement(EditContext& context, int32_t slot) {
     if (!params || !gateLayout(params->inputCount)) return;
     const std::optional<int32_t> drawnWire = markStartPin(context, *element);
     const std::optional<int> keep = keptConnections(context, element->pins, params->inputCount);
+    // A changed gate differs in more than its levels, so the history sees it by itself;
+    // the same parameters confirmed again change nothing to take back.
     if (keep) {
         changeLogicParameters(context.circuit, params->isConjunction, params->inverted,
                               static_cast<uint16_t>(params->inputCount), *keep, slot);
-        context.state.elementChangedByUser = true;
     }
     if (drawnWire) unmarkStartPin(context.circuit, *element, *drawnWire);
 }

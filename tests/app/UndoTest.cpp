@@ -79,6 +79,18 @@ TEST_F(UndoTest, NothingIsUndoneWhileAGestureIsUnderWay) {
 }
 
 // A history with small limits: each step copies one wire of 40 points.
+TEST_F(UndoTest, AGateDialogConfirmedUnchangedIsNoStep) {
+    const Point onInverter{155, 55};
+    for (const bool changed : {false, true}) {
+        shell.questionAnswers.push_back(true);
+        shell.logicElementAnswers.push_back(LogicElementParams{changed, 1, true});
+        window.OnLButtonDown(platform::MK_LBUTTON | platform::MK_CONTROL, onInverter);
+        window.OnLButtonUp(platform::MK_CONTROL, onInverter);
+        ASSERT_EQ(shell.unanswered, 0);
+        EXPECT_EQ(window.isCommandEnabled(command::EditUndo), changed);
+    }
+}
+
 TEST(UndoHistoryTest, TheOldestStepsGoPastEitherLimit) {
     CCircuit circuit;
     circuit.wires[0] = std::make_unique<CWire>();
