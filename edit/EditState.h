@@ -33,8 +33,8 @@ struct EditState {
     std::optional<int32_t> wireInProgress;  // slot of the wire being drawn
     // Set when the user confirmed a change that may show only in levels or counts
     // (Ctrl + click: a flipped input signal or trigger, a generator set up again):
-    // an action of its own although the power and the clock change those too. Whoever keeps the
-    // history of actions clears it.
+    // an action of its own although the power and the clock change those too.
+    // Whoever keeps the history of actions clears it.
     bool elementChangedByUser = false;
 };
 
