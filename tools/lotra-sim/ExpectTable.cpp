@@ -31,7 +31,8 @@ std::vector<Line> tableLines(const std::string& text) {
 }
 
 std::optional<uint8_t> indicatorCell(const std::string& cell) {
-    if (cell.empty() || cell.size() > 2 || cell.find_first_not_of("0123456789") != std::string::npos)
+    if (cell.empty() || cell.size() > 2 ||
+        cell.find_first_not_of("0123456789") != std::string::npos)
         return std::nullopt;
     const unsigned long value = std::stoul(cell);
     if (value > kLargestNumber) return std::nullopt;
