@@ -44,7 +44,7 @@ void CCircuit::clearCircuit() {
 
 bool CCircuit::isEmpty() const {
     auto empty = [](const auto& table) {
-        return std::ranges::all_of(table, [](const auto& slot) { return !slot; });
+        return std::all_of(table.begin(), table.end(), [](const auto& slot) { return !slot; });
     };
     return empty(logicElements) && empty(blockElements) && empty(wires);
 }
