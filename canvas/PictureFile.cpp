@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "canvas/PainterCanvas.h"
+#include "platform/ProgramName.h"
 
 namespace canvas {
 namespace {
@@ -68,7 +69,7 @@ bool writePdf(QIODevice& file, const QSize& size, const QString& title, const Pa
                                   QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
                                   QPageLayout::Millimeter));
     pdf.setTitle(title);
-    pdf.setCreator(QStringLiteral("Лотра - 2"));
+    pdf.setCreator(QString::fromUtf8(platform::kProgramName));
     QPainter painter;
     if (!painter.begin(&pdf)) return false;
     QFont titleFont;

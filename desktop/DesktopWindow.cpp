@@ -15,6 +15,7 @@
 #include "desktop/MainMenu.h"
 #include "desktop/ScrollActions.h"
 #include "desktop/WorkAreaWidget.h"
+#include "platform/ProgramName.h"
 #include "render/Scrolling.h"
 
 namespace desktop {
@@ -25,7 +26,7 @@ const QRect kOuterRectangle{100, 50, 640, 480};
 }  // namespace
 
 CDesktopWindow::CDesktopWindow() : core_(std::make_unique<CVortafrm>(*this)) {
-    setWindowTitle(QString::fromUtf8(kWindowTitle));
+    setWindowTitle(QString::fromUtf8(platform::kProgramName));
     if (const QImage& icon = canvas::bitmapImage(kIconId); !icon.isNull())
         setWindowIcon(QIcon(QPixmap::fromImage(icon)));
     buildMainMenu(

@@ -14,7 +14,6 @@ namespace desktop {
 
 class CWorkAreaWidget;
 
-inline constexpr const char* kWindowTitle = "Лотра - 2";
 // The caption of a message box that has none of its own.
 inline constexpr const char* kDefaultCaption = "lotra";
 

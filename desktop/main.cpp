@@ -6,6 +6,7 @@
 #include "desktop/DesktopWindow.h"
 #include "desktop/QtTexts.h"
 #include "desktop/SingleInstance.h"
+#include "platform/ProgramName.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ class CCircuitApp : public QApplication {
 
     // False when the program is to end at once.
     bool InitInstance() {
-        const QString title = QString::fromUtf8(desktop::kWindowTitle);
+        const QString title = QString::fromUtf8(platform::kProgramName);
         instance_ = std::make_unique<desktop::CSingleInstance>(desktop::instanceKey(title));
         if (!instance_->claim()) return false;
         // Only the copy that shows a window needs Qt's texts.

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/ProgramName.h"
 #include "web/PngEncoder.h"
 
 namespace web {
@@ -108,7 +109,8 @@ std::vector<uint8_t> pdfWithPixels(const Picture& picture, const std::string& ti
                       " /ColorSpace /DeviceRGB /BitsPerComponent 8",
                   rgbBytes(picture));
     pdf.addStream("", std::vector<uint8_t>(drawing.begin(), drawing.end()));
-    pdf.addObject("<< /Title " + pdfText(title) + " /Creator " + pdfText("Лотра - 2") + " >>");
+    pdf.addObject("<< /Title " + pdfText(title) + " /Creator " + pdfText(platform::kProgramName) +
+                  " >>");
     return pdf.finish();
 }
 
