@@ -16,7 +16,8 @@ enum class NewFileResult { Created, AlreadyExists, Failed };
 // permission is Failed.
 NewFileResult createNewFile(const std::string& path);
 
-// An existing regular file open for reading, with the size it had when opened.
+// A file open for reading, with the size a regular file had when opened (0 where
+// there is none to know, as for a pipe).
 struct ExistingFile {
     CFileDescriptor descriptor;
     uint64_t size = 0;
