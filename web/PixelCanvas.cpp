@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "render/LinePixels.h"
+
 namespace web {
 
 uint32_t pixelWord(platform::Rgb colour) {
@@ -21,16 +23,6 @@ constexpr int64_t kFarAway = int64_t{1} << 24;
 
 bool isFarAway(int64_t v) {
     return v < -kFarAway || v > kFarAway;
-}
-
-// Squared distance from (px, py) to the segment a-b.
-double segmentDistanceSquared(double px, double py, double ax, double ay, double bx, double by) {
-    const double dx = bx - ax, dy = by - ay;
-    const double lengthSquared = dx * dx + dy * dy;
-    double t = lengthSquared > 0 ? ((px - ax) * dx + (py - ay) * dy) / lengthSquared : 0;
-    t = std::clamp(t, 0.0, 1.0);
-    const double ex = ax + t * dx - px, ey = ay + t * dy - py;
-    return ex * ex + ey * ey;
 }
 
 }  // namespace
@@ -86,62 +78,19 @@ void PixelCanvas::moveTo(int32_t x, int32_t y) {
     position_ = {x, y};
 }
 
-// A thin line steps along its longer axis from its start, leaving out its end; the
-// other coordinate is that of the pixel the line crosses there.
+// The pixel rules of the desktop's lines, clipped to the picture.
 void PixelCanvas::lineTo(int32_t x, int32_t y) {
     const Point from = std::exchange(position_, Point{x, y});
     const Point to = position_;
     if (from == to) return;
     if (isFarAway(from.x) || isFarAway(from.y) || isFarAway(to.x) || isFarAway(to.y)) return;
+    const uint32_t word = pixelWord(pen_.color);
+    const Rect picture{0, 0, target_.width, target_.height};
+    const auto paint = [&](int64_t px, int64_t py) { put(px, py, word); };
     if (pen_.width > 1) {
-        thickSegment(from, to);
-        return;
-    }
-    const uint32_t word = pixelWord(pen_.color);
-    const int64_t dx = int64_t{to.x} - from.x, dy = int64_t{to.y} - from.y;
-    const bool alongX = std::llabs(dx) >= std::llabs(dy);
-    const int64_t steps = alongX ? std::llabs(dx) : std::llabs(dy);
-    const int64_t major = alongX ? dx : dy, minor = alongX ? dy : dx;
-    const int64_t majorStart = alongX ? from.x : from.y, minorStart = alongX ? from.y : from.x;
-    // A line along a row or a column covers its start; a slanted one drawn backwards
-    // starts one pixel on and is sampled at the near edge of each pixel instead of
-    // its centre.
-    const bool straight = minor == 0;
-    for (int64_t step = 0; step < steps; ++step) {
-        const int64_t along =
-            major > 0 || straight ? majorStart + (major > 0 ? step : -step) : majorStart - step - 1;
-        const double sample = static_cast<double>(along - majorStart) + (major > 0 ? 0.5 : 0.0);
-        const double across = static_cast<double>(minorStart) +
-                              sample * static_cast<double>(minor) / static_cast<double>(major);
-        const auto acrossPixel = static_cast<int64_t>(std::floor(across));
-        if (alongX) {
-            put(along, acrossPixel, word);
-        } else {
-            put(acrossPixel, along, word);
-        }
-    }
-}
-
-// A wide line with round ends: every pixel whose centre lies within half the width
-// of the segment, the centre nudged up and left so that a pixel on the border
-// counts on the bottom and right sides only.
-void PixelCanvas::thickSegment(Point from, Point to) {
-    const double radius = pen_.width / 2.0;
-    const double radiusSquared = radius * radius;
-    const int64_t reach = pen_.width;
-    const int64_t left = std::min(from.x, to.x) - reach, right = std::max(from.x, to.x) + reach;
-    const int64_t top = std::min(from.y, to.y) - reach, bottom = std::max(from.y, to.y) + reach;
-    const uint32_t word = pixelWord(pen_.color);
-    constexpr double kNudge = 1e-6;
-    for (int64_t py = std::max<int64_t>(top, 0);
-         py <= std::min<int64_t>(bottom, target_.height - 1); ++py) {
-        for (int64_t px = std::max<int64_t>(left, 0);
-             px <= std::min<int64_t>(right, target_.width - 1); ++px) {
-            const double distance = segmentDistanceSquared(static_cast<double>(px) + 0.5 - kNudge,
-                                                           static_cast<double>(py) + 0.5 - kNudge,
-                                                           from.x, from.y, to.x, to.y);
-            if (distance <= radiusSquared) put(px, py, word);
-        }
+        render::forEachWideLinePixel(from, to, pen_.width, picture, paint);
+    } else {
+        render::forEachThinLinePixel(from, to, picture, paint);
     }
 }
 

@@ -49,7 +49,6 @@ class PixelCanvas : public platform::Canvas {
   private:
     void put(int64_t x, int64_t y, uint32_t word);
     void fillSpan(int64_t y, int64_t left, int64_t right, uint32_t word);
-    void thickSegment(Point from, Point to);
 
     Picture& target_;
     TextStamper& text_;
