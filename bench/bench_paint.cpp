@@ -94,13 +94,15 @@ void BM_PaintFullTablesInView(benchmark::State& state) {
 // back and forth in rows 20 000 pixels long, two hundred and fifty of them to a
 // pixel of height, through the window and far past it. Scattered: the points lie
 // anywhere in a square of that size, and a few per cent of the long slanted
-// segments between them cross the window.
-enum class HugeWire { Rows, Scattered };
+// segments between them cross the window. Crossing: every segment runs from far
+// left to far right across the upper half of the window, which the lines never
+// finish covering, and the lower half stays empty.
+enum class HugeWire { Rows, Scattered, Crossing };
 
 std::vector<Point> hugeWirePoints(HugeWire shape) {
     constexpr int32_t kPoints = 5'000'000, kReach = 10'000;
     std::mt19937 random(16);
-    std::uniform_int_distribution<int32_t> anywhere(-kReach, kReach);
+    std::uniform_int_distribution<int32_t> anywhere(-kReach, kReach), upperHalf(0, 239);
     std::vector<Point> points;
     points.reserve(kPoints);
     for (int32_t i = 0; i < kPoints; ++i) {
@@ -112,14 +114,18 @@ std::vector<Point> hugeWirePoints(HugeWire shape) {
             case HugeWire::Scattered:
                 points.push_back({anywhere(random), anywhere(random)});
                 break;
+            case HugeWire::Crossing:
+                points.push_back({i % 2 ? kReach : -kReach, upperHalf(random)});
+                break;
         }
     }
     return points;
 }
 
-void paintHugeWire(benchmark::State& state, HugeWire shape) {
+void paintHugeWire(benchmark::State& state, HugeWire shape, bool highlighted = false) {
     CCircuit circuit;
     auto wire = std::make_unique<CWire>();
+    wire->highlighted = highlighted;
     wire->points = hugeWirePoints(shape);
     const Point first = wire->points.front(), last = wire->points.back();
     wire->ends = {{first.x, first.y, kLinkNone, 0, 0}, {last.x, last.y, kLinkNone, 0, 0}};
@@ -134,9 +140,19 @@ void BM_PaintHugeWireScattered(benchmark::State& state) {
     paintHugeWire(state, HugeWire::Scattered);
 }
 
+void BM_PaintHugeWireCrossing(benchmark::State& state) {
+    paintHugeWire(state, HugeWire::Crossing);
+}
+// The same selected, so that its lines are three pixels wide.
+void BM_PaintHugeWireScatteredHighlighted(benchmark::State& state) {
+    paintHugeWire(state, HugeWire::Scattered, true);
+}
+
 }  // namespace
 
 BENCHMARK(BM_PaintFullTablesSpread)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintFullTablesInView)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintHugeWireOfRows)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintHugeWireScattered)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintHugeWireCrossing)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintHugeWireScatteredHighlighted)->Unit(benchmark::kMillisecond);

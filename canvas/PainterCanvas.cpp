@@ -142,6 +142,18 @@ void CPainterCanvas::lineTo(int32_t x, int32_t y) {
     painter_.drawLine(QLineF(from, position_));
 }
 
+void CPainterCanvas::fillCoverage(const Rect& area, const std::vector<uint8_t>& covered) {
+    if (area.width() <= 0 || area.height() <= 0) return;
+    const QRgb ink = toQColor(pen_.color).rgba();
+    QImage image(area.width(), area.height(), QImage::Format_ARGB32);
+    const uint8_t* next = covered.data();
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) row[x] = *next++ != 0 ? ink : 0;
+    }
+    painter_.drawImage(QPoint(area.left, area.top), image);
+}
+
 void CPainterCanvas::ellipse(const Rect& box) {
     if (isFarAway(box.left) || isFarAway(box.top) || isFarAway(box.right) ||
         isFarAway(box.bottom) || box.width() <= 0 || box.height() <= 0) {

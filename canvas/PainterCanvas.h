@@ -28,6 +28,7 @@ class CPainterCanvas : public platform::Canvas {
     void moveTo(int32_t x, int32_t y) override;
     void lineTo(int32_t x, int32_t y) override;
     void ellipse(const Rect& box) override;
+    void fillCoverage(const Rect& area, const std::vector<uint8_t>& covered) override;
     void textOut(int32_t x, int32_t y, const std::string& text) override;
 
   private:

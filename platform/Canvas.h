@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/Geometry.h"
 
@@ -61,6 +62,9 @@ class Canvas {
     // An ellipse inside box (right and bottom exclusive), outlined with the current
     // pen and filled with the current brush.
     virtual void ellipse(const Rect& box) = 0;
+    // Every pixel of `area` whose byte in `covered` (the area's pixels row by row)
+    // is not 0, in the current pen's colour.
+    virtual void fillCoverage(const Rect& area, const std::vector<uint8_t>& covered) = 0;
     // Text with its cell's top-left corner at (x, y), on an opaque white box.
     virtual void textOut(int32_t x, int32_t y, const std::string& text) = 0;
 };

@@ -21,11 +21,7 @@ void draw(platform::Canvas& canvas, const CLogicElement& element, int32_t scroll
 // A trigger, summer, input signal or generator.
 void draw(platform::Canvas& canvas, CBlockElement& element, int32_t scrollX, int32_t scrollY,
           bool powered);
-// The polyline from end 0 through every point to end 1, with hollow circles on free
-// ends and black dots on junctions. Wires are not coloured by level. Only what can
-// touch `visible` (client coordinates) is drawn, so that a wire of millions of
-// points costs only its visible part; the pixels there are the same as if all of
-// it were drawn.
+// One wire on its own, as CWireLayer draws the wires of a paint.
 void draw(platform::Canvas& canvas, const CWire& wire, int32_t scrollX, int32_t scrollY,
           const Rect& visible);
 

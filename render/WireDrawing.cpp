@@ -1,9 +1,11 @@
 #include <algorithm>
+#include <cstdlib>
 
 #include "model/ElementKind.h"
 #include "platform/Canvas.h"
 #include "render/RecordDrawing.h"
 #include "render/ScreenPoint.h"
+#include "render/WireLayer.h"
 
 namespace render {
 namespace {
@@ -15,148 +17,153 @@ constexpr platform::Brush kJunctionBrush{platform::kBlack};
 // an end circle with the 3-pixel outline reaches 3, a 3-pixel line's round cap 2.
 constexpr int64_t kReach = 4;
 
-// The part of the work area whose drawing can show: the visible client area moved
-// by the scroll offsets and grown by kReach, held wide so that nothing overflows.
-class CDrawingWindow {
-  public:
-    CDrawingWindow(const Rect& visible, int32_t scrollX, int32_t scrollY)
-        : left_(int64_t{visible.left} + scrollX - kReach),
-          top_(int64_t{visible.top} + scrollY - kReach),
-          right_(int64_t{visible.right} + scrollX + kReach),
-          bottom_(int64_t{visible.bottom} + scrollY + kReach),
-          small_(isSmall(left_) && isSmall(top_) && isSmall(right_) && isSmall(bottom_)) {}
-
-    // Whether anything drawn between the two work-area points can show.
-    bool touches(Point a, Point b) const {
-        return std::max<int64_t>(a.x, b.x) >= left_ && std::min<int64_t>(a.x, b.x) < right_ &&
-               std::max<int64_t>(a.y, b.y) >= top_ && std::min<int64_t>(a.y, b.y) < bottom_ &&
-               !passesBeside(a, b);
-    }
-
-  private:
-    // Coordinates whose differences multiply without overflow.
-    static bool isSmall(int64_t v) {
-        constexpr int64_t kLimit = int64_t{1} << 30;
-        return v > -kLimit && v < kLimit;
-    }
-
-    // A slanted segment whose box meets the window may still pass beside it, with
-    // every corner of the window on the same side of its line. (Only where the
-    // products cannot overflow; elsewhere it counts as passing through.)
-    bool passesBeside(Point a, Point b) const {
-        if (!small_ || !isSmall(a.x) || !isSmall(a.y) || !isSmall(b.x) || !isSmall(b.y))
-            return false;
-        const int64_t dx = int64_t{b.x} - a.x, dy = int64_t{b.y} - a.y;
-        int sides = 0;  // 1: a corner on the left of the line, 2: on the right
-        for (const int64_t x : {left_, right_ - 1}) {
-            for (const int64_t y : {top_, bottom_ - 1}) {
-                const int64_t cross = dx * (y - a.y) - dy * (x - a.x);
-                sides |= cross > 0 ? 1 : cross < 0 ? 2 : 3;
-            }
-        }
-        return sides != 3;
-    }
-
-    int64_t left_, top_, right_, bottom_;
-    bool small_;  // whether the corners are, judged once for all segments
-};
-
-class ScreenMapping {
-  public:
-    ScreenMapping(int32_t scrollX, int32_t scrollY) : scrollX_(scrollX), scrollY_(scrollY) {}
-    Point operator()(Point p) const {
-        return {toScreen(p.x, 0, scrollX_), toScreen(p.y, 0, scrollY_)};
-    }
-
-  private:
-    int32_t scrollX_, scrollY_;
-};
-
-// Draws a polyline segment by segment, leaving out those that cannot show. A
-// line's pixels depend only on its two ends, so the segment after a left-out one
-// starts with a move to its first point and looks exactly as it would have.
-class CCulledPolyline {
-  public:
-    CCulledPolyline(platform::Canvas& canvas, const ScreenMapping& screen,
-                    const CDrawingWindow& window)
-        : canvas_(canvas), screen_(screen), window_(window) {}
-
-    void moveTo(Point p) {
-        at_ = p;
-        placed_ = false;
-    }
-    void lineTo(Point p) {
-        const bool shows = window_.touches(at_, p);
-        if (shows) {
-            if (!placed_) {
-                const Point from = screen_(at_);
-                canvas_.moveTo(from.x, from.y);
-            }
-            const Point to = screen_(p);
-            canvas_.lineTo(to.x, to.y);
-        }
-        placed_ = shows;
-        at_ = p;
-    }
-
-  private:
-    platform::Canvas& canvas_;
-    const ScreenMapping& screen_;
-    const CDrawingWindow& window_;
-    Point at_;
-    bool placed_ = false;
-};
-
-// From end 0 through every point to end 1, without a zero-length segment where a
-// point lies on an end.
-void drawPolyline(CCulledPolyline& line, const CWire& wire) {
-    const WireEnd* start = wire.ends.empty() ? nullptr : wire.ends.data();
-    const WireEnd* finish = wire.ends.size() > 1 ? &wire.ends[1] : nullptr;
-    if (wire.points.empty()) {
-        if (!start || !finish) return;
-        line.moveTo(start->position());
-        line.lineTo(finish->position());
-        return;
-    }
-    if (start && start->position() != wire.points.front()) {
-        line.moveTo(start->position());
-        line.lineTo(wire.points.front());
-    } else {
-        line.moveTo(wire.points.front());
-    }
-    for (size_t i = 1; i < wire.points.size(); ++i) line.lineTo(wire.points[i]);
-    if (finish && finish->position() != wire.points.back()) line.lineTo(finish->position());
+// What a line costs the canvas: a slanted one each of its pixels in the visible
+// area, several times that when it is wide; one along a row or a column is filled
+// as a strip, far more cheaply.
+int64_t lineWork(Point from, Point to, int64_t extent, bool wide) {
+    const int64_t dx = std::llabs(int64_t{to.x} - from.x), dy = std::llabs(int64_t{to.y} - from.y);
+    const int64_t pixels = std::min(std::max(dx, dy), extent);
+    if (dx == 0 || dy == 0) return 4 + pixels / 64;
+    return 4 + (wide ? 8 * pixels : pixels);
 }
 
-// A 5-pixel circle centred on every end of the kind that can show, with the
-// current pen and brush.
-void drawEndCircles(platform::Canvas& canvas, const CWire& wire, const ScreenMapping& screen,
-                    const CDrawingWindow& window, int32_t kind) {
-    for (const WireEnd& end : wire.ends) {
-        if (end.kind != kind || !window.touches(end.position(), end.position())) continue;
-        const Point c = screen(end.position());
-        const Point corner{c.x - kEndCircleBefore, c.y - kEndCircleBefore};
-        canvas.ellipse({corner.x, corner.y, corner.x + kEndCircleSize, corner.y + kEndCircleSize});
-    }
+// The pixels of a client area, or more than CWireLayer::kMaxCoverageArea for one
+// too large to count.
+int64_t pixelsOf(const Rect& area) {
+    const int64_t width = int64_t{area.right} - area.left, height = int64_t{area.bottom} - area.top;
+    if (width <= 0 || height <= 0) return 0;
+    constexpr int64_t kTooLarge = CWireLayer::kMaxCoverageArea + 1;
+    return width > kTooLarge || height > kTooLarge ? kTooLarge : width * height;
 }
 
 }  // namespace
 
+WireWorkLimits CWireLayer::limitsFor(const Rect& visible) {
+    const int64_t pixels = std::max<int64_t>(pixelsOf(visible), 65'536);
+    return {pixels, 24 * pixels};
+}
+
+CWireLayer::CWireLayer(platform::Canvas& canvas, int32_t scrollX, int32_t scrollY,
+                       const Rect& visible)
+    : CWireLayer(canvas, scrollX, scrollY, visible, limitsFor(visible)) {}
+
+CWireLayer::CWireLayer(platform::Canvas& canvas, int32_t scrollX, int32_t scrollY,
+                       const Rect& visible, WireWorkLimits limits)
+    : canvas_(canvas),
+      scrollX_(scrollX),
+      scrollY_(scrollY),
+      window_(visible, scrollX, scrollY, kReach),
+      extent_(int64_t{visible.right} - visible.left + int64_t{visible.bottom} - visible.top),
+      lineWorkLeft_(limits.lineWork),
+      coverage_(visible, limits.coveragePixels),
+      coverageAllowed_(pixelsOf(visible) > 0 && pixelsOf(visible) <= kMaxCoverageArea) {}
+
+Point CWireLayer::toClient(Point p) const {
+    return {toScreen(p.x, 0, scrollX_), toScreen(p.y, 0, scrollY_)};
+}
+
+void CWireLayer::moveTo(Point p) {
+    at_ = p;
+    placed_ = false;
+}
+
+// A segment that cannot show is left out. A line's pixels depend only on its two
+// ends, so the segment after a left-out one starts with a move to its first point
+// and looks exactly as it would have.
+void CWireLayer::lineTo(Point p) {
+    const bool shows = window_.touches(at_, p);
+    if (shows) {
+        const Point from = toClient(at_), to = toClient(p);
+        if (!covering_) {
+            lineWorkLeft_ -= lineWork(from, to, extent_, highlighted_);
+            covering_ = lineWorkLeft_ < 0 && coverageAllowed_;
+        }
+        if (covering_) {
+            coverage_.addLine(from, to, highlighted_ ? kHighlightPen.width : 1);
+        } else {
+            if (!placed_) canvas_.moveTo(from.x, from.y);
+            canvas_.lineTo(to.x, to.y);
+        }
+    }
+    placed_ = shows && !covering_;
+    at_ = p;
+}
+
+// From end 0 through every point to end 1, without a zero-length segment where a
+// point lies on an end. Once the coverage takes no more lines, the rest is left.
+void CWireLayer::drawPolyline(const CWire& wire) {
+    const WireEnd* start = wire.ends.empty() ? nullptr : wire.ends.data();
+    const WireEnd* finish = wire.ends.size() > 1 ? &wire.ends[1] : nullptr;
+    if (wire.points.empty()) {
+        if (!start || !finish) return;
+        moveTo(start->position());
+        lineTo(finish->position());
+        return;
+    }
+    if (start && start->position() != wire.points.front()) {
+        moveTo(start->position());
+        lineTo(wire.points.front());
+    } else {
+        moveTo(wire.points.front());
+    }
+    for (size_t i = 1; i < wire.points.size(); ++i) {
+        lineTo(wire.points[i]);
+        if (covering_ && coverage_.closed()) return;
+    }
+    if (finish && finish->position() != wire.points.back()) lineTo(finish->position());
+}
+
+// A 5-pixel circle centred on every end of the kind that can show.
+void CWireLayer::drawEndCircles(const CWire& wire, int32_t kind) {
+    for (const WireEnd& end : wire.ends) {
+        if (end.kind != kind || !window_.touches(end.position(), end.position())) continue;
+        const Point c = toClient(end.position());
+        const Point corner{c.x - kEndCircleBefore, c.y - kEndCircleBefore};
+        const WaitingCircle circle{
+            {corner.x, corner.y, corner.x + kEndCircleSize, corner.y + kEndCircleSize},
+            wire.highlighted != 0,
+            kind == kLinkWire};
+        if (covering_) {
+            waitingCircles_.push_back(circle);
+        } else {
+            drawCircle(circle);
+        }
+    }
+}
+
+// With the highlight pen for a highlighted wire and the black brush on a junction,
+// else with the canvas's own.
+void CWireLayer::drawCircle(const WaitingCircle& circle) {
+    platform::Pen previousPen;
+    platform::Brush previousBrush;
+    if (circle.highlighted) previousPen = canvas_.selectPen(kHighlightPen);
+    if (circle.junction) previousBrush = canvas_.selectBrush(kJunctionBrush);
+    canvas_.ellipse(circle.box);
+    if (circle.junction) canvas_.selectBrush(previousBrush);
+    if (circle.highlighted) canvas_.selectPen(previousPen);
+}
+
+void CWireLayer::draw(const CWire& wire) {
+    highlighted_ = wire.highlighted != 0;
+    platform::Pen previousPen;
+    if (wire.highlighted) previousPen = canvas_.selectPen(kHighlightPen);
+    drawPolyline(wire);
+    if (wire.highlighted) canvas_.selectPen(previousPen);
+    drawEndCircles(wire, kLinkNone);
+    drawEndCircles(wire, kLinkWire);
+}
+
+void CWireLayer::finish() {
+    coverage_.paint(canvas_);
+    for (const WaitingCircle& circle : waitingCircles_) drawCircle(circle);
+    waitingCircles_.clear();
+}
+
 void draw(platform::Canvas& canvas, const CWire& wire, int32_t scrollX, int32_t scrollY,
           const Rect& visible) {
-    const ScreenMapping screen(scrollX, scrollY);
-    const CDrawingWindow window(visible, scrollX, scrollY);
-    platform::Pen previousPen;
-    if (wire.highlighted) previousPen = canvas.selectPen(kHighlightPen);
-
-    CCulledPolyline line(canvas, screen, window);
-    drawPolyline(line, wire);
-    drawEndCircles(canvas, wire, screen, window, kLinkNone);
-    const platform::Brush previousBrush = canvas.selectBrush(kJunctionBrush);
-    drawEndCircles(canvas, wire, screen, window, kLinkWire);
-    canvas.selectBrush(previousBrush);
-
-    if (wire.highlighted) canvas.selectPen(previousPen);
+    CWireLayer layer(canvas, scrollX, scrollY, visible);
+    layer.draw(wire);
+    layer.finish();
 }
 
 }  // namespace render

@@ -1,6 +1,7 @@
 #include "render/WorkArea.h"
 
 #include "render/RecordDrawing.h"
+#include "render/WireLayer.h"
 
 namespace render {
 
@@ -8,14 +9,16 @@ void paintWorkArea(platform::Canvas& canvas, CCircuit& circuit, const PointerIte
                    ScrollOffsets scroll, bool powerOn, const Rect& visible) {
     // The item that follows the pointer lies under everything registered; a pending
     // element shows no levels. The wire in progress is registered, so the wire table
-    // draws it once more.
+    // draws it once more. All wires of the paint share one limit on their work.
+    CWireLayer wires(canvas, scroll.x, scroll.y, visible);
     if (following.pendingLogicElement) {
         draw(canvas, *following.pendingLogicElement, scroll.x, scroll.y, false);
     } else if (following.pendingBlockElement) {
         draw(canvas, *following.pendingBlockElement, scroll.x, scroll.y, false);
     } else if (following.wireInProgress) {
         if (const CWire* wire = circuit.wire(*following.wireInProgress)) {
-            draw(canvas, *wire, scroll.x, scroll.y, visible);
+            wires.draw(*wire);
+            wires.finish();
         }
     }
     for (const auto& element : circuit.logicElements) {
@@ -25,8 +28,9 @@ void paintWorkArea(platform::Canvas& canvas, CCircuit& circuit, const PointerIte
         if (element) draw(canvas, *element, scroll.x, scroll.y, powerOn);
     }
     for (const auto& wire : circuit.wires) {
-        if (wire) draw(canvas, *wire, scroll.x, scroll.y, visible);
+        if (wire) wires.draw(*wire);
     }
+    wires.finish();
 }
 
 }  // namespace render

@@ -94,6 +94,16 @@ void PixelCanvas::lineTo(int32_t x, int32_t y) {
     }
 }
 
+void PixelCanvas::fillCoverage(const Rect& area, const std::vector<uint8_t>& covered) {
+    const uint32_t word = pixelWord(pen_.color);
+    size_t next = 0;
+    for (int64_t y = area.top; y < area.bottom; ++y) {
+        for (int64_t x = area.left; x < area.right; ++x) {
+            if (covered[next++] != 0) put(x, y, word);
+        }
+    }
+}
+
 // The box's pixels around its centre: the outline is everything within the outer
 // edge, widened by half the pen on each side, and not inside the inner edge, which
 // the brush fills.

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "model/ElementKind.h"
 #include "model/Wire.h"
 #include "render/RecordDrawing.h"
+#include "render/WireLayer.h"
 #include "support/RecordingCanvas.h"
 
 namespace {
@@ -147,6 +151,33 @@ TEST(WireCulling, OnlyWhatCanShowIsDrawn) {
     ASSERT_EQ(ellipses.size(), 2u);
     EXPECT_EQ(ellipses[0].rect, (Rect{-4, 58, 1, 63}));
     EXPECT_EQ(ellipses[1].rect, (Rect{98, 150, 103, 155}));
+}
+
+// A million points scattered round the visible area: tens of thousands of long
+// slanted lines cross it. The canvas draws only as many as the line limit allows;
+// the rest are collected and painted at once, which fills the whole area, and the
+// free ends' circles wait for that and are drawn over it.
+TEST(WireCulling, LinesPastTheLimitArePaintedAtOnce) {
+    const Rect view{0, 0, 200, 150};
+    CWire wire = wireBetween(freeEnd(10, 10), freeEnd(190, 140));
+    std::mt19937 random(6);
+    std::uniform_int_distribution<int32_t> anywhere(-3000, 3000);
+    for (int32_t i = 0; i < 1'000'000; ++i)
+        wire.points.push_back({anywhere(random), anywhere(random)});
+    RecordingCanvas canvas;
+
+    render::draw(canvas, wire, 0, 0, view);
+
+    const int64_t lineWork = render::CWireLayer::limitsFor(view).lineWork;
+    EXPECT_LE(static_cast<int64_t>(canvas.callsOf(Op::LineTo).size()), lineWork / 4 + 1);
+    const auto coverage = std::find_if(canvas.calls.begin(), canvas.calls.end(),
+                                       [](const auto& call) { return call.op == Op::Coverage; });
+    ASSERT_NE(coverage, canvas.calls.end());
+    EXPECT_EQ(coverage->rect, view);
+    EXPECT_EQ(coverage->covered, int64_t{200} * 150);
+    EXPECT_EQ(std::count_if(coverage, canvas.calls.end(),
+                            [](const auto& call) { return call.op == Op::Ellipse; }),
+              2);
 }
 
 }  // namespace

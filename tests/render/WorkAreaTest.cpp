@@ -44,7 +44,7 @@ TEST_F(WorkAreaPainting, TablesArePaintedLogicThenBlockThenWiresSlotsUpward) {
     // The wire comes after the last bitmap.
     const auto& calls = canvas.calls;
     ASSERT_FALSE(calls.empty());
-    EXPECT_EQ(calls.back().op, Op::SelectBrush);
+    EXPECT_EQ(calls.back().op, Op::LineTo);
     EXPECT_EQ(canvas.lines().size(), 1u);
 }
 

@@ -62,6 +62,12 @@ void RecordingCanvas::ellipse(const Rect& box) {
     record(Op::Ellipse).rect = box;
 }
 
+void RecordingCanvas::fillCoverage(const Rect& area, const std::vector<uint8_t>& covered) {
+    Call& call = record(Op::Coverage);
+    call.rect = area;
+    call.covered = std::count_if(covered.begin(), covered.end(), [](uint8_t c) { return c != 0; });
+}
+
 void RecordingCanvas::textOut(int32_t x, int32_t y, const std::string& text) {
     Call& call = record(Op::Text);
     call.rect = {x, y, x, y};

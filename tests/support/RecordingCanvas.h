@@ -17,6 +17,7 @@ class RecordingCanvas : public platform::Canvas {
         MoveTo,
         LineTo,
         Ellipse,
+        Coverage,
         Text
     };
 
@@ -30,6 +31,7 @@ class RecordingCanvas : public platform::Canvas {
         platform::Brush brush;
         platform::Font font;
         platform::Rgb textColor;
+        int64_t covered = 0;  // the pixels a coverage fills
     };
     struct Line {
         Point from;
@@ -47,6 +49,7 @@ class RecordingCanvas : public platform::Canvas {
     void moveTo(int32_t x, int32_t y) override;
     void lineTo(int32_t x, int32_t y) override;
     void ellipse(const Rect& box) override;
+    void fillCoverage(const Rect& area, const std::vector<uint8_t>& covered) override;
     void textOut(int32_t x, int32_t y, const std::string& text) override;
 
     // The recorded calls of one kind, in order.

@@ -1,0 +1,56 @@
+#pragma once
+#include <algorithm>
+#include <cstdint>
+
+#include "model/Geometry.h"
+
+namespace render {
+
+// The part of the work area whose drawing can show: the visible client area moved
+// by the scroll offsets and grown by `reach`, the farthest a record's pixels lie
+// from the points it is drawn between; held wide so that nothing overflows.
+class CDrawingWindow {
+  public:
+    CDrawingWindow(const Rect& visible, int32_t scrollX, int32_t scrollY, int64_t reach)
+        : left_(int64_t{visible.left} + scrollX - reach),
+          top_(int64_t{visible.top} + scrollY - reach),
+          right_(int64_t{visible.right} + scrollX + reach),
+          bottom_(int64_t{visible.bottom} + scrollY + reach),
+          small_(isSmall(left_) && isSmall(top_) && isSmall(right_) && isSmall(bottom_)) {}
+
+    // Whether anything drawn between the two work-area points can show.
+    bool touches(Point a, Point b) const {
+        return std::max<int64_t>(a.x, b.x) >= left_ && std::min<int64_t>(a.x, b.x) < right_ &&
+               std::max<int64_t>(a.y, b.y) >= top_ && std::min<int64_t>(a.y, b.y) < bottom_ &&
+               !passesBeside(a, b);
+    }
+
+  private:
+    // Coordinates whose differences multiply without overflow.
+    static bool isSmall(int64_t v) {
+        constexpr int64_t kLimit = int64_t{1} << 30;
+        return v > -kLimit && v < kLimit;
+    }
+
+    // A slanted segment whose box meets the window may still pass beside it, with
+    // every corner of the window on the same side of its line. (Only where the
+    // products cannot overflow; elsewhere it counts as passing through.)
+    bool passesBeside(Point a, Point b) const {
+        if (!small_ || !isSmall(a.x) || !isSmall(a.y) || !isSmall(b.x) || !isSmall(b.y))
+            return false;
+        const int64_t dx = int64_t{b.x} - a.x, dy = int64_t{b.y} - a.y;
+        int sides = 0;  // 1: a corner on the left of the line, 2: on the right
+        for (const int64_t x : {left_, right_ - 1}) {
+            for (const int64_t y : {top_, bottom_ - 1}) {
+                const int64_t cross = dx * (y - a.y) - dy * (x - a.x);
+                sides |= cross > 0 ? 1 : cross < 0 ? 2 : 3;
+            }
+        }
+        return sides != 3;
+    }
+
+    int64_t left_, top_, right_, bottom_;
+    bool small_;  // whether the corners are, judged once for all segments
+};
+
+}  // namespace render
