@@ -25,8 +25,9 @@ struct WireWorkLimits {
 // end 1, with hollow circles on free ends and black dots on junctions; wires are not
 // coloured by level. Only what can touch `visible` (client coordinates) is drawn, so
 // that a wire of millions of points costs only its visible part, and the pixels
-// there are the same as if all of it were drawn. Once lines go into the coverage,
-// the circles after them wait for it and are drawn over the lines by finish().
+// there are the same as if all of it were drawn (collected lines as CCoverage
+// says). Once lines go into the coverage, the circles after them wait for it and
+// are drawn over the lines by finish().
 class CWireLayer {
   public:
     static constexpr int64_t kMaxCoverageArea = int64_t{1} << 24;
