@@ -6,6 +6,7 @@
 #include "render/LinePixels.h"
 
 namespace render {
+
 CCoverage::CCoverage(const Rect& area, int64_t pixelBudget)
     : area_(area), pixelBudget_(pixelBudget) {}
 
@@ -72,17 +73,12 @@ void CCoverage::coverSpan(bool alongRow, int64_t line, int64_t begin, int64_t en
 void CCoverage::addLine(Point from, Point to, int32_t width) {
     if (closed() || from == to) return;
     if (pixels_.empty()) start();
-    if (width <= 1 && from.y == to.y) {
-        // Along a row: its start, not its end.
-        const int64_t left = from.x < to.x ? from.x : int64_t{to.x} + 1;
-        const int64_t right = from.x < to.x ? to.x : int64_t{from.x} + 1;
-        coverSpan(true, from.y, left, right);
-        return;
-    }
-    if (width <= 1 && from.x == to.x) {
-        const int64_t top = from.y < to.y ? from.y : int64_t{to.y} + 1;
-        const int64_t bottom = from.y < to.y ? to.y : int64_t{from.y} + 1;
-        coverSpan(false, from.x, top, bottom);
+    if (width <= 1 && (from.x == to.x || from.y == to.y)) {
+        // Along a row or a column: its start, not its end.
+        const bool alongRow = from.y == to.y;
+        const int64_t start = alongRow ? from.x : from.y, end = alongRow ? to.x : to.y;
+        coverSpan(alongRow, alongRow ? from.y : from.x, start < end ? start : end + 1,
+                  start < end ? end : start + 1);
         return;
     }
     const auto cover = [this](int64_t x, int64_t y) {
@@ -109,7 +105,7 @@ void CCoverage::addLine(Point from, Point to, int32_t width) {
 void CCoverage::paint(platform::Canvas& canvas) {
     if (covered_ == 0) return;
     canvas.fillCoverage(area_, pixels_);
-    start();
+    pixels_.clear();  // made again, zeroed, only if a further line comes
     covered_ = 0;
 }
 
