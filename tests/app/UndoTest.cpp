@@ -78,7 +78,8 @@ TEST_F(UndoTest, NothingIsUndoneWhileAGestureIsUnderWay) {
     EXPECT_TRUE(window.isCommandEnabled(command::EditUndo));
 }
 
-// A history with small limits: each step copies one wire of 40 points.
+// A gate's dialog confirmed with the parameters it has leaves nothing to undo;
+// confirmed with others, it is a step.
 TEST_F(UndoTest, AGateDialogConfirmedUnchangedIsNoStep) {
     const Point onInverter{155, 55};
     for (const bool changed : {false, true}) {
@@ -91,6 +92,7 @@ TEST_F(UndoTest, AGateDialogConfirmedUnchangedIsNoStep) {
     }
 }
 
+// A history with small limits: each step copies one wire of 40 points.
 TEST(UndoHistoryTest, TheOldestStepsGoPastEitherLimit) {
     CCircuit circuit;
     circuit.wires[0] = std::make_unique<CWire>();
