@@ -4,7 +4,7 @@
 #include <QPixmap>
 
 #include "canvas/BitmapStore.h"
-#include "dialogs/DialogTexts.h"
+#include "platform/DialogTexts.h"
 
 namespace dialogs {
 
@@ -19,8 +19,8 @@ struct CreditLine {
 }  // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent)
-    : CExchangeDialog(parent, text::AboutTitle, 214, 195, DialogFrame::MinMaxModal) {
-    addAcceptButton(text::Ok, {166, 174, 41, 14});
+    : CExchangeDialog(parent, platform::text::AboutTitle, 214, 195, DialogFrame::MinMaxModal) {
+    addAcceptButton(platform::text::Ok, {166, 174, 41, 14});
 
     auto* icon = new QLabel(this);
     icon->setObjectName("icon101");
@@ -29,20 +29,20 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     icon->setPixmap(QPixmap::fromImage(canvas::bitmapImage(kApplicationIcon)));
 
     const CreditLine lines[] = {
-        {text::AboutDeveloperRole, {69, 7, 138, 8}, Qt::AlignLeft},
-        {text::AboutDeveloperGroup, {94, 15, 113, 8}, Qt::AlignLeft},
-        {text::AboutDeveloperName, {145, 27, 62, 8}, Qt::AlignLeft},
-        {text::AboutAssistantRole, {69, 39, 138, 8}, Qt::AlignLeft},
-        {text::AboutAssistantGroup, {94, 47, 113, 8}, Qt::AlignLeft},
-        {text::AboutAssistantName, {152, 59, 55, 8}, Qt::AlignLeft},
-        {text::AboutThanksHeading, {7, 76, 200, 16}, Qt::AlignLeft},
-        {text::AboutTeacher1, {7, 96, 200, 8}, Qt::AlignLeft},
-        {text::AboutTeacher2, {7, 104, 200, 8}, Qt::AlignLeft},
-        {text::AboutTeacher3, {7, 112, 200, 8}, Qt::AlignLeft},
-        {text::AboutTeacher4, {7, 124, 200, 16}, Qt::AlignLeft},
-        {text::AboutTeacher5, {7, 140, 200, 8}, Qt::AlignLeft},
-        {text::AboutInitiator, {7, 156, 200, 16}, Qt::AlignHCenter},
-        {text::AboutPlaceAndYear, {86, 180, 44, 8}, Qt::AlignLeft},
+        {platform::text::AboutDeveloperRole, {69, 7, 138, 8}, Qt::AlignLeft},
+        {platform::text::AboutDeveloperGroup, {94, 15, 113, 8}, Qt::AlignLeft},
+        {platform::text::AboutDeveloperName, {145, 27, 62, 8}, Qt::AlignLeft},
+        {platform::text::AboutAssistantRole, {69, 39, 138, 8}, Qt::AlignLeft},
+        {platform::text::AboutAssistantGroup, {94, 47, 113, 8}, Qt::AlignLeft},
+        {platform::text::AboutAssistantName, {152, 59, 55, 8}, Qt::AlignLeft},
+        {platform::text::AboutThanksHeading, {7, 76, 200, 16}, Qt::AlignLeft},
+        {platform::text::AboutTeacher1, {7, 96, 200, 8}, Qt::AlignLeft},
+        {platform::text::AboutTeacher2, {7, 104, 200, 8}, Qt::AlignLeft},
+        {platform::text::AboutTeacher3, {7, 112, 200, 8}, Qt::AlignLeft},
+        {platform::text::AboutTeacher4, {7, 124, 200, 16}, Qt::AlignLeft},
+        {platform::text::AboutTeacher5, {7, 140, 200, 8}, Qt::AlignLeft},
+        {platform::text::AboutInitiator, {7, 156, 200, 16}, Qt::AlignHCenter},
+        {platform::text::AboutPlaceAndYear, {86, 180, 44, 8}, Qt::AlignLeft},
     };
     for (const CreditLine& line : lines) {
         addStaticText(this, templateFont(), line.text, line.at, line.alignment);

@@ -4,14 +4,16 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "dialogs/DialogTexts.h"
+#include "platform/DialogTexts.h"
 
 namespace dialogs {
 
 CDeleteConfirmDlg::CDeleteConfirmDlg(QWidget* parent, QWidget* client)
-    : CExchangeDialog(parent, text::DeleteTitle, 154, 59, DialogFrame::TitleOnly), client_(client) {
+    : CExchangeDialog(parent, platform::text::DeleteTitle, 154, 59, DialogFrame::TitleOnly),
+      client_(client) {
     addOkCancel({7, 38, 50, 14}, {97, 38, 50, 14});
-    addStaticText(this, templateFont(), text::DeleteQuestion, {7, 7, 140, 19}, Qt::AlignHCenter);
+    addStaticText(this, templateFont(), platform::text::DeleteQuestion, {7, 7, 140, 19},
+                  Qt::AlignHCenter);
 }
 
 void CDeleteConfirmDlg::loadFields() {

@@ -5,8 +5,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "dialogs/DialogTexts.h"
 #include "dialogs/FieldParsing.h"
+#include "platform/DialogTexts.h"
 
 namespace dialogs {
 
@@ -66,8 +66,8 @@ QPushButton* CExchangeDialog::addRejectButton(const QString& text, UnitRect at) 
 }
 
 void CExchangeDialog::addOkCancel(UnitRect ok, UnitRect cancel) {
-    addAcceptButton(text::Ok, ok);
-    addRejectButton(text::Cancel, cancel);
+    addAcceptButton(platform::text::Ok, ok);
+    addRejectButton(platform::text::Cancel, cancel);
 }
 
 QLineEdit* CExchangeDialog::addEditControl(int id, UnitRect at, EditStyle style) {
@@ -86,26 +86,27 @@ void CExchangeDialog::refuseField(QLineEdit* field, const QString& message) {
     focusAndSelect(field);
 }
 
-std::optional<uint32_t> CExchangeDialog::readUnsigned(QLineEdit* field, uint32_t min,
-                                                      uint32_t max) {
+std::optional<uint32_t> CExchangeDialog::readUnsigned(QLineEdit* field,
+                                                      ParamRange<uint32_t> range) {
     const std::optional<uint32_t> value = parseUnsigned(field->text());
     if (!value) {
-        refuseField(field, text::EnterInteger);
-    } else if (*value < min || *value > max) {
-        refuseField(field, QString(text::EnterIntegerInRange).arg(min).arg(max));
+        refuseField(field, platform::text::EnterInteger);
+    } else if (!range.contains(*value)) {
+        refuseField(field,
+                    QString(platform::text::EnterIntegerInRange).arg(range.min).arg(range.max));
     } else {
         return value;
     }
     return std::nullopt;
 }
 
-std::optional<float> CExchangeDialog::readFloat(QLineEdit* field, float min, float max) {
+std::optional<float> CExchangeDialog::readFloat(QLineEdit* field, ParamRange<float> range) {
     const std::optional<float> value = parseFloat(field->text());
     if (!value) {
-        refuseField(field, text::EnterNumber);
-    } else if (*value < min || *value > max) {
-        refuseField(field,
-                    QString(text::EnterNumberInRange).arg(formatFloat(min), formatFloat(max)));
+        refuseField(field, platform::text::EnterNumber);
+    } else if (!range.contains(*value)) {
+        refuseField(field, QString(platform::text::EnterNumberInRange)
+                               .arg(formatFloat(range.min), formatFloat(range.max)));
     } else {
         return value;
     }

@@ -6,6 +6,7 @@
 
 #include "dialogs/DialogControls.h"
 #include "dialogs/DialogUnits.h"
+#include "model/ElementParams.h"
 
 class QLineEdit;
 class QPushButton;
@@ -51,8 +52,9 @@ class CExchangeDialog : public QDialog {
     static void focusAndSelect(QLineEdit* edit);
     // Shows `message` as a validation message, then returns the focus to `field`.
     void refuseField(QLineEdit* field, const QString& message);
-    std::optional<uint32_t> readUnsigned(QLineEdit* field, uint32_t min, uint32_t max);
-    std::optional<float> readFloat(QLineEdit* field, float min, float max);
+    // The field's number when it lies in `range`; otherwise the field is refused.
+    std::optional<uint32_t> readUnsigned(QLineEdit* field, ParamRange<uint32_t> range);
+    std::optional<float> readFloat(QLineEdit* field, ParamRange<float> range);
     static void writeFloat(QLineEdit* field, float value);
 
   private:

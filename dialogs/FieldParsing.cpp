@@ -29,10 +29,9 @@ std::optional<float> parseFloat(const QString& text) {
     }
     bool ok = false;
     const double value = trimmed.toDouble(&ok);
-    if (!ok) return std::nullopt;
-    const auto single = static_cast<float>(value);
-    if (!std::isfinite(single)) return std::nullopt;
-    return single;
+    // Beyond single precision's range there is no value to round to.
+    if (!ok || !(std::fabs(value) <= std::numeric_limits<float>::max())) return std::nullopt;
+    return static_cast<float>(value);
 }
 
 QString formatFloat(float value) {

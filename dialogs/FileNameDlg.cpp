@@ -2,12 +2,12 @@
 
 #include <QLineEdit>
 
-#include "dialogs/DialogTexts.h"
+#include "platform/DialogTexts.h"
 
 namespace dialogs {
 
 CFileNameDlg::CFileNameDlg(QWidget* parent)
-    : CExchangeDialog(parent, text::FileNameTitle, 186, 63) {
+    : CExchangeDialog(parent, platform::text::FileNameTitle, 186, 63) {
     addOkCancel({7, 42, 50, 14}, {129, 42, 50, 14});
     labelEdit_ = addEditControl(1063, {8, 8, 68, 12}, EditStyle::ReadOnlyLine);
     labelEdit_->setMaxLength(kMaxLabel);
@@ -24,7 +24,7 @@ void CFileNameDlg::loadFields() {
 bool CFileNameDlg::storeFields() {
     // No file can have an empty name; asking again beats reporting a failure later.
     if (fileNameEdit_->text().isEmpty()) {
-        refuseField(fileNameEdit_, text::EnterFileName);
+        refuseField(fileNameEdit_, platform::text::EnterFileName);
         return false;
     }
     fileName = fileNameEdit_->text();

@@ -9,10 +9,6 @@ namespace dialogs {
 class CGeneratorDlg : public CExchangeDialog {
     Q_OBJECT
   public:
-    static constexpr float kMinPeriod = 1.0f, kMaxPeriod = 5.0f;
-    static constexpr float kMinDuty = 0.1f, kMaxDuty = 0.9f;
-    static constexpr float kMinDelay = 0.0f, kMaxDelay = 5.0f;
-
     explicit CGeneratorDlg(QWidget* parent);
 
     float period = 0.0f;

@@ -6,9 +6,9 @@
 #include <QRadioButton>
 #include <algorithm>
 
-#include "dialogs/DialogTexts.h"
 #include "dialogs/FieldParsing.h"
 #include "dialogs/UpDownControl.h"
+#include "platform/DialogTexts.h"
 
 namespace dialogs {
 
@@ -24,20 +24,22 @@ QRadioButton* typeButton(QWidget* parent, int id, const char* label, QRect at) {
 }  // namespace
 
 CLogicElementDlg::CLogicElementDlg(QWidget* parent)
-    : CExchangeDialog(parent, text::LogicElementTitle, 186, 89),
-      conjunctor_(typeButton(this, 40008, text::Conjunctor, QRect(11, 75, 100, 15))),
-      disjunctor_(typeButton(this, 40009, text::Disjunctor, QRect(163, 75, 110, 15))) {
+    : CExchangeDialog(parent, platform::text::LogicElementTitle, 186, 89),
+      conjunctor_(typeButton(this, 40008, platform::text::Conjunctor, QRect(11, 75, 100, 15))),
+      disjunctor_(typeButton(this, 40009, platform::text::Disjunctor, QRect(163, 75, 110, 15))) {
     conjunctor_->setLayoutDirection(Qt::RightToLeft);  // its text stands left of the circle
     connect(conjunctor_, &QRadioButton::clicked, this, [this] { chooseType(true); });
     connect(disjunctor_, &QRadioButton::clicked, this, [this] { chooseType(false); });
 
     addOkCancel({7, 68, 50, 14}, {129, 68, 50, 14});
-    addStaticText(this, templateFont(), text::InputCount, {7, 7, 68, 13}, Qt::AlignHCenter);
+    addStaticText(this, templateFont(), platform::text::InputCount, {7, 7, 68, 13},
+                  Qt::AlignHCenter);
     inputCountEdit_ = addEditControl(1006, {78, 7, 29, 13}, EditStyle::BorderedCentred);
     inputCountEdit_->installEventFilter(this);
-    addStaticText(this, templateFont(), text::InputRange, {121, 7, 30, 13}, Qt::AlignHCenter);
+    addStaticText(this, templateFont(), platform::text::InputRange, {121, 7, 30, 13},
+                  Qt::AlignHCenter);
 
-    invertedBox_ = new QCheckBox(text::InvertedOutput, this);
+    invertedBox_ = new QCheckBox(platform::text::InvertedOutput, this);
     invertedBox_->setObjectName("check1010");
     invertedBox_->setGeometry(unitsToPixels(templateFont(), 40, 30, 105, 10));
 
@@ -55,7 +57,7 @@ void CLogicElementDlg::loadFields() {
 }
 
 bool CLogicElementDlg::storeFields() {
-    const std::optional<uint32_t> count = readUnsigned(inputCountEdit_, kMinInputs, kMaxInputs);
+    const std::optional<uint32_t> count = readUnsigned(inputCountEdit_, limits::kInputCount);
     if (!count) return false;
     inputCount = *count;
     inverted = invertedBox_->isChecked();
@@ -82,8 +84,10 @@ void CLogicElementDlg::chooseType(bool conjunction) {
 void CLogicElementDlg::stepInputCount(int delta) {
     const std::optional<uint32_t> typed = parseUnsigned(inputCountEdit_->text());
     // Text that is not a count starts over at the smallest one.
-    const long long stepped = typed ? static_cast<long long>(*typed) + delta : kMinInputs;
-    const long long count = std::clamp<long long>(stepped, kMinInputs, kMaxInputs);
+    const long long stepped =
+        typed ? static_cast<long long>(*typed) + delta : limits::kInputCount.min;
+    const long long count =
+        std::clamp<long long>(stepped, limits::kInputCount.min, limits::kInputCount.max);
     inputCountEdit_->setText(QString::number(count));
     inputCountEdit_->selectAll();
 }

@@ -13,9 +13,6 @@ namespace dialogs {
 class CLogicElementDlg : public CExchangeDialog {
     Q_OBJECT
   public:
-    static constexpr uint32_t kMinInputs = 1;
-    static constexpr uint32_t kMaxInputs = 9;
-
     explicit CLogicElementDlg(QWidget* parent);
 
     // Not exchanged on OK: it always holds the last radio button clicked.

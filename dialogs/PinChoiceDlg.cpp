@@ -3,9 +3,9 @@
 #include <QPainter>
 #include <QRadioButton>
 
-#include "dialogs/DialogTexts.h"
 #include "dialogs/ElementPicture.h"
 #include "model/ElementKind.h"
+#include "platform/DialogTexts.h"
 
 namespace dialogs {
 
@@ -14,7 +14,7 @@ constexpr int kButtonSize = 15;
 }
 
 CPinChoiceDlg::CPinChoiceDlg(QWidget* parent)
-    : CExchangeDialog(parent, text::PinChoiceTitle, 186, 156) {
+    : CExchangeDialog(parent, platform::text::PinChoiceTitle, 186, 156) {
     for (int pin = 0; pin < kPinCount; ++pin) {
         auto* button = new QRadioButton(this);
         button->setObjectName(QStringLiteral("pin%1").arg(pin));
@@ -24,7 +24,8 @@ CPinChoiceDlg::CPinChoiceDlg(QWidget* parent)
         pinButtons_[pin] = button;
     }
     addOkCancel({129, 114, 50, 14}, {129, 135, 50, 14});
-    addStaticText(this, templateFont(), text::PinChoiceQuestion, {7, 7, 172, 18}, Qt::AlignLeft);
+    addStaticText(this, templateFont(), platform::text::PinChoiceQuestion, {7, 7, 172, 18},
+                  Qt::AlignLeft);
 }
 
 QRect CPinChoiceDlg::pinButtonRect(int pin) const {

@@ -2,12 +2,12 @@
 
 #include <QLineEdit>
 
-#include "dialogs/DialogTexts.h"
+#include "platform/DialogTexts.h"
 
 namespace dialogs {
 
 CQuestionDlg::CQuestionDlg(QWidget* parent)
-    : CExchangeDialog(parent, text::QuestionTitle, 141, 50) {
+    : CExchangeDialog(parent, platform::text::QuestionTitle, 141, 50) {
     addOkCancel({7, 29, 50, 14}, {84, 29, 50, 14});
     line1Edit_ = addEditControl(1006, {7, 7, 127, 12}, EditStyle::ReadOnlyCentred);
     line2Edit_ = addEditControl(1007, {7, 14, 127, 12}, EditStyle::ReadOnlyCentred);

@@ -3,13 +3,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "dialogs/DialogTexts.h"
+#include "platform/DialogTexts.h"
 
 namespace dialogs {
 
-CWarningDlg::CWarningDlg(QWidget* parent) : CExchangeDialog(parent, text::WarningTitle, 201, 74) {
-    addAcceptButton(text::Continue, {7, 53, 50, 14});
-    refuse_ = addRejectButton(text::Refuse, {144, 53, 50, 14});
+CWarningDlg::CWarningDlg(QWidget* parent)
+    : CExchangeDialog(parent, platform::text::WarningTitle, 201, 74) {
+    addAcceptButton(platform::text::Continue, {7, 53, 50, 14});
+    refuse_ = addRejectButton(platform::text::Refuse, {144, 53, 50, 14});
     const int ids[3] = {1006, 1007, 1009};
     for (int i = 0; i < 3; ++i) {
         lineEdits_[i] =

@@ -101,8 +101,9 @@ void changeLogicElement(EditContext& context, int32_t slot) {
     if (!context.shell.questionDialog(kChangeParamsLine1, kChangeParamsLine2)) return;
     const std::optional<LogicElementParams> params = context.shell.logicElementDialog(
         {element->isConjunction != 0, element->inputCount, element->inverted != 0});
-    // The dialog only lets 1 to 9 through; anything else would leave a gate without a body.
-    if (!params || !gateLayout(params->inputCount)) return;
+    // What the dialog lets through is checked again: a count out of range would leave a
+    // gate without a body.
+    if (!params || !withinLimits(*params)) return;
     const std::optional<int32_t> drawnWire = markStartPin(context, *element);
     const std::optional<int> keep = keptConnections(context, element->pins, params->inputCount);
     // A changed gate differs in more than its levels, so the history sees it by itself;
@@ -156,7 +157,7 @@ void changeBlockElement(EditContext& context, int32_t slot) {
     } else if (element->kind == GTI) {
         const std::optional<GeneratorParams> params =
             context.shell.generatorDialog(sim::fromTicks(*element));
-        if (!params) return;
+        if (!params || !withinLimits(*params)) return;
         const sim::GeneratorTicks ticks = sim::toTicks(*params);
         element->setupGenerator(ticks.period, ticks.pulse, ticks.delay);
         context.state.elementChangedByUser = true;

@@ -53,8 +53,9 @@ void insertLogicElement(EditContext& context, std::optional<Point> pointer) {
     if (context.state.pendingLogicElement) return;
     const std::optional<LogicElementParams> params =
         context.shell.logicElementDialog(kNewGatePreset);
-    // The dialog only lets 1 to 9 through; anything else would make a gate without a body.
-    if (!params || !gateLayout(params->inputCount)) return;
+    // What the dialog lets through is checked again: a count out of range would make a
+    // gate without a body.
+    if (!params || !withinLimits(*params)) return;
     auto gate = std::make_unique<CLogicElement>(
         params->isConjunction, static_cast<uint16_t>(params->inputCount), params->inverted);
     holdPending(context, context.state.pendingLogicElement, std::move(gate), pointer);
@@ -77,7 +78,7 @@ void insertEntrSignal(EditContext& context, std::optional<Point> pointer) {
 void insertGenerator(EditContext& context, std::optional<Point> pointer) {
     const std::optional<GeneratorParams> params =
         context.shell.generatorDialog(kNewGeneratorPreset);
-    if (!params || context.state.pendingBlockElement) return;
+    if (!params || !withinLimits(*params) || context.state.pendingBlockElement) return;
     auto generator = std::make_unique<CBlockElement>(GTI);
     const sim::GeneratorTicks ticks = sim::toTicks(*params);
     generator->setupGenerator(ticks.period, ticks.pulse, ticks.delay);

@@ -122,7 +122,7 @@ TEST(LostWiresWarning, NumberFormsFollowTheCount) {
     EXPECT_EQ(edit::lostWiresWarning(6).rfind("6 проводников,", 0), 0u);
 }
 
-TEST_F(LogicChangeTest, DialogIsPresetFromTheGateAndCancelStopsEarly) {
+TEST_F(LogicChangeTest, DialogIsPresetFromTheGateAndCancelOrAnAnswerOutOfLimitsStopsEarly) {
     gate = build.gate(false, 7, true, 100, 100);
     shell.questionAnswers.push_back(false);
     edit::changeLogicElement(context, gate);
@@ -137,6 +137,12 @@ TEST_F(LogicChangeTest, DialogIsPresetFromTheGateAndCancelStopsEarly) {
     EXPECT_EQ(shell.logicElementPresets[0], (LogicElementParams{false, 7, true}));
     EXPECT_EQ(gateAt(gate).inputCount, 7);
     EXPECT_EQ(gateAt(gate).isConjunction, 0);
+
+    // Beyond the limits is as good as Cancel.
+    shell.questionAnswers.push_back(true);
+    shell.logicElementAnswers.push_back(LogicElementParams{true, 10, false});
+    edit::changeLogicElement(context, gate);
+    EXPECT_EQ(gateAt(gate).inputCount, 7);
 }
 
 TEST_F(LogicChangeTest, OutputTakesTheNewInversionWhateverTheInputs) {
@@ -231,6 +237,15 @@ TEST_F(BlockChangeTest, GeneratorGetsNewTimingWithoutSettling) {
     EXPECT_EQ(changed.tickCounter, 0u);
     EXPECT_EQ(changed.pins[9].value, 1) << "the level waits for the next switching point";
     EXPECT_EQ(shell.workAreaInvalidations(false), 0);
+}
+
+TEST_F(BlockChangeTest, AnswersOutsideTheLimitsChangeNothing) {
+    const int32_t generator = build.block(GTI, 100, 100);
+    blockAt(generator).setupGenerator(20, 10, 5);
+    shell.generatorAnswers.push_back(GeneratorParams{1.0f, 0.95f, 0.0f});
+    edit::changeBlockElement(context, generator);
+    EXPECT_EQ(blockAt(generator).pulseTicks, 10u);
+    EXPECT_FALSE(state.elementChangedByUser);
 }
 
 TEST_F(BlockChangeTest, SummerIsNeverChanged) {

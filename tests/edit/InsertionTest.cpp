@@ -1,5 +1,7 @@
 #include "edit/Insertion.h"
 
+#include <limits>
+
 #include "GestureFixture.h"
 
 namespace {
@@ -40,12 +42,32 @@ TEST_F(InsertionTest, LogicElementCancelledOrPendingCreatesNothing) {
     EXPECT_EQ(waiting->kind, Indicator);
 }
 
-TEST_F(InsertionTest, InputCountOutsideTheLayoutsIsRefused) {
-    shell.logicElementAnswers.push_back(LogicElementParams{true, 0, false});
-    shell.logicElementAnswers.push_back(LogicElementParams{true, 10, false});
-    edit::insertLogicElement(context, Point{100, 100});
-    edit::insertLogicElement(context, Point{100, 100});
-    EXPECT_FALSE(state.pendingLogicElement);
+// A dialog answer beyond the limits (a page's dialog is only a script away from
+// sending one) makes nothing; the bounds themselves are taken.
+TEST_F(InsertionTest, AnswersOutsideTheLimitsAreRefused) {
+    for (uint32_t inputs : {0u, 10u, 1u, 9u}) {
+        state.pendingLogicElement.reset();
+        shell.logicElementAnswers.push_back(LogicElementParams{true, inputs, false});
+        edit::insertLogicElement(context, Point{100, 100});
+        EXPECT_EQ(state.pendingLogicElement != nullptr, inputs == 1 || inputs == 9) << inputs;
+    }
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const struct {
+        GeneratorParams answer;
+        bool taken;
+    } generators[] = {
+        {{0.5f, 0.5f, 0.0f}, false},  {{5.5f, 0.5f, 0.0f}, false},  {{1.0f, 0.95f, 0.0f}, false},
+        {{1.0f, 0.05f, 0.0f}, false}, {{1.0f, 0.5f, -0.1f}, false}, {{1.0f, 0.5f, 5.1f}, false},
+        {{nan, 0.5f, 0.0f}, false},   {{1.0f, nan, 0.0f}, false},   {{1.0f, 0.5f, nan}, false},
+        {{1.0f, 0.1f, 0.0f}, true},   {{5.0f, 0.9f, 5.0f}, true},   {{2.5f, 0.5f, 0.0f}, true},
+    };
+    for (const auto& [answer, taken] : generators) {
+        state.pendingBlockElement.reset();
+        shell.generatorAnswers.push_back(answer);
+        edit::insertGenerator(context, Point{100, 100});
+        EXPECT_EQ(state.pendingBlockElement != nullptr, taken)
+            << answer.period << " " << answer.duty << " " << answer.delay;
+    }
 }
 
 TEST_F(InsertionTest, WithoutThePointerOverTheWorkAreaTheElementStartsTopLeft) {

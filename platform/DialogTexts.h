@@ -1,7 +1,8 @@
 #pragma once
 
-// Every text the dialogs show, side by side. UTF-8.
-namespace dialogs::text {
+// Every text the dialogs show, side by side, for the desktop's dialogs and the
+// page's alike. UTF-8.
+namespace platform::text {
 
 inline constexpr const char* Ok = "OK";
 inline constexpr const char* Cancel = "Cancel";
@@ -63,4 +64,4 @@ inline constexpr const char* EnterNumber = "Введите число.";
 inline constexpr const char* EnterNumberInRange = "Введите число от %1 до %2.";
 inline constexpr const char* EnterFileName = "Введите имя файла.";
 
-}  // namespace dialogs::text
+}  // namespace platform::text
