@@ -56,11 +56,15 @@ JsonObject& JsonObject::add(const char* key, bool value) {
 // Enough digits to read back the very value; the page shows it as the desktop does.
 JsonObject& JsonObject::add(const char* key, double value) {
     char number[32];
-    std::snprintf(number, sizeof number, "%.9g", value);
+    std::snprintf(number, sizeof number, "%.17g", value);
     return addRaw(key, number);
 }
 
 JsonObject& JsonObject::add(const char* key, const JsonArray& value) {
+    return addRaw(key, value.str());
+}
+
+JsonObject& JsonObject::add(const char* key, const JsonObject& value) {
     return addRaw(key, value.str());
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 #include <string>
 
-// What the core hands the page's script as JSON: dialog requests and the menus.
+// What the core hands the page's script as JSON: dialog requests, the menus and
+// the tables of its constants.
 namespace web {
 
 class JsonObject;
@@ -25,6 +26,7 @@ class JsonObject {
     JsonObject& add(const char* key, double value);
     JsonObject& add(const char* key, int value) { return add(key, static_cast<double>(value)); }
     JsonObject& add(const char* key, const JsonArray& value);
+    JsonObject& add(const char* key, const JsonObject& value);
     std::string str() const { return "{" + members_ + "}"; }
 
   private:
