@@ -13,6 +13,7 @@
 #include "app/Vortafrm.h"
 #include "web/Bitmaps.h"
 #include "web/DiskFiles.h"
+#include "web/MouseMessages.h"
 #include "web/PageJson.h"
 #include "web/WebShell.h"
 
@@ -28,7 +29,7 @@ constexpr int32_t kIconId = 101;
 
 std::unique_ptr<web::WebShell> window;
 
-enum MouseMessage { Move, LeftDown, LeftUp, LeftDoubleClick, RightDown, Leave };
+using enum web::MouseMessage;
 
 web::JsonObject menuItem(const char* text, int command) {
     return web::JsonObject().add("text", text).add("command", command);

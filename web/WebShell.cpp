@@ -2,12 +2,12 @@
 
 #include <emscripten.h>
 
-#include <cstdio>
 #include <cstdlib>
 
 #include "app/Vortafrm.h"
 #include "io/FileReplacement.h"
 #include "model/ElementKind.h"
+#include "web/DialogAnswers.h"
 #include "web/DiskFiles.h"
 #include "web/PageJson.h"
 #include "web/PictureFile.h"
@@ -42,13 +42,14 @@ EM_JS(void, lotraStampText, (const char* text, int height, int weight, const cha
 EM_JS(void, lotraSetDialogPicture, (const uint32_t* pixels, int width, int height), {
     lotra.setDialogPicture(HEAPU8.slice(pixels, pixels + width * height * 4), width, height);
 });
-// The answer of the dialog as text (malloc'd), or null when it was cancelled.
+// The answer of the dialog as JSON text (malloc'd), or null when it was cancelled.
 EM_ASYNC_JS(char*, lotraRunDialog, (const char* kind, const char* request), {
     const answer = await lotra.runDialog(UTF8ToString(kind), JSON.parse(UTF8ToString(request)));
     if (answer === null) return 0;
-    const size = lengthBytesUTF8(answer) + 1;
+    const json = JSON.stringify(answer);
+    const size = lengthBytesUTF8(json) + 1;
     const copy = _malloc(size);
-    stringToUTF8(answer, copy, size);
+    stringToUTF8(json, copy, size);
     return copy;
 });
 // clang-format on
@@ -127,15 +128,15 @@ void WebShell::paint() {
     lotraPresent(picture_.pixels.data(), picture_.width, picture_.height);
 }
 
-std::optional<std::string> WebShell::runDialog(const char* kind, const std::string& request) {
+std::optional<JsonValue> WebShell::runDialog(const char* kind, const std::string& request) {
     // What was asked for before the dialog shows beneath it, as the desktop repaints
     // behind a modal dialog.
     if (invalid_) paint();
     char* answer = lotraRunDialog(kind, request.c_str());
     if (!answer) return std::nullopt;
-    std::string text(answer);
+    std::optional<JsonValue> json = parseJson(answer);
     std::free(answer);
-    return text;
+    return json;
 }
 
 bool WebShell::messageBox(const std::string& text, const std::string& caption,
@@ -150,34 +151,22 @@ bool WebShell::messageBox(const std::string& text, const std::string& caption,
 }
 
 std::optional<LogicElementParams> WebShell::logicElementDialog(const LogicElementParams& preset) {
-    const std::optional<std::string> answer =
+    const std::optional<JsonValue> answer =
         runDialog("logic", JsonObject()
                                .add("conjunction", preset.isConjunction)
                                .add("inputs", static_cast<double>(preset.inputCount))
                                .add("inverted", preset.inverted)
                                .str());
-    if (!answer) return std::nullopt;
-    unsigned conjunction = 0, inverted = 0;
-    unsigned long inputs = 0;
-    if (std::sscanf(answer->c_str(), "%u %lu %u", &conjunction, &inputs, &inverted) != 3)
-        return std::nullopt;
-    return LogicElementParams{conjunction != 0, static_cast<uint32_t>(inputs), inverted != 0};
+    return answer ? logicElementAnswer(*answer) : std::nullopt;
 }
 
 std::optional<GeneratorParams> WebShell::generatorDialog(const GeneratorParams& preset) {
-    const std::optional<std::string> answer =
-        runDialog("generator", JsonObject()
-                                   .add("period", preset.period)
-                                   .add("duty", preset.duty)
-                                   .add("delay", preset.delay)
-                                   .str());
-    if (!answer) return std::nullopt;
-    // The numbers as typed, read the way the desktop reads them: to double, then single.
-    double period = 0, duty = 0, delay = 0;
-    if (std::sscanf(answer->c_str(), "%lf %lf %lf", &period, &duty, &delay) != 3)
-        return std::nullopt;
-    return GeneratorParams{static_cast<float>(period), static_cast<float>(duty),
-                           static_cast<float>(delay)};
+    const std::optional<JsonValue> answer = runDialog("generator", JsonObject()
+                                                                       .add("period", preset.period)
+                                                                       .add("duty", preset.duty)
+                                                                       .add("delay", preset.delay)
+                                                                       .str());
+    return answer ? generatorAnswer(*answer) : std::nullopt;
 }
 
 bool WebShell::questionDialog(const std::string& line1, const std::string& line2) {
@@ -197,7 +186,7 @@ std::optional<int> WebShell::pinChoiceDialog(const platform::PinChoiceRequest& r
     }
     const Picture picture = elementPicture(request);
     lotraSetDialogPicture(picture.pixels.data(), picture.width, picture.height);
-    const std::optional<std::string> answer =
+    const std::optional<JsonValue> answer =
         runDialog("pin", JsonObject()
                              .add("present", present)
                              .add("enabled", enabled)
@@ -206,15 +195,14 @@ std::optional<int> WebShell::pinChoiceDialog(const platform::PinChoiceRequest& r
                              .add("twoOutputs", request.bodyBitmap == bitmap::TriggerBody ||
                                                     request.bodyBitmap == bitmap::SummerBody)
                              .str());
-    if (!answer) return std::nullopt;
-    const int pin = std::atoi(answer->c_str());
-    if (!isPinNumber(pin) || answer->empty()) return std::nullopt;
-    return pin;
+    return answer ? pinChoiceAnswer(*answer) : std::nullopt;
 }
 
 std::optional<std::string> WebShell::fileNameDialog(const std::string& label,
                                                     const std::string& preset) {
-    return runDialog("fileName", JsonObject().add("label", label).add("name", preset).str());
+    const std::optional<JsonValue> answer =
+        runDialog("fileName", JsonObject().add("label", label).add("name", preset).str());
+    return answer ? fileNameAnswer(*answer) : std::nullopt;
 }
 
 bool WebShell::warningDialog(const std::string& line1, const std::string& line2,

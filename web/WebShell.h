@@ -6,6 +6,7 @@
 
 #include "platform/Shell.h"
 #include "web/Bitmaps.h"
+#include "web/JsonReader.h"
 #include "web/PixelCanvas.h"
 
 class CVortafrm;
@@ -65,8 +66,9 @@ class WebShell : public platform::Shell {
     void moveControl(platform::ControlId control, const Rect& rect) override;
 
   private:
-    // Runs a dialog of the page with its request as JSON; its answer, or nothing on Cancel.
-    std::optional<std::string> runDialog(const char* kind, const std::string& request);
+    // Runs a dialog of the page with its request as JSON; its answer, or nothing on
+    // Cancel (or an answer that is no JSON).
+    std::optional<JsonValue> runDialog(const char* kind, const std::string& request);
 
     std::unique_ptr<CVortafrm> core_;
     Size size_{};

@@ -1,10 +1,15 @@
 #!/usr/bin/env python3
-"""Puts the page together: the template with its styles, the scripts, the core (its
-wasm already inside), the web font and the user manual all inside one HTML file."""
+"""Puts the page together: the template with its styles, the page's modules bundled
+into one script, the core (its wasm already inside), the web font and the user
+manual all inside one HTML file."""
 import argparse
 import base64
-import json
+import os
 import re
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from bundle_modules import BundleError, bundle  # noqa: E402
 
 
 def inline_script(text):
@@ -12,25 +17,23 @@ def inline_script(text):
     return '<script>\n' + text.replace('</script', '<\\/script') + '\n</script>'
 
 
-def dialog_texts(header):
-    """The texts the desktop shows, name by name, from a C++ header."""
-    texts = {}
-    pattern = re.compile(r'inline constexpr const char\* (\w+) =\s*((?:"(?:[^"\\]|\\.)*"\s*)+);')
-    for name, literals in pattern.findall(header):
-        texts[name] = ''.join(json.loads(part) for part in re.findall(r'"(?:[^"\\]|\\.)*"', literals))
-    return texts
+def data_element(element_id, data):
+    """Bytes the page reads as base64 text: decoded natively, never parsed as script."""
+    return (f'<script type="application/octet-stream" id="{element_id}">' +
+            base64.b64encode(data).decode('ascii') + '</script>')
 
 
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument('--template', required=True)
     parser.add_argument('--css', required=True)
-    parser.add_argument('--script', action='append', default=[])
+    parser.add_argument('--entry', required=True, help="the page's first module")
+    parser.add_argument('--modules', action='append', default=[],
+                        help='a folder of modules, searched in the order given')
     parser.add_argument('--core', required=True)
     parser.add_argument('--font', required=True)
     parser.add_argument('--manual', required=True)
     parser.add_argument('--manual-picture', required=True)
-    parser.add_argument('--texts', action='append', default=[])
     parser.add_argument('--output', required=True)
     args = parser.parse_args()
 
@@ -43,23 +46,21 @@ def main():
     picture = 'data:image/gif;base64,' + base64.b64encode(read(args.manual_picture, 'rb')).decode()
     # The manual keeps its own bytes and encoding; its background comes inline.
     manual = read(args.manual, 'rb').replace(b'fon/fon.gif', picture.encode('ascii'))
-    texts = {}
-    for header in args.texts:
-        texts.update(dialog_texts(read(header)))
-    scripts = [inline_script('const lotraManual = ' + json.dumps(base64.b64encode(manual).decode('ascii')) + ';\n' +
-                             'const lotraTexts = ' + json.dumps(texts, ensure_ascii=False) + ';')]
-    scripts += [inline_script(read(path)) for path in args.script]
-    # The wasm leaves the core's script for an element of its own: the page decodes
-    # it natively (it is never parsed as a JavaScript string) and hands the bytes to
-    # the core, which then fetches nothing.
+    try:
+        page_script = bundle(os.path.basename(args.entry),
+                             [os.path.dirname(args.entry)] + args.modules)
+    except BundleError as error:
+        raise SystemExit('assemble_page: ' + str(error))
+    scripts = [data_element('manual', manual), inline_script(page_script)]
+    # The wasm leaves the core's script for an element of its own, which the page
+    # hands to the core as bytes: the core then fetches nothing.
     core = read(args.core)
     wasm = re.search(r'data:application/octet-stream;base64,([A-Za-z0-9+/=]+)', core)
     if not wasm:
         raise SystemExit('assemble_page: no wasm inside ' + args.core)
-    core = core[:wasm.start(1)] + core[wasm.end(1):]
     scripts.append('<script type="application/octet-stream" id="core-wasm">' + wasm.group(1) +
                    '</script>')
-    scripts.append(inline_script(core))
+    scripts.append(inline_script(core[:wasm.start(1)] + core[wasm.end(1):]))
 
     page = read(args.template)
     page = page.replace('<!--STYLE-->', '<style>\n' + css + '\n</style>')

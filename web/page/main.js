@@ -1,0 +1,173 @@
+// @ts-check
+// The page's half of the window: it starts the core in the work area and answers
+// what the core asks of it through the global `lotra` object (the core's EM_JS calls
+// reach it by that name); the one-copy rule and the end of the program.
+import { command, texts } from './constants.js';
+import { calls, stats } from './core.js';
+import { dialogPictures, runDialog } from './dialogs.js';
+import { byId, context2d } from './dom.js';
+import { connectDrop, download, embeddedBytes, openManual, pickFile } from './files.js';
+import { MenuBar } from './menus.js';
+import { picture } from './picture.js';
+import { connectPointer } from './pointer.js';
+import { scrollControls } from './scrollbars.js';
+import { folder } from './storage.js';
+import { measureText, stampText } from './text.js';
+import { timers } from './timers.js';
+
+const menuBar = new MenuBar(runCommand);
+let releaseLock = () => {};
+
+/** @param {number} id */
+function runCommand(id) {
+    if (id === command.AppExit) {
+        exitProgram();
+        return;
+    }
+    calls.call('lotra_command', ['number'], [id]);
+}
+
+function clientSize() {
+    const client = byId('client');
+    return [client.clientWidth, client.clientHeight];
+}
+
+async function start() {
+    scrollControls.connect();
+    const fontReady = document.fonts.load('bold 20px "LotraMono"');
+    calls.module = await createLotraCore({ wasmBinary: embeddedBytes('core-wasm') });
+    calls.afterEach = () => {
+        folder.sync();
+        picture.paintIfPending();
+    };
+    calls.onRelease = () => picture.paintIfPending();
+    stats.coreReady = performance.now();
+    await Promise.all([folder.mount(), fontReady]);
+    stats.folderReady = performance.now();
+    const core = calls.core;
+    menuBar.build(JSON.parse(core.UTF8ToString(calls.callNow('lotra_menu', 'number', [], []))));
+    const [width, height] = clientSize();
+    calls.busy = true;
+    calls.callNow('lotra_start', null, ['number', 'number'], [width, height]);
+    calls.busy = false;
+    folder.sync();
+    picture.paint();
+    connectPointer(() => menuBar.close());
+    connectDrop();
+    window.addEventListener('resize', () => {
+        const [w, h] = clientSize();
+        calls.call('lotra_resize', ['number', 'number'], [w, h]);
+    });
+    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`)
+        .addEventListener('change', () => picture.show());
+    menuBar.connectKeys();
+}
+
+async function exitProgram() {
+    if (calls.busy) return;
+    calls.busy = true;
+    timers.killAll();
+    calls.callNow('lotra_exit', null, [], []);
+    await folder.syncOnce();
+    calls.module = null;
+    releaseLock();
+    byId('window').hidden = true;
+    notice(texts.ProgramEnded, true);
+}
+
+/**
+ * @param {string} text
+ * @param {boolean} offerRestart
+ */
+function notice(text, offerRestart) {
+    byId('notice-text').textContent = text;
+    const button = byId('notice-button');
+    button.hidden = !offerRestart;
+    button.onclick = () => location.reload();
+    byId('notice').hidden = false;
+}
+
+// One copy of the page runs at a time: the first holds a lock for as long as it
+// runs, so that two never write the same storage.
+async function startOnce() {
+    if (!navigator.locks) {
+        await start();
+        return;
+    }
+    await navigator.locks.request('lotra-2', { ifAvailable: true }, async (lock) => {
+        if (!lock) {
+            byId('window').hidden = true;
+            notice(texts.OpenInAnotherTab, false);
+            return;
+        }
+        await start();
+        await new Promise((resolve) => { releaseLock = () => resolve(undefined); });
+    });
+}
+
+/**
+ * The program's icon: the page's and the about box's.
+ * @param {Uint8Array} bytes RGBA
+ * @param {number} width
+ * @param {number} height
+ */
+function setIcon(bytes, width, height) {
+    const image = new ImageData(new Uint8ClampedArray(bytes), width, height);
+    dialogPictures.icon = image;
+    const canvas = document.createElement('canvas');
+    canvas.width = width;
+    canvas.height = height;
+    context2d(canvas).putImageData(image, 0, 0);
+    const link = document.createElement('link');
+    link.rel = 'icon';
+    link.href = canvas.toDataURL();
+    document.head.append(link);
+}
+
+/**
+ * Where the last picture has text, for the tests that set it beside the desktop's.
+ * @param {number[]} edges left, top, right, bottom of each box
+ */
+function noteTextBoxes(edges) {
+    stats.textBoxes = [];
+    for (let i = 0; i + 3 < edges.length; i += 4) {
+        stats.textBoxes.push({ left: edges[i], top: edges[i + 1], right: edges[i + 2],
+                               bottom: edges[i + 3] });
+    }
+}
+
+/** @type {Window & { lotra?: object }} */ (window).lotra = {
+    requestPaint: () => picture.requestPaint(),
+    /** @type {typeof picture.present} */
+    present: (bytes, width, height) => picture.present(bytes, width, height),
+    noteTextBoxes,
+    /** @type {typeof timers.set} */
+    setTimer: (id, interval) => timers.set(id, interval),
+    /** @type {typeof timers.kill} */
+    killTimer: (id) => timers.kill(id),
+    /** @type {typeof scrollControls.setRange} */
+    setScrollRange: (id, min, max) => scrollControls.setRange(id, min, max),
+    /** @type {typeof scrollControls.setPos} */
+    setScrollPos: (id, pos) => scrollControls.setPos(id, pos),
+    /** @type {typeof scrollControls.moveControl} */
+    moveControl: (id, left, top, width, height) =>
+        scrollControls.moveControl(id, left, top, width, height),
+    measureText,
+    stampText,
+    pickFile,
+    download,
+    openManual,
+    /**
+     * @param {Uint8Array} bytes
+     * @param {number} width
+     * @param {number} height
+     */
+    setDialogPicture: (bytes, width, height) => { dialogPictures.element = { bytes, width, height }; },
+    runDialog,
+    setIcon,
+    stats,
+    isBusy: () => calls.isBusy(),
+    timerIds: () => timers.ids(),
+};
+
+window.addEventListener('DOMContentLoaded', () => startOnce());

@@ -1,0 +1,201 @@
+// @ts-check
+// The menu bar: titles, drop-downs and the keyboard's way to them.
+import { calls } from './core.js';
+import { byId, modalOpen } from './dom.js';
+
+/** @typedef {{ text: string, command: number }} MenuItem */
+/** @typedef {{ title: string, items: MenuItem[] }} Menu */
+/** @typedef {{ row: HTMLElement, item: MenuItem, enabled: boolean, mnemonic: string }} OpenItem */
+
+/**
+ * "&" marks the letter that is underlined and chosen with the keyboard.
+ * @param {string} text
+ * @returns {(string | HTMLElement)[]}
+ */
+function withMnemonic(text) {
+    const at = text.indexOf('&');
+    if (at < 0) return [text];
+    const underlined = document.createElement('u');
+    underlined.textContent = text.charAt(at + 1);
+    return [text.slice(0, at), underlined, text.slice(at + 2)];
+}
+
+/** @param {string} text */
+function mnemonicOf(text) {
+    const at = text.indexOf('&');
+    return at < 0 ? '' : text.charAt(at + 1).toLowerCase();
+}
+
+// The letter of the key whatever the keyboard layout: Cyrillic letters come as
+// themselves, or through the code of the key they share with a Latin letter.
+/** @type {Record<string, string>} */
+const kRussianByCode = {
+    KeyF: 'а', KeyComma: 'б', KeyD: 'в', KeyU: 'г', KeyL: 'д', KeyT: 'е', Semicolon: 'ж',
+    KeyP: 'з', KeyB: 'и', KeyQ: 'й', KeyR: 'к', KeyK: 'л', KeyV: 'м', KeyY: 'н', KeyJ: 'о',
+    KeyG: 'п', KeyH: 'р', KeyC: 'с', KeyN: 'т', KeyE: 'у', KeyA: 'ф', BracketLeft: 'х',
+    KeyW: 'ц', KeyX: 'ч', KeyI: 'ш', KeyO: 'щ', BracketRight: 'ъ', KeyS: 'ы', KeyM: 'ь',
+    Quote: 'э', Period: 'ю', KeyZ: 'я',
+};
+
+/** @param {KeyboardEvent} event */
+function letterOf(event) {
+    const key = event.key.length === 1 ? event.key.toLowerCase() : '';
+    if (/[а-яё]/.test(key)) return key;
+    return kRussianByCode[event.code] || key;
+}
+
+export class MenuBar {
+    /** @param {(command: number) => void} runCommand what choosing an item does */
+    constructor(runCommand) {
+        this.runCommand = runCommand;
+        /** @type {{ title: HTMLElement, menu: Menu, mnemonic: string }[]} */
+        this.menus = [];
+        this.open = -1;
+        this.active = -1;
+        /** @type {OpenItem[]} */
+        this.items = [];
+    }
+
+    /** @param {Menu[]} menus the core's menus */
+    build(menus) {
+        const bar = byId('menubar');
+        bar.dataset.commands = JSON.stringify(menus.map((m) => m.items.map((i) => i.command)));
+        menus.forEach((menu, index) => {
+            const title = document.createElement('div');
+            title.className = 'menutitle';
+            title.setAttribute('role', 'menuitem');
+            title.append(...withMnemonic(menu.title));
+            title.addEventListener('mousedown', (event) => {
+                event.preventDefault();
+                if (/** @type {Element} */ (event.target).closest('.dropdown')) return;
+                if (this.open === index) this.close(); else this.show(index, false);
+            });
+            title.addEventListener('mouseenter', () => {
+                if (this.open >= 0 && this.open !== index) this.show(index, false);
+            });
+            bar.append(title);
+            this.menus.push({ title, menu, mnemonic: mnemonicOf(menu.title) });
+        });
+        document.addEventListener('mousedown', (event) => {
+            if (this.open >= 0 && !bar.contains(/** @type {Node} */ (event.target))) this.close();
+        });
+    }
+
+    /**
+     * The items are enabled afresh each time a menu opens.
+     * @param {number} index
+     * @param {boolean} byKeyboard
+     */
+    show(index, byKeyboard) {
+        this.close();
+        this.open = index;
+        this.active = byKeyboard ? 0 : -1;
+        const { title, menu } = this.menus[index];
+        title.classList.add('open');
+        const dropDown = document.createElement('div');
+        dropDown.className = 'dropdown';
+        dropDown.setAttribute('role', 'menu');
+        this.items = menu.items.map((item, itemIndex) => {
+            const row = document.createElement('div');
+            row.className = 'menuitem';
+            row.setAttribute('role', 'menuitem');
+            row.dataset.command = String(item.command);
+            row.append(...withMnemonic(item.text));
+            const enabled = calls.callNow('lotra_enabled', 'number', ['number'], [item.command]) !== 0;
+            if (!enabled) row.classList.add('disabled');
+            row.addEventListener('mouseenter', () => this.highlight(itemIndex));
+            row.addEventListener('mouseup', () => this.choose(itemIndex));
+            dropDown.append(row);
+            return { row, item, enabled, mnemonic: mnemonicOf(item.text) };
+        });
+        title.append(dropDown);
+        this.highlight(this.active);
+    }
+
+    toggleFirst() {
+        if (this.open >= 0) this.close(); else this.show(0, true);
+    }
+
+    close() {
+        if (this.open < 0) return;
+        const { title } = this.menus[this.open];
+        title.classList.remove('open');
+        const dropDown = title.querySelector('.dropdown');
+        if (dropDown) dropDown.remove();
+        this.open = -1;
+        this.items = [];
+    }
+
+    /** @param {number} index */
+    highlight(index) {
+        this.active = index;
+        this.items.forEach((entry, i) => entry.row.classList.toggle('active', i === index));
+    }
+
+    /**
+     * A disabled item does nothing and leaves the menu open.
+     * @param {number} index
+     */
+    choose(index) {
+        const entry = this.items[index];
+        if (!entry || !entry.enabled) return;
+        this.close();
+        this.runCommand(entry.item.command);
+    }
+
+    /**
+     * Alt with a title's letter opens that menu; in an open menu the arrows move,
+     * Enter chooses, Escape closes and an item's letter chooses it.
+     * @param {KeyboardEvent} event
+     * @returns {boolean} whether the key was the menu's
+     */
+    key(event) {
+        if (this.open < 0) {
+            if (!event.altKey || event.ctrlKey) return false;
+            const index = this.menus.findIndex((m) => m.mnemonic && m.mnemonic === letterOf(event));
+            if (index < 0) return false;
+            this.show(index, true);
+            return true;
+        }
+        const count = this.items.length;
+        switch (event.key) {
+            case 'Escape': this.close(); return true;
+            case 'ArrowDown': this.highlight((this.active + 1) % count); return true;
+            case 'ArrowUp': this.highlight((this.active - 1 + count) % count); return true;
+            case 'ArrowRight': this.show((this.open + 1) % this.menus.length, true); return true;
+            case 'ArrowLeft':
+                this.show((this.open - 1 + this.menus.length) % this.menus.length, true);
+                return true;
+            case 'Enter': this.choose(this.active); return true;
+            default: {
+                const index = this.items.findIndex((e) => e.mnemonic && e.mnemonic === letterOf(event));
+                if (index >= 0) this.choose(index);
+                return true;
+            }
+        }
+    }
+
+    // Alt pressed and let go alone, or F10, opens the first menu (and closes an open
+    // one), as the keyboard reaches a window's menu bar.
+    connectKeys() {
+        let altAlone = false;
+        document.addEventListener('keydown', (event) => {
+            altAlone = event.key === 'Alt' && !event.repeat;
+            if (modalOpen()) return;
+            if (event.key === 'F10' && !event.shiftKey) {
+                event.preventDefault();
+                this.toggleFirst();
+            } else if (this.key(event)) {
+                event.preventDefault();
+            }
+        });
+        document.addEventListener('keyup', (event) => {
+            if (event.key !== 'Alt' || !altAlone) return;
+            altAlone = false;
+            if (!modalOpen()) {
+                event.preventDefault();
+                this.toggleFirst();
+            }
+        });
+    }
+}
