@@ -17,13 +17,21 @@ case "${1:-run}" in
     web) wanted=(ninja-build cmake fonts-liberation "${web_packages[@]}") ;;
 esac
 
-# The browser test drives Chromium with puppeteer-core from npm.
-install_browser_driver() {
+# The npm packages of a folder, as its package-lock.json pins them, unless the one
+# named is there already.
+install_npm_folder() {
     local folder
-    folder="$(cd "$(dirname "$0")/.." && pwd)/tests/web"
-    [ -d "$folder/node_modules/puppeteer-core" ] && return 0
-    echo "Installing puppeteer-core into tests/web"
+    folder="$(cd "$(dirname "$0")/.." && pwd)/$1"
+    [ -d "$folder/node_modules/$2" ] && return 0
+    echo "Installing $2 and what it needs into $1"
     npm ci --prefix "$folder" --no-audit --no-fund --silent
+}
+
+# The browser test drives Chromium with puppeteer-core; the page's modules are
+# type-checked with TypeScript and linted with ESLint (scripts/check-page.sh).
+install_npm_packages() {
+    install_npm_folder tests/web puppeteer-core
+    install_npm_folder web/page typescript
 }
 
 missing=()
@@ -33,7 +41,7 @@ for package in "${wanted[@]}"; do
     fi
 done
 if [ ${#missing[@]} -eq 0 ]; then
-    [ "${1:-run}" = test ] && install_browser_driver
+    [ "${1:-run}" = test ] && install_npm_packages
     exit 0
 fi
 
@@ -44,5 +52,5 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 $sudo apt-get update -q
 $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
-[ "${1:-run}" = test ] && install_browser_driver
+[ "${1:-run}" = test ] && install_npm_packages
 exit 0
