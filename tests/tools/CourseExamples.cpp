@@ -54,7 +54,7 @@ void drawFullAdder(CExampleDrawing& d) {
 // Two JK triggers with J = K = 1 toggle on falling clock edges: the first on the
 // generator's, the second on the first one's Q. The indicator counts 0, 1, 2, 3.
 int32_t drawCounter(CExampleDrawing& d, float period) {
-    const int32_t clock = d.generator({40, 50}, GeneratorParams{period, period / 2, 0.0f});
+    const int32_t clock = d.generator({40, 50}, GeneratorParams{period, 0.5f, 0.0f});
     const int32_t one = d.signal({40, 120});
     const int32_t low = d.trigger({160, 40});
     const int32_t high = d.trigger({300, 40});
