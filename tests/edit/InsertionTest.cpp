@@ -54,7 +54,7 @@ TEST_F(InsertionTest, AnswersOutsideTheLimitsAreRefused) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const struct {
         GeneratorParams answer;
-        bool taken;
+        bool taken = false;
     } generators[] = {
         {{0.5f, 0.5f, 0.0f}, false},  {{5.5f, 0.5f, 0.0f}, false},  {{1.0f, 0.95f, 0.0f}, false},
         {{1.0f, 0.05f, 0.0f}, false}, {{1.0f, 0.5f, -0.1f}, false}, {{1.0f, 0.5f, 5.1f}, false},
