@@ -118,27 +118,13 @@ LagrangianBound lagrangianBound(const CoverTable& table, int64_t above, int step
     return best;
 }
 
-std::vector<uint32_t> greedyCover(const CoverTable& table) {
-    const PackedLists columnRows = table.columnRows();
-    std::vector<uint32_t> coverCount(table.rows.count(), 0);
-    auto gainOf = [&](uint32_t column) {
-        return std::count_if(columnRows[column].begin(), columnRows[column].end(),
-                             [&](uint32_t row) { return coverCount[row] == 0; });
-    };
-    std::vector<uint32_t> cover;
-    for (size_t uncovered = table.rows.count(); uncovered > 0;) {
-        uint32_t best = 0;
-        int64_t bestGain = 0;
-        for (uint32_t column = 0; column < table.cost.size(); ++column) {
-            const int64_t gain = gainOf(column);
-            if (gain > bestGain || (gain == bestGain && table.cost[column] < table.cost[best])) {
-                best = column;
-                bestGain = gain;
-            }
-        }
-        for (const uint32_t row : columnRows[best]) uncovered -= coverCount[row]++ == 0;
-        cover.push_back(best);
-    }
+namespace {
+
+// The cover without the columns the others make unnecessary, the costliest first;
+// `coverCount` holds how many of its columns cover each row.
+std::vector<uint32_t> withoutUnneeded(const CoverTable& table, const PackedLists& columnRows,
+                                      std::vector<uint32_t> cover,
+                                      std::vector<uint32_t>& coverCount) {
     std::stable_sort(cover.begin(), cover.end(),
                      [&](uint32_t a, uint32_t b) { return table.cost[a] > table.cost[b]; });
     std::vector<uint32_t> kept;
@@ -152,6 +138,54 @@ std::vector<uint32_t> greedyCover(const CoverTable& table) {
         }
     }
     return kept;
+}
+
+}  // namespace
+
+std::vector<uint32_t> greedyCover(const CoverTable& table) {
+    const PackedLists columnRows = table.columnRows();
+    std::vector<uint32_t> coverCount(table.rows.count(), 0);
+    // How many uncovered rows each column covers, kept up to date as rows get covered.
+    std::vector<size_t> gain(table.cost.size());
+    for (uint32_t column = 0; column < gain.size(); ++column)
+        gain[column] = columnRows[column].size();
+    std::vector<uint32_t> cover;
+    for (size_t uncovered = table.rows.count(); uncovered > 0;) {
+        uint32_t best = 0;
+        for (uint32_t column = 1; column < gain.size(); ++column) {
+            if (gain[column] > gain[best] ||
+                (gain[column] == gain[best] && table.cost[column] < table.cost[best]))
+                best = column;
+        }
+        for (const uint32_t row : columnRows[best]) {
+            if (coverCount[row]++ > 0) continue;
+            --uncovered;
+            for (const uint32_t column : table.rows[row]) --gain[column];
+        }
+        cover.push_back(best);
+    }
+    return withoutUnneeded(table, columnRows, cover, coverCount);
+}
+
+std::vector<uint32_t> reducedCostCover(const CoverTable& table,
+                                       const std::vector<double>& reduced) {
+    const PackedLists columnRows = table.columnRows();
+    std::vector<uint32_t> coverCount(table.rows.count(), 0);
+    std::vector<uint32_t> cover;
+    auto take = [&](uint32_t column) {
+        cover.push_back(column);
+        for (const uint32_t row : columnRows[column]) ++coverCount[row];
+    };
+    for (uint32_t column = 0; column < table.cost.size(); ++column) {
+        if (reduced[column] < 0) take(column);
+    }
+    for (uint32_t row = 0; row < table.rows.count(); ++row) {
+        if (coverCount[row] > 0) continue;
+        const std::span<const uint32_t> columns = table.rows[row];
+        take(*std::min_element(columns.begin(), columns.end(),
+                               [&](uint32_t a, uint32_t b) { return reduced[a] < reduced[b]; }));
+    }
+    return withoutUnneeded(table, columnRows, cover, coverCount);
 }
 
 }  // namespace analysis

@@ -51,4 +51,9 @@ int64_t wholeCostAtLeast(double value);
 // first: a bound from above. Columns are the table's own numbers.
 std::vector<uint32_t> greedyCover(const CoverTable& table);
 
+// The columns of negative reduced cost, then for each row still uncovered its column
+// of the least reduced cost, then without the unnecessary ones: a cover that the
+// bound's multipliers suggest, often a least one once the bound is close.
+std::vector<uint32_t> reducedCostCover(const CoverTable& table, const std::vector<double>& reduced);
+
 }  // namespace analysis

@@ -16,6 +16,9 @@ constexpr uint64_t kCopyWork = 3;
 // it goes on from the multipliers of the step before.
 constexpr int kFirstBoundSteps = 200;
 constexpr int kBoundSteps = 20;
+// A step's work: the reduced costs, the subgradient and the step itself, each a
+// pass over the table's entries, and keeping the best.
+constexpr uint64_t kBoundStepWork = 4;
 
 // The columns of the table's shortest row, the cheapest under the last bound's
 // multipliers first (the most likely to be in a least cover), then those covering the
@@ -100,11 +103,17 @@ class CCheaperCover {
             for (size_t i = taken; i < chosen_.size(); ++i) cost += costs_[chosen_[i]];
             if (!budget_.spend(work) || !coverable || cost >= bound_ || done()) return false;
             if (table.rows.count() == 0) return true;
-            const int steps = table.weight.empty() ? kFirstBoundSteps : kBoundSteps;
+            // As many steps as the budget still pays for.
+            const uint64_t stepWork = kBoundStepWork * std::max<size_t>(table.rows.entries(), 1);
+            const uint64_t affordable = budget_.left() / stepWork;
+            const int steps = static_cast<int>(
+                std::min<uint64_t>(table.weight.empty() ? kFirstBoundSteps : kBoundSteps,
+                                   std::max<uint64_t>(affordable, 1)));
             const LagrangianBound below = lagrangianBound(table, bound_ - cost, steps);
             table.weight = below.multipliers;
-            if (!budget_.spend(static_cast<uint64_t>(steps) * table.rows.entries())) return false;
-            if (cost + below.cost >= bound_) return false;
+            if (!budget_.spend(static_cast<uint64_t>(steps + 1) * stepWork)) return false;
+            tryCover(table, cost, reducedCostCover(table, below.reduced));
+            if (cost + below.cost >= bound_ || done()) return false;
             const SettledColumns settled = settledColumns(below, bound_ - cost);
             if (!settled.any) return true;
             for (const uint32_t column : settled.in) {
@@ -113,6 +122,16 @@ class CCheaperCover {
             }
             table = withColumnsTaken(withColumnsLeftOut(table, settled.out), settled.in);
         }
+    }
+
+    // A cover of the table that the bound suggests, taken when it is cheaper.
+    void tryCover(const CoverTable& table, int64_t cost, const std::vector<uint32_t>& columns) {
+        for (const uint32_t column : columns) cost += table.cost[column];
+        if (cost >= bound_) return;
+        const size_t depth = chosen_.size();
+        for (const uint32_t column : columns) chosen_.push_back(table.original[column]);
+        reachCover(cost);
+        chosen_.resize(depth);
     }
 
     void reachCover(int64_t cost) {

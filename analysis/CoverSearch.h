@@ -17,6 +17,7 @@ class WorkBudget {
         return !exhausted_;
     }
     bool exhausted() const { return exhausted_; }
+    uint64_t left() const { return left_; }
 
   private:
     uint64_t left_;
