@@ -1,8 +1,11 @@
 // Forms in the course's notation and as JSON, the constants included.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <set>
 
+#include "analysis/FormulaPicture.h"
 #include "analysis/FormulaText.h"
 
 namespace {
@@ -44,6 +47,42 @@ TEST(FormulaText, FormsReadAsTheCourseWritesThem) {
         EXPECT_EQ(analysis::formsJson(forms.cnf, f.variables()), c.cnfJson);
     }
     EXPECT_EQ(analysis::jsonString("a\"b\\c\nd\x01"), R"("a\"b\\c\nd\u0001")");
+}
+
+// A long form breaks between terms to stay within the width it is given, and its
+// size, known before drawing, holds every piece: a bar for each negated literal, a
+// sign between literals of a clause and between terms.
+TEST(FormulaPicture, LongFormsBreakBetweenTermsWithinTheirSize) {
+    std::vector<bool> table(64);
+    for (uint32_t row = 0; row < table.size(); ++row) table[row] = (row * 37 + row / 5) % 3 == 0;
+    const auto f = *BooleanFunction::fromTable(analysis::defaultVariableNames(6), table);
+    for (const analysis::FormList& forms : {analysis::minimise(f).dnf, analysis::minimise(f).cnf}) {
+        const analysis::NormalForm& form = forms.forms.front();
+        constexpr int32_t kWidth = 300;
+        const analysis::FormulaPicture picture =
+            analysis::formulaPicture(form, f.variables(), "F = ", kWidth);
+        int bars = 0, signs = 0, negated = 0, literals = 0;
+        std::set<int32_t> lines;
+        for (const analysis::FormulaPiece& piece : picture.pieces) {
+            EXPECT_GE(piece.at.x, 0);
+            EXPECT_LE(piece.at.x + piece.width, std::min(picture.size.width, kWidth));
+            EXPECT_LT(piece.at.y, picture.size.height);
+            bars += piece.kind == analysis::FormulaPiece::Kind::Bar;
+            signs += piece.kind == analysis::FormulaPiece::Kind::Or;
+            if (piece.kind == analysis::FormulaPiece::Kind::Text) lines.insert(piece.at.y);
+        }
+        for (const analysis::Cube& term : form.terms) {
+            for (const analysis::Literal& literal :
+                 analysis::literalsOf(term, form.kind, f.variableCount())) {
+                negated += literal.negated;
+                ++literals;
+            }
+        }
+        EXPECT_EQ(bars, negated);
+        const int terms = static_cast<int>(form.terms.size());
+        EXPECT_EQ(signs, form.kind == analysis::FormKind::Dnf ? terms - 1 : literals - terms);
+        EXPECT_GT(lines.size(), 1u) << "a form of " << terms << " terms on one line";
+    }
 }
 
 }  // namespace
