@@ -16,7 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 using Folders = std::set<std::string>;
 
-const Folders kCore = {"model", "platform", "sim", "io", "render", "edit", "app"};
+const Folders kCore = {"model", "platform", "sim", "io", "render", "analysis", "edit", "app"};
 
 Folders with(Folders folders, std::initializer_list<std::string> more) {
     folders.insert(more);
@@ -31,6 +31,7 @@ const std::map<std::string, Folders>& allowedIncludes() {
         {"sim", {"model", "sim"}},
         {"io", {"model", "io"}},
         {"render", {"model", "platform", "render"}},
+        {"analysis", {"model", "platform", "sim", "analysis"}},
         {"edit", {"model", "platform", "sim", "edit"}},
         {"app", kCore},
         {"canvas", {"model", "platform", "canvas"}},
