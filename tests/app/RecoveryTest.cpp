@@ -11,6 +11,7 @@
 #include "app/Vortafrm.h"
 #include "io/CircuitFile.h"
 #include "io/Recovery.h"
+#include "support/FileContents.h"
 #include "support/SampleCircuit.h"
 #include "support/ScriptedShell.h"
 #include "support/TemporaryDirectory.h"
@@ -19,11 +20,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<uint8_t> fileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::vector<uint8_t> sampleBytes() {
     CCircuit circuit;
@@ -71,7 +67,7 @@ TEST_F(RecoveryTest, StartRestoresTheCircuitUnpoweredAndWithoutAFileName) {
     EXPECT_TRUE(shell.messageBoxes.empty());
     // The next autosave writes back exactly what was read.
     window.OnTimer(timer::Autosave);
-    EXPECT_EQ(fileBytes(io::kRecoveryFileName), saved);
+    EXPECT_EQ(bytesOf(io::kRecoveryFileName), saved);
 }
 
 TEST_F(RecoveryTest, AutosaveWritesTheCircuitAsItIsNow) {
@@ -79,7 +75,7 @@ TEST_F(RecoveryTest, AutosaveWritesTheCircuitAsItIsNow) {
     buildSampleCircuit(window.circuit);
     window.OnCommand(command::PowerOn);
     window.OnTimer(timer::Autosave);
-    const std::vector<uint8_t> written = fileBytes(io::kRecoveryFileName);
+    const std::vector<uint8_t> written = bytesOf(io::kRecoveryFileName);
     EXPECT_EQ(written, io::encodeCircuit(window.circuit));
     EXPECT_NE(written, sampleBytes()) << "the levels after power on are saved with the circuit";
 }
@@ -148,7 +144,7 @@ TEST_F(RecoveryTest, AutosaveRewritesTheFileInPlaceWhenNothingCanBeCreatedBeside
         window.OnTimer(timer::Autosave);
     }
     ::chmod(".", 0755);
-    EXPECT_EQ(fileBytes(io::kRecoveryFileName), sampleBytes());
+    EXPECT_EQ(bytesOf(io::kRecoveryFileName), sampleBytes());
     EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
     EXPECT_TRUE(shell.messageBoxes.empty());
 }
@@ -162,7 +158,7 @@ TEST_F(RecoveryTest, ALinkedRecoveryFileIsWrittenThroughItsLink) {
     EXPECT_TRUE(autosaveRunning());
     buildSampleCircuit(window.circuit);
     window.OnTimer(timer::Autosave);
-    EXPECT_EQ(fileBytes("store/recovery.vrt"), sampleBytes());
+    EXPECT_EQ(bytesOf("store/recovery.vrt"), sampleBytes());
 
     ScriptedShell nextShell;
     CVortafrm next(nextShell);
@@ -195,7 +191,7 @@ TEST_F(RecoveryTest, StartRemovesOnlyTheTemporaryFilesOfWritersThatAreGone) {
 TEST(SampleFixtureTest, TheCommittedRecoveryFixtureHoldsTheSampleCircuit) {
     const fs::path fixture = fs::path(LOTRA_SOURCE_DIR) / kSampleFixturePath;
     const std::vector<uint8_t> expected = sampleBytes();
-    if (fileBytes(fixture) != expected) {
+    if (bytesOf(fixture) != expected) {
         const fs::path fresh = fs::path(LOTRA_BINARY_DIR) / "sample-circuit.vrt";
         std::ofstream(fresh, std::ios::binary)
             .write(reinterpret_cast<const char*>(expected.data()),

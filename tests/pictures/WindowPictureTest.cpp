@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <QImage>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "ExampleFiles.h"
 #include "app/CommandIds.h"
@@ -14,6 +12,7 @@
 #include "desktop/WorkAreaWidget.h"
 #include "io/CircuitFile.h"
 #include "render/PictureArea.h"
+#include "support/LotraSim.h"
 #include "support/TemporaryDirectory.h"
 
 namespace fs = std::filesystem;
@@ -43,10 +42,9 @@ QImage windowPicture(const fs::path& file) {
 }
 
 QImage commandPicture(const fs::path& file, const fs::path& png) {
-    const std::string command = std::string("'") + LOTRA_SIM_PATH + "' --png '" + png.string() +
-                                "' '" + file.string() + "' >/dev/null";
-    const int status = std::system(command.c_str());
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
+    const LotraSimOutcome run =
+        runLotraSim(quotedWords({"--png", png.string(), file.string()}), png.parent_path());
+    EXPECT_EQ(run.status, 0) << run.err;
     return QImage(QString::fromStdString(png.string())).convertToFormat(QImage::Format_RGB32);
 }
 
