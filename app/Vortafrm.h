@@ -7,6 +7,7 @@
 #include "model/Circuit.h"
 #include "model/ElementKind.h"
 #include "model/Geometry.h"
+#include "model/Viewport.h"
 #include "model/WorkAreaGeometry.h"
 #include "sim/Simulator.h"
 
@@ -83,6 +84,6 @@ class CVortafrm {
     // Settles the circuit on power-on and generator ticks, keeping what it worked out
     // of the wiring while the wiring stays as it is.
     sim::CSimulator simulation{circuit};
-    ScrollOffsets scroll;
+    Viewport scroll;
     app::CUndoHistory history;
 };

@@ -27,7 +27,7 @@ void scrollAlong(CVortafrm& window, platform::ScrollBarId bar, int code, int32_t
     window.scroll = render::offsetsAfterScroll(window.scroll, bar, code, thumbPosition,
                                                window.shell.clientSize());
     const bool vertical = bar == platform::ScrollBarId::Vertical;
-    window.shell.setScrollPos(bar, vertical ? window.scroll.y : window.scroll.x);
+    window.shell.setScrollPos(bar, vertical ? window.scroll.scrollY : window.scroll.scrollX);
     window.shell.invalidateWorkArea(true);
 }
 

@@ -31,23 +31,23 @@ TEST(WindowMessagesTest, EachScrollMessageMovesItsOwnOffsetSetsItsThumbAndRepain
     ScriptedShell shell;
     CVortafrm window(shell);
     window.OnVScroll(render::LineDown, 0);
-    EXPECT_EQ(window.scroll.y, 5);
-    EXPECT_EQ(window.scroll.x, 0);
+    EXPECT_EQ(window.scroll.scrollY, 5);
+    EXPECT_EQ(window.scroll.scrollX, 0);
     EXPECT_EQ(shell.scrollPositions[ScrollBarId::Vertical], 5);
     EXPECT_EQ(shell.workAreaInvalidations(true), 1);
 
     window.OnHScroll(render::ThumbTrack, 1233);
-    EXPECT_EQ(window.scroll.x, 1235);
-    EXPECT_EQ(window.scroll.y, 5);
+    EXPECT_EQ(window.scroll.scrollX, 1235);
+    EXPECT_EQ(window.scroll.scrollY, 5);
     EXPECT_EQ(shell.scrollPositions[ScrollBarId::Horizontal], 1235);
     EXPECT_EQ(shell.scrollPositions[ScrollBarId::Vertical], 5);
 
     // Page steps follow the client extent of their own direction (480 high: 320).
-    window.scroll.y = 1560;
+    window.scroll.scrollY = 1560;
     window.OnVScroll(render::PageDown, 0);
-    EXPECT_EQ(window.scroll.y, 1570);
+    EXPECT_EQ(window.scroll.scrollY, 1570);
     window.OnHScroll(render::PageUp, 0);
-    EXPECT_EQ(window.scroll.x, 1235 - 425);
+    EXPECT_EQ(window.scroll.scrollX, 1235 - 425);
     EXPECT_EQ(shell.workAreaInvalidations(true), 4);
     EXPECT_EQ(shell.workAreaInvalidations(false), 0);
 }

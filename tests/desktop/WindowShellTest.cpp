@@ -69,25 +69,25 @@ TEST_F(WindowShellTest, ScrollBarActionsScrollTheWorkAreaOnTheGrid) {
     const int page = 2 * (height / 3) / 5 * 5;
 
     vertical.triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(window->core().scroll.y, 5);
+    EXPECT_EQ(window->core().scroll.scrollY, 5);
     EXPECT_EQ(vertical.value(), 5);
     vertical.triggerAction(QAbstractSlider::SliderPageStepAdd);
-    EXPECT_EQ(window->core().scroll.y, 5 + page);
+    EXPECT_EQ(window->core().scroll.scrollY, 5 + page);
     EXPECT_EQ(vertical.value(), 5 + page);
     vertical.triggerAction(QAbstractSlider::SliderSingleStepSub);
-    EXPECT_EQ(window->core().scroll.y, page);
+    EXPECT_EQ(window->core().scroll.scrollY, page);
 
     // Dragging the thumb sends its position; the offset lands on the grid.
     horizontal.setSliderDown(true);
     horizontal.setSliderPosition(1233);
-    EXPECT_EQ(window->core().scroll.x, 1235);
+    EXPECT_EQ(window->core().scroll.scrollX, 1235);
     EXPECT_EQ(horizontal.value(), 1235);
     horizontal.setSliderDown(false);
-    EXPECT_EQ(window->core().scroll.x, 1235);
+    EXPECT_EQ(window->core().scroll.scrollX, 1235);
 
     horizontal.triggerAction(QAbstractSlider::SliderToMinimum);
-    EXPECT_EQ(window->core().scroll.x, 0);
-    EXPECT_EQ(window->core().scroll.y, page) << "the other direction stays";
+    EXPECT_EQ(window->core().scroll.scrollX, 0);
+    EXPECT_EQ(window->core().scroll.scrollY, page) << "the other direction stays";
 }
 
 TEST_F(WindowShellTest, PointerKeyStateBecomesTheMessageFlags) {

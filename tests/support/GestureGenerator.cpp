@@ -90,11 +90,11 @@ class GestureGenerator {
         const Size client = session_.shell().client;
         if (points.empty() || below(10) == 0)
             return {between(-5, client.width + 5), between(-5, client.height + 5)};
-        Point p = points[static_cast<size_t>(below(static_cast<int>(points.size())))];
+        const Point p = points[static_cast<size_t>(below(static_cast<int>(points.size())))];
         const int spread = below(10) < 6 ? 0 : (below(3) == 0 ? 12 : 3);
-        p.x += between(-spread, spread) - window.scroll.x;
-        p.y += between(-spread, spread) - window.scroll.y;
-        return p;
+        const int32_t dx = between(-spread, spread);
+        const int32_t dy = between(-spread, spread);
+        return window.scroll.toClient(p, {dx, dy});
     }
     uint32_t modifiers() {
         const int roll = below(20);
