@@ -172,9 +172,9 @@ TEST(WindowPicture, ThePictureCommandWritesWhatLotraSimWrites) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     CVortafrm& core = window.core();
-    core.circuit.clearCircuit();
-    io::decodeCircuit(bytesOf(file), core.circuit);
-    core.currentFileName = file.string();
+    CCircuit opened;
+    io::decodeCircuit(bytesOf(file), opened);
+    core.replaceCircuit(std::move(opened), file.string());
     core.OnCommand(command::PowerOn);
     // A name without an ending gets .png.
     for (const char* name : {"window", "window.svg", "window.pdf"}) {

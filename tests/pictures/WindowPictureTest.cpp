@@ -27,12 +27,13 @@ QImage windowPicture(const fs::path& file) {
     window.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     CVortafrm& core = window.core();
-    core.circuit.clearCircuit();
-    io::decodeCircuit(bytesOf(file), core.circuit);
+    CCircuit opened;
+    io::decodeCircuit(bytesOf(file), opened);
+    core.replaceCircuit(std::move(opened), file.string());
     core.OnCommand(command::PowerOn);
     const QImage shot = window.workArea().grab().toImage().convertToFormat(QImage::Format_RGB32);
 
-    const Rect area = render::pictureArea(core.circuit);
+    const Rect area = render::pictureArea(core.circuit());
     const QRect crop(area.left, area.top, area.width(), area.height());
     // The scroll bars cover the left and bottom edges of the work area.
     EXPECT_GE(crop.left(), 17);
