@@ -8,6 +8,8 @@ constexpr int FileSave = 57603;
 constexpr int FileSaveAs = 40030;
 constexpr int FileSavePicture = 40033;
 constexpr int AppExit = 57665;
+// The page's "Загрузить с диска...": a file of the user's computer.
+constexpr int FileLoadFromDisk = 41001;
 // The framework's standard ids of the edit commands.
 constexpr int EditUndo = 57643;
 constexpr int EditRedo = 57644;

@@ -6,16 +6,16 @@
 bool CVortafrm::isCommandEnabled(int id) const {
     switch (id) {
         case command::PowerOn:
-            return !powerOn;
+            return !powerOn_;
         case command::PowerOff:
         case command::GeneratorStart:
         case command::GeneratorStop:
-            return powerOn;
+            return powerOn_;
         // A gesture under way is finished or cancelled first.
         case command::EditUndo:
-            return history.canUndo() && !gestureUnderWay(edit);
+            return history_.canUndo() && !gestureUnderWay(edit_);
         case command::EditRedo:
-            return history.canRedo() && !gestureUnderWay(edit);
+            return history_.canRedo() && !gestureUnderWay(edit_);
         default:
             return true;
     }
@@ -53,10 +53,13 @@ bool CVortafrm::OnCommand(int id) {
     }
     switch (id) {
         case command::FileNew:
-            runFileStep(&CVortafrm::OnFileNew);
+            OnFileNew();
             return true;
         case command::FileOpen:
-            runFileStep(&CVortafrm::OnFileOpen);
+            OnFileOpen();
+            return true;
+        case command::FileLoadFromDisk:
+            OnFileLoadFromDisk();
             return true;
         case command::FileSave:
             OnFileSave();
@@ -86,10 +89,10 @@ bool CVortafrm::OnCommand(int id) {
             OnGeneratorStop();
             return true;
         case command::HelpAbout:
-            shell.aboutDialog();
+            shell_.aboutDialog();
             return true;
         case command::HelpNote:
-            shell.helpNoteDialog();
+            shell_.helpNoteDialog();
             return true;
         default:
             return false;

@@ -6,10 +6,9 @@
 
 #include "app/FileMessages.h"
 #include "app/PictureNames.h"
-#include "app/Vortafrm.h"
-#include "edit/CircuitReplacement.h"
 #include "io/CircuitFile.h"
 #include "io/FileCreation.h"
+#include "io/FileReplacement.h"
 #include "io/Temporaries.h"
 #include "platform/Shell.h"
 #include "render/CircuitPicture.h"
@@ -26,6 +25,11 @@ void reportError(platform::Shell& shell, const char* message, const std::string&
 
 void reportWriteFailure(platform::Shell& shell, const std::string& fileName) {
     reportError(shell, text::kFileNotWritten, fileName);
+}
+
+bool warnBeforeOpening(platform::Shell& shell) {
+    return shell.warningDialog(text::kWarningAttention, text::kWarningOpenFile,
+                               text::kWarningUnsavedLost);
 }
 
 bool confirmOverwrite(platform::Shell& shell, const std::string& fileName) {
@@ -67,6 +71,32 @@ void saveUnderTypedName(const FileCommandContext& context, const std::string& fi
     }
 }
 
+// A name from the computer as a name in the folder: no directories.
+std::string folderName(std::string name) {
+    for (char& c : name)
+        if (c == '/') c = '_';
+    if (name.empty() || name == "." || name == "..") name = "_" + name;
+    return name;
+}
+
+// A file of that name in the folder may hold the user's own work: it is replaced
+// only after the warning "Сохранить как..." gives for an existing name.
+bool mayReplace(platform::Shell& shell, const std::string& fileName) {
+    return ::access(fileName.c_str(), F_OK) != 0 || confirmOverwrite(shell, fileName);
+}
+
+// Copies the file into the folder, complete or not at all, and opens the copy as
+// "Открыть..." opens a typed name.
+void copyAndOpen(const FileCommandContext& context, const platform::ComputerFile& file) {
+    const std::string fileName = folderName(file.name);
+    if (!mayReplace(context.shell, fileName)) return;
+    if (!io::replaceFile(fileName, file.bytes)) {
+        reportWriteFailure(context.shell, fileName);
+        return;
+    }
+    openNamedFile(context, fileName);
+}
+
 }  // namespace
 
 void fileNew(const FileCommandContext& context) {
@@ -75,8 +105,7 @@ void fileNew(const FileCommandContext& context) {
         return;
     }
     // From here the old circuit is gone even when the user cancels the naming.
-    edit::discardCircuit(context.circuit, context.edit);
-    context.shell.invalidateWorkArea(true);
+    context.replaceCircuit(CCircuit{}, context.currentFileName);
 
     const std::optional<std::string> fileName =
         context.shell.fileNameDialog(text::kLabelNew, context.currentFileName);
@@ -88,10 +117,7 @@ void fileNew(const FileCommandContext& context) {
 }
 
 void fileOpen(const FileCommandContext& context) {
-    if (!context.shell.warningDialog(text::kWarningAttention, text::kWarningOpenFile,
-                                     text::kWarningUnsavedLost)) {
-        return;
-    }
+    if (!warnBeforeOpening(context.shell)) return;
     const std::optional<std::string> fileName =
         context.shell.fileNameDialog(text::kLabelOpen, context.currentFileName);
     if (fileName) openNamedFile(context, *fileName);
@@ -110,10 +136,19 @@ void openNamedFile(const FileCommandContext& context, const std::string& fileNam
         return;
     }
     io::removeAbandonedTemporaries(fileName);
-    edit::discardCircuit(context.circuit, context.edit);
-    io::decodeCircuit(bytes, context.circuit);
-    context.currentFileName = fileName;
-    context.shell.invalidateWorkArea(true);
+    CCircuit opened;
+    io::decodeCircuit(bytes, opened);
+    context.replaceCircuit(std::move(opened), fileName);
+}
+
+void fileLoadFromDisk(const FileCommandContext& context) {
+    if (!warnBeforeOpening(context.shell)) return;
+    if (const std::optional<platform::ComputerFile> file = context.shell.chooseComputerFile())
+        copyAndOpen(context, *file);
+}
+
+void openDroppedFile(const FileCommandContext& context, const platform::ComputerFile& file) {
+    if (warnBeforeOpening(context.shell)) copyAndOpen(context, file);
 }
 
 void fileSave(const FileCommandContext& context) {
@@ -152,29 +187,3 @@ void fileSavePicture(const FileCommandContext& context, bool powerOn) {
 }
 
 }  // namespace app
-
-namespace {
-app::FileCommandContext fileCommandContext(CVortafrm& window) {
-    return {window.circuit, window.edit, window.currentFileName, window.shell};
-}
-}  // namespace
-
-void CVortafrm::OnFileNew() {
-    app::fileNew(fileCommandContext(*this));
-}
-
-void CVortafrm::OnFileOpen() {
-    app::fileOpen(fileCommandContext(*this));
-}
-
-void CVortafrm::OnFileSave() {
-    app::fileSave(fileCommandContext(*this));
-}
-
-void CVortafrm::OnFileSaveAs() {
-    app::fileSaveAs(fileCommandContext(*this));
-}
-
-void CVortafrm::OnFileSavePicture() {
-    app::fileSavePicture(fileCommandContext(*this), powerOn);
-}

@@ -1,25 +1,31 @@
 #pragma once
+#include <functional>
 #include <string>
 
-#include "edit/EditState.h"
 #include "model/Circuit.h"
 
 namespace platform {
 class Shell;
-}
+struct ComputerFile;
+}  // namespace platform
 
 // The commands of the file menu. The user types every file name; nothing asks
 // whether to save, the warnings say in general terms that unsaved work is lost.
 // None of them touches the power, the generator clock or the window title.
 namespace app {
 
-// What the file commands work on: the main window's circuit, its editing state,
-// the name of the current circuit file (empty when there is none) and the desktop.
+// The main window's door for a new circuit under a file name (CVortafrm::replaceCircuit).
+using CircuitDoor = std::function<void(CCircuit replacement, const std::string& fileName)>;
+
+// What the file commands work on: the main window's circuit, which they replace
+// only through `replaceCircuit` (painting a picture of it still refreshes the
+// bitmaps of signals and generators), the name of the current circuit file (empty
+// when there is none) and the desktop.
 struct FileCommandContext {
     CCircuit& circuit;
-    EditState& edit;
     std::string& currentFileName;
     platform::Shell& shell;
+    CircuitDoor replaceCircuit;
 };
 
 // Empties the work area and creates an empty file under a typed name.
@@ -29,6 +35,12 @@ void fileOpen(const FileCommandContext& context);
 // Opens a named file as "Открыть..." does once the name is typed: the circuit is
 // replaced only by the whole file; a missing or unreadable file is reported.
 void openNamedFile(const FileCommandContext& context, const std::string& fileName);
+// After the warning of "Открыть...", asks the desktop for a file of the user's
+// computer, copies it into the current folder under its own name and opens it
+// there, so that Save writes to that copy.
+void fileLoadFromDisk(const FileCommandContext& context);
+// The same for a file the user dropped on the window, from the warning on.
+void openDroppedFile(const FileCommandContext& context, const platform::ComputerFile& file);
 // Writes the circuit to the current file, or asks for a name when there is none.
 void fileSave(const FileCommandContext& context);
 // Writes the circuit under a typed name, which becomes the current file.

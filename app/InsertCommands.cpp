@@ -8,7 +8,7 @@
 // circuit as it was when the user chose the command.
 void CVortafrm::OnInsertElement(ElementKind kind) {
     openUndoStep();
-    edit::EditContext context{circuit, edit, shell, scroll};
-    edit::insertElement(context, kind, shell.pointerPosition());
+    edit::EditContext context = editContext();
+    edit::insertElement(context, kind, shell_.pointerPosition());
     closeUndoStepAtRest();
 }

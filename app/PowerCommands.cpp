@@ -4,24 +4,24 @@
 #include "sim/Simulation.h"
 
 void CVortafrm::OnPowerOn() {
-    powerOn = true;
-    simulation.switchPowerOn();
+    powerOn_ = true;
+    simulation_.switchPowerOn();
     // Without erasing, so that the digits appear without the work area flashing white.
-    shell.invalidateWorkArea(false);
+    shell_.invalidateWorkArea(false);
 }
 
 void CVortafrm::OnPowerOff() {
-    powerOn = false;
-    shell.killTimer(timer::GeneratorClock);
-    sim::resetSignals(circuit);
-    shell.invalidateWorkArea(true);
+    powerOn_ = false;
+    shell_.killTimer(timer::GeneratorClock);
+    sim::resetSignals(circuit_);
+    shell_.invalidateWorkArea(true);
 }
 
 // There is no running flag: a second Start only restarts the one 100 ms timer.
 void CVortafrm::OnGeneratorStart() {
-    shell.setTimer(timer::GeneratorClock, timer::GeneratorClockMs);
+    shell_.setTimer(timer::GeneratorClock, timer::GeneratorClockMs);
 }
 
 void CVortafrm::OnGeneratorStop() {
-    shell.killTimer(timer::GeneratorClock);
+    shell_.killTimer(timer::GeneratorClock);
 }

@@ -1,50 +1,44 @@
-#include "app/CircuitSnapshot.h"
 #include "app/Vortafrm.h"
+#include "edit/CircuitReplacement.h"
 #include "platform/Shell.h"
 #include "sim/Simulation.h"
 
-namespace {
 // The restored circuit shows the levels it had; with the power on it settles at
 // once, as after a flipped input signal.
-void showRestored(CVortafrm& window) {
-    if (window.powerOn) sim::settle(window.circuit);
-    window.shell.invalidateWorkArea(true);
+void CVortafrm::showRestored() {
+    if (powerOn_) sim::settle(circuit_);
+    shell_.invalidateWorkArea(true);
 }
-}  // namespace
 
 void CVortafrm::OnEditUndo() {
-    history.undo(circuit, currentFileName);
-    showRestored(*this);
+    history_.undo(circuit_, currentFileName_);
+    showRestored();
 }
 
 void CVortafrm::OnEditRedo() {
-    history.redo(circuit, currentFileName);
-    showRestored(*this);
+    history_.redo(circuit_, currentFileName_);
+    showRestored();
 }
 
 void CVortafrm::openUndoStep() {
-    history.openStep(circuit);
+    history_.openStep(circuit_);
 }
 
 void CVortafrm::closeUndoStepAtRest() {
-    if (gestureUnderWay(edit)) return;
-    history.closeStep(circuit, edit.elementChangedByUser);
-    edit.elementChangedByUser = false;
+    if (gestureUnderWay(edit_)) return;
+    history_.closeStep(circuit_, edit_.elementChangedByUser);
+    edit_.elementChangedByUser = false;
 }
 
-// New and Open replace the circuit also in the middle of a gesture: the step then
-// takes back what the gesture had done too, and an element still waiting to be
-// placed is placed as a step of its own. A refused or failed command is no step.
-void CVortafrm::runFileStep(void (CVortafrm::*command)()) {
-    const std::string nameBefore = currentFileName;
-    const CCircuit tablesBefore = app::copyTables(circuit);
+// A step open since the press of a gesture under way already holds the circuit
+// from before the gesture, so that is what the step brings back.
+void CVortafrm::replaceCircuit(CCircuit replacement, const std::string& fileName) {
+    const std::string nameBefore = currentFileName_;
     openUndoStep();
-    (this->*command)();
-    if (currentFileName == nameBefore && !app::differApartFromLevels(tablesBefore, circuit)) {
-        closeUndoStepAtRest();
-        return;
-    }
-    history.closeFileStep(nameBefore);
-    edit.elementChangedByUser = false;
-    if (gestureUnderWay(edit)) openUndoStep();
+    edit::replaceCircuit(circuit_, edit_, std::move(replacement));
+    currentFileName_ = fileName;
+    history_.closeFileStep(nameBefore);
+    edit_.elementChangedByUser = false;
+    if (gestureUnderWay(edit_)) openUndoStep();
+    shell_.invalidateWorkArea(true);
 }

@@ -4,29 +4,33 @@
 #include "io/Recovery.h"
 #include "platform/Shell.h"
 
-CVortafrm::CVortafrm(platform::Shell& desktop) : shell(desktop) {}
+CVortafrm::CVortafrm(platform::Shell& desktop) : shell_(desktop) {}
 
 // The tables, the pending elements and the hit lists are owned, so nothing is
 // left behind whatever was in progress when the window went.
 CVortafrm::~CVortafrm() = default;
 
+// The restored circuit comes in as any other, an undo step from the empty work
+// area the window was created with.
 void CVortafrm::OnCreate() {
-    if (!io::restoreRecovery(circuit)) return;
-    shell.setTimer(timer::Autosave, timer::AutosaveMs);
+    CCircuit restored;
+    if (!io::restoreRecovery(restored)) return;
+    if (!restored.isEmpty()) replaceCircuit(std::move(restored), "");
+    shell_.setTimer(timer::Autosave, timer::AutosaveMs);
 }
 
 void CVortafrm::OnDestroy() {
-    shell.killTimer(timer::GeneratorClock);
-    shell.killTimer(timer::Autosave);
+    shell_.killTimer(timer::GeneratorClock);
+    shell_.killTimer(timer::Autosave);
     io::emptyRecovery();
 }
 
 void CVortafrm::OnTimer(int id) {
     if (id == timer::GeneratorClock) {
-        if (simulation.clockTick()) shell.invalidateWorkArea(false);
+        if (simulation_.clockTick()) shell_.invalidateWorkArea(false);
     } else if (id == timer::Autosave) {
         // A failed write is not reported: a message every 15 seconds would be
         // worse than a recovery file that is one tick old.
-        io::writeRecovery(circuit);
+        io::writeRecovery(circuit_);
     }
 }

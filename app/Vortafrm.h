@@ -2,23 +2,28 @@
 #include <cstdint>
 #include <string>
 
+#include "app/FileCommands.h"
 #include "app/UndoHistory.h"
+#include "edit/EditContext.h"
 #include "edit/EditState.h"
 #include "model/Circuit.h"
 #include "model/ElementKind.h"
 #include "model/Geometry.h"
-#include "model/WorkAreaGeometry.h"
+#include "model/Viewport.h"
 #include "sim/Simulator.h"
 
 namespace platform {
 class Canvas;
 class Shell;
+struct ComputerFile;
+enum class ScrollBarId;
 }  // namespace platform
 
-// The main window's core: owns the circuit, the power flag, the scroll offsets,
-// the editing state and the current file name, and routes every command and
-// window message to the module that handles it. The desktop layer forwards its
-// events here and answers the requests made through the Shell.
+// The main window's core: owns the circuit, the power flag, the viewport, the
+// editing state, the current file name and the undo history, and routes every
+// command and window message to the module that handles it. The desktop layer
+// forwards its events here, answers the requests made through the Shell and reads
+// what it shows through the views below; nothing outside changes the state.
 class CVortafrm {
   public:
     explicit CVortafrm(platform::Shell& desktop);
@@ -26,7 +31,8 @@ class CVortafrm {
     CVortafrm(const CVortafrm&) = delete;
     CVortafrm& operator=(const CVortafrm&) = delete;
 
-    // Window creation (after the controls exist) and destruction.
+    // Window creation (after the controls exist; the recovery file is read back)
+    // and destruction.
     void OnCreate();
     void OnDestroy();
 
@@ -49,18 +55,40 @@ class CVortafrm {
     // Whether the menu item of the command is enabled right now.
     bool isCommandEnabled(int id) const;
 
+    // A file of the user's computer dropped on the window: opened as one loaded
+    // with "Загрузить с диска...", after the same warning.
+    void OnDropFile(const platform::ComputerFile& file);
+
+    // The one door for a new circuit (New, Open, a file from the computer or
+    // dropped, the recovery file): the editing state lets go of the old records,
+    // the work area is repainted, and the replacement with its file name is one
+    // undo step, which brings the name back too. In the middle of a gesture the
+    // step also takes back what the gesture did, and an element still waiting to
+    // be placed is placed as a step of its own.
+    void replaceCircuit(CCircuit replacement, const std::string& fileName);
+
+    // What the window shows, for painting, the menus and tests.
+    const CCircuit& circuit() const { return circuit_; }
+    const EditState& editState() const { return edit_; }
+    const Viewport& viewport() const { return viewport_; }
+    bool isPowerOn() const { return powerOn_; }
+    const std::string& currentFileName() const { return currentFileName_; }
+    const app::CUndoHistory& history() const { return history_; }
+
+  private:
     // The commands of the "Питание" and "Управление генератором" menus.
     void OnPowerOn();
     void OnPowerOff();
     void OnGeneratorStart();
     void OnGeneratorStop();
 
-    // The "Файл" menu.
+    // The "Файл" menu, and the page's "Загрузить с диска...".
     void OnFileNew();
     void OnFileOpen();
     void OnFileSave();
     void OnFileSaveAs();
     void OnFileSavePicture();
+    void OnFileLoadFromDisk();
     // The "Выбрать" menu: a new element of that kind follows the pointer.
     void OnInsertElement(ElementKind kind);
     // The "Правка" menu: the circuit as before the last step, or as after the step
@@ -70,19 +98,26 @@ class CVortafrm {
 
     // The undo history's steps: a message that may change the tables opens one
     // before it runs, and it closes after any message that leaves no gesture under
-    // way. New and Open are steps of their own, which also bring back the file name.
+    // way.
     void openUndoStep();
     void closeUndoStepAtRest();
-    void runFileStep(void (CVortafrm::*command)());
 
-    platform::Shell& shell;
-    bool powerOn = false;
-    std::string currentFileName;
-    EditState edit;
-    CCircuit circuit;
+    using MouseHandler = void (*)(edit::EditContext&, uint32_t, Point);
+
+    app::FileCommandContext fileCommandContext();
+    edit::EditContext editContext();
+    void dispatchMouse(MouseHandler handler, uint32_t flags, Point point);
+    void scrollAlong(platform::ScrollBarId bar, int code, int32_t thumbPosition);
+    void showRestored();
+
+    platform::Shell& shell_;
+    bool powerOn_ = false;
+    std::string currentFileName_;
+    EditState edit_;
+    CCircuit circuit_;
     // Settles the circuit on power-on and generator ticks, keeping what it worked out
     // of the wiring while the wiring stays as it is.
-    sim::CSimulator simulation{circuit};
-    ScrollOffsets scroll;
-    app::CUndoHistory history;
+    sim::CSimulator simulation_{circuit_};
+    Viewport viewport_;
+    app::CUndoHistory history_;
 };

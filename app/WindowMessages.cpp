@@ -4,10 +4,10 @@
 #include "render/WorkArea.h"
 
 void CVortafrm::OnPaint(platform::Canvas& canvas) {
-    const render::PointerItems following{edit.pendingLogicElement.get(),
-                                         edit.pendingBlockElement.get(), edit.wireInProgress};
-    const Size client = shell.clientSize();
-    render::paintWorkArea(canvas, circuit, following, scroll, powerOn,
+    const render::PointerItems following{edit_.pendingLogicElement.get(),
+                                         edit_.pendingBlockElement.get(), edit_.wireInProgress};
+    const Size client = shell_.clientSize();
+    render::paintWorkArea(canvas, circuit_, following, viewport_, powerOn_,
                           {0, 0, client.width, client.height});
 }
 
@@ -15,28 +15,24 @@ void CVortafrm::OnPaint(platform::Canvas& canvas) {
 // again by the next scroll message.
 void CVortafrm::OnSize(int32_t width, int32_t height) {
     const Size client{width, height};
-    render::layoutScrollBars(shell, client);
-    render::layoutCornerButton(shell, client);
+    render::layoutScrollBars(shell_, client);
+    render::layoutCornerButton(shell_, client);
 }
-
-namespace {
 
 // Every scroll message, of either direction, sets the thumb of its own bar and
 // repaints the whole work area.
-void scrollAlong(CVortafrm& window, platform::ScrollBarId bar, int code, int32_t thumbPosition) {
-    window.scroll = render::offsetsAfterScroll(window.scroll, bar, code, thumbPosition,
-                                               window.shell.clientSize());
+void CVortafrm::scrollAlong(platform::ScrollBarId bar, int code, int32_t thumbPosition) {
+    viewport_ =
+        render::offsetsAfterScroll(viewport_, bar, code, thumbPosition, shell_.clientSize());
     const bool vertical = bar == platform::ScrollBarId::Vertical;
-    window.shell.setScrollPos(bar, vertical ? window.scroll.y : window.scroll.x);
-    window.shell.invalidateWorkArea(true);
+    shell_.setScrollPos(bar, vertical ? viewport_.scrollY : viewport_.scrollX);
+    shell_.invalidateWorkArea(true);
 }
 
-}  // namespace
-
 void CVortafrm::OnVScroll(int code, int32_t thumbPosition) {
-    scrollAlong(*this, platform::ScrollBarId::Vertical, code, thumbPosition);
+    scrollAlong(platform::ScrollBarId::Vertical, code, thumbPosition);
 }
 
 void CVortafrm::OnHScroll(int code, int32_t thumbPosition) {
-    scrollAlong(*this, platform::ScrollBarId::Horizontal, code, thumbPosition);
+    scrollAlong(platform::ScrollBarId::Horizontal, code, thumbPosition);
 }

@@ -54,6 +54,8 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
                        const std::string& line3) override;
     void aboutDialog() override;
     void helpNoteDialog() override;
+    // The desktop's files are the computer's own, and its menu offers no other.
+    std::optional<platform::ComputerFile> chooseComputerFile() override { return std::nullopt; }
     bool writePicture(const platform::PictureRequest& request,
                       const std::function<void(platform::Canvas&)>& paint) override;
 

@@ -2,8 +2,8 @@
 
 namespace edit {
 
-void discardCircuit(CCircuit& circuit, EditState& state) {
-    circuit.clearCircuit();
+void replaceCircuit(CCircuit& circuit, EditState& state, CCircuit replacement) {
+    circuit = std::move(replacement);
     state.wireInProgress.reset();
     state.continuedEnd.reset();
     state.logicHits.reset();

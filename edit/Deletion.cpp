@@ -2,8 +2,8 @@
 
 #include "edit/HitRelease.h"
 #include "edit/HitTest.h"
+#include "edit/PointerGeometry.h"
 #include "edit/WireEnds.h"
-#include "model/Grid.h"
 #include "platform/Shell.h"
 
 namespace edit {
@@ -44,7 +44,7 @@ void deleteElements(CCircuit& circuit, Table& table, std::optional<HitList>& hit
 }  // namespace
 
 bool deleteElementsUnderPointer(EditContext& context, Point click) {
-    const Point at{click.x + context.scroll.x, click.y + context.scroll.y};
+    const Point at = rawWorkPoint(context, click);
     EditState& state = context.state;
     CCircuit& circuit = context.circuit;
     state.logicHits = hitLogicElements(circuit, at);
@@ -64,7 +64,7 @@ bool deleteElementsUnderPointer(EditContext& context, Point click) {
 }
 
 bool deleteWiresUnderPointer(EditContext& context, Point click) {
-    const Point at{snapToGrid(click.x) + context.scroll.x, snapToGrid(click.y) + context.scroll.y};
+    const Point at = snappedWorkPoint(context, click);
     std::optional<HitList>& hits = context.state.wireHits;
     hits = hitWires(context.circuit, at, kNoExcludedWire);
     if (!hits) return false;

@@ -1,7 +1,7 @@
 #pragma once
 #include "edit/EditState.h"
 #include "model/Circuit.h"
-#include "model/WorkAreaGeometry.h"
+#include "model/Viewport.h"
 
 namespace platform {
 class Shell;
@@ -10,13 +10,13 @@ class Shell;
 namespace edit {
 
 // What an editing operation works on: the circuit, the editing state kept between
-// mouse messages, the desktop for dialogs and repaints, and the scroll offsets that
-// turn window coordinates into work-area coordinates.
+// mouse messages, the desktop for dialogs and repaints, and the viewport that turns
+// window coordinates into work-area coordinates and back.
 struct EditContext {
     CCircuit& circuit;
     EditState& state;
     platform::Shell& shell;
-    ScrollOffsets scroll;
+    Viewport viewport;
 };
 
 }  // namespace edit

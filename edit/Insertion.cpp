@@ -29,7 +29,7 @@ Point startPosition(const EditContext& context, std::optional<Point> pointer) {
     if (pointer && contains(workAreaRect(context.shell.clientSize()), *pointer)) {
         client = {snapToGrid(pointer->x), snapToGrid(pointer->y)};
     }
-    return {client.x + context.scroll.x, client.y + context.scroll.y};
+    return context.viewport.toWorkArea(client);
 }
 
 template <typename Element>
@@ -38,7 +38,7 @@ void holdPending(EditContext& context, std::unique_ptr<Element>& pending,
     const Point at = startPosition(context, pointer);
     element->setPosition(at.x, at.y);
     pending = std::move(element);
-    context.shell.invalidateRect(clientRect(*pending, context.scroll), true);
+    context.shell.invalidateRect(clientRect(*pending, context.viewport), true);
 }
 
 void insertBlock(EditContext& context, ElementKind kind, std::optional<Point> pointer) {

@@ -26,10 +26,9 @@ void insertElement(EditContext& context, ElementKind kind, std::optional<Point> 
 
 // Where a pending element is drawn: its rectangle in client coordinates.
 template <typename Element>
-Rect clientRect(const Element& element, ScrollOffsets scroll) {
-    const int32_t left = element.x - scroll.x;
-    const int32_t top = element.y - scroll.y;
-    return {left, top, left + element.width, top + element.height};
+Rect clientRect(const Element& element, const Viewport& view) {
+    const Point corner = view.toClient({element.x, element.y});
+    return {corner.x, corner.y, corner.x + element.width, corner.y + element.height};
 }
 
 }  // namespace edit

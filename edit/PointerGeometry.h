@@ -10,13 +10,13 @@ namespace edit {
 
 // The pointer (client coordinates) in work-area coordinates, as it is.
 inline Point rawWorkPoint(const EditContext& context, Point pointer) {
-    return {pointer.x + context.scroll.x, pointer.y + context.scroll.y};
+    return context.viewport.toWorkArea(pointer);
 }
 
 // The pointer put on the grid first, then in work-area coordinates; the scroll
 // offsets are multiples of 5, so the result is on the grid too.
 inline Point snappedWorkPoint(const EditContext& context, Point pointer) {
-    return {snapToGrid(pointer.x) + context.scroll.x, snapToGrid(pointer.y) + context.scroll.y};
+    return context.viewport.toWorkArea({snapToGrid(pointer.x), snapToGrid(pointer.y)});
 }
 
 // True when exactly one element lies under the pointer, in either table. Overlapping

@@ -22,14 +22,10 @@ Rect unionOf(const Rect& a, const Rect& b) {
 // rectangle is taken from the element rather than from the pointer.
 template <typename Element>
 void followPointer(EditContext& context, Element& element, Point pointer) {
-    const Rect before = clientRect(element, context.scroll);
+    const Rect before = clientRect(element, context.viewport);
     const Point work = snappedWorkPoint(context, pointer);
     element.setPosition(work.x, work.y);
-    context.shell.invalidateRect(unionOf(before, clientRect(element, context.scroll)), true);
-}
-
-Point toClient(const EditContext& context, Point work) {
-    return {work.x - context.scroll.x, work.y - context.scroll.y};
+    context.shell.invalidateRect(unionOf(before, clientRect(element, context.viewport)), true);
 }
 
 // The free end of the wire being drawn, or of a held wire, follows the pointer. The
@@ -39,7 +35,7 @@ void dragWireEnd(EditContext& context, WireEndRef ref, Point pointer) {
     CWire* wire = context.circuit.wire(ref.wire);
     WireEnd* end = context.circuit.wireEnd(ref.wire, ref.end);
     if (!wire || !end || (ref.end != 0 && ref.end != 1)) return;
-    const Point before = toClient(context, end->position());
+    const Point before = context.viewport.toClient(end->position());
     const Point work = snappedWorkPoint(context, pointer);
     end->x = truncateToGrid(work.x);
     end->y = truncateToGrid(work.y);
@@ -48,7 +44,7 @@ void dragWireEnd(EditContext& context, WireEndRef ref, Point pointer) {
         return;
     }
     const Point anchor =
-        toClient(context, ref.end == 1 ? wire->points.back() : wire->points.front());
+        context.viewport.toClient(ref.end == 1 ? wire->points.back() : wire->points.front());
     const auto [left, right] = std::minmax({anchor.x, pointer.x, before.x});
     const auto [top, bottom] = std::minmax({anchor.y, pointer.y, before.y});
     context.shell.invalidateRect({left - kRubberBandMargin, top - kRubberBandMargin,

@@ -8,14 +8,6 @@
 constexpr int32_t kWorkAreaSize = 2048;
 constexpr int32_t kBarThickness = 17;
 
-// Scroll offsets in pixels, always multiples of 5: work-area point (x, y) shows
-// at client point (x - x offset, y - y offset).
-struct ScrollOffsets {
-    int32_t x = 0;
-    int32_t y = 0;
-    friend bool operator==(const ScrollOffsets&, const ScrollOffsets&) = default;
-};
-
 // The client rectangle part that shows the work area: right of the vertical bar
 // and above the horizontal one.
 constexpr Rect workAreaRect(Size client) {

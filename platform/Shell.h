@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/ElementParams.h"
 #include "model/Geometry.h"
@@ -40,6 +41,13 @@ struct PinChoiceRequest {
     int32_t symbolBitmap = 0;
 };
 
+// A file of the user's computer handed to the program: its name there, without
+// folders, and its bytes.
+struct ComputerFile {
+    std::string name;
+    std::vector<uint8_t> bytes;
+};
+
 // Everything the core asks of the desktop. Every call is modal and synchronous as
 // the user experiences it; dialogs return their data on OK and nothing on Cancel.
 class Shell {
@@ -67,6 +75,9 @@ class Shell {
                                const std::string& line3) = 0;
     virtual void aboutDialog() = 0;
     virtual void helpNoteDialog() = 0;
+    // Lets the user choose a file of their computer; nothing when they chose none.
+    // A desktop that works in the computer's own folders offers no such choice.
+    virtual std::optional<ComputerFile> chooseComputerFile() = 0;
 
     // Writes the picture file of the request, drawn by `paint` with the top-left
     // corner of the request's area at the canvas origin. The file is replaced only

@@ -16,7 +16,7 @@ platform::PictureRequest circuitPictureRequest(const CCircuit& circuit,
 std::function<void(platform::Canvas&)> circuitPainting(CCircuit& circuit, const Rect& area,
                                                        bool powered) {
     return [&circuit, area, powered](platform::Canvas& canvas) {
-        paintWorkArea(canvas, circuit, {}, ScrollOffsets{area.left, area.top}, powered,
+        paintWorkArea(canvas, circuit, {}, Viewport{area.left, area.top}, powered,
                       {0, 0, area.width(), area.height()});
     };
 }

@@ -3,20 +3,18 @@
 #include <cstdint>
 
 #include "model/Geometry.h"
+#include "model/Viewport.h"
 
 namespace render {
 
-// The part of the work area whose drawing can show: the visible client area moved
-// by the scroll offsets and grown by `reach`, the farthest a record's pixels lie
+// The part of the work area whose drawing can show: the visible client area seen
+// through the viewport and grown by `reach`, the farthest a record's pixels lie
 // from the points it is drawn between; held wide so that nothing overflows.
 class CDrawingWindow {
   public:
-    CDrawingWindow(const Rect& visible, int32_t scrollX, int32_t scrollY, int64_t reach)
-        : left_(int64_t{visible.left} + scrollX - reach),
-          top_(int64_t{visible.top} + scrollY - reach),
-          right_(int64_t{visible.right} + scrollX + reach),
-          bottom_(int64_t{visible.bottom} + scrollY + reach),
-          small_(isSmall(left_) && isSmall(top_) && isSmall(right_) && isSmall(bottom_)) {}
+    CDrawingWindow(const Rect& visible, const Viewport& view, int64_t reach)
+        : CDrawingWindow(view.toWorkArea({visible.left, visible.top}),
+                         view.toWorkArea({visible.right, visible.bottom}), reach) {}
 
     // Whether anything drawn between the two work-area points can show.
     bool touches(Point a, Point b) const {
@@ -26,6 +24,13 @@ class CDrawingWindow {
     }
 
   private:
+    CDrawingWindow(Point topLeft, Point bottomRight, int64_t reach)
+        : left_(topLeft.x - reach),
+          top_(topLeft.y - reach),
+          right_(bottomRight.x + reach),
+          bottom_(bottomRight.y + reach),
+          small_(isSmall(left_) && isSmall(top_) && isSmall(right_) && isSmall(bottom_)) {}
+
     // Coordinates whose differences multiply without overflow.
     static bool isSmall(int64_t v) {
         constexpr int64_t kLimit = int64_t{1} << 30;

@@ -3,7 +3,6 @@
 
 #include "platform/Canvas.h"
 #include "render/RecordDrawing.h"
-#include "render/ScreenPoint.h"
 
 namespace render {
 namespace {
@@ -16,18 +15,15 @@ constexpr int32_t kDigitWidth = 5, kDigitHeight = 7;
 // element's state (a selected element is greyed whole, level digits included).
 class ElementBitmaps {
   public:
-    ElementBitmaps(platform::Canvas& canvas, int32_t x, int32_t y, int32_t scrollX, int32_t scrollY,
-                   int32_t drawState)
+    ElementBitmaps(platform::Canvas& canvas, Point corner, const Viewport& view, int32_t drawState)
         : canvas_(canvas),
-          x_(x),
-          y_(y),
-          scrollX_(scrollX),
-          scrollY_(scrollY),
+          corner_(corner),
+          view_(view),
           disabled_((drawState & kDrawStateDisabled) != 0) {}
 
     void draw(int32_t id, int32_t dx, int32_t dy, int32_t width, int32_t height) {
-        canvas_.drawBitmap(id, toScreen(x_, dx, scrollX_), toScreen(y_, dy, scrollY_), width,
-                           height, disabled_);
+        const Point at = view_.toClient(corner_, {dx, dy});
+        canvas_.drawBitmap(id, at.x, at.y, width, height, disabled_);
     }
     // The level of an output pin: a red 1 or a blue 0.
     void digit(const Pin& pin, int32_t dx, int32_t dy) {
@@ -36,7 +32,8 @@ class ElementBitmaps {
 
   private:
     platform::Canvas& canvas_;
-    int32_t x_, y_, scrollX_, scrollY_;
+    Point corner_;
+    Viewport view_;
     bool disabled_;
 };
 
@@ -51,21 +48,21 @@ std::string indicatorNumber(const Pins& pins) {
     return text;
 }
 
-void drawIndicatorNumber(platform::Canvas& canvas, const CLogicElement& element, int32_t scrollX,
-                         int32_t scrollY) {
+void drawIndicatorNumber(platform::Canvas& canvas, const CLogicElement& element,
+                         const Viewport& view) {
     const platform::Font font{26, 700, true, "Courier New"};
     const platform::Font previous = canvas.selectFont(font);
     canvas.setTextColor(platform::kRed);
-    canvas.textOut(toScreen(element.x, 22, scrollX), toScreen(element.y, 4, scrollY),
-                   indicatorNumber(element.pins));
+    const Point at = view.toClient({element.x, element.y}, {22, 4});
+    canvas.textOut(at.x, at.y, indicatorNumber(element.pins));
     canvas.selectFont(previous);
 }
 
 }  // namespace
 
-void draw(platform::Canvas& canvas, const CLogicElement& element, int32_t scrollX, int32_t scrollY,
+void draw(platform::Canvas& canvas, const CLogicElement& element, const Viewport& view,
           bool powered) {
-    ElementBitmaps bitmaps(canvas, element.x, element.y, scrollX, scrollY, element.drawState);
+    ElementBitmaps bitmaps(canvas, {element.x, element.y}, view, element.drawState);
     if (element.kind == LogicElement) {
         const int32_t middle = element.height / 2;
         bitmaps.draw(element.bodyBitmap, 0, 0, element.width, element.height);
@@ -75,19 +72,18 @@ void draw(platform::Canvas& canvas, const CLogicElement& element, int32_t scroll
         if (powered) bitmaps.digit(element.pins[kOutputPin], 25, middle - 9);
     } else if (element.kind == Indicator) {
         bitmaps.draw(element.bodyBitmap, 0, 0, element.width, element.height);
-        if (powered) drawIndicatorNumber(canvas, element, scrollX, scrollY);
+        if (powered) drawIndicatorNumber(canvas, element, view);
     }
 }
 
-void draw(platform::Canvas& canvas, CBlockElement& element, int32_t scrollX, int32_t scrollY,
-          bool powered) {
+void draw(platform::Canvas& canvas, CBlockElement& element, const Viewport& view, bool powered) {
     const int32_t kind = element.kind;
     const bool high = element.pins[kOutputPin].value != 0;
     if (kind == EntrSignal) element.bitmap = high ? bitmap::SignalHigh : bitmap::SignalLow;
     if (kind == GTI) element.bitmap = high ? bitmap::GeneratorHigh : bitmap::GeneratorLow;
     if (!isElementKind(kind) || isLogicTableKind(kind)) return;
 
-    ElementBitmaps bitmaps(canvas, element.x, element.y, scrollX, scrollY, element.drawState);
+    ElementBitmaps bitmaps(canvas, {element.x, element.y}, view, element.drawState);
     bitmaps.draw(element.bitmap, 0, 0, element.width, element.height);
     if (!powered) return;
     // Each digit sits just above its output line: rows 30 and 10 of a trigger or summer.

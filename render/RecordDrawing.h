@@ -4,26 +4,25 @@
 #include "model/BlockElement.h"
 #include "model/Geometry.h"
 #include "model/LogicElement.h"
+#include "model/Viewport.h"
 #include "model/Wire.h"
 
 namespace platform {
 class Canvas;
 }
 
-// How each record draws itself, at its work-area position shifted by the scroll
-// offsets. Drawing reads the records, except that an input signal or generator
+// How each record draws itself, at the client position the viewport gives its
+// work-area position. Drawing reads the records, except that an input signal or generator
 // first takes its body bitmap from its output level.
 namespace render {
 
 // A gate or an indicator; a record of any other kind draws nothing.
-void draw(platform::Canvas& canvas, const CLogicElement& element, int32_t scrollX, int32_t scrollY,
+void draw(platform::Canvas& canvas, const CLogicElement& element, const Viewport& view,
           bool powered);
 // A trigger, summer, input signal or generator.
-void draw(platform::Canvas& canvas, CBlockElement& element, int32_t scrollX, int32_t scrollY,
-          bool powered);
+void draw(platform::Canvas& canvas, CBlockElement& element, const Viewport& view, bool powered);
 // One wire on its own, as CWireLayer draws the wires of a paint.
-void draw(platform::Canvas& canvas, const CWire& wire, int32_t scrollX, int32_t scrollY,
-          const Rect& visible);
+void draw(platform::Canvas& canvas, const CWire& wire, const Viewport& view, const Rect& visible);
 
 // The circle on a free end or a junction: a box of kEndCircleSize pixels square
 // that starts kEndCircleBefore pixels left of and above the end.

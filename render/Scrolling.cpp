@@ -30,14 +30,14 @@ int32_t scrolledOffset(int32_t offset, int code, int32_t thumbPosition, int32_t 
     return static_cast<int32_t>(moved);
 }
 
-ScrollOffsets offsetsAfterScroll(ScrollOffsets offsets, platform::ScrollBarId bar, int code,
-                                 int32_t thumbPosition, Size client) {
+Viewport offsetsAfterScroll(Viewport view, platform::ScrollBarId bar, int code,
+                            int32_t thumbPosition, Size client) {
     if (bar == platform::ScrollBarId::Vertical) {
-        offsets.y = scrolledOffset(offsets.y, code, thumbPosition, client.height);
+        view.scrollY = scrolledOffset(view.scrollY, code, thumbPosition, client.height);
     } else {
-        offsets.x = scrolledOffset(offsets.x, code, thumbPosition, client.width);
+        view.scrollX = scrolledOffset(view.scrollX, code, thumbPosition, client.width);
     }
-    return {snapToGrid(offsets.x), snapToGrid(offsets.y)};
+    return {snapToGrid(view.scrollX), snapToGrid(view.scrollY)};
 }
 
 namespace {

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "model/Geometry.h"
+#include "model/Viewport.h"
 #include "model/WorkAreaGeometry.h"
 #include "platform/Shell.h"
 
@@ -27,12 +28,12 @@ int32_t pageStep(int32_t clientExtent);
 // The offset after a scroll message, clamped to the work area (before rounding).
 int32_t scrolledOffset(int32_t offset, int code, int32_t thumbPosition, int32_t clientExtent);
 
-// The whole arithmetic of one scroll message of the bar's direction: that offset
-// moves and is clamped, then both offsets are rounded to the grid, so even an
-// end-scroll message re-rounds them. The handler then sets the bar's thumb to the
-// offset of its direction and repaints.
-ScrollOffsets offsetsAfterScroll(ScrollOffsets offsets, platform::ScrollBarId bar, int code,
-                                 int32_t thumbPosition, Size client);
+// The whole arithmetic of one scroll message of the bar's direction: the viewport's
+// offset of that direction moves and is clamped, then both offsets are rounded to
+// the grid, so even an end-scroll message re-rounds them. The handler then sets the
+// bar's thumb to the offset of its direction and repaints.
+Viewport offsetsAfterScroll(Viewport view, platform::ScrollBarId bar, int code,
+                            int32_t thumbPosition, Size client);
 
 // Places the two scroll bars and the corner button for the client size and sets the
 // bars' ranges.

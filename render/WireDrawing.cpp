@@ -4,7 +4,6 @@
 #include "model/ElementKind.h"
 #include "platform/Canvas.h"
 #include "render/RecordDrawing.h"
-#include "render/ScreenPoint.h"
 #include "render/WireLayer.h"
 
 namespace render {
@@ -43,24 +42,18 @@ WireWorkLimits CWireLayer::limitsFor(const Rect& visible) {
     return {pixels, 24 * pixels};
 }
 
-CWireLayer::CWireLayer(platform::Canvas& canvas, int32_t scrollX, int32_t scrollY,
-                       const Rect& visible)
-    : CWireLayer(canvas, scrollX, scrollY, visible, limitsFor(visible)) {}
+CWireLayer::CWireLayer(platform::Canvas& canvas, const Viewport& view, const Rect& visible)
+    : CWireLayer(canvas, view, visible, limitsFor(visible)) {}
 
-CWireLayer::CWireLayer(platform::Canvas& canvas, int32_t scrollX, int32_t scrollY,
-                       const Rect& visible, WireWorkLimits limits)
+CWireLayer::CWireLayer(platform::Canvas& canvas, const Viewport& view, const Rect& visible,
+                       WireWorkLimits limits)
     : canvas_(canvas),
-      scrollX_(scrollX),
-      scrollY_(scrollY),
-      window_(visible, scrollX, scrollY, kReach),
+      view_(view),
+      window_(visible, view, kReach),
       extent_(int64_t{visible.right} - visible.left + int64_t{visible.bottom} - visible.top),
       lineWorkLeft_(limits.lineWork),
       coverage_(visible, limits.coveragePixels),
       coverageAllowed_(pixelsOf(visible) > 0 && pixelsOf(visible) <= kMaxCoverageArea) {}
-
-Point CWireLayer::toClient(Point p) const {
-    return {toScreen(p.x, 0, scrollX_), toScreen(p.y, 0, scrollY_)};
-}
 
 void CWireLayer::moveTo(Point p) {
     at_ = p;
@@ -73,7 +66,7 @@ void CWireLayer::moveTo(Point p) {
 void CWireLayer::lineTo(Point p) {
     const bool shows = window_.touches(at_, p);
     if (shows) {
-        const Point from = toClient(at_), to = toClient(p);
+        const Point from = view_.toClient(at_), to = view_.toClient(p);
         if (!covering_) {
             lineWorkLeft_ -= lineWork(from, to, extent_, highlighted_);
             covering_ = lineWorkLeft_ < 0 && coverageAllowed_;
@@ -117,7 +110,7 @@ void CWireLayer::drawPolyline(const CWire& wire) {
 void CWireLayer::drawEndCircles(const CWire& wire, int32_t kind) {
     for (const WireEnd& end : wire.ends) {
         if (end.kind != kind || !window_.touches(end.position(), end.position())) continue;
-        const Point c = toClient(end.position());
+        const Point c = view_.toClient(end.position());
         const Point corner{c.x - kEndCircleBefore, c.y - kEndCircleBefore};
         const WaitingCircle circle{
             {corner.x, corner.y, corner.x + kEndCircleSize, corner.y + kEndCircleSize},
@@ -159,9 +152,8 @@ void CWireLayer::finish() {
     waitingCircles_.clear();
 }
 
-void draw(platform::Canvas& canvas, const CWire& wire, int32_t scrollX, int32_t scrollY,
-          const Rect& visible) {
-    CWireLayer layer(canvas, scrollX, scrollY, visible);
+void draw(platform::Canvas& canvas, const CWire& wire, const Viewport& view, const Rect& visible) {
+    CWireLayer layer(canvas, view, visible);
     layer.draw(wire);
     layer.finish();
 }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "model/Geometry.h"
+#include "model/Viewport.h"
 #include "model/Wire.h"
 #include "platform/Canvas.h"
 #include "render/Coverage.h"
@@ -37,8 +38,8 @@ class CWireLayer {
     // the coverage for a few dozen visits per pixel.
     static WireWorkLimits limitsFor(const Rect& visible);
 
-    CWireLayer(platform::Canvas& canvas, int32_t scrollX, int32_t scrollY, const Rect& visible);
-    CWireLayer(platform::Canvas& canvas, int32_t scrollX, int32_t scrollY, const Rect& visible,
+    CWireLayer(platform::Canvas& canvas, const Viewport& view, const Rect& visible);
+    CWireLayer(platform::Canvas& canvas, const Viewport& view, const Rect& visible,
                WireWorkLimits limits);
 
     void draw(const CWire& wire);
@@ -57,10 +58,9 @@ class CWireLayer {
     void drawPolyline(const CWire& wire);
     void drawEndCircles(const CWire& wire, int32_t kind);
     void drawCircle(const WaitingCircle& circle);
-    Point toClient(Point p) const;
 
     platform::Canvas& canvas_;
-    int32_t scrollX_, scrollY_;
+    Viewport view_;
     CDrawingWindow window_;
     int64_t extent_;  // the longest a line can run inside the visible area
     int64_t lineWorkLeft_;

@@ -6,15 +6,15 @@
 namespace render {
 
 void paintWorkArea(platform::Canvas& canvas, CCircuit& circuit, const PointerItems& following,
-                   ScrollOffsets scroll, bool powerOn, const Rect& visible) {
+                   const Viewport& view, bool powerOn, const Rect& visible) {
     // The item that follows the pointer lies under everything registered; a pending
     // element shows no levels. The wire in progress is registered, so the wire table
     // draws it once more. All wires of the paint share one limit on their work.
-    CWireLayer wires(canvas, scroll.x, scroll.y, visible);
+    CWireLayer wires(canvas, view, visible);
     if (following.pendingLogicElement) {
-        draw(canvas, *following.pendingLogicElement, scroll.x, scroll.y, false);
+        draw(canvas, *following.pendingLogicElement, view, false);
     } else if (following.pendingBlockElement) {
-        draw(canvas, *following.pendingBlockElement, scroll.x, scroll.y, false);
+        draw(canvas, *following.pendingBlockElement, view, false);
     } else if (following.wireInProgress) {
         if (const CWire* wire = circuit.wire(*following.wireInProgress)) {
             wires.draw(*wire);
@@ -22,10 +22,10 @@ void paintWorkArea(platform::Canvas& canvas, CCircuit& circuit, const PointerIte
         }
     }
     for (const auto& element : circuit.logicElements) {
-        if (element) draw(canvas, *element, scroll.x, scroll.y, powerOn);
+        if (element) draw(canvas, *element, view, powerOn);
     }
     for (const auto& element : circuit.blockElements) {
-        if (element) draw(canvas, *element, scroll.x, scroll.y, powerOn);
+        if (element) draw(canvas, *element, view, powerOn);
     }
     for (const auto& wire : circuit.wires) {
         if (wire) wires.draw(*wire);

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "model/Circuit.h"
-#include "model/WorkAreaGeometry.h"
+#include "model/Viewport.h"
 
 namespace platform {
 class Canvas;
@@ -26,6 +26,6 @@ struct PointerItems {
 // `visible` is the part of the client area that can show (the caller knows its
 // size); wires leave out what cannot touch it.
 void paintWorkArea(platform::Canvas& canvas, CCircuit& circuit, const PointerItems& following,
-                   ScrollOffsets scroll, bool powerOn, const Rect& visible);
+                   const Viewport& view, bool powerOn, const Rect& visible);
 
 }  // namespace render

@@ -1,24 +1,28 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/Shell.h"
+
 class CVortafrm;
 
-// The page's own file commands: circuits come from and go to the user's computer,
-// beside the folder in the browser's storage where the desktop's commands work.
+// The page's side of files from and to the user's computer, beside the folder in
+// the browser's storage where the desktop's commands work.
 namespace web {
 
-// Command ids of the two items the page adds to the file menu, before "Выход".
-constexpr int kCommandLoadFromDisk = 41001;
+// Command id of the item the page adds to the file menu after "Загрузить с диска...".
 constexpr int kCommandSaveToDisk = 41002;
 
-// After the warning of "Открыть...", asks the page for a circuit file from the
-// computer, copies it into the folder under its own name and opens it.
-void loadFromDisk(CVortafrm& window);
-// The same for a file dropped on the page, whose bytes the page has put at
-// `stagedPath` outside the folder.
-void openDroppedFile(CVortafrm& window, const std::string& stagedPath, const std::string& name);
+// Asks the page for a circuit file of the computer; nothing when the user chose none.
+std::optional<platform::ComputerFile> pickComputerFile(platform::Shell& shell);
+// The file the page has put at `stagedPath` (one chosen or dropped) under the name it
+// has on the computer, taken away from there; nothing, once the user has been told,
+// when it cannot be read.
+std::optional<platform::ComputerFile> takeStagedFile(platform::Shell& shell,
+                                                     const std::string& stagedPath,
+                                                     const std::string& name);
 // Hands the current circuit to the browser as a download "NAME.vrt".
 void saveToDisk(const CVortafrm& window);
 // Hands the bytes to the browser as a download under the last part of `fileName`.

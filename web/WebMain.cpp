@@ -42,7 +42,7 @@ std::string menuJson() {
         web::JsonArray items;
         for (const app::MenuItem& item : menu.items) {
             if (item.command == command::AppExit) {
-                items.add(menuItem("&Загрузить с диска...", web::kCommandLoadFromDisk));
+                items.add(menuItem("&Загрузить с диска...", command::FileLoadFromDisk));
                 items.add(menuItem("Сохранить на &диск...", web::kCommandSaveToDisk));
             }
             items.add(menuItem(item.text, item.command));
@@ -119,9 +119,7 @@ EMSCRIPTEN_KEEPALIVE int lotra_enabled(int command) {
 
 EMSCRIPTEN_KEEPALIVE void lotra_command(int command) {
     if (!window) return;
-    if (command == web::kCommandLoadFromDisk) {
-        web::loadFromDisk(window->core());
-    } else if (command == web::kCommandSaveToDisk) {
+    if (command == web::kCommandSaveToDisk) {
         web::saveToDisk(window->core());
     } else {
         window->core().OnCommand(command);
@@ -130,7 +128,8 @@ EMSCRIPTEN_KEEPALIVE void lotra_command(int command) {
 
 EMSCRIPTEN_KEEPALIVE void lotra_drop(const char* stagedPath, const char* name) {
     if (!window) return;
-    web::openDroppedFile(window->core(), stagedPath, name);
+    if (const auto file = web::takeStagedFile(*window, stagedPath, name))
+        window->core().OnDropFile(*file);
 }
 
 EMSCRIPTEN_KEEPALIVE void lotra_timer(int id) {

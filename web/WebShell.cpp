@@ -220,6 +220,10 @@ void WebShell::helpNoteDialog() {
     runDialog("help", "{}");
 }
 
+std::optional<platform::ComputerFile> WebShell::chooseComputerFile() {
+    return pickComputerFile(*this);
+}
+
 bool WebShell::writePicture(const platform::PictureRequest& request,
                             const std::function<void(platform::Canvas&)>& paint) {
     const std::vector<uint8_t> bytes = encodePicture(request, paint, text_);

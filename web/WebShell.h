@@ -51,6 +51,8 @@ class WebShell : public platform::Shell {
                        const std::string& line3) override;
     void aboutDialog() override;
     void helpNoteDialog() override;
+    // The page's file chooser; the chosen file's bytes come through the page's staging file.
+    std::optional<platform::ComputerFile> chooseComputerFile() override;
     // Writes the picture into the folder as the desktop writes it, then hands it to
     // the user as a download: a file in the browser's storage is out of their reach.
     bool writePicture(const platform::PictureRequest& request,

@@ -6,6 +6,7 @@
 
 #include "io/CircuitFile.h"
 #include "support/CircuitBuilder.h"
+#include "support/FileContents.h"
 
 void FileCommandTest::buildSampleCircuit() {
     CircuitBuilder builder(circuit);
@@ -31,8 +32,7 @@ void FileCommandTest::writeFile(const std::string& name, const std::vector<uint8
 
 std::optional<std::vector<uint8_t>> FileCommandTest::fileBytes(const std::string& name) {
     if (!std::filesystem::is_regular_file(name)) return std::nullopt;
-    std::ifstream in(name, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+    return bytesOf(name);
 }
 
 std::vector<std::string> FileCommandTest::directoryEntries() const {

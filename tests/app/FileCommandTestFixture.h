@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/FileCommands.h"
+#include "edit/CircuitReplacement.h"
 #include "edit/EditState.h"
 #include "model/Circuit.h"
 #include "support/ScriptedShell.h"
@@ -19,7 +20,17 @@ class FileCommandTest : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(temporary.ok()); }
 
-    app::FileCommandContext context() { return {circuit, edit, currentFileName, shell}; }
+    // The window's door for a new circuit is played by the editing layer's part of
+    // it, the editing state letting go of the old records; each passage is logged
+    // among the shell's requests as "replaced: NAME".
+    app::FileCommandContext context() {
+        return {circuit, currentFileName, shell,
+                [this](CCircuit replacement, const std::string& fileName) {
+                    edit::replaceCircuit(circuit, edit, std::move(replacement));
+                    currentFileName = fileName;
+                    shell.log.push_back("replaced: " + fileName);
+                }};
+    }
 
     // An input signal wired into a conjunctor, and the conjunctor into an indicator.
     void buildSampleCircuit();

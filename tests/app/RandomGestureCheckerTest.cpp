@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/CircuitSnapshot.h"
 #include "app/CommandIds.h"
 #include "app/Vortafrm.h"
 #include "support/FrameChecks.h"
@@ -10,7 +11,8 @@
 namespace {
 
 // The window checker that runs after every random message must see each kind of
-// broken state, and nothing in a sound one.
+// broken state, and nothing in a sound one. A window drawn at rest is checked, then
+// a copy of its circuit with an editing state broken by hand.
 class FrameCheckerTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -19,8 +21,11 @@ class FrameCheckerTest : public ::testing::Test {
         shell.pinAnswers = {9, 0};
         click(110, 105);
         click(310, 105);
-        ASSERT_NE(window.circuit.wire(0), nullptr);
-        ASSERT_TRUE(frameViolations(window).empty()) << joined();
+        ASSERT_NE(window.circuit().wire(0), nullptr);
+        ASSERT_TRUE(frameViolations(window).empty())
+            << ::testing::PrintToString(frameViolations(window));
+        ASSERT_FALSE(gestureUnderWay(window.editState()));
+        circuit = app::copyTables(window.circuit());
     }
     void click(int32_t x, int32_t y) {
         window.OnLButtonDown(platform::MK_LBUTTON, {x, y});
@@ -32,37 +37,39 @@ class FrameCheckerTest : public ::testing::Test {
         click(x, y);
     }
     bool reports(const std::string& words) {
-        const auto violations = frameViolations(window);
+        const auto violations = frameViolations(circuit, state);
         return std::any_of(violations.begin(), violations.end(), [&](const std::string& v) {
             return v.find(words) != std::string::npos;
         });
     }
-    std::string joined() { return ::testing::PrintToString(frameViolations(window)); }
+    std::string joined() { return ::testing::PrintToString(frameViolations(circuit, state)); }
 
     ScriptedShell shell;
     CVortafrm window{shell};
+    CCircuit circuit;
+    EditState state;
 };
 
 TEST_F(FrameCheckerTest, StaleEditingReferencesAreReported) {
-    window.edit.wireInProgress = 5;
+    state.wireInProgress = 5;
     EXPECT_TRUE(reports("wire in progress 5")) << joined();
-    window.edit.wireInProgress.reset();
+    state.wireInProgress.reset();
 
-    window.edit.continuedEnd = WireEndRef{0, 1};
+    state.continuedEnd = WireEndRef{0, 1};
     EXPECT_TRUE(reports("continued end is not a free own end")) << "end 1 sits on a pin";
-    window.edit.continuedEnd = WireEndRef{3, 0};
+    state.continuedEnd = WireEndRef{3, 0};
     EXPECT_TRUE(reports("continued end names no live wire end"));
-    window.edit.continuedEnd.reset();
+    state.continuedEnd.reset();
 
-    window.edit.logicHits = HitList{{0, 7}};
+    state.logicHits = HitList{{0, 7}};
     EXPECT_TRUE(reports("logic hit list names empty slot 7")) << joined();
-    window.edit.logicHits.reset();
-    window.edit.wireHits = HitList{};
+    state.logicHits.reset();
+    state.wireHits = HitList{};
     EXPECT_TRUE(reports("wire hit list is empty"));
 }
 
 TEST_F(FrameCheckerTest, ACircuitThatReadsBackOtherwiseIsReported) {
-    Pin& pin = window.circuit.logicElements[0]->pins[0];
+    Pin& pin = circuit.logicElements[0]->pins[0];
     pin.wireIndex = 40;
     EXPECT_TRUE(reports("reads back into other bytes")) << joined();
     EXPECT_TRUE(reports("names a missing wire end"));

@@ -62,9 +62,9 @@ TEST(RandomGestureTest, ARecordedSessionReplaysToTheSameCircuit) {
         ASSERT_TRUE(first.sendAndCheck(m).empty());
         ASSERT_TRUE(second.sendAndCheck(m).empty());
     }
-    EXPECT_FALSE(first.window().circuit.isEmpty()) << "the gestures build something";
-    EXPECT_EQ(io::encodeCircuit(first.window().circuit),
-              io::encodeCircuit(second.window().circuit));
+    EXPECT_FALSE(first.window().circuit().isEmpty()) << "the gestures build something";
+    EXPECT_EQ(io::encodeCircuit(first.window().circuit()),
+              io::encodeCircuit(second.window().circuit()));
 }
 
 // The shrinker keeps only what a fault needs: here power on, then a generator

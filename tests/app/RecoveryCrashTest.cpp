@@ -11,17 +11,13 @@
 #include "io/CircuitFile.h"
 #include "io/Recovery.h"
 #include "support/CircuitBuilder.h"
+#include "support/FileContents.h"
 #include "support/SampleCircuit.h"
 #include "support/TemporaryDirectory.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<uint8_t> recoveryBytes() {
-    std::ifstream in(io::kRecoveryFileName, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // A process that does nothing but autosave, alternating two circuits of different
 // sizes, until it is killed.
@@ -69,7 +65,7 @@ TEST(RecoveryCrashTest, KillingTheProgramDuringAutosavesLeavesAWholeEarlierCircu
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status));
 
-        const std::vector<uint8_t> bytes = recoveryBytes();
+        const std::vector<uint8_t> bytes = bytesOf(io::kRecoveryFileName);
         ASSERT_TRUE(bytes == smallBytes || bytes == largeBytes)
             << "after kill " << kill << " the file holds " << bytes.size() << " bytes";
         if (bytes == largeBytes) ++largeSeen;

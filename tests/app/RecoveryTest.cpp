@@ -11,19 +11,16 @@
 #include "app/Vortafrm.h"
 #include "io/CircuitFile.h"
 #include "io/Recovery.h"
+#include "support/FileContents.h"
 #include "support/SampleCircuit.h"
 #include "support/ScriptedShell.h"
 #include "support/TemporaryDirectory.h"
+#include "support/WindowCircuit.h"
 #include "support/WithoutRootPrivilege.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<uint8_t> fileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::vector<uint8_t> sampleBytes() {
     CCircuit circuit;
@@ -49,14 +46,14 @@ TEST_F(RecoveryTest, StartWithoutARecoveryFileCreatesItEmptyAndStartsAutosave) {
     EXPECT_TRUE(autosaveRunning());
     ASSERT_TRUE(fs::exists(io::kRecoveryFileName));
     EXPECT_EQ(fs::file_size(io::kRecoveryFileName), 0u);
-    EXPECT_TRUE(window.circuit.isEmpty());
+    EXPECT_TRUE(window.circuit().isEmpty());
 }
 
 TEST_F(RecoveryTest, StartWithAnEmptyRecoveryFileRestoresNothing) {
     std::ofstream(io::kRecoveryFileName).close();
     window.OnCreate();
     EXPECT_TRUE(autosaveRunning());
-    EXPECT_TRUE(window.circuit.isEmpty());
+    EXPECT_TRUE(window.circuit().isEmpty());
 }
 
 TEST_F(RecoveryTest, StartRestoresTheCircuitUnpoweredAndWithoutAFileName) {
@@ -64,23 +61,28 @@ TEST_F(RecoveryTest, StartRestoresTheCircuitUnpoweredAndWithoutAFileName) {
     std::ofstream(io::kRecoveryFileName, std::ios::binary)
         .write(reinterpret_cast<const char*>(saved.data()), static_cast<long>(saved.size()));
     window.OnCreate();
-    EXPECT_EQ(io::encodeCircuit(window.circuit), saved);
-    EXPECT_FALSE(window.powerOn);
-    EXPECT_TRUE(window.currentFileName.empty());
+    EXPECT_EQ(io::encodeCircuit(window.circuit()), saved);
+    EXPECT_FALSE(window.isPowerOn());
+    EXPECT_TRUE(window.currentFileName().empty());
     EXPECT_TRUE(autosaveRunning());
     EXPECT_TRUE(shell.messageBoxes.empty());
     // The next autosave writes back exactly what was read.
     window.OnTimer(timer::Autosave);
-    EXPECT_EQ(fileBytes(io::kRecoveryFileName), saved);
+    EXPECT_EQ(bytesOf(io::kRecoveryFileName), saved);
+    // It came in as a step from the empty work area the window was created with.
+    window.OnCommand(command::EditUndo);
+    EXPECT_TRUE(window.circuit().isEmpty());
+    window.OnCommand(command::EditRedo);
+    EXPECT_EQ(io::encodeCircuit(window.circuit()), saved);
 }
 
 TEST_F(RecoveryTest, AutosaveWritesTheCircuitAsItIsNow) {
     window.OnCreate();
-    buildSampleCircuit(window.circuit);
+    giveSampleCircuit(window);
     window.OnCommand(command::PowerOn);
     window.OnTimer(timer::Autosave);
-    const std::vector<uint8_t> written = fileBytes(io::kRecoveryFileName);
-    EXPECT_EQ(written, io::encodeCircuit(window.circuit));
+    const std::vector<uint8_t> written = bytesOf(io::kRecoveryFileName);
+    EXPECT_EQ(written, io::encodeCircuit(window.circuit()));
     EXPECT_NE(written, sampleBytes()) << "the levels after power on are saved with the circuit";
 }
 
@@ -88,17 +90,17 @@ TEST_F(RecoveryTest, ARecoveryFileThatCannotBeOpenedTurnsAutosaveOffSilently) {
     fs::create_directory(io::kRecoveryFileName);
     window.OnCreate();
     EXPECT_TRUE(shell.runningTimers.empty());
-    EXPECT_TRUE(window.circuit.isEmpty());
+    EXPECT_TRUE(window.circuit().isEmpty());
     EXPECT_TRUE(shell.messageBoxes.empty());
 }
 
 TEST_F(RecoveryTest, AFailedAutosaveIsSilentAndLeavesTheRunningCircuitAlone) {
     window.OnCreate();
-    buildSampleCircuit(window.circuit);
+    giveSampleCircuit(window);
     window.OnCommand(command::PowerOn);
     window.OnCommand(command::GeneratorStart);
     window.OnTimer(timer::GeneratorClock);
-    const std::vector<uint8_t> before = io::encodeCircuit(window.circuit);
+    const std::vector<uint8_t> before = io::encodeCircuit(window.circuit());
     // The name is taken by a directory now: neither a rename nor a write can land.
     fs::remove(io::kRecoveryFileName);
     fs::create_directory(io::kRecoveryFileName);
@@ -106,8 +108,8 @@ TEST_F(RecoveryTest, AFailedAutosaveIsSilentAndLeavesTheRunningCircuitAlone) {
 
     window.OnTimer(timer::Autosave);
     EXPECT_TRUE(shell.messageBoxes.empty());
-    EXPECT_EQ(io::encodeCircuit(window.circuit), before);
-    EXPECT_TRUE(window.powerOn);
+    EXPECT_EQ(io::encodeCircuit(window.circuit()), before);
+    EXPECT_TRUE(window.isPowerOn());
     EXPECT_EQ(shell.runningTimers.count(timer::GeneratorClock), 1u);
     EXPECT_TRUE(autosaveRunning());
     EXPECT_TRUE(fs::is_directory(fs::path(io::kRecoveryFileName) / "keep"));
@@ -131,7 +133,7 @@ TEST_F(RecoveryTest, DestroyingTheWindowStopsBothTimersAndEmptiesTheFile) {
     ScriptedShell nextShell;
     CVortafrm next(nextShell);
     next.OnCreate();
-    EXPECT_TRUE(next.circuit.isEmpty());
+    EXPECT_TRUE(next.circuit().isEmpty());
 }
 
 TEST_F(RecoveryTest, AutosaveRewritesTheFileInPlaceWhenNothingCanBeCreatedBesideIt) {
@@ -140,7 +142,7 @@ TEST_F(RecoveryTest, AutosaveRewritesTheFileInPlaceWhenNothingCanBeCreatedBeside
     std::ofstream(io::kRecoveryFileName).close();
     ::chmod(io::kRecoveryFileName, 0666);
     window.OnCreate();
-    buildSampleCircuit(window.circuit);
+    giveSampleCircuit(window);
     ::chmod(".", 0555);
     {
         WithoutRootPrivilege unprivileged(directory.path());
@@ -148,7 +150,7 @@ TEST_F(RecoveryTest, AutosaveRewritesTheFileInPlaceWhenNothingCanBeCreatedBeside
         window.OnTimer(timer::Autosave);
     }
     ::chmod(".", 0755);
-    EXPECT_EQ(fileBytes(io::kRecoveryFileName), sampleBytes());
+    EXPECT_EQ(bytesOf(io::kRecoveryFileName), sampleBytes());
     EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
     EXPECT_TRUE(shell.messageBoxes.empty());
 }
@@ -160,14 +162,14 @@ TEST_F(RecoveryTest, ALinkedRecoveryFileIsWrittenThroughItsLink) {
     fs::create_symlink("store/recovery.vrt", io::kRecoveryFileName);
     window.OnCreate();
     EXPECT_TRUE(autosaveRunning());
-    buildSampleCircuit(window.circuit);
+    giveSampleCircuit(window);
     window.OnTimer(timer::Autosave);
-    EXPECT_EQ(fileBytes("store/recovery.vrt"), sampleBytes());
+    EXPECT_EQ(bytesOf("store/recovery.vrt"), sampleBytes());
 
     ScriptedShell nextShell;
     CVortafrm next(nextShell);
     next.OnCreate();
-    EXPECT_EQ(io::encodeCircuit(next.circuit), sampleBytes());
+    EXPECT_EQ(io::encodeCircuit(next.circuit()), sampleBytes());
     next.OnDestroy();
     EXPECT_TRUE(fs::is_symlink(io::kRecoveryFileName));
     EXPECT_EQ(fs::read_symlink(io::kRecoveryFileName), "store/recovery.vrt");
@@ -195,7 +197,7 @@ TEST_F(RecoveryTest, StartRemovesOnlyTheTemporaryFilesOfWritersThatAreGone) {
 TEST(SampleFixtureTest, TheCommittedRecoveryFixtureHoldsTheSampleCircuit) {
     const fs::path fixture = fs::path(LOTRA_SOURCE_DIR) / kSampleFixturePath;
     const std::vector<uint8_t> expected = sampleBytes();
-    if (fileBytes(fixture) != expected) {
+    if (bytesOf(fixture) != expected) {
         const fs::path fresh = fs::path(LOTRA_BINARY_DIR) / "sample-circuit.vrt";
         std::ofstream(fresh, std::ios::binary)
             .write(reinterpret_cast<const char*>(expected.data()),

@@ -2,6 +2,7 @@
 
 #include "app/CommandIds.h"
 #include "app/Vortafrm.h"
+#include "render/Scrolling.h"
 #include "support/CircuitChecks.h"
 #include "support/ScriptedShell.h"
 
@@ -25,11 +26,12 @@ class StudentSessionTest : public ::testing::Test {
         click(x, y);
     }
     void expectSoundLinks() const {
-        const auto faults = circuitLinkViolations(window.circuit, window.edit.wireInProgress);
+        const auto faults =
+            circuitLinkViolations(window.circuit(), window.editState().wireInProgress);
         EXPECT_TRUE(faults.empty()) << ::testing::PrintToString(faults);
     }
-    CLogicElement& logic(int32_t slot) { return *window.circuit.logicElements[slot]; }
-    CBlockElement& block(int32_t slot) { return *window.circuit.blockElements[slot]; }
+    const CLogicElement& logic(int32_t slot) const { return *window.circuit().logicElements[slot]; }
+    const CBlockElement& block(int32_t slot) const { return *window.circuit().blockElements[slot]; }
 
     ScriptedShell shell;
     CVortafrm window{shell};
@@ -41,8 +43,8 @@ TEST_F(StudentSessionTest, BuildRunToggleMoveAndDelete) {
     shell.logicElementAnswers.push_back(LogicElementParams{true, 1, true});
     place(command::InsertLogicElement, 200, 100);
     place(command::InsertIndicator, 300, 100);
-    ASSERT_NE(window.circuit.blockElement(0), nullptr);
-    ASSERT_NE(window.circuit.logicElement(1), nullptr);
+    ASSERT_NE(window.circuit().blockElement(0), nullptr);
+    ASSERT_NE(window.circuit().logicElement(1), nullptr);
     EXPECT_EQ(logic(1).kind, Indicator);
 
     // Signal pin 9 to gate pin 2 with a bend, then gate pin 9 to indicator pin 0.
@@ -54,10 +56,10 @@ TEST_F(StudentSessionTest, BuildRunToggleMoveAndDelete) {
     click(215, 105);
     window.OnMouseMove(0, {300, 105});
     click(310, 105);
-    EXPECT_FALSE(window.edit.wireInProgress);
+    EXPECT_FALSE(window.editState().wireInProgress);
     EXPECT_EQ(shell.unanswered, 0);
-    ASSERT_NE(window.circuit.wire(1), nullptr);
-    EXPECT_EQ(window.circuit.wires[0]->points,
+    ASSERT_NE(window.circuit().wire(1), nullptr);
+    EXPECT_EQ(window.circuit().wires[0]->points,
               (std::vector<Point>{{125, 110}, {130, 110}, {130, 115}, {200, 115}}));
     expectSoundLinks();
 
@@ -74,32 +76,34 @@ TEST_F(StudentSessionTest, BuildRunToggleMoveAndDelete) {
     window.OnMouseMove(MK_LBUTTON, {253, 203});
     window.OnLButtonUp(0, {253, 203});
     EXPECT_EQ((Point{logic(0).x, logic(0).y}), (Point{255, 205}));
-    EXPECT_EQ(window.circuit.wires[0]->ends[1].position(), (Point{255, 220}));
-    EXPECT_EQ(window.circuit.wires[1]->ends[0].position(), (Point{285, 220}));
+    EXPECT_EQ(window.circuit().wires[0]->ends[1].position(), (Point{255, 220}));
+    EXPECT_EQ(window.circuit().wires[1]->ends[0].position(), (Point{285, 220}));
     expectSoundLinks();
 
     // A right click on the first wire's last run deletes it after the confirmation.
     shell.deleteAnswers.push_back(true);
     window.OnRButtonDown(0, {160, 115});
-    EXPECT_EQ(window.circuit.wire(0), nullptr);
+    EXPECT_EQ(window.circuit().wire(0), nullptr);
     EXPECT_FALSE(block(0).pins[9].connected);
     EXPECT_FALSE(logic(0).pins[2].connected);
-    EXPECT_NE(window.circuit.wire(1), nullptr);
+    EXPECT_NE(window.circuit().wire(1), nullptr);
     expectSoundLinks();
 }
 
 TEST_F(StudentSessionTest, InsertedElementStartsUnderThePointerOrTopLeft) {
-    window.scroll = {50, 0};
+    window.OnHScroll(render::ThumbPosition, 50);
     shell.pointer = Point{53, 47};
     window.OnCommand(command::InsertSummer);
-    ASSERT_TRUE(window.edit.pendingBlockElement);
-    EXPECT_EQ((Point{window.edit.pendingBlockElement->x, window.edit.pendingBlockElement->y}),
+    ASSERT_TRUE(window.editState().pendingBlockElement);
+    EXPECT_EQ((Point{window.editState().pendingBlockElement->x,
+                     window.editState().pendingBlockElement->y}),
               (Point{105, 45}));
 
     shell.pointer.reset();
     window.OnCommand(command::InsertIndicator);
-    ASSERT_TRUE(window.edit.pendingLogicElement);
-    EXPECT_EQ((Point{window.edit.pendingLogicElement->x, window.edit.pendingLogicElement->y}),
+    ASSERT_TRUE(window.editState().pendingLogicElement);
+    EXPECT_EQ((Point{window.editState().pendingLogicElement->x,
+                     window.editState().pendingLogicElement->y}),
               (Point{70, 0}));
 }
 

@@ -8,6 +8,7 @@
 #include "support/RecordingCanvas.h"
 #include "support/SampleCircuit.h"
 #include "support/ScriptedShell.h"
+#include "support/WindowCircuit.h"
 
 namespace {
 
@@ -31,24 +32,24 @@ TEST(WindowMessagesTest, EachScrollMessageMovesItsOwnOffsetSetsItsThumbAndRepain
     ScriptedShell shell;
     CVortafrm window(shell);
     window.OnVScroll(render::LineDown, 0);
-    EXPECT_EQ(window.scroll.y, 5);
-    EXPECT_EQ(window.scroll.x, 0);
+    EXPECT_EQ(window.viewport().scrollY, 5);
+    EXPECT_EQ(window.viewport().scrollX, 0);
     EXPECT_EQ(shell.scrollPositions[ScrollBarId::Vertical], 5);
     EXPECT_EQ(shell.workAreaInvalidations(true), 1);
 
     window.OnHScroll(render::ThumbTrack, 1233);
-    EXPECT_EQ(window.scroll.x, 1235);
-    EXPECT_EQ(window.scroll.y, 5);
+    EXPECT_EQ(window.viewport().scrollX, 1235);
+    EXPECT_EQ(window.viewport().scrollY, 5);
     EXPECT_EQ(shell.scrollPositions[ScrollBarId::Horizontal], 1235);
     EXPECT_EQ(shell.scrollPositions[ScrollBarId::Vertical], 5);
 
     // Page steps follow the client extent of their own direction (480 high: 320).
-    window.scroll.y = 1560;
+    window.OnVScroll(render::ThumbPosition, 1560);
     window.OnVScroll(render::PageDown, 0);
-    EXPECT_EQ(window.scroll.y, 1570);
+    EXPECT_EQ(window.viewport().scrollY, 1570);
     window.OnHScroll(render::PageUp, 0);
-    EXPECT_EQ(window.scroll.x, 1235 - 425);
-    EXPECT_EQ(shell.workAreaInvalidations(true), 4);
+    EXPECT_EQ(window.viewport().scrollX, 1235 - 425);
+    EXPECT_EQ(shell.workAreaInvalidations(true), 5);
     EXPECT_EQ(shell.workAreaInvalidations(false), 0);
 }
 
@@ -62,7 +63,7 @@ int digitsDrawn(const RecordingCanvas& canvas) {
 TEST(WindowMessagesTest, PaintShowsLevelsOnlyWhileThePowerIsOn) {
     ScriptedShell shell;
     CVortafrm window(shell);
-    buildSampleCircuit(window.circuit);
+    giveSampleCircuit(window);
 
     RecordingCanvas unpowered;
     window.OnPaint(unpowered);

@@ -26,7 +26,7 @@ QImage gateImage(bool isConjunction, bool inverted, bool powered, int32_t drawSt
     CLogicElement gate(isConjunction, 2, inverted);
     gate.setPosition(100, 50);
     gate.drawState = drawState;
-    return painted([&](platform::Canvas& c) { render::draw(c, gate, 20, 10, powered); }, kGreen);
+    return painted([&](platform::Canvas& c) { render::draw(c, gate, {20, 10}, powered); }, kGreen);
 }
 
 TEST(PaintedGate, GlyphMarkAndDigitLandOnTheirPixels) {
@@ -75,7 +75,11 @@ QImage indicatorImage(bool powered) {
         indicator.pins[pin].connected = 1;
         indicator.pins[pin].value = 1;
     }
-    return painted([&](platform::Canvas& c) { render::draw(c, indicator, 0, 0, powered); }, kGreen);
+    return painted(
+        [&](platform::Canvas& c) {
+            render::draw(c, indicator, {0, 0}, powered);
+        },
+        kGreen);
 }
 
 TEST(PaintedIndicator, TheNumberIsRedInTheFieldRightOfTheDivider) {
@@ -89,17 +93,22 @@ TEST(PaintedIndicator, TheNumberIsRedInTheFieldRightOfTheDivider) {
 
 TEST(PaintedBlocks, TheTriggerShowsABlueQAndARedInverseQ) {
     CBlockElement trigger(Trigger);
-    const QImage image =
-        painted([&](platform::Canvas& c) { render::draw(c, trigger, 0, 0, true); });
+    const QImage image = painted([&](platform::Canvas& c) {
+        render::draw(c, trigger, {0, 0}, true);
+    });
     EXPECT_EQ(rowsOf(image, QRect(35, 1, 5, 7), kBlue), kDigitZero);
     EXPECT_EQ(rowsOf(image, QRect(35, 21, 5, 7), kRed), kDigitOne);
 }
 
 TEST(PaintedBlocks, TheInputSignalBodyShowsItsLevelInColour) {
     CBlockElement signal(EntrSignal);
-    const QImage low = painted([&](platform::Canvas& c) { render::draw(c, signal, 0, 0, false); });
+    const QImage low = painted([&](platform::Canvas& c) {
+        render::draw(c, signal, {0, 0}, false);
+    });
     signal.pins[9].value = 1;
-    const QImage high = painted([&](platform::Canvas& c) { render::draw(c, signal, 0, 0, false); });
+    const QImage high = painted([&](platform::Canvas& c) {
+        render::draw(c, signal, {0, 0}, false);
+    });
     const QRect inside(1, 1, 19, 19);
     EXPECT_GT(count(low, inside, kBlue), 20);
     EXPECT_EQ(count(low, inside, kRed), 0);
@@ -121,7 +130,9 @@ CWire wireWithMarks(uint8_t highlighted) {
 
 TEST(PaintedWire, AFreeEndIsAHollowCircleAndAJunctionABlackDisc) {
     const CWire wire = wireWithMarks(0);
-    const QImage image = painted([&](platform::Canvas& c) { render::draw(c, wire, 0, 0, kImage); });
+    const QImage image = painted([&](platform::Canvas& c) {
+        render::draw(c, wire, {0, 0}, kImage);
+    });
     EXPECT_EQ(rowsOf(image, QRect(18, 28, 5, 5), kBlack),
               (Rows{".###.", "#...#", "#...#", "#...#", ".###."}));
     EXPECT_EQ(rowsOf(image, QRect(48, 28, 5, 5), kBlack),
@@ -131,7 +142,9 @@ TEST(PaintedWire, AFreeEndIsAHollowCircleAndAJunctionABlackDisc) {
 
 TEST(PaintedWire, AHighlightedWireIsThreePixelsThick) {
     const CWire wire = wireWithMarks(1);
-    const QImage image = painted([&](platform::Canvas& c) { render::draw(c, wire, 0, 0, kImage); });
+    const QImage image = painted([&](platform::Canvas& c) {
+        render::draw(c, wire, {0, 0}, kImage);
+    });
     EXPECT_EQ(rowsOf(image, QRect(60, 28, 1, 5), kBlack), (Rows{".", "#", "#", "#", "."}));
     // The free end's circle has a thick outline too, reaching a pixel past its box on
     // every side, round its white centre.
@@ -201,12 +214,14 @@ TEST(PaintedWire, LeavingOutChangesNoPixelAndCollectingNextToNone) {
     for (int round = 0; round < 600; ++round) {
         const CWire wire = randomWire(random);
         const int32_t scrollX = scroll(random), scrollY = scroll(random);
-        const QImage culled =
-            painted([&](platform::Canvas& c) { render::draw(c, wire, scrollX, scrollY, kImage); });
-        const QImage whole = painted(
-            [&](platform::Canvas& c) { render::draw(c, wire, scrollX, scrollY, kAnywhere); });
+        const QImage culled = painted([&](platform::Canvas& c) {
+            render::draw(c, wire, {scrollX, scrollY}, kImage);
+        });
+        const QImage whole = painted([&](platform::Canvas& c) {
+            render::draw(c, wire, {scrollX, scrollY}, kAnywhere);
+        });
         const QImage collected = painted([&](platform::Canvas& c) {
-            render::CWireLayer layer(c, scrollX, scrollY, kImage, kAllCollected);
+            render::CWireLayer layer(c, {scrollX, scrollY}, kImage, kAllCollected);
             layer.draw(wire);
             layer.finish();
         });

@@ -19,6 +19,7 @@
 #include "io/Recovery.h"
 #include "support/SampleCircuit.h"
 #include "support/TemporaryDirectory.h"
+#include "support/WindowCircuit.h"
 
 namespace {
 
@@ -111,7 +112,7 @@ TEST_F(MainWindowTest, TheMenuHasSixDropDownsWithTheirItemsInOrderAndNoSeparator
 TEST_F(MainWindowTest, PowerAndGeneratorItemsFollowThePowerWhenTheirMenuOpens) {
     EXPECT_EQ(powerAndGeneratorItems(), (std::vector<bool>{true, false, false, false}));
     item("&Питание", "&Вкл.")->trigger();
-    EXPECT_TRUE(window().core().powerOn);
+    EXPECT_TRUE(window().core().isPowerOn());
     EXPECT_EQ(powerAndGeneratorItems(), (std::vector<bool>{false, true, true, true}));
     openAndClose("&Файл");
     EXPECT_TRUE(item("&Файл", "&Сохранить")->isEnabled());
@@ -152,7 +153,7 @@ TEST_F(MainWindowTest, UndoAndRedoFollowTheRuleInTheMenuAndByTheKeys) {
     auto press = [&](int key, Qt::KeyboardModifiers modifiers) {
         QTest::keyClick(&window(), static_cast<Qt::Key>(key), modifiers);
     };
-    auto placed = [&] { return !core.circuit.isEmpty(); };
+    auto placed = [&] { return !core.circuit().isEmpty(); };
     EXPECT_EQ(undoRedoItems(), (std::vector<bool>{false, false}));
 
     core.OnCommand(command::InsertTrigger);
@@ -241,11 +242,11 @@ TEST_F(MainWindowTest, TimersAreStartedAndStoppedByTheCommands) {
 }
 
 TEST_F(MainWindowTest, TheGeneratorClockTicksTheCircuitInRealTime) {
-    const SampleCircuit sample = buildSampleCircuit(window().core().circuit);
+    const SampleCircuit sample = giveSampleCircuit(window().core());
     item("&Питание", "&Вкл.")->trigger();
     item("Управление генератором", "&Пуск")->trigger();
-    const CCircuit& circuit = window().core().circuit;
-    CBlockElement& generator = *circuit.blockElements[sample.generator];
+    const CCircuit& circuit = window().core().circuit();
+    const CBlockElement& generator = *circuit.blockElements[sample.generator];
     EXPECT_TRUE(QTest::qWaitFor([&] { return generator.tickCounter >= 3; }, 2000));
     EXPECT_EQ(circuit.blockElements[sample.trigger]->pins[3].value, generator.pins[9].value)
         << "each switching point settles the trigger's clock";
@@ -256,8 +257,8 @@ TEST_F(MainWindowTest, TheRecoveryFileIsRestoredAtStartAndEmptiedWhenTheWindowCl
     buildSampleCircuit(sample);
     ASSERT_TRUE(io::writeCircuitFile(io::kRecoveryFileName, sample));
     window().show();
-    EXPECT_EQ(io::encodeCircuit(window().core().circuit), io::encodeCircuit(sample));
-    EXPECT_FALSE(window().core().powerOn);
+    EXPECT_EQ(io::encodeCircuit(window().core().circuit()), io::encodeCircuit(sample));
+    EXPECT_FALSE(window().core().isPowerOn());
     item("&Питание", "&Вкл.")->trigger();
     item("Управление генератором", "&Пуск")->trigger();
 

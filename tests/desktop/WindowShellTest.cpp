@@ -13,6 +13,7 @@
 #include "desktop/DesktopWindow.h"
 #include "desktop/WorkAreaWidget.h"
 #include "support/SampleCircuit.h"
+#include "support/WindowCircuit.h"
 
 namespace {
 
@@ -69,25 +70,25 @@ TEST_F(WindowShellTest, ScrollBarActionsScrollTheWorkAreaOnTheGrid) {
     const int page = 2 * (height / 3) / 5 * 5;
 
     vertical.triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(window->core().scroll.y, 5);
+    EXPECT_EQ(window->core().viewport().scrollY, 5);
     EXPECT_EQ(vertical.value(), 5);
     vertical.triggerAction(QAbstractSlider::SliderPageStepAdd);
-    EXPECT_EQ(window->core().scroll.y, 5 + page);
+    EXPECT_EQ(window->core().viewport().scrollY, 5 + page);
     EXPECT_EQ(vertical.value(), 5 + page);
     vertical.triggerAction(QAbstractSlider::SliderSingleStepSub);
-    EXPECT_EQ(window->core().scroll.y, page);
+    EXPECT_EQ(window->core().viewport().scrollY, page);
 
     // Dragging the thumb sends its position; the offset lands on the grid.
     horizontal.setSliderDown(true);
     horizontal.setSliderPosition(1233);
-    EXPECT_EQ(window->core().scroll.x, 1235);
+    EXPECT_EQ(window->core().viewport().scrollX, 1235);
     EXPECT_EQ(horizontal.value(), 1235);
     horizontal.setSliderDown(false);
-    EXPECT_EQ(window->core().scroll.x, 1235);
+    EXPECT_EQ(window->core().viewport().scrollX, 1235);
 
     horizontal.triggerAction(QAbstractSlider::SliderToMinimum);
-    EXPECT_EQ(window->core().scroll.x, 0);
-    EXPECT_EQ(window->core().scroll.y, page) << "the other direction stays";
+    EXPECT_EQ(window->core().viewport().scrollX, 0);
+    EXPECT_EQ(window->core().viewport().scrollY, page) << "the other direction stays";
 }
 
 TEST_F(WindowShellTest, PointerKeyStateBecomesTheMessageFlags) {
@@ -106,7 +107,7 @@ int countPixels(const QImage& image, QRgb color) {
 }
 
 TEST_F(WindowShellTest, TheWorkAreaIsWhiteAndShowsLevelsOnceThePowerIsOn) {
-    const SampleCircuit sample = buildSampleCircuit(window->core().circuit);
+    const SampleCircuit sample = giveSampleCircuit(window->core());
     const QImage unpowered =
         window->workArea().grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(unpowered.pixel(400, 300), qRgb(255, 255, 255));
@@ -116,7 +117,7 @@ TEST_F(WindowShellTest, TheWorkAreaIsWhiteAndShowsLevelsOnceThePowerIsOn) {
     // Red ones and the red indicator number, blue zeros.
     EXPECT_GT(countPixels(powered, qRgb(255, 0, 0)), countPixels(unpowered, qRgb(255, 0, 0)));
     EXPECT_GT(countPixels(powered, qRgb(0, 0, 255)), countPixels(unpowered, qRgb(0, 0, 255)));
-    const CLogicElement& indicator = *window->core().circuit.logicElements[sample.indicator];
+    const CLogicElement& indicator = *window->core().circuit().logicElements[sample.indicator];
     const QImage number = powered.copy(indicator.x, indicator.y, indicator.width, indicator.height);
     EXPECT_GT(countPixels(number, qRgb(255, 0, 0)), 10);
 }

@@ -98,7 +98,7 @@ TEST_F(DeletionTest, OverlappingElementsOfBothTablesGoAfterOneQuestion) {
 
 TEST_F(DeletionTest, ElementsAreFoundThroughTheScrollOffsets) {
     buildChain();
-    deleting.scroll = {100, 95};
+    deleting.viewport = {100, 95};
     answer(true);
     EXPECT_TRUE(deleteElementsUnderPointer(deleting, {3, 6}));  // work area (103, 101)
     EXPECT_EQ(asking.deleteAnchors, (std::vector<Point>{{3, 6}}));

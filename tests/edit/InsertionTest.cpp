@@ -9,7 +9,7 @@ namespace {
 class InsertionTest : public GestureFixture {};
 
 TEST_F(InsertionTest, LogicElementTakesTheDialogParametersAndStartsAtThePointer) {
-    context.scroll = {100, 50};
+    context.viewport = {100, 50};
     shell.logicElementAnswers.push_back(LogicElementParams{false, 3, true});
     edit::insertLogicElement(context, Point{53, 47});
 
@@ -71,7 +71,7 @@ TEST_F(InsertionTest, AnswersOutsideTheLimitsAreRefused) {
 }
 
 TEST_F(InsertionTest, WithoutThePointerOverTheWorkAreaTheElementStartsTopLeft) {
-    context.scroll = {200, 300};
+    context.viewport = {200, 300};
     edit::insertSummer(context, std::nullopt);
     ASSERT_TRUE(state.pendingBlockElement);
     EXPECT_EQ((Point{state.pendingBlockElement->x, state.pendingBlockElement->y}),

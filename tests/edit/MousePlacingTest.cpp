@@ -10,7 +10,7 @@ using platform::MK_SHIFT;
 class MousePlacingTest : public GestureFixture {};
 
 TEST_F(MousePlacingTest, PendingElementFollowsThePointerAndIsPlacedByAClick) {
-    context.scroll = {100, 0};
+    context.viewport = {100, 0};
     edit::insertIndicator(context, Point{40, 40});
     shell.clearRecords();
     move(63, 72);
@@ -132,7 +132,7 @@ TEST_F(DragTest, LogicElementMovesWhenTheShiftPressHitBothTables) {
 }
 
 TEST_F(DragTest, ScrolledDragPutsTheElementUnderThePointer) {
-    context.scroll = {500, 200};
+    context.viewport = {500, 200};
     press(-390, -90, MK_SHIFT | MK_LBUTTON);
     move(12, 13, MK_LBUTTON);
     EXPECT_EQ(gatePosition(), (Point{510, 215}));

@@ -13,16 +13,12 @@
 #include "io/FileBytes.h"
 #include "io/FileCreation.h"
 #include "support/CircuitBuilder.h"
+#include "support/FileContents.h"
 #include "support/TemporaryDirectory.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::vector<uint8_t> contentsOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 class CircuitFile : public ::testing::Test {
   protected:
@@ -73,7 +69,7 @@ TEST_F(CircuitFile, NewFileHoldsTheCircuitAndNothingElseIsLeftBehind) {
     const fs::path target = dir / "schema";
     EXPECT_TRUE(io::writeCircuitFile(target.string(), circuit));
     ::umask(oldMask);
-    EXPECT_EQ(contentsOf(target), io::encodeCircuit(circuit));
+    EXPECT_EQ(bytesOf(target), io::encodeCircuit(circuit));
     EXPECT_EQ(filesInDir(), std::vector<fs::path>{target});
     EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
@@ -85,7 +81,7 @@ TEST_F(CircuitFile, ReplacingAFileKeepsItsPermissions) {
     std::ofstream(target) << "old contents";
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_TRUE(io::writeCircuitFile(target.string(), circuit));
-    EXPECT_EQ(contentsOf(target), io::encodeCircuit(circuit));
+    EXPECT_EQ(bytesOf(target), io::encodeCircuit(circuit));
     EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write);
 }
@@ -112,7 +108,7 @@ TEST_F(CircuitFile, FailureLeavesTheTargetUntouched) {
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(written);
     const std::string old_contents = "old contents";
-    EXPECT_EQ(contentsOf(target), std::vector<uint8_t>(old_contents.begin(), old_contents.end()));
+    EXPECT_EQ(bytesOf(target), std::vector<uint8_t>(old_contents.begin(), old_contents.end()));
     EXPECT_EQ(filesInDir().size(), 2u);  // the folder and the untouched target
 }
 

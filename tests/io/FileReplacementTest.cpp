@@ -9,16 +9,12 @@
 
 #include "io/CircuitFile.h"
 #include "support/CircuitBuilder.h"
+#include "support/FileContents.h"
 #include "support/TemporaryDirectory.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string contentsOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // Every regular file below the folder, as "path=contents" ("path=new" when it holds
 // `written`), and every link as "path->target", sorted: what a write touched and
@@ -30,7 +26,7 @@ std::vector<std::string> treeOf(const fs::path& folder, const std::string& writt
         if (entry.is_symlink()) {
             entries.push_back(name + "->" + fs::read_symlink(entry.path()).string());
         } else if (entry.is_regular_file()) {
-            const std::string contents = contentsOf(entry.path());
+            const std::string contents = textOf(entry.path());
             entries.push_back(name + "=" + (contents == written ? "new" : contents));
         }
     }
@@ -122,7 +118,7 @@ TEST_F(FileReplacement, OnlyAFileTheUserMayWriteIsReplaced) {
 
         EXPECT_EQ(io::writeCircuitFile(name, circuit), test.replaced);
 
-        EXPECT_EQ(contentsOf(name), test.replaced ? written : "old");
+        EXPECT_EQ(textOf(name), test.replaced ? written : "old");
         struct stat status {};
         ASSERT_EQ(::stat(name.c_str(), &status), 0);
         EXPECT_EQ(status.st_mode & 07777, test.mode);

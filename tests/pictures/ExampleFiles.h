@@ -1,10 +1,9 @@
 #pragma once
 #include <algorithm>
-#include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
+
+#include "support/FileContents.h"
 
 // The course's example circuits as shipped, in name order.
 inline std::vector<std::filesystem::path> exampleFiles() {
@@ -14,9 +13,4 @@ inline std::vector<std::filesystem::path> exampleFiles() {
         if (entry.path().extension() == ".vrt") files.push_back(entry.path());
     std::sort(files.begin(), files.end());
     return files;
-}
-
-inline std::vector<uint8_t> bytesOf(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }

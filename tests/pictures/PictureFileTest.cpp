@@ -19,6 +19,7 @@
 #include "app/Vortafrm.h"
 #include "desktop/DesktopWindow.h"
 #include "io/CircuitFile.h"
+#include "support/LotraSim.h"
 #include "support/TemporaryDirectory.h"
 
 namespace fs = std::filesystem;
@@ -35,10 +36,11 @@ bool runs(const std::string& command) {
 }
 
 void writePictures(const fs::path& file, const fs::path& stem) {
-    ASSERT_TRUE(runs(std::string("'") + LOTRA_SIM_PATH + "' --png " +
-                     shellWord(stem.string() + ".png") + " --svg " +
-                     shellWord(stem.string() + ".svg") + " --pdf " +
-                     shellWord(stem.string() + ".pdf") + " " + shellWord(file)));
+    const LotraSimOutcome run =
+        runLotraSim(quotedWords({"--png", stem.string() + ".png", "--svg", stem.string() + ".svg",
+                                 "--pdf", stem.string() + ".pdf", file.string()}),
+                    stem.parent_path());
+    ASSERT_EQ(run.status, 0) << run.err;
 }
 
 QImage loaded(const fs::path& path) {
@@ -170,9 +172,9 @@ TEST(WindowPicture, ThePictureCommandWritesWhatLotraSimWrites) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     CVortafrm& core = window.core();
-    core.circuit.clearCircuit();
-    io::decodeCircuit(bytesOf(file), core.circuit);
-    core.currentFileName = file.string();
+    CCircuit opened;
+    io::decodeCircuit(bytesOf(file), opened);
+    core.replaceCircuit(std::move(opened), file.string());
     core.OnCommand(command::PowerOn);
     // A name without an ending gets .png.
     for (const char* name : {"window", "window.svg", "window.pdf"}) {

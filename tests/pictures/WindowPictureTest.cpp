@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <QImage>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "ExampleFiles.h"
 #include "app/CommandIds.h"
@@ -14,6 +12,7 @@
 #include "desktop/WorkAreaWidget.h"
 #include "io/CircuitFile.h"
 #include "render/PictureArea.h"
+#include "support/LotraSim.h"
 #include "support/TemporaryDirectory.h"
 
 namespace fs = std::filesystem;
@@ -28,12 +27,13 @@ QImage windowPicture(const fs::path& file) {
     window.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     CVortafrm& core = window.core();
-    core.circuit.clearCircuit();
-    io::decodeCircuit(bytesOf(file), core.circuit);
+    CCircuit opened;
+    io::decodeCircuit(bytesOf(file), opened);
+    core.replaceCircuit(std::move(opened), file.string());
     core.OnCommand(command::PowerOn);
     const QImage shot = window.workArea().grab().toImage().convertToFormat(QImage::Format_RGB32);
 
-    const Rect area = render::pictureArea(core.circuit);
+    const Rect area = render::pictureArea(core.circuit());
     const QRect crop(area.left, area.top, area.width(), area.height());
     // The scroll bars cover the left and bottom edges of the work area.
     EXPECT_GE(crop.left(), 17);
@@ -43,10 +43,9 @@ QImage windowPicture(const fs::path& file) {
 }
 
 QImage commandPicture(const fs::path& file, const fs::path& png) {
-    const std::string command = std::string("'") + LOTRA_SIM_PATH + "' --png '" + png.string() +
-                                "' '" + file.string() + "' >/dev/null";
-    const int status = std::system(command.c_str());
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
+    const LotraSimOutcome run =
+        runLotraSim(quotedWords({"--png", png.string(), file.string()}), png.parent_path());
+    EXPECT_EQ(run.status, 0) << run.err;
     return QImage(QString::fromStdString(png.string())).convertToFormat(QImage::Format_RGB32);
 }
 

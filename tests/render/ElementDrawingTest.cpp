@@ -20,13 +20,13 @@ CLogicElement gateAt(bool isConjunction, uint16_t inputs, bool inverted, int32_t
 
 Placements drawn(const CLogicElement& element, int32_t scrollX, int32_t scrollY, bool powered) {
     RecordingCanvas canvas;
-    render::draw(canvas, element, scrollX, scrollY, powered);
+    render::draw(canvas, element, {scrollX, scrollY}, powered);
     return canvas.bitmapPlacements();
 }
 
 Placements drawn(CBlockElement& element, bool powered) {
     RecordingCanvas canvas;
-    render::draw(canvas, element, 0, 0, powered);
+    render::draw(canvas, element, {0, 0}, powered);
     return canvas.bitmapPlacements();
 }
 
@@ -40,7 +40,7 @@ TEST(GateDrawing, BodyMarkGlyphAndDigitSitAtTheirOffsetsAndFollowTheScroll) {
 
 TEST(GateDrawing, EveryBitmapKeepsItsOwnSize) {
     RecordingCanvas canvas;
-    render::draw(canvas, gateAt(false, 9, true, 0, 0), 0, 0, true);
+    render::draw(canvas, gateAt(false, 9, true, 0, 0), {0, 0}, true);
     const auto bitmaps = canvas.callsOf(Op::Bitmap);
     ASSERT_EQ(bitmaps.size(), 4u);
     EXPECT_EQ(bitmaps[0].rect, (Rect{0, 0, 30, 50}));
@@ -74,7 +74,7 @@ TEST(GateDrawing, CoordinatesFarOutsideTheAreaSaturateInsteadOfWrapping) {
     gate.x = INT32_MAX;
     gate.y = INT32_MIN;
     RecordingCanvas canvas;
-    render::draw(canvas, gate, -10, 100, true);
+    render::draw(canvas, gate, {-10, 100}, true);
     for (const auto& call : canvas.callsOf(Op::Bitmap)) {
         EXPECT_EQ(call.rect.left, INT32_MAX);
         EXPECT_EQ(call.rect.top, INT32_MIN);
@@ -99,7 +99,7 @@ CLogicElement indicatorWith(std::initializer_list<std::pair<int, bool>> connecte
 
 std::string shownNumber(const CLogicElement& indicator) {
     RecordingCanvas canvas;
-    render::draw(canvas, indicator, 0, 0, true);
+    render::draw(canvas, indicator, {0, 0}, true);
     const auto texts = canvas.callsOf(Op::Text);
     return texts.size() == 1 ? texts[0].text : "<" + std::to_string(texts.size()) + " texts>";
 }
@@ -117,7 +117,7 @@ TEST(IndicatorDrawing, TheNumberCountsOnlyConnectedInputsAtOne) {
 TEST(IndicatorDrawing, TheNumberIsRedBoldCourierAtItsPlaceAndTheFontIsPutBack) {
     const CLogicElement indicator = indicatorWith({{4, true}});
     RecordingCanvas canvas;
-    render::draw(canvas, indicator, 20, 10, true);
+    render::draw(canvas, indicator, {20, 10}, true);
     EXPECT_EQ(canvas.bitmapPlacements(), (Placements{"134@180,90"}));
     const auto texts = canvas.callsOf(Op::Text);
     ASSERT_EQ(texts.size(), 1u);
@@ -131,7 +131,7 @@ TEST(IndicatorDrawing, TheNumberIsRedBoldCourierAtItsPlaceAndTheFontIsPutBack) {
 
 TEST(IndicatorDrawing, WithThePowerOffOnlyTheBodyIsDrawn) {
     RecordingCanvas canvas;
-    render::draw(canvas, indicatorWith({{0, true}}), 0, 0, false);
+    render::draw(canvas, indicatorWith({{0, true}}), {0, 0}, false);
     EXPECT_EQ(canvas.bitmapPlacements(), (Placements{"134@200,100"}));
     EXPECT_TRUE(canvas.callsOf(Op::Text).empty());
     EXPECT_TRUE(canvas.callsOf(Op::SelectFont).empty());

@@ -13,7 +13,7 @@ using namespace render;
 
 constexpr Size kClient{640, 480};
 
-ScrollOffsets vertical(ScrollOffsets from, int code, int32_t thumb = 0, Size client = kClient) {
+Viewport vertical(Viewport from, int code, int32_t thumb = 0, Size client = kClient) {
     return offsetsAfterScroll(from, ScrollBarId::Vertical, code, thumb, client);
 }
 
@@ -55,32 +55,32 @@ TEST(ScrolledOffset, AClientLargerThanTheWorkAreaGetsANegativeOffset) {
 }
 
 TEST(OffsetsAfterScroll, RoundingComesAfterTheClamp) {
-    const ScrollOffsets after = vertical({0, 1560}, PageDown);
-    EXPECT_EQ(after.y, 1570);
-    EXPECT_EQ(after.x, 0);
+    const Viewport after = vertical({0, 1560}, PageDown);
+    EXPECT_EQ(after.scrollY, 1570);
+    EXPECT_EQ(after.scrollX, 0);
 }
 
 TEST(OffsetsAfterScroll, TheThumbPositionRoundsToTheNearestStep) {
-    EXPECT_EQ(vertical({0, 0}, ThumbTrack, 1232).y, 1230);
-    EXPECT_EQ(vertical({0, 0}, ThumbPosition, 1233).y, 1235);
+    EXPECT_EQ(vertical({0, 0}, ThumbTrack, 1232).scrollY, 1230);
+    EXPECT_EQ(vertical({0, 0}, ThumbPosition, 1233).scrollY, 1235);
 }
 
 TEST(OffsetsAfterScroll, EndScrollReRoundsBothOffsets) {
-    const ScrollOffsets after = vertical({13, 22}, EndScroll);
-    EXPECT_EQ(after.x, 15);
-    EXPECT_EQ(after.y, 20);
+    const Viewport after = vertical({13, 22}, EndScroll);
+    EXPECT_EQ(after.scrollX, 15);
+    EXPECT_EQ(after.scrollY, 20);
 }
 
 TEST(OffsetsAfterScroll, TheHorizontalBarMovesXByTheClientWidth) {
-    const ScrollOffsets after =
+    const Viewport after =
         offsetsAfterScroll({1400, 12}, ScrollBarId::Horizontal, PageDown, 0, kClient);
-    EXPECT_EQ(after.x, 1410);  // clamped to 2048 - 640 = 1408, then rounded
-    EXPECT_EQ(after.y, 10);
+    EXPECT_EQ(after.scrollX, 1410);  // clamped to 2048 - 640 = 1408, then rounded
+    EXPECT_EQ(after.scrollY, 10);
 }
 
 TEST(OffsetsAfterScroll, AClientLargerThanTheWorkAreaRoundsTheNegativeOffsetTowardZero) {
-    EXPECT_EQ(vertical({0, 0}, LineDown, 0, {640, 2100}).y, -50);
-    EXPECT_EQ(vertical({0, 0}, LineDown, 0, {640, 2051}).y, 0);
+    EXPECT_EQ(vertical({0, 0}, LineDown, 0, {640, 2100}).scrollY, -50);
+    EXPECT_EQ(vertical({0, 0}, LineDown, 0, {640, 2051}).scrollY, 0);
 }
 
 TEST(Layout, BarsAndCornerButtonFrameTheWorkArea) {

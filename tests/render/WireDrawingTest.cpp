@@ -37,14 +37,14 @@ WireEnd junction(int32_t x, int32_t y) {
 
 std::vector<Line> linesOf(const CWire& wire, int32_t scrollX = 0, int32_t scrollY = 0) {
     RecordingCanvas canvas;
-    render::draw(canvas, wire, scrollX, scrollY, kAnywhere);
+    render::draw(canvas, wire, {scrollX, scrollY}, kAnywhere);
     return canvas.lines();
 }
 
 TEST(WirePolyline, WithoutPointsItIsOneSegmentBetweenTheEnds) {
     const CWire wire = wireBetween(onPin(10, 20), onPin(60, 45));
     RecordingCanvas canvas;
-    render::draw(canvas, wire, 0, 0, kAnywhere);
+    render::draw(canvas, wire, {0, 0}, kAnywhere);
     ASSERT_EQ(canvas.callsOf(Op::MoveTo).size(), 1u);
     EXPECT_EQ(canvas.callsOf(Op::MoveTo)[0].rect.left, 10);
     EXPECT_EQ(canvas.lines(), (std::vector<Line>{{{10, 20}, {60, 45}, kThin}}));
@@ -85,7 +85,7 @@ TEST(WireEnds, FreeEndsAreHollowCirclesAndJunctionsBlackDiscs) {
     wire.ends.push_back(junction(150, 50));
     wire.ends.push_back(freeEnd(7, 8));  // a free end past the own two still gets its circle
     RecordingCanvas canvas;
-    render::draw(canvas, wire, 10, 20, kAnywhere);
+    render::draw(canvas, wire, {10, 20}, kAnywhere);
 
     const auto ellipses = canvas.callsOf(Op::Ellipse);
     ASSERT_EQ(ellipses.size(), 3u);
@@ -102,7 +102,7 @@ TEST(WireEnds, FreeEndsAreHollowCirclesAndJunctionsBlackDiscs) {
 TEST(WireEnds, EndsOnPinsGetNoMark) {
     const CWire wire = wireBetween(onPin(0, 0), {30, 0, Trigger, 1, 0});
     RecordingCanvas canvas;
-    render::draw(canvas, wire, 0, 0, kAnywhere);
+    render::draw(canvas, wire, {0, 0}, kAnywhere);
     EXPECT_TRUE(canvas.callsOf(Op::Ellipse).empty());
 }
 
@@ -111,7 +111,7 @@ TEST(HighlightedWire, LineAndCircleOutlinesAreThreePixelsWideAndThePenIsPutBack)
     wire.ends.push_back(junction(10, 0));
     wire.highlighted = 1;
     RecordingCanvas canvas;
-    render::draw(canvas, wire, 0, 0, kAnywhere);
+    render::draw(canvas, wire, {0, 0}, kAnywhere);
     EXPECT_EQ(canvas.lines(),
               (std::vector<Line>{{{0, 0}, {20, 0}, kThick}, {{20, 0}, {40, 0}, kThick}}));
     const auto ellipses = canvas.callsOf(Op::Ellipse);
@@ -141,7 +141,7 @@ TEST(WireCulling, OnlyWhatCanShowIsDrawn) {
     wire.ends.push_back(junction(100, 152));  // a thick outline reaches row 149
     RecordingCanvas canvas;
 
-    render::draw(canvas, wire, 0, 0, view);
+    render::draw(canvas, wire, {0, 0}, view);
 
     ASSERT_EQ(canvas.callsOf(Op::LineTo).size(), 3u);
     EXPECT_EQ(canvas.lines(), (std::vector<Line>{{{-100, 50}, {300, 50}, kThin},
@@ -166,7 +166,7 @@ TEST(WireCulling, LinesPastTheLimitArePaintedAtOnce) {
         wire.points.push_back({anywhere(random), anywhere(random)});
     RecordingCanvas canvas;
 
-    render::draw(canvas, wire, 0, 0, view);
+    render::draw(canvas, wire, {0, 0}, view);
 
     const int64_t lineWork = render::CWireLayer::limitsFor(view).lineWork;
     EXPECT_LE(static_cast<int64_t>(canvas.callsOf(Op::LineTo).size()), lineWork / 4 + 1);

@@ -11,12 +11,12 @@ using Placements = std::vector<std::string>;
 
 class WorkAreaPainting : public ::testing::Test {
   protected:
-    Placements paint(bool powerOn, ScrollOffsets scroll = {}) {
+    Placements paint(bool powerOn, Viewport view = {}) {
         canvas = RecordingCanvas{};
         render::paintWorkArea(
             canvas, circuit,
             {edit.pendingLogicElement.get(), edit.pendingBlockElement.get(), edit.wireInProgress},
-            scroll, powerOn, {0, 0, 640, 480});
+            view, powerOn, {0, 0, 640, 480});
         return canvas.bitmapPlacements();
     }
 
@@ -95,7 +95,7 @@ TEST_F(WorkAreaPainting, AWireInProgressNamingAnEmptySlotIsIgnored) {
     EXPECT_TRUE(canvas.calls.empty());
 }
 
-TEST_F(WorkAreaPainting, TheScrollOffsetsReachEveryLayer) {
+TEST_F(WorkAreaPainting, TheViewportReachEveryLayer) {
     build.block(GTI, 100, 100);
     edit.pendingBlockElement = std::make_unique<CBlockElement>(Summer);
     edit.pendingBlockElement->setPosition(500, 500);

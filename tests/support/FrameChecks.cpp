@@ -18,9 +18,7 @@ void checkHits(const std::optional<HitList>& hits, const char* table, Lookup liv
     }
 }
 
-void checkEditState(const CVortafrm& window, std::vector<std::string>& out) {
-    const EditState& edit = window.edit;
-    const CCircuit& circuit = window.circuit;
+void checkEditState(const CCircuit& circuit, const EditState& edit, std::vector<std::string>& out) {
     if (edit.wireInProgress && !circuit.wire(*edit.wireInProgress))
         out.push_back("the wire in progress " + std::to_string(*edit.wireInProgress) +
                       " is not a live wire");
@@ -58,9 +56,12 @@ void checkRoundTrip(const CCircuit& circuit, std::optional<int32_t> wireInProgre
 }  // namespace
 
 std::vector<std::string> frameViolations(const CVortafrm& window) {
-    std::vector<std::string> out =
-        circuitLinkViolations(window.circuit, window.edit.wireInProgress);
-    checkEditState(window, out);
-    checkRoundTrip(window.circuit, window.edit.wireInProgress, out);
+    return frameViolations(window.circuit(), window.editState());
+}
+
+std::vector<std::string> frameViolations(const CCircuit& circuit, const EditState& edit) {
+    std::vector<std::string> out = circuitLinkViolations(circuit, edit.wireInProgress);
+    checkEditState(circuit, edit, out);
+    checkRoundTrip(circuit, edit.wireInProgress, out);
     return out;
 }

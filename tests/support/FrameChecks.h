@@ -2,6 +2,9 @@
 #include <string>
 #include <vector>
 
+#include "edit/EditState.h"
+#include "model/Circuit.h"
+
 class CVortafrm;
 
 // Every way in which a main window's state fails to hold together: the circuit's
@@ -10,3 +13,5 @@ class CVortafrm;
 // or is empty, and a circuit whose written bytes change when read back into empty
 // tables and written again. Empty when the window is sound.
 std::vector<std::string> frameViolations(const CVortafrm& window);
+// The same for a circuit and the editing state that goes with it.
+std::vector<std::string> frameViolations(const CCircuit& circuit, const EditState& edit);

@@ -86,15 +86,15 @@ class GestureGenerator {
     // Mostly a point of the circuit, exactly or a little off; sometimes anywhere.
     Point target() {
         const CVortafrm& window = session_.window();
-        const std::vector<Point> points = interestingPoints(window.circuit);
+        const std::vector<Point> points = interestingPoints(window.circuit());
         const Size client = session_.shell().client;
         if (points.empty() || below(10) == 0)
             return {between(-5, client.width + 5), between(-5, client.height + 5)};
-        Point p = points[static_cast<size_t>(below(static_cast<int>(points.size())))];
+        const Point p = points[static_cast<size_t>(below(static_cast<int>(points.size())))];
         const int spread = below(10) < 6 ? 0 : (below(3) == 0 ? 12 : 3);
-        p.x += between(-spread, spread) - window.scroll.x;
-        p.y += between(-spread, spread) - window.scroll.y;
-        return p;
+        const int32_t dx = between(-spread, spread);
+        const int32_t dy = between(-spread, spread);
+        return window.viewport().toClient(p, {dx, dy});
     }
     uint32_t modifiers() {
         const int roll = below(20);
@@ -135,7 +135,8 @@ class GestureGenerator {
         pointer(Type::LButtonUp, 0, {});
         pointer(Type::LButtonDblClk, platform::MK_LBUTTON, {});
         // A right click discards an element still waiting to be placed; both may wait.
-        for (int waiting = 2; waiting > 0 && gestureUnderWay(session_.window().edit); --waiting)
+        for (int waiting = 2; waiting > 0 && gestureUnderWay(session_.window().editState());
+             --waiting)
             pointer(Type::RButtonDown, 0, {});
         for (const int id : {command::EditUndo, command::EditRedo}) {
             for (int steps = 1000; steps > 0 && !fault_ && session_.window().isCommandEnabled(id);

@@ -32,6 +32,8 @@ class RandomShell : public platform::Shell {
                        const std::string& line3) override;
     void aboutDialog() override {}
     void helpNoteDialog() override {}
+    // The sessions give the commands of the desktop, which has no files from elsewhere.
+    std::optional<platform::ComputerFile> chooseComputerFile() override { return std::nullopt; }
     // Nothing is written; the user's disk is full half of the time.
     bool writePicture(const platform::PictureRequest&,
                       const std::function<void(platform::Canvas&)>&) override {

@@ -91,6 +91,11 @@ void ScriptedShell::helpNoteDialog() {
     log.push_back("helpNote");
 }
 
+std::optional<platform::ComputerFile> ScriptedShell::chooseComputerFile() {
+    log.push_back("computerFile");
+    return nextAnswer(computerFileAnswers).value_or(std::nullopt);
+}
+
 void ScriptedShell::invalidateRect(const Rect& rect, bool erase) {
     invalidations.push_back({rect, erase});
 }

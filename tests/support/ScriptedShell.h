@@ -36,6 +36,7 @@ class ScriptedShell : public platform::Shell {
     std::deque<std::optional<std::string>> fileNameAnswers;
     std::deque<bool> warningAnswers;
     std::deque<bool> pictureAnswers;  // whether the picture file was written
+    std::deque<std::optional<platform::ComputerFile>> computerFileAnswers;
 
     // What was asked, in order.
     std::vector<std::string> log;  // one line per request, e.g. "question: A | B"
@@ -77,6 +78,7 @@ class ScriptedShell : public platform::Shell {
                        const std::string& line3) override;
     void aboutDialog() override;
     void helpNoteDialog() override;
+    std::optional<platform::ComputerFile> chooseComputerFile() override;
     bool writePicture(const platform::PictureRequest& request,
                       const std::function<void(platform::Canvas&)>& paint) override;
 

@@ -4,19 +4,24 @@
 #include <filesystem>
 #include <string>
 
-// A fresh directory that becomes the current one for the test's lifetime: the
-// recovery file lives in the current directory.
+// A fresh directory that goes with everything in it when the object does. By default
+// it is the current directory for its lifetime, since the recovery file and the
+// names a user types live in the current directory.
 class TemporaryDirectory {
   public:
-    TemporaryDirectory() : previous_(std::filesystem::current_path()) {
+    enum class Current { Enter, Keep };
+
+    explicit TemporaryDirectory(Current current = Current::Enter)
+        : previous_(std::filesystem::current_path()) {
         std::string pattern =
-            (std::filesystem::temp_directory_path() / "lotra-app-XXXXXX").string();
+            (std::filesystem::temp_directory_path() / "lotra-test-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
-        if (!path_.empty()) std::filesystem::current_path(path_);
+        entered_ = current == Current::Enter && !path_.empty();
+        if (entered_) std::filesystem::current_path(path_);
     }
     ~TemporaryDirectory() {
         std::error_code ignored;
-        std::filesystem::current_path(previous_, ignored);
+        if (entered_) std::filesystem::current_path(previous_, ignored);
         if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
     }
     TemporaryDirectory(const TemporaryDirectory&) = delete;
@@ -28,4 +33,5 @@ class TemporaryDirectory {
   private:
     std::filesystem::path previous_;
     std::filesystem::path path_;
+    bool entered_ = false;
 };

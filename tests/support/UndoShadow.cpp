@@ -9,7 +9,7 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 
 Bytes bytesOf(const CVortafrm& window) {
-    return io::encodeCircuit(window.circuit);
+    return io::encodeCircuit(window.circuit());
 }
 
 // The circuit with every level at 0: what is left of it when the power and the
@@ -42,17 +42,17 @@ bool UndoShadow::sentCommand(int id) const {
 
 void UndoShadow::beforeMessage(const WindowMessage& message) {
     message_ = message;
-    nameBefore_ = window_.currentFileName;
+    nameBefore_ = window_.currentFileName();
     undoEnabled_ = window_.isCommandEnabled(command::EditUndo);
     redoEnabled_ = window_.isCommandEnabled(command::EditRedo);
-    recordedBefore_ = window_.history.stepsRecorded();
-    poweredSinceRest_ = poweredSinceRest_ || window_.powerOn;
+    recordedBefore_ = window_.history().stepsRecorded();
+    poweredSinceRest_ = poweredSinceRest_ || window_.isPowerOn();
 }
 
 std::vector<std::string> UndoShadow::afterMessage() {
     std::vector<std::string> out;
     const Bytes now = bytesOf(window_);
-    poweredSinceRest_ = poweredSinceRest_ || window_.powerOn;
+    poweredSinceRest_ = poweredSinceRest_ || window_.isPowerOn();
     const bool undone = sentCommand(command::EditUndo) && undoEnabled_;
     if (undone) {
         checkMove(undo_, redo_, now, "an undo", out);
@@ -62,16 +62,16 @@ std::vector<std::string> UndoShadow::afterMessage() {
         checkRecorded(now, out);
     }
     followDrops(out);
-    if (undone && !window_.history.canUndo() && !everDropped_ &&
-        !sameCircuit(now, start_, window_.powerOn))
+    if (undone && !window_.history().canUndo() && !everDropped_ &&
+        !sameCircuit(now, start_, window_.isPowerOn()))
         out.push_back("undoing every step does not give the circuit of the start");
-    const bool atRest = !gestureUnderWay(window_.edit);
-    if (atRest == window_.history.isStepOpen())
+    const bool atRest = !gestureUnderWay(window_.editState());
+    if (atRest == window_.history().isStepOpen())
         out.push_back(atRest ? "an undo step is open at rest"
                              : "a gesture is under way without an undo step");
-    if (atRest || window_.history.stepsRecorded() != recordedBefore_) {
+    if (atRest || window_.history().stepsRecorded() != recordedBefore_) {
         atRest_ = now;
-        poweredSinceRest_ = window_.powerOn;
+        poweredSinceRest_ = window_.isPowerOn();
     }
     return out;
 }
@@ -87,9 +87,9 @@ void UndoShadow::checkMove(std::deque<Step>& from, std::deque<Step>& to, const B
     }
     Step step = std::move(from.back());
     from.pop_back();
-    if (!sameCircuit(now, step.circuit, window_.powerOn))
+    if (!sameCircuit(now, step.circuit, window_.isPowerOn()))
         out.push_back(what + " gives another circuit than the step's");
-    if (window_.currentFileName != step.fileName.value_or(nameBefore_))
+    if (window_.currentFileName() != step.fileName.value_or(nameBefore_))
         out.push_back(what + " gives another file name than the step's");
     to.push_back({atRest_, step.fileName ? std::optional(nameBefore_) : std::nullopt});
 }
@@ -98,20 +98,22 @@ void UndoShadow::checkMove(std::deque<Step>& from, std::deque<Step>& to, const B
 // rest, or, once at rest, leaves the circuit as it was then: to the byte while the
 // power stayed off, else but for its levels.
 void UndoShadow::checkRecorded(const Bytes& now, std::vector<std::string>& out) {
-    const uint64_t made = window_.history.stepsRecorded() - recordedBefore_;
+    const uint64_t made = window_.history().stepsRecorded() - recordedBefore_;
     if (made > 1) out.push_back("one message made " + std::to_string(made) + " undo steps");
     if (made > 0) {
-        const bool fileStep = sentCommand(command::FileNew) || sentCommand(command::FileOpen);
+        const bool fileStep = sentCommand(command::FileNew) || sentCommand(command::FileOpen) ||
+                              sentCommand(command::FileLoadFromDisk);
         undo_.push_back({atRest_, fileStep ? std::optional(nameBefore_) : std::nullopt});
         redo_.clear();
-    } else if (!gestureUnderWay(window_.edit) && !sameCircuit(now, atRest_, poweredSinceRest_)) {
+    } else if (!gestureUnderWay(window_.editState()) &&
+               !sameCircuit(now, atRest_, poweredSinceRest_)) {
         out.push_back("the circuit changed without an undo step");
     }
 }
 
 // The history drops its oldest steps past its limits; the checker follows.
 void UndoShadow::followDrops(std::vector<std::string>& out) {
-    const app::CUndoHistory& history = window_.history;
+    const app::CUndoHistory& history = window_.history();
     for (std::deque<Step>* list : {&undo_, &redo_}) {
         const size_t kept = list == &undo_ ? history.undoCount() : history.redoCount();
         while (list->size() > kept) {

@@ -5,30 +5,25 @@
 #include <string>
 #include <vector>
 
+#include "support/FileContents.h"
+#include "support/LotraSim.h"
+#include "support/TemporaryDirectory.h"
+
 // Runs the built lotra-sim in a fresh temporary directory, which goes when the
 // runner does.
 class CCommandRunner {
   public:
-    struct Outcome {
-        int status = -1;
-        std::string out;
-        std::string err;
-    };
-
-    CCommandRunner();
-    ~CCommandRunner();
-    CCommandRunner(const CCommandRunner&) = delete;
-    CCommandRunner& operator=(const CCommandRunner&) = delete;
+    using Outcome = LotraSimOutcome;
 
     // The arguments are put in single quotes one by one.
-    Outcome lotraSim(const std::vector<std::string>& args) const;
-    const std::filesystem::path& dir() const { return dir_; }
+    Outcome lotraSim(const std::vector<std::string>& args) const {
+        return runLotraSim(quotedWords(args), dir());
+    }
+    const std::filesystem::path& dir() const { return dir_.path(); }
 
   private:
-    std::filesystem::path dir_;
+    TemporaryDirectory dir_{TemporaryDirectory::Current::Keep};
 };
-
-std::string fileContents(const std::filesystem::path& path);
 
 // `actual` compared with the checked file; a difference leaves the actual text in
 // the build folder, named after the checked file, for a look and a copy.

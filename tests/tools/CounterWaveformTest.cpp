@@ -48,7 +48,7 @@ std::string counterDump(const CCommandRunner& runner, const fs::path& vcd) {
     const auto outcome =
         runner.lotraSim({"--ticks", std::to_string(kTicks), "--vcd", vcd.string(), file});
     EXPECT_EQ(outcome.status, 0) << outcome.err;
-    return fileContents(vcd);
+    return textOf(vcd);
 }
 
 // The generator (period 10 ticks, pulse 5) rises when its counter passes 0 and falls
@@ -87,12 +87,12 @@ TEST(CounterWaveform, GtkwaveReadsTheDumpAsWritten) {
     const std::string log = " >'" + (runner.dir() / "log").string() + "' 2>&1";
     ASSERT_EQ(std::system(("vcd2fst '" + vcd.string() + "' '" + fst.string() + "'" + log).c_str()),
               0)
-        << fileContents(runner.dir() / "log");
+        << textOf(runner.dir() / "log");
     ASSERT_EQ(std::system(("fst2vcd '" + fst.string() + "' >'" + back.string() + "'").c_str()), 0);
 
     const auto original = waveforms(written, kTicks);
     EXPECT_EQ(original.size(), 7u);
-    EXPECT_EQ(waveforms(fileContents(back), kTicks), original);
+    EXPECT_EQ(waveforms(textOf(back), kTicks), original);
 }
 
 }  // namespace

@@ -89,9 +89,9 @@ TEST_F(CourseCommand, PictureIsCroppedToTheCircuitAndShowsTheLevelsWhenPowered) 
 
     const Rect area = render::pictureArea(circuit);
     const Size expected{area.width(), area.height()};
-    EXPECT_EQ(pngSize(fileContents(powered)), expected);
-    EXPECT_EQ(pngSize(fileContents(unpowered)), expected);
-    EXPECT_NE(fileContents(powered), fileContents(unpowered)) << "digits only when powered";
+    EXPECT_EQ(pngSize(textOf(powered)), expected);
+    EXPECT_EQ(pngSize(textOf(unpowered)), expected);
+    EXPECT_NE(textOf(powered), textOf(unpowered)) << "digits only when powered";
 }
 
 TEST_F(CourseCommand, EveryOutputOfOneRunIsWrittenAndFailuresReported) {
@@ -105,7 +105,7 @@ TEST_F(CourseCommand, EveryOutputOfOneRunIsWrittenAndFailuresReported) {
     const auto ran = runner.lotraSim({"--ticks", "3", "--vcd", vcd, "--write", copy, file});
     EXPECT_EQ(ran.status, 0) << ran.err;
     EXPECT_EQ(ran.out, "B0 GTI 9=0\n");
-    EXPECT_NE(fileContents(vcd).find("#2\n1!\n#3\n0!\n"), std::string::npos) << fileContents(vcd);
+    EXPECT_NE(textOf(vcd).find("#2\n1!\n#3\n0!\n"), std::string::npos) << textOf(vcd);
     EXPECT_TRUE(fs::exists(copy));
 
     const fs::path nowhere = runner.dir() / "no" / "such" / "dir";

@@ -79,7 +79,7 @@ TEST(CourseExamples, CommandOutputsMatchTheCheckedOutputs) {
         EXPECT_EQ(outcome.status, 0);
         EXPECT_EQ(outcome.err, "");
         const bool dumps = c.options.size() > 1;
-        EXPECT_TRUE(matchesCheckedFile(dumps ? fileContents(vcd) : outcome.out,
+        EXPECT_TRUE(matchesCheckedFile(dumps ? textOf(vcd) : outcome.out,
                                        examplesDir() / (c.stem + ".expected")));
     }
 }

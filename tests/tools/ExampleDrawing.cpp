@@ -35,8 +35,8 @@ void CExampleDrawing::click(Point at, uint32_t modifiers) {
 // The placing click registers the element in the lowest free slot of its table.
 int32_t CExampleDrawing::place(int command, Point at) {
     window_.OnCommand(command);
-    const CCircuit& c = window_.circuit;
-    const bool logic = window_.edit.pendingLogicElement != nullptr;
+    const CCircuit& c = window_.circuit();
+    const bool logic = window_.editState().pendingLogicElement != nullptr;
     const int32_t slot = logic ? lowestFreeSlot(c.logicElements) : lowestFreeSlot(c.blockElements);
     click(at);
     const bool placed =
@@ -73,7 +73,7 @@ int32_t CExampleDrawing::summer(Point at) {
 
 // A click in the middle of the body picks the element.
 Point CExampleDrawing::centreOf(int32_t kind, int32_t slot) const {
-    const CCircuit& c = window_.circuit;
+    const CCircuit& c = window_.circuit();
     if (isLogicTableKind(kind)) {
         const CLogicElement& e = *c.logicElements[slot];
         return {e.x + e.width / 2, e.y + e.height / 2};
@@ -90,7 +90,7 @@ void CExampleDrawing::connect(int32_t fromKind, int32_t fromSlot, int32_t fromPi
     for (const Point& bend : bends) click(bend);
     shell_.pinAnswers.push_back(toPin);
     click(centreOf(toKind, toSlot));
-    if (window_.edit.wireInProgress) unfinished_ = true;
+    if (window_.editState().wireInProgress) unfinished_ = true;
 }
 
 void CExampleDrawing::branch(int32_t kind, int32_t slot, int32_t pin,
@@ -99,7 +99,7 @@ void CExampleDrawing::branch(int32_t kind, int32_t slot, int32_t pin,
     click(centreOf(kind, slot));
     for (const Point& bend : bends) click(bend);
     click(junction);
-    if (window_.edit.wireInProgress) unfinished_ = true;
+    if (window_.editState().wireInProgress) unfinished_ = true;
 }
 
 void CExampleDrawing::flip(int32_t signalSlot) {
@@ -108,7 +108,7 @@ void CExampleDrawing::flip(int32_t signalSlot) {
 }
 
 std::vector<std::string> CExampleDrawing::faults() const {
-    std::vector<std::string> faults = circuitLinkViolations(window_.circuit);
+    std::vector<std::string> faults = circuitLinkViolations(window_.circuit());
     for (const Point& at : misplaced_)
         faults.push_back("no element placed at " + std::to_string(at.x) + "," +
                          std::to_string(at.y));

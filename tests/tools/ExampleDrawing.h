@@ -37,7 +37,7 @@ class CExampleDrawing {
     // every gesture did what it was meant to.
     std::vector<std::string> faults() const;
 
-    const CCircuit& circuit() const { return window_.circuit; }
+    const CCircuit& circuit() const { return window_.circuit(); }
 
   private:
     int32_t place(int command, Point at);

@@ -7,22 +7,15 @@
 
 #include "io/CircuitFile.h"
 #include "support/CircuitBuilder.h"
+#include "support/FileContents.h"
+#include "support/LotraSim.h"
 #include "support/TemporaryDirectory.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string contentsOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using Outcome = LotraSimOutcome;
 
 class LotraSimCommand : public ::testing::Test {
   protected:
@@ -34,13 +27,7 @@ class LotraSimCommand : public ::testing::Test {
         return path;
     }
     // Runs the built command with the arguments (quoted by the caller where needed).
-    Outcome lotraSim(const std::string& args) {
-        const std::string command = std::string("'") + LOTRA_SIM_PATH + "' " + args + " >'" +
-                                    (dir / "out").string() + "' 2>'" + (dir / "err").string() + "'";
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, contentsOf(dir / "out"),
-                contentsOf(dir / "err")};
-    }
+    Outcome lotraSim(const std::string& args) { return runLotraSim(args, dir); }
 
     TemporaryDirectory temporary;
     const fs::path& dir = temporary.path();
@@ -142,12 +129,12 @@ TEST_F(LotraSimCommand, WriteRoundTrips) {
     expected.logicElements[gate]->pins[0].value = 1;
     expected.logicElements[gate]->pins[9].value = 0;
     const std::vector<uint8_t> bytes = io::encodeCircuit(expected);
-    EXPECT_EQ(contentsOf(first), std::string(bytes.begin(), bytes.end()));
+    EXPECT_EQ(textOf(first), std::string(bytes.begin(), bytes.end()));
 
     const Outcome again =
         lotraSim("--no-power --write '" + second.string() + "' '" + first.string() + "'");
     EXPECT_EQ(again.out, ticked.out);
-    EXPECT_EQ(contentsOf(second), contentsOf(first));
+    EXPECT_EQ(textOf(second), textOf(first));
 }
 
 TEST_F(LotraSimCommand, ProblemsGiveOneLineOnStandardErrorAndAStatus) {
@@ -194,7 +181,7 @@ TEST_F(LotraSimCommand, OutputFilesRespectProtectionAndLinks) {
         EXPECT_EQ(refused.status, 1);
         EXPECT_EQ(std::count(refused.err.begin(), refused.err.end(), '\n'), 1);
         EXPECT_NE(refused.err.find(locked.string()), std::string::npos);
-        EXPECT_EQ(contentsOf(locked), "kept");
+        EXPECT_EQ(textOf(locked), "kept");
 
         const fs::path link = dir / ("link" + option);
         fs::create_symlink("store/target" + option, link);

@@ -68,16 +68,15 @@ Difference compare(const std::function<void(platform::Canvas&)>& draw, QSize siz
 TEST(PixelCanvas, EveryKindOfElementAndWireAsTheDesktopDrawsThem) {
     EveryKindCircuit sample;
     for (const bool powered : {false, true}) {
-        for (const ScrollOffsets scroll :
-             {ScrollOffsets{0, 0}, ScrollOffsets{20, 20}, ScrollOffsets{165, 35}}) {
+        for (const Viewport scroll : {Viewport{0, 0}, Viewport{20, 20}, Viewport{165, 35}}) {
             const Difference difference = compare(
                 [&](platform::Canvas& c) {
                     render::paintWorkArea(c, sample.circuit, {}, scroll, powered, {0, 0, 640, 480});
                 },
                 {640, 480});
             EXPECT_EQ(difference.count, 0)
-                << "powered " << powered << ", scrolled to " << scroll.x << "," << scroll.y
-                << ": first at " << difference.firstX << "," << difference.firstY;
+                << "powered " << powered << ", scrolled to " << scroll.scrollX << ","
+                << scroll.scrollY << ": first at " << difference.firstX << "," << difference.firstY;
         }
     }
 }

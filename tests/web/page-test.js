@@ -79,6 +79,17 @@ async function openMenuItem(page, command) {
         });
 }
 
+// Chooses the command if its item is enabled; false, with the menu closed again, if not.
+async function chooseIfEnabled(page, command) {
+    const item = await openMenuItem(page, command);
+    if (await item.evaluate((element) => element.classList.contains('disabled'))) {
+        await page.keyboard.press('Escape');
+        return false;
+    }
+    await item.click();
+    return true;
+}
+
 async function clickWorkArea(page, x, y, withControl) {
     if (withControl) await page.keyboard.down('Control');
     await page.mouse.click(x, y + kMenuBar);
@@ -338,6 +349,34 @@ async function main() {
             comparePictures(example, await workAreaPixels(page),
                             await pngPixels(page, desktopPicture(file, false)));
         }
+
+        // --- A file from the computer and a dropped file are steps as "Открыть..." is, the
+        // name included: undone, the circuit before is back under its own name, so that a
+        // save goes to that file and never writes it over the one loaded.
+        const circuitName = async () => (await download(page, 41002)).name;
+        const [earlier, later] = examples.slice(-2);
+        check(await chooseIfEnabled(page, 57643), '"Отменить" is disabled after a load');
+        await allQuiet(page);
+        check(await circuitName() === earlier, 'the undone load left the name ' + later);
+        comparePictures(`${earlier} with the load undone`, await workAreaPixels(page),
+                        await pngPixels(page, desktopPicture(
+                            path.join(sourceDir, 'res/examples', earlier), false)));
+        check(await chooseIfEnabled(page, 57644), '"Повторить" is disabled after an undo');
+        await allQuiet(page);
+        check(await circuitName() === later, 'the redone load is not named ' + later);
+        const exampleBytes = Array.from(fs.readFileSync(path.join(sourceDir, 'res/examples', earlier)));
+        await page.evaluate((bytes) => {
+            const transfer = new DataTransfer();
+            transfer.items.add(new File([new Uint8Array(bytes)], 'dropped-example.vrt'));
+            document.dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true }));
+        }, exampleBytes);
+        await dialogOpen(page);
+        await clickButton(page, 'Продолжить');
+        await allQuiet(page);
+        check(await circuitName() === 'dropped-example.vrt', 'the dropped file is not the current one');
+        check(await chooseIfEnabled(page, 57643), '"Отменить" is disabled after a drop');
+        await allQuiet(page);
+        check(await circuitName() === later, 'the undone drop left the name dropped-example.vrt');
 
         // --- A second file of a name the folder holds replaces it only after a warning;
         // refused, the folder's file and the circuit on the screen stay.

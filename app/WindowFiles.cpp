@@ -1,0 +1,40 @@
+#include "app/FileCommands.h"
+#include "app/Vortafrm.h"
+#include "platform/Shell.h"
+
+// The main window's file commands, and the files dropped on it, go to the file
+// commands with the door through which they replace the circuit.
+app::FileCommandContext CVortafrm::fileCommandContext() {
+    return {circuit_, currentFileName_, shell_,
+            [this](CCircuit replacement, const std::string& fileName) {
+                replaceCircuit(std::move(replacement), fileName);
+            }};
+}
+
+void CVortafrm::OnFileNew() {
+    app::fileNew(fileCommandContext());
+}
+
+void CVortafrm::OnFileOpen() {
+    app::fileOpen(fileCommandContext());
+}
+
+void CVortafrm::OnFileLoadFromDisk() {
+    app::fileLoadFromDisk(fileCommandContext());
+}
+
+void CVortafrm::OnDropFile(const platform::ComputerFile& file) {
+    app::openDroppedFile(fileCommandContext(), file);
+}
+
+void CVortafrm::OnFileSave() {
+    app::fileSave(fileCommandContext());
+}
+
+void CVortafrm::OnFileSaveAs() {
+    app::fileSaveAs(fileCommandContext());
+}
+
+void CVortafrm::OnFileSavePicture() {
+    app::fileSavePicture(fileCommandContext(), powerOn_);
+}

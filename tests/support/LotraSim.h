@@ -1,0 +1,19 @@
+#pragma once
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// What a run of the built lotra-sim gave: its exit status (-1 when it did not exit)
+// and what it printed.
+struct LotraSimOutcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the built lotra-sim with the arguments as a shell reads them (quoted by the
+// caller where needed); what it prints passes through files in `scratch`.
+LotraSimOutcome runLotraSim(const std::string& arguments, const std::filesystem::path& scratch);
+
+// The words put in single quotes one by one, for runLotraSim.
+std::string quotedWords(const std::vector<std::string>& words);
