@@ -22,7 +22,7 @@ namespace {
 void addCalls(ConstantsModule& module) {
     module.table("command")
         .add("AppExit", command::AppExit)
-        .add("LoadFromDisk", kCommandLoadFromDisk)
+        .add("LoadFromDisk", command::FileLoadFromDisk)
         .add("SaveToDisk", kCommandSaveToDisk);
     module.table("timer")
         .add("GeneratorClock", timer::GeneratorClock)
