@@ -7,6 +7,7 @@
 #include "app/Vortafrm.h"
 #include "io/FileReplacement.h"
 #include "model/ElementKind.h"
+#include "web/BrowserDeflate.h"
 #include "web/DialogAnswers.h"
 #include "web/DiskFiles.h"
 #include "web/PageJson.h"
@@ -222,7 +223,7 @@ void WebShell::helpNoteDialog() {
 
 bool WebShell::writePicture(const platform::PictureRequest& request,
                             const std::function<void(platform::Canvas&)>& paint) {
-    const std::vector<uint8_t> bytes = encodePicture(request, paint, text_);
+    const std::vector<uint8_t> bytes = encodePicture(request, paint, text_, browserZlib);
     if (!io::replaceFile(request.fileName, bytes)) return false;
     download(bytes, request.fileName);
     return true;

@@ -6,7 +6,7 @@ import { command, texts } from './constants.js';
 import { calls, stats } from './core.js';
 import { dialogPictures, runDialog } from './dialogs.js';
 import { byId, context2d } from './dom.js';
-import { connectDrop, download, embeddedBytes, openManual, pickFile } from './files.js';
+import { connectDrop, deflate, download, embeddedBytes, openManual, pickFile } from './files.js';
 import { MenuBar } from './menus.js';
 import { picture } from './picture.js';
 import { connectPointer } from './pointer.js';
@@ -156,6 +156,7 @@ function noteTextBoxes(edges) {
     stampText,
     pickFile,
     download,
+    deflate,
     openManual,
     /**
      * @param {Uint8Array} bytes
