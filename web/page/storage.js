@@ -1,9 +1,11 @@
 // @ts-check
 // The folder in the browser's storage: mounted at the start, stored after every call
-// that may have written to it, and what could not be stored reported.
+// that may have written to it (and by the core itself when it syncs a file it
+// wrote), and what could not be stored reported.
 import { texts } from './constants.js';
 import { calls } from './core.js';
 import { runDialog } from './dialogs.js';
+import { makeSyncsEnd } from './folder-sync.js';
 
 export const kFolder = '/lotra';
 
@@ -24,6 +26,7 @@ class FolderStorage {
     /** @returns {Promise<void>} */
     mount() {
         const { FS, IDBFS } = calls.core;
+        makeSyncsEnd(/** @type {import('./folder-sync.js').Idbfs} */ (IDBFS), () => {});
         FS.mkdir(kFolder);
         FS.mount(IDBFS, {}, kFolder);
         return new Promise((resolve, reject) => {
