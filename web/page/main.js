@@ -13,10 +13,11 @@ import { connectPointer } from './pointer.js';
 import { scrollControls } from './scrollbars.js';
 import { folder } from './storage.js';
 import { measureText, stampText } from './text.js';
-import { timers } from './timers.js';
+import { coreWait, timers } from './timers.js';
 
 const menuBar = new MenuBar(runCommand);
 let releaseLock = () => {};
+let exiting = false;
 
 /** @param {number} id */
 function runCommand(id) {
@@ -40,6 +41,7 @@ async function start() {
         folder.sync();
         picture.paintIfPending();
     };
+    calls.onIdle = () => timers.wake();
     calls.onRelease = () => picture.paintIfPending();
     stats.coreReady = performance.now();
     await Promise.all([folder.mount(), fontReady]);
@@ -47,10 +49,7 @@ async function start() {
     const core = calls.core;
     menuBar.build(JSON.parse(core.UTF8ToString(calls.callNow('lotra_menu', 'number', [], []))));
     const [width, height] = clientSize();
-    calls.busy = true;
-    calls.callNow('lotra_start', null, ['number', 'number'], [width, height]);
-    calls.busy = false;
-    folder.sync();
+    await calls.call('lotra_start', ['number', 'number'], [width, height]);
     picture.paint();
     connectPointer(() => menuBar.close());
     connectDrop();
@@ -60,14 +59,16 @@ async function start() {
     });
     matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`)
         .addEventListener('change', () => picture.show());
+    document.addEventListener('visibilitychange', () => picture.paintIfPending());
     menuBar.connectKeys();
 }
 
+// After the calls before it, the window goes as on the desktop.
 async function exitProgram() {
-    if (calls.busy) return;
-    calls.busy = true;
+    if (exiting) return;
+    exiting = true;
     timers.killAll();
-    calls.callNow('lotra_exit', null, [], []);
+    await calls.call('lotra_exit', [], []);
     await folder.syncOnce();
     calls.module = null;
     releaseLock();
@@ -164,7 +165,13 @@ function noteTextBoxes(edges) {
      * @param {number} height
      */
     setDialogPicture: (bytes, width, height) => { dialogPictures.element = { bytes, width, height }; },
-    runDialog,
+    /**
+     * @param {string} kind
+     * @param {object} request
+     */
+    openDialog: (kind, request) => coreWait.begin(runDialog(kind, request)),
+    nextWake: () => coreWait.next(),
+    takeAnswer: () => coreWait.take(),
     setIcon,
     stats,
     isBusy: () => calls.isBusy(),

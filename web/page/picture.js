@@ -19,17 +19,18 @@ class WorkAreaPicture {
         if (this.paintPending) return;
         this.paintPending = true;
         requestAnimationFrame(() => {
-            if (this.paintPending && !calls.busy) this.paint();
+            if (this.paintPending && !calls.inCall) this.paint();
         });
     }
 
+    // A hidden page paints when it shows again (requestPaint's frame comes then).
     paintIfPending() {
-        if (this.paintPending) this.paint();
+        if (this.paintPending && !document.hidden) this.paint();
     }
 
     paint() {
         this.paintPending = false;
-        if (calls.running && !calls.busy) calls.callNow('lotra_paint', null, [], []);
+        if (calls.running && !calls.inCall) calls.callNow('lotra_paint', null, [], []);
     }
 
     /**
