@@ -6,6 +6,7 @@
 #include <emscripten.h>
 
 #include <memory>
+#include <span>
 #include <string>
 
 #include "app/CommandIds.h"
@@ -31,11 +32,14 @@ std::unique_ptr<web::WebShell> window;
 
 using enum web::MouseMessage;
 
-web::JsonObject menuItem(const char* text, int command) {
-    return web::JsonObject().add("text", text).add("command", command);
+web::JsonObject menuItem(const char* text, int command,
+                         std::span<const char* const> shortcuts = {}) {
+    web::JsonArray keys;
+    for (const char* key : shortcuts) keys.add(key);
+    return web::JsonObject().add("text", text).add("command", command).add("keys", keys);
 }
 
-// The desktop's menus, with the page's two file items before "Выход".
+// The desktop's menus and their keys, with the page's two file items before "Выход".
 std::string menuJson() {
     web::JsonArray menus;
     for (const app::Menu& menu : app::mainMenu()) {
@@ -45,7 +49,7 @@ std::string menuJson() {
                 items.add(menuItem("&Загрузить с диска...", web::kCommandLoadFromDisk));
                 items.add(menuItem("Сохранить на &диск...", web::kCommandSaveToDisk));
             }
-            items.add(menuItem(item.text, item.command));
+            items.add(menuItem(item.text, item.command, item.shortcuts));
         }
         menus.add(web::JsonObject().add("title", menu.title).add("items", items));
     }

@@ -25,7 +25,7 @@ function runCommand(id) {
         exitProgram();
         return;
     }
-    calls.call('lotra_command', ['number'], [id]);
+    calls.call('lotra_command', ['number'], [id], { changes: true });
 }
 
 function clientSize() {
