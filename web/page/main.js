@@ -9,11 +9,12 @@ import { byId, context2d } from './dom.js';
 import { connectDrop, deflate, download, embeddedBytes, openManual, pickFile } from './files.js';
 import { MenuBar } from './menus.js';
 import { picture } from './picture.js';
-import { connectPointer } from './pointer.js';
+import { connectPointer, doubleClicks } from './pointer.js';
 import { scrollControls } from './scrollbars.js';
 import { folder } from './storage.js';
 import { measureText, stampText } from './text.js';
 import { coreWait, timers } from './timers.js';
+import { connectTouchBar, fingers } from './touch.js';
 
 const menuBar = new MenuBar(runCommand);
 let releaseLock = () => {};
@@ -35,6 +36,7 @@ function clientSize() {
 
 async function start() {
     scrollControls.connect();
+    connectTouchBar();
     const fontReady = document.fonts.load('bold 20px "LotraMono"');
     calls.module = await createLotraCore({ wasmBinary: embeddedBytes('core-wasm') });
     calls.afterEach = () => {
@@ -51,7 +53,7 @@ async function start() {
     const [width, height] = clientSize();
     await calls.call('lotra_start', ['number', 'number'], [width, height]);
     picture.paint();
-    connectPointer(() => menuBar.close());
+    connectPointer(() => menuBar.close(), (event) => fingers.take(event));
     connectDrop();
     window.addEventListener('resize', () => {
         const [w, h] = clientSize();
@@ -169,7 +171,10 @@ function noteTextBoxes(edges) {
      * @param {string} kind
      * @param {object} request
      */
-    openDialog: (kind, request) => coreWait.begin(runDialog(kind, request)),
+    openDialog: (kind, request) => {
+        doubleClicks.reset();
+        coreWait.begin(runDialog(kind, request));
+    },
     nextWake: () => coreWait.next(),
     takeAnswer: () => coreWait.take(),
     setIcon,
