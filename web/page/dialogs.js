@@ -7,6 +7,7 @@ import { Dialog, kFont10, messageBox, position } from './dialog-frame.js';
 import { formatFloat, parseFloatField, parseUnsigned } from './fields.js';
 import { byId, context2d } from './dom.js';
 import { openManual } from './files.js';
+import { workScale } from './scale.js';
 
 /** @typedef {import('./dialog-frame.js').Answer} Answer */
 /** @typedef {import('./dialog-frame.js').Units} Units */
@@ -162,7 +163,8 @@ function deleteConfirm(request) {
     d.staticText(texts.DeleteQuestion, [7, 7, 140, 19], 'center');
     d.okCancel([7, 38, 50, 14], [97, 38, 50, 14], () => d.close({}));
     const r = byId('workarea').getBoundingClientRect();
-    return d.show(null, { x: r.left + request.x + 5, y: r.top + request.y + 50 });
+    return d.show(null, { x: r.left + request.x * workScale.css + 5,
+                          y: r.top + request.y * workScale.css + 50 });
 }
 
 /**

@@ -10,6 +10,7 @@ import { connectDrop, deflate, download, embeddedBytes, openManual, pickFile } f
 import { MenuBar } from './menus.js';
 import { picture } from './picture.js';
 import { connectPointer, doubleClicks } from './pointer.js';
+import { workScale } from './scale.js';
 import { scrollControls } from './scrollbars.js';
 import { folder } from './storage.js';
 import { measureText, stampText } from './text.js';
@@ -29,9 +30,33 @@ function runCommand(id) {
     calls.call('lotra_command', ['number'], [id], { changes: true });
 }
 
+/** The work area's size in its own pixels. */
 function clientSize() {
-    const client = byId('client');
-    return [client.clientWidth, client.clientHeight];
+    const r = byId('client').getBoundingClientRect();
+    return [Math.floor(r.width / workScale.css + 0.01), Math.floor(r.height / workScale.css + 0.01)];
+}
+
+// The size follows the window, the menu bar's rows, the bars shown under it, and
+// the screen's scaling.
+function followClientSize() {
+    let [width, height] = clientSize();
+    const resize = () => {
+        const [w, h] = clientSize();
+        if (w === width && h === height) {
+            picture.show();
+            return;
+        }
+        [width, height] = [w, h];
+        calls.call('lotra_resize', ['number', 'number'], [w, h]);
+    };
+    new ResizeObserver(resize).observe(byId('client'));
+    const watchScale = () => {
+        matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => {
+            resize();
+            watchScale();
+        }, { once: true });
+    };
+    watchScale();
 }
 
 async function start() {
@@ -55,12 +80,7 @@ async function start() {
     picture.paint();
     connectPointer(() => menuBar.close(), (event) => fingers.take(event));
     connectDrop();
-    window.addEventListener('resize', () => {
-        const [w, h] = clientSize();
-        calls.call('lotra_resize', ['number', 'number'], [w, h]);
-    });
-    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`)
-        .addEventListener('change', () => picture.show());
+    followClientSize();
     document.addEventListener('visibilitychange', () => picture.paintIfPending());
     menuBar.connectKeys();
 }
