@@ -16,6 +16,7 @@
 #include "web/DiskFiles.h"
 #include "web/MouseMessages.h"
 #include "web/PageJson.h"
+#include "web/RecoveryState.h"
 #include "web/WebShell.h"
 
 // clang-format off
@@ -140,6 +141,12 @@ EMSCRIPTEN_KEEPALIVE void lotra_drop(const char* stagedPath, const char* name) {
 EMSCRIPTEN_KEEPALIVE void lotra_timer(int id) {
     if (!window) return;
     window->core().OnTimer(id);
+}
+
+// Whether closing the page now would lose work: the recovery file does not hold the
+// circuit as it stands.
+EMSCRIPTEN_KEEPALIVE int lotra_recovery_behind() {
+    return window && !web::recoveryHolds(window->core().circuit) ? 1 : 0;
 }
 
 // "Выход": the window goes as on the desktop, leaving an empty recovery file.

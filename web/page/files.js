@@ -66,7 +66,7 @@ export function connectDrop() {
         if (!file || !calls.running) return;
         const staged = '/tmp/dropped.vrt';
         calls.core.FS.writeFile(staged, new Uint8Array(await file.arrayBuffer()));
-        calls.call('lotra_drop', ['string', 'string'], [staged, file.name]);
+        calls.call('lotra_drop', ['string', 'string'], [staged, file.name], { changes: true });
     });
 }
 

@@ -2,7 +2,7 @@
 // The page's half of the window: it starts the core in the work area and answers
 // what the core asks of it through the global `lotra` object (the core's EM_JS calls
 // reach it by that name); the one-copy rule and the end of the program.
-import { command, texts } from './constants.js';
+import { command, texts, timer } from './constants.js';
 import { calls, stats } from './core.js';
 import { dialogPictures, runDialog } from './dialogs.js';
 import { byId, context2d } from './dom.js';
@@ -16,6 +16,9 @@ import { folder } from './storage.js';
 import { measureText, stampText } from './text.js';
 import { coreWait, timers } from './timers.js';
 import { connectTouchBar, fingers } from './touch.js';
+
+/** After a change the recovery file is written this soon, not only every 15 seconds. */
+const kAutosaveAfterChangeMs = 2000;
 
 const menuBar = new MenuBar(runCommand);
 let releaseLock = () => {};
@@ -68,6 +71,7 @@ async function start() {
         folder.sync();
         picture.paintIfPending();
     };
+    calls.afterChange = () => timers.hurry(timer.Autosave, kAutosaveAfterChangeMs);
     calls.onIdle = () => timers.wake();
     calls.onRelease = () => picture.paintIfPending();
     stats.coreReady = performance.now();
@@ -82,7 +86,17 @@ async function start() {
     connectDrop();
     followClientSize();
     document.addEventListener('visibilitychange', () => picture.paintIfPending());
+    window.addEventListener('beforeunload', (event) => {
+        if (workWouldBeLost()) event.preventDefault();
+    });
     menuBar.connectKeys();
+}
+
+// Closing the tab is a crash: what the recovery file does not hold yet is lost.
+function workWouldBeLost() {
+    if (!calls.running) return false;
+    if (calls.inCall || folder.syncRunning) return true;
+    return calls.callNow('lotra_recovery_behind', 'number', [], []) !== 0;
 }
 
 // After the calls before it, the window goes as on the desktop.
@@ -95,36 +109,48 @@ async function exitProgram() {
     calls.module = null;
     releaseLock();
     byId('window').hidden = true;
-    notice(texts.ProgramEnded, true);
+    notice(texts.ProgramEnded, '', texts.Restart);
 }
 
 /**
  * @param {string} text
- * @param {boolean} offerRestart
+ * @param {string} more a second line, or none
+ * @param {string} button the button's label, or none
  */
-function notice(text, offerRestart) {
+function notice(text, more, button) {
     byId('notice-text').textContent = text;
-    const button = byId('notice-button');
-    button.hidden = !offerRestart;
-    button.onclick = () => location.reload();
-    byId('notice').hidden = false;
+    const second = byId('notice-more');
+    second.textContent = more;
+    second.hidden = !more;
+    const restart = byId('notice-button');
+    restart.textContent = button;
+    restart.hidden = !button;
+    restart.onclick = () => location.reload();
+    byId('notice').hidden = !text;
 }
 
 // One copy of the page runs at a time: the first holds a lock for as long as it
-// runs, so that two never write the same storage.
+// runs, so that two never write the same storage. Another waits for the lock and
+// starts when the first tab closes; its button starts it by hand once that is so.
 async function startOnce() {
     if (!navigator.locks) {
         await start();
         return;
     }
-    await navigator.locks.request('lotra-2', { ifAvailable: true }, async (lock) => {
-        if (!lock) {
-            byId('window').hidden = true;
-            notice(texts.OpenInAnotherTab, false);
-            return;
-        }
+    const run = async () => {
+        notice('', '', '');
+        byId('window').hidden = false;
         await start();
         await new Promise((resolve) => { releaseLock = () => resolve(undefined); });
+    };
+    await navigator.locks.request('lotra-2', { ifAvailable: true }, async (lock) => {
+        if (lock) {
+            await run();
+            return;
+        }
+        byId('window').hidden = true;
+        notice(texts.OpenInAnotherTab, texts.StartsWhenOtherTabCloses, texts.StartHere);
+        navigator.locks.request('lotra-2', run);
     });
 }
 
