@@ -82,7 +82,7 @@ function logicElement(request) {
     inverted.type = 'checkbox';
     invertedLabel.append(inverted, texts.InvertedOutput);
     d.add(invertedLabel, [40, 30, 105, 10]);
-    d.okCancel([7, 68, 50, 14], [129, 68, 50, 14], async () => {
+    const [ok, cancel] = d.okCancel([7, 68, 50, 14], [129, 68, 50, 14], async () => {
         const value = parseUnsigned(count.value);
         if (value === null) return d.refuse(count, texts.EnterInteger);
         if (value < range.min || value > range.max) {
@@ -91,6 +91,8 @@ function logicElement(request) {
         }
         d.close({ conjunction, inputs: value, inverted: inverted.checked });
     });
+    // The desktop's order: the controls as its dialog makes them.
+    d.tabOrder = [conj.input, disj.input, ok, cancel, count, inverted];
     choose(request.conjunction);
     count.value = String(request.inputs);
     inverted.checked = request.inverted;
