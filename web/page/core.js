@@ -40,6 +40,8 @@ class CoreCalls {
         this.inCall = false;
         /** The calls are being run, one after another. */
         this.draining = false;
+        /** @type {(() => void)[]} what waits for the call in the core to return */
+        this.outOfCoreWaiters = [];
         /** A message of the page's own shows: calls that may open a dialog wait. */
         this.holding = false;
         /** @type {PendingCall[]} */
@@ -85,7 +87,18 @@ class CoreCalls {
     }
 
     /**
-     * A call that cannot open a dialog nor wait for the page, answered at once.
+     * Settles once no call is in the core: a call that waits there (for the browser's
+     * storage, say) cannot be called into meanwhile.
+     * @returns {Promise<void>}
+     */
+    outOfCore() {
+        if (!this.inCall) return Promise.resolve();
+        return new Promise((resolve) => this.outOfCoreWaiters.push(() => resolve()));
+    }
+
+    /**
+     * A call that cannot open a dialog nor wait for the page, answered at once; only
+     * while no call is in the core.
      * @param {string} name
      * @param {'number' | null} returnType
      * @param {ArgumentType[]} types
@@ -110,6 +123,7 @@ class CoreCalls {
             await this.core.ccall(name, null, types, args, { async: true });
         } finally {
             this.inCall = false;
+            for (const resume of this.outOfCoreWaiters.splice(0)) resume();
         }
         const done = performance.now();
         stats.calls++;

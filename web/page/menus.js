@@ -104,6 +104,11 @@ export class MenuBar {
      * @param {boolean} byKeyboard
      */
     show(index, byKeyboard) {
+        // The core answers for the enabling only between its calls.
+        if (calls.inCall) {
+            calls.outOfCore().then(() => this.show(index, byKeyboard));
+            return;
+        }
         this.close();
         this.open = index;
         this.active = byKeyboard ? 0 : -1;
