@@ -51,7 +51,7 @@ constexpr MenuItem kHelpItems[] = {
 
 constexpr Menu kMenus[] = {
     {"&Файл", kFileItems},
-    {"&Правка", kEditItems},
+    {"П&равка", kEditItems},
     {"&Выбрать", kInsertItems},
     {"&Питание", kPowerItems},
     {"Управление генератором", kGeneratorItems},

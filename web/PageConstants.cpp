@@ -119,6 +119,10 @@ void addTexts(ConstantsModule& module) {
         .add("RecoveryFileName", io::kRecoveryFileName)
         .add("ProgramEnded", text::kProgramEnded)
         .add("OpenInAnotherTab", text::kOpenInAnotherTab)
+        .add("StartsWhenOtherTabCloses", text::kStartsWhenOtherTabCloses)
+        .add("StartHere", text::kStartHere)
+        .add("Restart", text::kRestart)
+        .add("StorageMayBeCleared", text::kStorageMayBeCleared)
         .add("DefaultCaption", text::kDefaultCaption);
 }
 

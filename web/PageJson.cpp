@@ -35,6 +35,10 @@ JsonArray& JsonArray::add(bool value) {
     return addRaw(value ? "true" : "false");
 }
 
+JsonArray& JsonArray::add(const std::string& value) {
+    return addRaw(jsonString(value));
+}
+
 JsonArray& JsonArray::add(const JsonObject& value) {
     return addRaw(value.str());
 }

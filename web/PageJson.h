@@ -10,6 +10,9 @@ class JsonObject;
 class JsonArray {
   public:
     JsonArray& add(bool value);
+    JsonArray& add(const std::string& value);
+    // Text, not the truth value a pointer would otherwise convert to.
+    JsonArray& add(const char* value) { return add(std::string(value)); }
     JsonArray& add(const JsonObject& value);
     std::string str() const { return "[" + items_ + "]"; }
 

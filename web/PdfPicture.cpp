@@ -94,7 +94,8 @@ class PdfFile {
 
 }  // namespace
 
-std::vector<uint8_t> pdfWithPixels(const Picture& picture, const std::string& title) {
+std::vector<uint8_t> pdfWithPixels(const Picture& picture, const std::string& title,
+                                   const ZlibCompressor& compress) {
     const std::string width = std::to_string(picture.width);
     const std::string height = std::to_string(picture.height);
     const std::string drawing = "q " + width + " 0 0 " + height + " 0 0 cm /Image Do Q";
@@ -106,8 +107,8 @@ std::vector<uint8_t> pdfWithPixels(const Picture& picture, const std::string& ti
     pdf.addObject("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + width + " " + height +
                   "] /Resources << /XObject << /Image 4 0 R >> >> /Contents 5 0 R >>");
     pdf.addStream("/Type /XObject /Subtype /Image /Width " + width + " /Height " + height +
-                      " /ColorSpace /DeviceRGB /BitsPerComponent 8",
-                  rgbBytes(picture));
+                      " /ColorSpace /DeviceRGB /BitsPerComponent 8 /Filter /FlateDecode",
+                  compress(rgbBytes(picture)));
     pdf.addStream("", std::vector<uint8_t>(drawing.begin(), drawing.end()));
     pdf.addObject("<< /Title " + pdfText(title) + " /Creator " + pdfText(platform::kProgramName) +
                   " >>");

@@ -10,7 +10,7 @@ namespace web {
 
 std::vector<uint8_t> encodePicture(const platform::PictureRequest& request,
                                    const std::function<void(platform::Canvas&)>& paint,
-                                   TextStamper& text) {
+                                   TextStamper& text, const ZlibCompressor& compress) {
     const int32_t width = request.area.width(), height = request.area.height();
     Picture picture{width, height,
                     std::vector<uint32_t>(static_cast<size_t>(width) * static_cast<size_t>(height),
@@ -19,15 +19,16 @@ std::vector<uint8_t> encodePicture(const platform::PictureRequest& request,
     paint(canvas);
     switch (request.format) {
         case platform::PictureFormat::Svg: {
-            const std::string svg = svgWithPng(encodePng(picture), width, height, request.title);
+            const std::string svg =
+                svgWithPng(encodePng(picture, compress), width, height, request.title);
             return std::vector<uint8_t>(svg.begin(), svg.end());
         }
         case platform::PictureFormat::Pdf:
-            return pdfWithPixels(picture, request.title);
+            return pdfWithPixels(picture, request.title, compress);
         case platform::PictureFormat::Png:
             break;
     }
-    return encodePng(picture);
+    return encodePng(picture, compress);
 }
 
 }  // namespace web

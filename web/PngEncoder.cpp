@@ -1,7 +1,9 @@
 #include "web/PngEncoder.h"
 
-#include <algorithm>
 #include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
 #include <string_view>
 
 namespace web {
@@ -10,12 +12,10 @@ namespace {
 constexpr std::array<uint8_t, 8> kSignature{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 constexpr uint8_t kBitDepth = 8;
 constexpr uint8_t kColourTypeRgb = 2;
-constexpr uint8_t kNoFilter = 0;
-// A stored deflate block holds at most this many bytes.
-constexpr size_t kLargestStoredBlock = 65535;
-// Deflate with a 32K window, no preset dictionary; the check bits make the header a
-// multiple of 31.
-constexpr std::array<uint8_t, 2> kZlibHeader{0x78, 0x01};
+// Bytes a pixel: the filters predict each byte from the one a pixel to the left.
+constexpr size_t kPixelBytes = 3;
+// The row filters: none, left, above, their average, and the Paeth predictor.
+constexpr uint8_t kFilterCount = 5;
 
 // The CRC-32 of PNG chunks and zip files (reflected polynomial 0xEDB88320).
 class Crc32 {
@@ -38,50 +38,54 @@ class Crc32 {
     std::array<uint32_t, 256> table_{};
 };
 
-uint32_t adler32(const std::vector<uint8_t>& bytes) {
-    // The largest run of additions that cannot overflow 32 bits before the modulo.
-    constexpr size_t kRun = 5552;
-    constexpr uint32_t kModulus = 65521;
-    uint32_t a = 1, b = 0;
-    for (size_t start = 0; start < bytes.size(); start += kRun) {
-        const size_t end = std::min(bytes.size(), start + kRun);
-        for (size_t i = start; i < end; ++i) {
-            a += bytes[i];
-            b += a;
-        }
-        a %= kModulus;
-        b %= kModulus;
-    }
-    return b << 16 | a;
-}
-
 void putBigEndian(std::vector<uint8_t>& out, uint32_t value) {
     for (int shift = 24; shift >= 0; shift -= 8)
         out.push_back(static_cast<uint8_t>(value >> shift));
 }
 
-void putLittleEndian16(std::vector<uint8_t>& out, size_t value) {
-    out.push_back(static_cast<uint8_t>(value & 0xFF));
-    out.push_back(static_cast<uint8_t>((value >> 8) & 0xFF));
+// Of left, above and upper left, the one closest to left + above - upper left.
+int paeth(int left, int above, int upperLeft) {
+    const int estimate = left + above - upperLeft;
+    const int toLeft = std::abs(estimate - left), toAbove = std::abs(estimate - above),
+              toUpperLeft = std::abs(estimate - upperLeft);
+    if (toLeft <= toAbove && toLeft <= toUpperLeft) return left;
+    return toAbove <= toUpperLeft ? above : upperLeft;
 }
 
-// The data as a zlib stream of stored blocks, the last one marked final.
-std::vector<uint8_t> storedZlib(const std::vector<uint8_t>& data) {
-    std::vector<uint8_t> out(kZlibHeader.begin(), kZlibHeader.end());
-    out.reserve(data.size() + data.size() / kLargestStoredBlock * 5 + 16);
-    size_t start = 0;
-    do {
-        const size_t length = std::min(kLargestStoredBlock, data.size() - start);
-        const bool last = start + length == data.size();
-        out.push_back(last ? 1 : 0);  // BFINAL, and BTYPE 00: stored
-        putLittleEndian16(out, length);
-        putLittleEndian16(out, ~length & 0xFFFF);
-        out.insert(out.end(), data.begin() + static_cast<std::ptrdiff_t>(start),
-                   data.begin() + static_cast<std::ptrdiff_t>(start + length));
-        start += length;
-    } while (start < data.size());
-    putBigEndian(out, adler32(data));
-    return out;
+// What filter `type` predicts a byte to be from the bytes to its left and above.
+int prediction(uint8_t type, int left, int up, int upperLeft) {
+    switch (type) {
+        case 1:
+            return left;
+        case 2:
+            return up;
+        case 3:
+            return (left + up) / 2;
+        case 4:
+            return paeth(left, up, upperLeft);
+        default:
+            return 0;
+    }
+}
+
+// The row as filter `type` writes it: each byte less its prediction (zeros stand
+// outside the picture).
+void filterRow(uint8_t type, const uint8_t* row, const uint8_t* above, size_t length,
+               uint8_t* out) {
+    for (size_t i = 0; i < length; ++i) {
+        const int left = i >= kPixelBytes ? row[i - kPixelBytes] : 0;
+        const int up = above ? above[i] : 0;
+        const int upperLeft = above && i >= kPixelBytes ? above[i - kPixelBytes] : 0;
+        out[i] = static_cast<uint8_t>(row[i] - prediction(type, left, up, upperLeft));
+    }
+}
+
+// How well a filtered row compresses, by the usual measure: the sum of its bytes
+// taken as signed, the smaller the better.
+size_t cost(const std::vector<uint8_t>& filtered) {
+    size_t sum = 0;
+    for (const uint8_t byte : filtered) sum += byte < 128 ? byte : 256u - byte;
+    return sum;
 }
 
 void putChunk(std::vector<uint8_t>& out, std::string_view type, const std::vector<uint8_t>& data) {
@@ -93,16 +97,28 @@ void putChunk(std::vector<uint8_t>& out, std::string_view type, const std::vecto
     putBigEndian(out, crc.of(out.begin() + static_cast<std::ptrdiff_t>(typeStart), out.end()));
 }
 
-// Each row starts with its filter type: none.
+// Each row starts with the type of the filter that gives it the smallest cost.
 std::vector<uint8_t> filteredRows(const Picture& picture) {
     const std::vector<uint8_t> rgb = rgbBytes(picture);
-    const size_t rowBytes = static_cast<size_t>(picture.width) * 3;
-    std::vector<uint8_t> rows;
+    const size_t rowBytes = static_cast<size_t>(picture.width) * kPixelBytes;
+    std::vector<uint8_t> rows, candidate(rowBytes), best(rowBytes);
     rows.reserve(rgb.size() + static_cast<size_t>(picture.height));
     for (size_t start = 0; start < rgb.size(); start += rowBytes) {
-        rows.push_back(kNoFilter);
-        rows.insert(rows.end(), rgb.begin() + static_cast<std::ptrdiff_t>(start),
-                    rgb.begin() + static_cast<std::ptrdiff_t>(start + rowBytes));
+        const uint8_t* row = rgb.data() + start;
+        const uint8_t* above = start == 0 ? nullptr : row - rowBytes;
+        uint8_t bestType = 0;
+        size_t bestCost = SIZE_MAX;
+        for (uint8_t type = 0; type < kFilterCount; ++type) {
+            filterRow(type, row, above, rowBytes, candidate.data());
+            const size_t candidateCost = cost(candidate);
+            if (candidateCost < bestCost) {
+                bestCost = candidateCost;
+                bestType = type;
+                best.swap(candidate);
+            }
+        }
+        rows.push_back(bestType);
+        rows.insert(rows.end(), best.begin(), best.end());
     }
     return rows;
 }
@@ -120,7 +136,7 @@ std::vector<uint8_t> rgbBytes(const Picture& picture) {
     return rgb;
 }
 
-std::vector<uint8_t> encodePng(const Picture& picture) {
+std::vector<uint8_t> encodePng(const Picture& picture, const ZlibCompressor& compress) {
     std::vector<uint8_t> header;
     putBigEndian(header, static_cast<uint32_t>(picture.width));
     putBigEndian(header, static_cast<uint32_t>(picture.height));
@@ -129,7 +145,7 @@ std::vector<uint8_t> encodePng(const Picture& picture) {
 
     std::vector<uint8_t> out(kSignature.begin(), kSignature.end());
     putChunk(out, "IHDR", header);
-    putChunk(out, "IDAT", storedZlib(filteredRows(picture)));
+    putChunk(out, "IDAT", compress(filteredRows(picture)));
     putChunk(out, "IEND", {});
     return out;
 }

@@ -6,6 +6,7 @@
 #include <emscripten.h>
 
 #include <memory>
+#include <span>
 #include <string>
 
 #include "app/CommandIds.h"
@@ -15,6 +16,7 @@
 #include "web/DiskFiles.h"
 #include "web/MouseMessages.h"
 #include "web/PageJson.h"
+#include "web/RecoveryState.h"
 #include "web/WebShell.h"
 
 // clang-format off
@@ -31,11 +33,14 @@ std::unique_ptr<web::WebShell> window;
 
 using enum web::MouseMessage;
 
-web::JsonObject menuItem(const char* text, int command) {
-    return web::JsonObject().add("text", text).add("command", command);
+web::JsonObject menuItem(const char* text, int command,
+                         std::span<const char* const> shortcuts = {}) {
+    web::JsonArray keys;
+    for (const char* key : shortcuts) keys.add(key);
+    return web::JsonObject().add("text", text).add("command", command).add("keys", keys);
 }
 
-// The desktop's menus, with the page's two file items before "Выход".
+// The desktop's menus and their keys, with the page's two file items before "Выход".
 std::string menuJson() {
     web::JsonArray menus;
     for (const app::Menu& menu : app::mainMenu()) {
@@ -45,7 +50,7 @@ std::string menuJson() {
                 items.add(menuItem("&Загрузить с диска...", command::FileLoadFromDisk));
                 items.add(menuItem("Сохранить на &диск...", web::kCommandSaveToDisk));
             }
-            items.add(menuItem(item.text, item.command));
+            items.add(menuItem(item.text, item.command, item.shortcuts));
         }
         menus.add(web::JsonObject().add("title", menu.title).add("items", items));
     }
@@ -135,6 +140,12 @@ EMSCRIPTEN_KEEPALIVE void lotra_drop(const char* stagedPath, const char* name) {
 EMSCRIPTEN_KEEPALIVE void lotra_timer(int id) {
     if (!window) return;
     window->core().OnTimer(id);
+}
+
+// Whether closing the page now would lose work: the recovery file does not hold the
+// circuit as it stands.
+EMSCRIPTEN_KEEPALIVE int lotra_recovery_behind() {
+    return window && !web::recoveryHolds(window->core().circuit) ? 1 : 0;
 }
 
 // "Выход": the window goes as on the desktop, leaving an empty recovery file.

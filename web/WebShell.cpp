@@ -7,6 +7,7 @@
 #include "app/Vortafrm.h"
 #include "io/FileReplacement.h"
 #include "model/ElementKind.h"
+#include "web/BrowserDeflate.h"
 #include "web/DialogAnswers.h"
 #include "web/DiskFiles.h"
 #include "web/PageJson.h"
@@ -42,9 +43,16 @@ EM_JS(void, lotraStampText, (const char* text, int height, int weight, const cha
 EM_JS(void, lotraSetDialogPicture, (const uint32_t* pixels, int width, int height), {
     lotra.setDialogPicture(HEAPU8.slice(pixels, pixels + width * height * 4), width, height);
 });
-// The answer of the dialog as JSON text (malloc'd), or null when it was cancelled.
-EM_ASYNC_JS(char*, lotraRunDialog, (const char* kind, const char* request), {
-    const answer = await lotra.runDialog(UTF8ToString(kind), JSON.parse(UTF8ToString(request)));
+// Opens the page's dialog of that kind with its request (JSON).
+EM_JS(void, lotraOpenDialog, (const char* kind, const char* request), {
+    lotra.openDialog(UTF8ToString(kind), JSON.parse(UTF8ToString(request)));
+});
+// Waits for the page: the id of a timer whose tick fell due, or -1 once the dialog
+// has been answered.
+EM_ASYNC_JS(int, lotraNextWake, (), { return await lotra.nextWake(); });
+// The dialog's answer as JSON text (malloc'd), or null when it was cancelled.
+EM_JS(char*, lotraTakeAnswer, (), {
+    const answer = lotra.takeAnswer();
     if (answer === null) return 0;
     const json = JSON.stringify(answer);
     const size = lengthBytesUTF8(json) + 1;
@@ -132,11 +140,24 @@ std::optional<JsonValue> WebShell::runDialog(const char* kind, const std::string
     // What was asked for before the dialog shows beneath it, as the desktop repaints
     // behind a modal dialog.
     if (invalid_) paint();
-    char* answer = lotraRunDialog(kind, request.c_str());
+    lotraOpenDialog(kind, request.c_str());
+    runTicksUntilAnswered();
+    char* answer = lotraTakeAnswer();
     if (!answer) return std::nullopt;
     std::optional<JsonValue> json = parseJson(answer);
     std::free(answer);
     return json;
+}
+
+// The desktop's modal loop delivers the window's timer messages while a dialog is
+// open: the generator goes on and the autosave keeps its rhythm. The page's dialog
+// runs inside this call, so the ticks that fall due meanwhile run here, one at a
+// time, and what they change is painted beneath the dialog.
+void WebShell::runTicksUntilAnswered() {
+    for (int id = lotraNextWake(); id >= 0; id = lotraNextWake()) {
+        core_->OnTimer(id);
+        if (invalid_) paint();
+    }
 }
 
 bool WebShell::messageBox(const std::string& text, const std::string& caption,
@@ -226,7 +247,7 @@ std::optional<platform::ComputerFile> WebShell::chooseComputerFile() {
 
 bool WebShell::writePicture(const platform::PictureRequest& request,
                             const std::function<void(platform::Canvas&)>& paint) {
-    const std::vector<uint8_t> bytes = encodePicture(request, paint, text_);
+    const std::vector<uint8_t> bytes = encodePicture(request, paint, text_, browserZlib);
     if (!io::replaceFile(request.fileName, bytes)) return false;
     download(bytes, request.fileName);
     return true;

@@ -71,6 +71,8 @@ class WebShell : public platform::Shell {
     // Runs a dialog of the page with its request as JSON; its answer, or nothing on
     // Cancel (or an answer that is no JSON).
     std::optional<JsonValue> runDialog(const char* kind, const std::string& request);
+    // Waits for the open dialog's answer, running the timers' ticks that fall due.
+    void runTicksUntilAnswered();
 
     std::unique_ptr<CVortafrm> core_;
     Size size_{};

@@ -83,7 +83,7 @@ TEST_F(MainWindowTest, TheMenuHasSixDropDownsWithTheirItemsInOrderAndNoSeparator
           {"Сохранить &как...", 40030},
           {"Сохранить &рисунок...", 40033},
           {"В&ыход", 57665}}},
-        {"&Правка", {{"&Отменить", 57643}, {"&Повторить", 57644}}},
+        {"П&равка", {{"&Отменить", 57643}, {"&Повторить", 57644}}},
         {"&Выбрать",
          {{"Логический &элемент", 40006},
           {"&Триггер", 40004},
@@ -124,7 +124,7 @@ TEST_F(MainWindowTest, TheItemsShowTheirKeys) {
     const std::map<std::pair<QString, QString>, std::string> keys = {
         {{"&Файл", "&Новый..."}, "Ctrl+N"},   {{"&Файл", "&Открыть..."}, "Ctrl+O"},
         {{"&Файл", "&Сохранить"}, "Ctrl+S"},  {{"&Файл", "Сохранить &как..."}, "Ctrl+Shift+S"},
-        {{"&Правка", "&Отменить"}, "Ctrl+Z"}, {{"&Правка", "&Повторить"}, "Ctrl+Y; Ctrl+Shift+Z"},
+        {{"П&равка", "&Отменить"}, "Ctrl+Z"}, {{"П&равка", "&Повторить"}, "Ctrl+Y; Ctrl+Shift+Z"},
         {{"&Справка", "&Помощь"}, "F1"},
     };
     for (QAction* title : window().menuBar()->actions()) {
@@ -146,9 +146,9 @@ TEST_F(MainWindowTest, UndoAndRedoFollowTheRuleInTheMenuAndByTheKeys) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
     CVortafrm& core = window().core();
     auto undoRedoItems = [&] {
-        openAndClose("&Правка");
-        return std::vector<bool>{item("&Правка", "&Отменить")->isEnabled(),
-                                 item("&Правка", "&Повторить")->isEnabled()};
+        openAndClose("П&равка");
+        return std::vector<bool>{item("П&равка", "&Отменить")->isEnabled(),
+                                 item("П&равка", "&Повторить")->isEnabled()};
     };
     auto press = [&](int key, Qt::KeyboardModifiers modifiers) {
         QTest::keyClick(&window(), static_cast<Qt::Key>(key), modifiers);
@@ -160,7 +160,7 @@ TEST_F(MainWindowTest, UndoAndRedoFollowTheRuleInTheMenuAndByTheKeys) {
     core.OnLButtonDown(platform::MK_LBUTTON, {100, 100});
     core.OnLButtonUp(0, {100, 100});
     ASSERT_TRUE(placed());
-    ASSERT_FALSE(item("&Правка", "&Отменить")->isEnabled()) << "as the menu last showed it";
+    ASSERT_FALSE(item("П&равка", "&Отменить")->isEnabled()) << "as the menu last showed it";
     press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_FALSE(placed());
     EXPECT_EQ(undoRedoItems(), (std::vector<bool>{false, true}));

@@ -43,6 +43,7 @@ TEST(PageJsonTest, WhatTheCoreWritesItReadsBackExactly) {
                                      .add("number", number)
                                      .add("flag", round % 2 == 0)
                                      .add("inner", web::JsonObject().add("n", round))
+                                     .add("list", web::JsonArray().add(text).add(text.c_str()))
                                      .str();
         const std::optional<JsonValue> read = parseJson(json);
         ASSERT_TRUE(read) << json;
@@ -50,6 +51,11 @@ TEST(PageJsonTest, WhatTheCoreWritesItReadsBackExactly) {
         EXPECT_EQ(read->member("number")->asNumber(), number) << json;
         EXPECT_EQ(read->member("flag")->asBool(), round % 2 == 0);
         EXPECT_EQ(read->member("inner")->member("n")->asNumber(), round);
+        const std::vector<JsonValue>& list = read->member("list")->items();
+        ASSERT_EQ(list.size(), 2u) << json;
+        EXPECT_EQ(list[0].asString(), text) << json;
+        // Text with a NUL ends there when it comes as a C string.
+        EXPECT_EQ(list[1].asString(), text.substr(0, text.find('\0'))) << json;
     }
 }
 

@@ -7,6 +7,8 @@
  * @property {string} name
  * @property {ArgumentType[]} types
  * @property {(number | string)[]} args
+ * @property {boolean} changes whether it may change the circuit
+ * @property {boolean} tick a timer's tick, which opens no dialog
  * @property {(done: boolean) => void} resolve
  */
 
@@ -16,6 +18,7 @@
  * @property {number} started
  * @property {number | null} firstFrame
  * @property {number} calls
+ * @property {Record<number, number>} ticks each timer's ticks run so far
  * @property {number} [coreReady]
  * @property {number} [folderReady]
  * @property {{ name: string, ms: number, paintMs: number }} [lastCall]
@@ -23,7 +26,7 @@
  */
 
 /** @type {PageStats} */
-export const stats = { firstFrame: null, started: performance.now(), calls: 0 };
+export const stats = { firstFrame: null, started: performance.now(), calls: 0, ticks: {} };
 
 // Runs exported functions of the core. A call that may open a dialog settles when
 // the dialog is closed. Calls run one at a time in the order they came: one that
@@ -33,12 +36,22 @@ class CoreCalls {
     constructor() {
         /** @type {LotraCore | null} */
         this.module = null;
-        /** A call into the core, or a message of the page's own, has not finished yet. */
-        this.busy = false;
+        /** A call into the core has not returned yet: it may wait in a dialog. */
+        this.inCall = false;
+        /** The calls are being run, one after another. */
+        this.draining = false;
+        /** @type {(() => void)[]} what waits for the call in the core to return */
+        this.outOfCoreWaiters = [];
+        /** A message of the page's own shows: calls that may open a dialog wait. */
+        this.holding = false;
         /** @type {PendingCall[]} */
         this.pending = [];
         /** What the page does after each call: store the folder, paint what it asked for. */
         this.afterEach = () => {};
+        /** What the page does after a call that may have changed the circuit. */
+        this.afterChange = () => {};
+        /** What the page does when the calls have all run: the ticks that fell due. */
+        this.onIdle = () => {};
         /** What the page does when it lets the core have its turn again: paint. */
         this.onRelease = () => {};
     }
@@ -53,22 +66,39 @@ class CoreCalls {
         return this.module !== null;
     }
 
+    /** Calls are being run, or the page's own message holds them off. */
+    get busy() {
+        return this.draining || this.holding;
+    }
+
     /**
      * @param {string} name
      * @param {ArgumentType[]} types
      * @param {(number | string)[]} args
+     * @param {{ changes?: boolean }} [options] changes: the call may change the circuit
      * @returns {Promise<boolean>} false when the core is not running
      */
-    call(name, types, args) {
+    call(name, types, args, { changes = false } = {}) {
         if (!this.module) return Promise.resolve(false);
         return new Promise((resolve) => {
-            this.pending.push({ name, types, args, resolve });
-            if (!this.busy) this.runPending();
+            this.pending.push({ name, types, args, changes, tick: false, resolve });
+            this.runPending();
         });
     }
 
     /**
-     * A call that cannot open a dialog, answered at once.
+     * Settles once no call is in the core: a call that waits there (for the browser's
+     * storage, say) cannot be called into meanwhile.
+     * @returns {Promise<void>}
+     */
+    outOfCore() {
+        if (!this.inCall) return Promise.resolve();
+        return new Promise((resolve) => this.outOfCoreWaiters.push(() => resolve()));
+    }
+
+    /**
+     * A call that cannot open a dialog nor wait for the page, answered at once; only
+     * while no call is in the core.
      * @param {string} name
      * @param {'number' | null} returnType
      * @param {ArgumentType[]} types
@@ -79,36 +109,77 @@ class CoreCalls {
         return this.core.ccall(name, returnType, types, args);
     }
 
-    async runPending() {
-        while (this.pending.length && this.module) {
-            const { name, types, args, resolve } = /** @type {PendingCall} */ (this.pending.shift());
-            this.busy = true;
-            const started = performance.now();
-            try {
-                await this.module.ccall(name, null, types, args, { async: true });
-            } finally {
-                this.busy = false;
-            }
-            const done = performance.now();
-            stats.calls++;
-            this.afterEach();
-            stats.lastCall = { name, ms: done - started, paintMs: performance.now() - done };
-            resolve(true);
+    /**
+     * Runs the call in the core, which may wait there for the page (a dialog, the
+     * browser's storage) before it returns.
+     * @param {string} name
+     * @param {ArgumentType[]} types
+     * @param {(number | string)[]} args
+     */
+    async enter(name, types, args) {
+        this.inCall = true;
+        const started = performance.now();
+        try {
+            await this.core.ccall(name, null, types, args, { async: true });
+        } finally {
+            this.inCall = false;
+            for (const resume of this.outOfCoreWaiters.splice(0)) resume();
         }
+        const done = performance.now();
+        stats.calls++;
+        this.afterEach();
+        stats.lastCall = { name, ms: done - started, paintMs: performance.now() - done };
+    }
+
+    /** The first call that may run now: while the page's own message shows, only ticks. */
+    nextRunnable() {
+        if (!this.module) return null;
+        const index = this.pending.findIndex((c) => c.tick || !this.holding);
+        return index < 0 ? null : this.pending.splice(index, 1)[0];
+    }
+
+    async runPending() {
+        if (this.draining) return;
+        this.draining = true;
+        try {
+            for (let next = this.nextRunnable(); next; next = this.nextRunnable()) {
+                await this.enter(next.name, next.types, next.args);
+                if (next.changes) this.afterChange();
+                next.resolve(true);
+            }
+        } finally {
+            this.draining = false;
+        }
+        this.onIdle();
+    }
+
+    /**
+     * A timer's tick, which opens no dialog: it runs after the calls before it, even
+     * while the page's own message shows.
+     * @param {number} id
+     * @returns {Promise<boolean>} false when the core is not running
+     */
+    tick(id) {
+        if (!this.module) return Promise.resolve(false);
+        return new Promise((resolve) => {
+            this.pending.push({ name: 'lotra_timer', types: ['number'], args: [id], changes: false,
+                                tick: true, resolve });
+            this.runPending();
+        });
     }
 
     /**
      * Runs `work` of the page's own (a message box) once no call runs, holding off
-     * every call until it is done.
+     * every call that may open a dialog until it is done.
      * @param {() => Promise<unknown>} work
      */
     async holdWhile(work) {
         while (this.busy) await new Promise((resolve) => setTimeout(resolve, 50));
-        this.busy = true;
+        this.holding = true;
         try {
             await work();
         } finally {
-            this.busy = false;
+            this.holding = false;
         }
         this.onRelease();
         this.runPending();

@@ -97,6 +97,8 @@ export class Dialog {
         this.cancelAnswer = null;
         /** A validation message is open over the dialog. */
         this.nested = false;
+        /** @type {(HTMLButtonElement | HTMLInputElement)[] | null} where Tab goes, when not in page order */
+        this.tabOrder = null;
         /** @type {(answer: Answer | null) => void} */
         this.resolve = () => {};
         /** @type {Promise<Answer | null>} */
@@ -164,7 +166,7 @@ export class Dialog {
      */
     okCancel(okUnits, cancelUnits, accept) {
         this.defaultButton = this.button(texts.Ok, okUnits, accept);
-        this.button(texts.Cancel, cancelUnits, () => this.close(null));
+        return [this.defaultButton, this.button(texts.Cancel, cancelUnits, () => this.close(null))];
     }
 
     /**
@@ -207,8 +209,9 @@ export class Dialog {
             }
         } else if (event.key === 'Tab') {
             // Focus stays inside the dialog.
-            const stops = [...this.body.querySelectorAll('button, input:not([tabindex="-1"])')]
-                .map((e) => /** @type {HTMLButtonElement | HTMLInputElement} */ (e))
+            const stops = (this.tabOrder || [...this.body.querySelectorAll(
+                'button:not([tabindex="-1"]), input:not([tabindex="-1"])')]
+                .map((e) => /** @type {HTMLButtonElement | HTMLInputElement} */ (e)))
                 .filter((e) => !e.disabled && e.offsetParent);
             if (!stops.length) return;
             const at = stops.indexOf(/** @type {HTMLButtonElement} */ (document.activeElement));

@@ -7,6 +7,7 @@ import { Dialog, kFont10, messageBox, position } from './dialog-frame.js';
 import { formatFloat, parseFloatField, parseUnsigned } from './fields.js';
 import { byId, context2d } from './dom.js';
 import { openManual } from './files.js';
+import { workScale } from './scale.js';
 
 /** @typedef {import('./dialog-frame.js').Answer} Answer */
 /** @typedef {import('./dialog-frame.js').Units} Units */
@@ -81,7 +82,7 @@ function logicElement(request) {
     inverted.type = 'checkbox';
     invertedLabel.append(inverted, texts.InvertedOutput);
     d.add(invertedLabel, [40, 30, 105, 10]);
-    d.okCancel([7, 68, 50, 14], [129, 68, 50, 14], async () => {
+    const [ok, cancel] = d.okCancel([7, 68, 50, 14], [129, 68, 50, 14], async () => {
         const value = parseUnsigned(count.value);
         if (value === null) return d.refuse(count, texts.EnterInteger);
         if (value < range.min || value > range.max) {
@@ -90,6 +91,8 @@ function logicElement(request) {
         }
         d.close({ conjunction, inputs: value, inverted: inverted.checked });
     });
+    // The desktop's order: the controls as its dialog makes them.
+    d.tabOrder = [conj.input, disj.input, ok, cancel, count, inverted];
     choose(request.conjunction);
     count.value = String(request.inputs);
     inverted.checked = request.inverted;
@@ -162,7 +165,8 @@ function deleteConfirm(request) {
     d.staticText(texts.DeleteQuestion, [7, 7, 140, 19], 'center');
     d.okCancel([7, 38, 50, 14], [97, 38, 50, 14], () => d.close({}));
     const r = byId('workarea').getBoundingClientRect();
-    return d.show(null, { x: r.left + request.x + 5, y: r.top + request.y + 50 });
+    return d.show(null, { x: r.left + request.x * workScale.css + 5,
+                          y: r.top + request.y * workScale.css + 50 });
 }
 
 /**

@@ -42,6 +42,21 @@ export function download(bytes, name) {
     setTimeout(() => URL.revokeObjectURL(url), 10000);
 }
 
+/**
+ * The bytes as a zlib stream by the browser's own compressor, for the pictures.
+ * @param {Uint8Array<ArrayBuffer>} bytes
+ * @returns {Promise<Uint8Array | null>} null where the browser has none
+ */
+export async function deflate(bytes) {
+    if (typeof CompressionStream === 'undefined') return null;
+    try {
+        const stream = new Blob([bytes]).stream().pipeThrough(new CompressionStream('deflate'));
+        return new Uint8Array(await new Response(stream).arrayBuffer());
+    } catch {
+        return null;
+    }
+}
+
 // A file dropped anywhere on the page is opened as one loaded from the computer.
 export function connectDrop() {
     document.addEventListener('dragover', (event) => event.preventDefault());
@@ -51,7 +66,7 @@ export function connectDrop() {
         if (!file || !calls.running) return;
         const staged = '/tmp/dropped.vrt';
         calls.core.FS.writeFile(staged, new Uint8Array(await file.arrayBuffer()));
-        calls.call('lotra_drop', ['string', 'string'], [staged, file.name]);
+        calls.call('lotra_drop', ['string', 'string'], [staged, file.name], { changes: true });
     });
 }
 

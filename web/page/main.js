@@ -2,21 +2,27 @@
 // The page's half of the window: it starts the core in the work area and answers
 // what the core asks of it through the global `lotra` object (the core's EM_JS calls
 // reach it by that name); the one-copy rule and the end of the program.
-import { command, texts } from './constants.js';
+import { command, texts, timer } from './constants.js';
 import { calls, stats } from './core.js';
 import { dialogPictures, runDialog } from './dialogs.js';
 import { byId, context2d } from './dom.js';
-import { connectDrop, download, embeddedBytes, openManual, pickFile } from './files.js';
+import { connectDrop, deflate, download, embeddedBytes, openManual, pickFile } from './files.js';
 import { MenuBar } from './menus.js';
 import { picture } from './picture.js';
-import { connectPointer } from './pointer.js';
+import { connectPointer, doubleClicks } from './pointer.js';
+import { workScale } from './scale.js';
 import { scrollControls } from './scrollbars.js';
 import { folder } from './storage.js';
 import { measureText, stampText } from './text.js';
-import { timers } from './timers.js';
+import { coreWait, timers } from './timers.js';
+import { connectTouchBar, fingers } from './touch.js';
+
+/** After a change the recovery file is written this soon, not only every 15 seconds. */
+const kAutosaveAfterChangeMs = 2000;
 
 const menuBar = new MenuBar(runCommand);
 let releaseLock = () => {};
+let exiting = false;
 
 /** @param {number} id */
 function runCommand(id) {
@@ -24,22 +30,49 @@ function runCommand(id) {
         exitProgram();
         return;
     }
-    calls.call('lotra_command', ['number'], [id]);
+    calls.call('lotra_command', ['number'], [id], { changes: true });
 }
 
+/** The work area's size in its own pixels. */
 function clientSize() {
-    const client = byId('client');
-    return [client.clientWidth, client.clientHeight];
+    const r = byId('client').getBoundingClientRect();
+    return [Math.floor(r.width / workScale.css + 0.01), Math.floor(r.height / workScale.css + 0.01)];
+}
+
+// The size follows the window, the menu bar's rows, the bars shown under it, and
+// the screen's scaling.
+function followClientSize() {
+    let [width, height] = clientSize();
+    const resize = () => {
+        const [w, h] = clientSize();
+        if (w === width && h === height) {
+            picture.show();
+            return;
+        }
+        [width, height] = [w, h];
+        calls.call('lotra_resize', ['number', 'number'], [w, h]);
+    };
+    new ResizeObserver(resize).observe(byId('client'));
+    const watchScale = () => {
+        matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => {
+            resize();
+            watchScale();
+        }, { once: true });
+    };
+    watchScale();
 }
 
 async function start() {
     scrollControls.connect();
+    connectTouchBar();
     const fontReady = document.fonts.load('bold 20px "LotraMono"');
     calls.module = await createLotraCore({ wasmBinary: embeddedBytes('core-wasm') });
     calls.afterEach = () => {
         folder.sync();
         picture.paintIfPending();
     };
+    calls.afterChange = () => timers.hurry(timer.Autosave, kAutosaveAfterChangeMs);
+    calls.onIdle = () => timers.wake();
     calls.onRelease = () => picture.paintIfPending();
     stats.coreReady = performance.now();
     await Promise.all([folder.mount(), fontReady]);
@@ -47,61 +80,77 @@ async function start() {
     const core = calls.core;
     menuBar.build(JSON.parse(core.UTF8ToString(calls.callNow('lotra_menu', 'number', [], []))));
     const [width, height] = clientSize();
-    calls.busy = true;
-    calls.callNow('lotra_start', null, ['number', 'number'], [width, height]);
-    calls.busy = false;
-    folder.sync();
+    await calls.call('lotra_start', ['number', 'number'], [width, height]);
     picture.paint();
-    connectPointer(() => menuBar.close());
+    connectPointer(() => menuBar.close(), (event) => fingers.take(event));
     connectDrop();
-    window.addEventListener('resize', () => {
-        const [w, h] = clientSize();
-        calls.call('lotra_resize', ['number', 'number'], [w, h]);
+    followClientSize();
+    document.addEventListener('visibilitychange', () => picture.paintIfPending());
+    window.addEventListener('beforeunload', (event) => {
+        if (workWouldBeLost()) event.preventDefault();
     });
-    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`)
-        .addEventListener('change', () => picture.show());
     menuBar.connectKeys();
 }
 
+// Closing the tab is a crash: what the recovery file does not hold yet is lost.
+function workWouldBeLost() {
+    if (!calls.running) return false;
+    if (calls.inCall || folder.syncRunning) return true;
+    return calls.callNow('lotra_recovery_behind', 'number', [], []) !== 0;
+}
+
+// After the calls before it, the window goes as on the desktop.
 async function exitProgram() {
-    if (calls.busy) return;
-    calls.busy = true;
+    if (exiting) return;
+    exiting = true;
     timers.killAll();
-    calls.callNow('lotra_exit', null, [], []);
+    await calls.call('lotra_exit', [], []);
     await folder.syncOnce();
     calls.module = null;
     releaseLock();
     byId('window').hidden = true;
-    notice(texts.ProgramEnded, true);
+    notice(texts.ProgramEnded, '', texts.Restart);
 }
 
 /**
  * @param {string} text
- * @param {boolean} offerRestart
+ * @param {string} more a second line, or none
+ * @param {string} button the button's label, or none
  */
-function notice(text, offerRestart) {
+function notice(text, more, button) {
     byId('notice-text').textContent = text;
-    const button = byId('notice-button');
-    button.hidden = !offerRestart;
-    button.onclick = () => location.reload();
-    byId('notice').hidden = false;
+    const second = byId('notice-more');
+    second.textContent = more;
+    second.hidden = !more;
+    const restart = byId('notice-button');
+    restart.textContent = button;
+    restart.hidden = !button;
+    restart.onclick = () => location.reload();
+    byId('notice').hidden = !text;
 }
 
 // One copy of the page runs at a time: the first holds a lock for as long as it
-// runs, so that two never write the same storage.
+// runs, so that two never write the same storage. Another waits for the lock and
+// starts when the first tab closes; its button starts it by hand once that is so.
 async function startOnce() {
     if (!navigator.locks) {
         await start();
         return;
     }
-    await navigator.locks.request('lotra-2', { ifAvailable: true }, async (lock) => {
-        if (!lock) {
-            byId('window').hidden = true;
-            notice(texts.OpenInAnotherTab, false);
-            return;
-        }
+    const run = async () => {
+        notice('', '', '');
+        byId('window').hidden = false;
         await start();
         await new Promise((resolve) => { releaseLock = () => resolve(undefined); });
+    };
+    await navigator.locks.request('lotra-2', { ifAvailable: true }, async (lock) => {
+        if (lock) {
+            await run();
+            return;
+        }
+        byId('window').hidden = true;
+        notice(texts.OpenInAnotherTab, texts.StartsWhenOtherTabCloses, texts.StartHere);
+        navigator.locks.request('lotra-2', run);
     });
 }
 
@@ -156,6 +205,7 @@ function noteTextBoxes(edges) {
     stampText,
     pickFile,
     download,
+    deflate,
     openManual,
     /**
      * @param {Uint8Array} bytes
@@ -163,7 +213,16 @@ function noteTextBoxes(edges) {
      * @param {number} height
      */
     setDialogPicture: (bytes, width, height) => { dialogPictures.element = { bytes, width, height }; },
-    runDialog,
+    /**
+     * @param {string} kind
+     * @param {object} request
+     */
+    openDialog: (kind, request) => {
+        doubleClicks.reset();
+        coreWait.begin(runDialog(kind, request));
+    },
+    nextWake: () => coreWait.next(),
+    takeAnswer: () => coreWait.take(),
     setIcon,
     stats,
     isBusy: () => calls.isBusy(),

@@ -1,9 +1,10 @@
 // @ts-check
-// The menu bar: titles, drop-downs and the keyboard's way to them.
+// The menu bar: titles, drop-downs and the keyboard's way to them, and the items'
+// keys, which give their commands without the menu.
 import { calls } from './core.js';
 import { byId, modalOpen } from './dom.js';
 
-/** @typedef {{ text: string, command: number }} MenuItem */
+/** @typedef {{ text: string, command: number, keys: string[] }} MenuItem */
 /** @typedef {{ title: string, items: MenuItem[] }} Menu */
 /** @typedef {{ row: HTMLElement, item: MenuItem, enabled: boolean, mnemonic: string }} OpenItem */
 
@@ -36,6 +37,22 @@ const kRussianByCode = {
     KeyW: 'ц', KeyX: 'ч', KeyI: 'ш', KeyO: 'щ', BracketRight: 'ъ', KeyS: 'ы', KeyM: 'ь',
     Quote: 'э', Period: 'ю', KeyZ: 'я',
 };
+
+/**
+ * Whether the event is the key written as "Ctrl+Shift+Z" or "F1": a letter is known
+ * by its place on the keyboard, so that it works in every layout, as on the desktop.
+ * @param {string} key
+ * @param {KeyboardEvent} event
+ */
+function isKey(key, event) {
+    const parts = key.split('+');
+    const name = /** @type {string} */ (parts.pop());
+    if (parts.includes('Ctrl') !== (event.ctrlKey || event.metaKey) ||
+        parts.includes('Shift') !== event.shiftKey || parts.includes('Alt') !== event.altKey) {
+        return false;
+    }
+    return /^[A-Z]$/.test(name) ? event.code === 'Key' + name : event.key === name;
+}
 
 /** @param {KeyboardEvent} event */
 function letterOf(event) {
@@ -87,6 +104,11 @@ export class MenuBar {
      * @param {boolean} byKeyboard
      */
     show(index, byKeyboard) {
+        // The core answers for the enabling only between its calls.
+        if (calls.inCall) {
+            calls.outOfCore().then(() => this.show(index, byKeyboard));
+            return;
+        }
         this.close();
         this.open = index;
         this.active = byKeyboard ? 0 : -1;
@@ -101,6 +123,12 @@ export class MenuBar {
             row.setAttribute('role', 'menuitem');
             row.dataset.command = String(item.command);
             row.append(...withMnemonic(item.text));
+            if (item.keys.length) {
+                const hint = document.createElement('span');
+                hint.className = 'keyhint';
+                hint.textContent = item.keys[0];
+                row.append(hint);
+            }
             const enabled = calls.callNow('lotra_enabled', 'number', ['number'], [item.command]) !== 0;
             if (!enabled) row.classList.add('disabled');
             row.addEventListener('mouseenter', () => this.highlight(itemIndex));
@@ -175,6 +203,34 @@ export class MenuBar {
         }
     }
 
+    /**
+     * @param {KeyboardEvent} event
+     * @returns {MenuItem | undefined} the item whose key the event is
+     */
+    itemOf(event) {
+        for (const { menu } of this.menus) {
+            const item = menu.items.find((i) => i.keys.some((key) => isKey(key, event)));
+            if (item) return item;
+        }
+        return undefined;
+    }
+
+    /**
+     * An item's key runs its command, held down again and again as on the desktop;
+     * the browser's own action for it (save the page, open a file of its own, its
+     * help) never runs. A disabled item's command does nothing in the core.
+     * @param {KeyboardEvent} event
+     * @returns {boolean} whether the key was an item's
+     */
+    shortcut(event) {
+        const item = this.itemOf(event);
+        if (!item) return false;
+        event.preventDefault();
+        this.close();
+        this.runCommand(item.command);
+        return true;
+    }
+
     // Alt pressed and let go alone, or F10, opens the first menu (and closes an open
     // one), as the keyboard reaches a window's menu bar.
     connectKeys() {
@@ -182,6 +238,7 @@ export class MenuBar {
         document.addEventListener('keydown', (event) => {
             altAlone = event.key === 'Alt' && !event.repeat;
             if (modalOpen()) return;
+            if (this.shortcut(event)) return;
             if (event.key === 'F10' && !event.shiftKey) {
                 event.preventDefault();
                 this.toggleFirst();
@@ -189,6 +246,13 @@ export class MenuBar {
                 event.preventDefault();
             }
         });
+        // Under a dialog the items' keys do nothing, nor the browser's actions for them;
+        // a text field keeps its own undo and redo.
+        window.addEventListener('keydown', (event) => {
+            if (!modalOpen() || !this.itemOf(event)) return;
+            const inField = event.target instanceof HTMLInputElement && !event.target.readOnly;
+            if (!inField || !/^Key[ZY]$/.test(event.code)) event.preventDefault();
+        }, { capture: true });
         document.addEventListener('keyup', (event) => {
             if (event.key !== 'Alt' || !altAlone) return;
             altAlone = false;

@@ -2,6 +2,7 @@
 // The work area's picture: painted by the core when asked, shown on the canvas.
 import { calls, stats } from './core.js';
 import { byId, context2d } from './dom.js';
+import { workScale } from './scale.js';
 
 class WorkAreaPicture {
     constructor() {
@@ -19,21 +20,22 @@ class WorkAreaPicture {
         if (this.paintPending) return;
         this.paintPending = true;
         requestAnimationFrame(() => {
-            if (this.paintPending && !calls.busy) this.paint();
+            if (this.paintPending && !calls.inCall) this.paint();
         });
     }
 
+    // A hidden page paints when it shows again (requestPaint's frame comes then).
     paintIfPending() {
-        if (this.paintPending) this.paint();
+        if (this.paintPending && !document.hidden) this.paint();
     }
 
     paint() {
         this.paintPending = false;
-        if (calls.running && !calls.busy) calls.callNow('lotra_paint', null, [], []);
+        if (calls.running && !calls.inCall) calls.callNow('lotra_paint', null, [], []);
     }
 
     /**
-     * The picture comes at one pixel per CSS pixel.
+     * The picture comes in the work area's pixels.
      * @param {Uint8Array} bytes RGBA
      * @param {number} width
      * @param {number} height
@@ -44,19 +46,27 @@ class WorkAreaPicture {
         if (stats.firstFrame === null) stats.firstFrame = performance.now();
     }
 
-    // A finer screen gets every pixel as a square of device pixels, never smoothed.
+    // Each pixel is a square of whole device pixels, never smoothed: a line is as
+    // wide as every other line of its width at any scaling.
     show() {
         const frame = this.frame;
         if (!frame) return;
         const canvas = this.canvas;
         const context = /** @type {CanvasRenderingContext2D} */ (context2d(canvas));
-        const scale = Math.max(1, Math.round(window.devicePixelRatio || 1));
+        const scale = workScale.devicePixels;
         if (canvas.width !== frame.width * scale || canvas.height !== frame.height * scale) {
             canvas.width = frame.width * scale;
             canvas.height = frame.height * scale;
         }
-        canvas.style.width = frame.width + 'px';
-        canvas.style.height = frame.height + 'px';
+        canvas.style.width = frame.width * workScale.css + 'px';
+        canvas.style.height = frame.height * workScale.css + 'px';
+        // It starts on a whole device pixel, wherever the bars above it end.
+        const client = byId('client').getBoundingClientRect();
+        const ratio = window.devicePixelRatio || 1;
+        /** @param {number} start */
+        const toWholePixel = (start) => (Math.ceil(start * ratio - 0.001) - start * ratio) / ratio + 'px';
+        canvas.style.left = toWholePixel(client.left);
+        canvas.style.top = toWholePixel(client.top);
         if (scale === 1) {
             context.putImageData(frame, 0, 0);
             return;

@@ -3,6 +3,7 @@
 import { control, scroll, scrollBar } from './constants.js';
 import { calls } from './core.js';
 import { byId, child } from './dom.js';
+import { workScale } from './scale.js';
 
 class ScrollBar {
     /**
@@ -169,7 +170,7 @@ class ScrollControls {
 
     /**
      * @param {number} id a bar's control, or the corner button
-     * @param {number} left
+     * @param {number} left in the work area's pixels, as all four
      * @param {number} top
      * @param {number} width
      * @param {number} height
@@ -178,8 +179,9 @@ class ScrollControls {
         const bar = id === control.VerticalBar ? this.bars[scrollBar.Vertical]
             : id === control.HorizontalBar ? this.bars[scrollBar.Horizontal] : null;
         const element = bar ? bar.element : byId('corner');
-        Object.assign(element.style, { left: left + 'px', top: top + 'px',
-                                       width: width + 'px', height: height + 'px' });
+        /** @param {number} pixels */
+        const css = (pixels) => pixels * workScale.css + 'px';
+        Object.assign(element.style, { left: css(left), top: css(top), width: css(width), height: css(height) });
         if (bar) {
             bar.page = Math.max(width, height);
             bar.update();

@@ -1,9 +1,14 @@
 // @ts-check
 // The folder in the browser's storage: mounted at the start, stored after every call
-// that may have written to it, and what could not be stored reported.
+// that may have written to it (and by the core itself when it syncs a file it
+// wrote), and what could not be stored reported. At the first save of a file of the
+// user's the page asks the browser to keep its storage; refused, it says once that
+// the browser may clear it.
 import { texts } from './constants.js';
 import { calls } from './core.js';
 import { runDialog } from './dialogs.js';
+import { byId } from './dom.js';
+import { makeSyncsEnd } from './folder-sync.js';
 
 export const kFolder = '/lotra';
 
@@ -19,11 +24,13 @@ class FolderStorage {
         this.reporting = false;
         /** @type {string[]} */
         this.unreported = [];
+        this.persistenceAsked = false;
     }
 
     /** @returns {Promise<void>} */
     mount() {
         const { FS, IDBFS } = calls.core;
+        makeSyncsEnd(/** @type {import('./folder-sync.js').Idbfs} */ (IDBFS), (paths) => this.stored(paths));
         FS.mkdir(kFolder);
         FS.mount(IDBFS, {}, kFolder);
         return new Promise((resolve, reject) => {
@@ -59,6 +66,18 @@ class FolderStorage {
                 this.sync();
             }
         });
+    }
+
+    /**
+     * A sync is storing these files: the first of the user's own (not the recovery
+     * file) asks for storage the browser keeps.
+     * @param {string[]} paths
+     */
+    stored(paths) {
+        const own = paths.some((path) => !path.startsWith(`${kFolder}/${texts.RecoveryFileName}`));
+        if (!own || this.persistenceAsked) return;
+        this.persistenceAsked = true;
+        askToPersist();
     }
 
     /** @returns {Promise<void>} the last sync, at the end */
@@ -100,3 +119,21 @@ class FolderStorage {
 }
 
 export const folder = new FolderStorage();
+
+const kNoticeShown = 'lotra-2-storage-notice';
+
+// Shown once in this browser, under the menu bar, until the user closes it.
+async function askToPersist() {
+    const storage = navigator.storage;
+    if (!storage || !storage.persist || await storage.persisted() || await storage.persist()) return;
+    try {
+        if (localStorage.getItem(kNoticeShown)) return;
+        localStorage.setItem(kNoticeShown, '1');
+    } catch {
+        // No local storage: the notice shows once for this page.
+    }
+    byId('storage-notice-text').textContent = texts.StorageMayBeCleared;
+    const notice = byId('storage-notice');
+    byId('storage-notice-close').onclick = () => { notice.hidden = true; };
+    notice.hidden = false;
+}
