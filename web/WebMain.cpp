@@ -145,7 +145,7 @@ EMSCRIPTEN_KEEPALIVE void lotra_timer(int id) {
 // Whether closing the page now would lose work: the recovery file does not hold the
 // circuit as it stands.
 EMSCRIPTEN_KEEPALIVE int lotra_recovery_behind() {
-    return window && !web::recoveryHolds(window->core().circuit) ? 1 : 0;
+    return window && !web::recoveryHolds(window->core().circuit()) ? 1 : 0;
 }
 
 // "Выход": the window goes as on the desktop, leaving an empty recovery file.
