@@ -14,7 +14,7 @@ platform::PinChoiceRequest requestFor(const CLogicElement& element) {
 }
 
 platform::PinChoiceRequest requestFor(const CBlockElement& element) {
-    return {element.pins, element.bitmap, element.width, element.height};
+    return {element.pins, element.shownBitmap(), element.width, element.height};
 }
 
 // What `visit` makes of the element in the table the kind selects, or nothing for

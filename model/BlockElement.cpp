@@ -51,6 +51,13 @@ Point CBlockElement::pinOffset(int pin) const {
     return wide ? Point{40, 10} : Point{25, 10};
 }
 
+int32_t CBlockElement::shownBitmap() const {
+    const bool high = pins[kOutputPin].value != 0;
+    if (kind == EntrSignal) return high ? bitmap::SignalHigh : bitmap::SignalLow;
+    if (kind == GTI) return high ? bitmap::GeneratorHigh : bitmap::GeneratorLow;
+    return bitmap;
+}
+
 bool CBlockElement::setupGenerator(uint32_t newPeriod, uint32_t newPulse, uint32_t newDelay) {
     periodTicks = newPeriod;
     pulseTicks = newPulse;

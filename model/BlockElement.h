@@ -13,6 +13,9 @@ class CBlockElement {
 
     void setPosition(int32_t x, int32_t y);
     Point pinOffset(int pin) const;
+    // The body picture as it shows: an input signal or a generator shows the level
+    // of its output, every other kind keeps `bitmap`.
+    int32_t shownBitmap() const;
 
     // Generator timing in ticks of 100 ms. Returns false when delay + pulse did
     // not fit into the period; the pulse is then moved to the end of the period.

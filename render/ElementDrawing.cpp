@@ -79,16 +79,13 @@ void draw(platform::Canvas& canvas, const CLogicElement& element, int32_t scroll
     }
 }
 
-void draw(platform::Canvas& canvas, CBlockElement& element, int32_t scrollX, int32_t scrollY,
+void draw(platform::Canvas& canvas, const CBlockElement& element, int32_t scrollX, int32_t scrollY,
           bool powered) {
     const int32_t kind = element.kind;
-    const bool high = element.pins[kOutputPin].value != 0;
-    if (kind == EntrSignal) element.bitmap = high ? bitmap::SignalHigh : bitmap::SignalLow;
-    if (kind == GTI) element.bitmap = high ? bitmap::GeneratorHigh : bitmap::GeneratorLow;
     if (!isElementKind(kind) || isLogicTableKind(kind)) return;
 
     ElementBitmaps bitmaps(canvas, element.x, element.y, scrollX, scrollY, element.drawState);
-    bitmaps.draw(element.bitmap, 0, 0, element.width, element.height);
+    bitmaps.draw(element.shownBitmap(), 0, 0, element.width, element.height);
     if (!powered) return;
     // Each digit sits just above its output line: rows 30 and 10 of a trigger or summer.
     if (kind == Trigger || kind == Summer) bitmaps.digit(element.pins[kSecondOutputPin], 35, 21);

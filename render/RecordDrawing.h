@@ -11,15 +11,14 @@ class Canvas;
 }
 
 // How each record draws itself, at its work-area position shifted by the scroll
-// offsets. Drawing reads the records, except that an input signal or generator
-// first takes its body bitmap from its output level.
+// offsets. Drawing only reads the records.
 namespace render {
 
 // A gate or an indicator; a record of any other kind draws nothing.
 void draw(platform::Canvas& canvas, const CLogicElement& element, int32_t scrollX, int32_t scrollY,
           bool powered);
 // A trigger, summer, input signal or generator.
-void draw(platform::Canvas& canvas, CBlockElement& element, int32_t scrollX, int32_t scrollY,
+void draw(platform::Canvas& canvas, const CBlockElement& element, int32_t scrollX, int32_t scrollY,
           bool powered);
 // One wire on its own, as CWireLayer draws the wires of a paint.
 void draw(platform::Canvas& canvas, const CWire& wire, int32_t scrollX, int32_t scrollY,
