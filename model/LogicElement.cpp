@@ -61,6 +61,14 @@ void CLogicElement::setPosition(int32_t newX, int32_t newY) {
     y = truncateToGrid(newY);
 }
 
+int indicatorNumber(const Pins& pins) {
+    constexpr int kIndicatorInputs = 5;
+    int number = 0;
+    for (int p = 0; p < kIndicatorInputs; ++p)
+        if (pins[p].connected && pins[p].value) number += 1 << p;
+    return number;
+}
+
 Point CLogicElement::pinOffset(int pin) const {
     if (isInputPin(pin)) return {0, 5 + 5 * pin};
     if (kind == Indicator) return {0, 0};  // an indicator has no outputs

@@ -50,6 +50,10 @@ struct GateLayout {
 // nullptr for an input count outside 1 to 9.
 const GateLayout* gateLayout(unsigned inputCount);
 
+// The number an indicator shows: its inputs 0 to 4 weigh 1 to 16 and count when
+// a wire brings them a level other than 0.
+int indicatorNumber(const Pins& pins);
+
 constexpr int32_t kDrawStateDisabled = 32;
 
 // Truncating division toward zero, then back to a multiple of 5: 12 -> 10, -7 -> -5.

@@ -40,14 +40,10 @@ class ElementBitmaps {
     bool disabled_;
 };
 
-// The indicator's number: inputs 0 to 5 weigh 1 to 32 and count when a wire brings a 1.
-std::string indicatorNumber(const Pins& pins) {
-    int number = 0;
-    for (size_t n = 0; n <= 5; ++n) {
-        if (pins[n].connected && pins[n].value) number += 1 << n;
-    }
+// The indicator's number with at least two digits.
+std::string indicatorText(const Pins& pins) {
     char text[12];
-    std::snprintf(text, sizeof text, "%02d", number);
+    std::snprintf(text, sizeof text, "%02d", indicatorNumber(pins));
     return text;
 }
 
@@ -57,7 +53,7 @@ void drawIndicatorNumber(platform::Canvas& canvas, const CLogicElement& element,
     const platform::Font previous = canvas.selectFont(font);
     canvas.setTextColor(platform::kRed);
     canvas.textOut(toScreen(element.x, 22, scrollX), toScreen(element.y, 4, scrollY),
-                   indicatorNumber(element.pins));
+                   indicatorText(element.pins));
     canvas.selectFont(previous);
 }
 

@@ -36,13 +36,6 @@ const char* kindName(int32_t kind) {
     }
 }
 
-int indicatorNumber(const Pins& pins) {
-    int number = 0;
-    for (int p = 0; p < 5; ++p)
-        if (pins[p].connected && pins[p].value == 1) number += 1 << p;
-    return number;
-}
-
 std::string indicatorText(int number) {
     return (number < 10 ? "0" : "") + std::to_string(number);
 }
