@@ -31,7 +31,7 @@ Pins readPins(ByteReader& in) {
         pin.connected = readFlag(in);
         pin.value = readFlag(in);
         in.skip(1);
-        pin.linkKind = in.i32();
+        pin.linkKind = LinkKind::fromStored(in.i32());
         pin.wireIndex = in.i32();
         pin.wireEnd = in.i32();
     }
@@ -95,7 +95,7 @@ WireEnd readWireEnd(ByteReader& in) {
     WireEnd end;
     end.x = readCoordinate(in);
     end.y = readCoordinate(in);
-    end.kind = in.i32();
+    end.kind = LinkKind::fromStored(in.i32());
     end.index = in.i32();
     end.slot = in.i32();
     return end;
@@ -127,7 +127,10 @@ Next readWire(ByteReader& in, CCircuit& circuit) {
 }
 
 Next readRecord(int32_t tag, ByteReader& in, CCircuit& circuit) {
-    switch (tag) {
+    if (tag == kWireTag) return readWire(in, circuit);
+    const std::optional<ElementKind> kind = elementKindOf(tag);
+    if (!kind) return Next::Continue;  // a stray tag costs its 4 bytes
+    switch (*kind) {
         case LogicElement:
             return readGate(in, circuit);
         case Indicator:
@@ -136,12 +139,9 @@ Next readRecord(int32_t tag, ByteReader& in, CCircuit& circuit) {
         case Summer:
         case EntrSignal:
         case GTI:
-            return readBlock(in, circuit, static_cast<ElementKind>(tag));
-        case kWireTag:
-            return readWire(in, circuit);
-        default:
-            return Next::Continue;  // a stray tag costs its 4 bytes
+            return readBlock(in, circuit, *kind);
     }
+    return Next::Continue;
 }
 
 }  // namespace

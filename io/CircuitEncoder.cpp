@@ -11,7 +11,7 @@ void writePins(ByteWriter& out, const Pins& pins) {
         out.u8(pin.connected);
         out.u8(pin.value);
         out.u8(0);  // padding inside the pin slot
-        out.i32(pin.linkKind);
+        out.i32(pin.linkKind.storedNumber());
         out.i32(pin.wireIndex);
         out.i32(pin.wireEnd);
     }
@@ -27,7 +27,7 @@ void writePlacement(ByteWriter& out, const Element& element) {
 }
 
 void writeLogicElement(ByteWriter& out, const CLogicElement& element) {
-    out.i32(element.kind);
+    out.i32(storedNumber(element.kind));
     if (element.kind == LogicElement) {
         out.u8(element.isConjunction);
         out.u16(element.inputCount);
@@ -37,7 +37,7 @@ void writeLogicElement(ByteWriter& out, const CLogicElement& element) {
 }
 
 void writeBlockElement(ByteWriter& out, const CBlockElement& element) {
-    out.i32(element.kind);
+    out.i32(storedNumber(element.kind));
     if (element.kind == GTI) {
         out.u32(element.pulseTicks);
         out.u32(element.delayTicks);
@@ -58,7 +58,7 @@ void writeWire(ByteWriter& out, const CWire& wire) {
     for (const WireEnd& end : wire.ends) {
         out.i32(end.x);
         out.i32(end.y);
-        out.i32(end.kind);
+        out.i32(end.kind.storedNumber());
         out.i32(end.index);
         out.i32(end.slot);
     }

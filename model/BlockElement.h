@@ -34,7 +34,7 @@ class CBlockElement {
     int32_t bitmap = 0;
     int32_t width = 0;
     int32_t height = 0;
-    int32_t kind = 0;
+    ElementKind kind;
     int32_t x = 0;
     int32_t y = 0;
     uint32_t pulseTicks = 0;

@@ -26,7 +26,7 @@ class CLogicElement {
     bool operator==(const CLogicElement&) const = default;
 
     Pins pins{};
-    int32_t kind = LogicElement;
+    ElementKind kind = LogicElement;
     int32_t drawState = 0;  // 32 while marked for deletion
     int32_t index = 0;
     int32_t outputBitmap = bitmap::OutputPlain;

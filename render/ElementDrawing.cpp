@@ -77,8 +77,8 @@ void draw(platform::Canvas& canvas, const CLogicElement& element, int32_t scroll
 
 void draw(platform::Canvas& canvas, const CBlockElement& element, int32_t scrollX, int32_t scrollY,
           bool powered) {
-    const int32_t kind = element.kind;
-    if (!isElementKind(kind) || isLogicTableKind(kind)) return;
+    const ElementKind kind = element.kind;
+    if (!elementKindOf(storedNumber(kind)) || isLogicTableKind(kind)) return;
 
     ElementBitmaps bitmaps(canvas, element.x, element.y, scrollX, scrollY, element.drawState);
     bitmaps.draw(element.shownBitmap(), 0, 0, element.width, element.height);

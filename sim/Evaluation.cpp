@@ -71,7 +71,7 @@ bool evaluateBlock(CBlockElement& element) {
     }
 }
 
-bool evaluateElement(CCircuit& circuit, int32_t kind, int32_t slot) {
+bool evaluateElement(CCircuit& circuit, ElementKind kind, int32_t slot) {
     if (kind == LogicElement) {
         CLogicElement* gate = circuit.logicElement(slot);
         return gate && gate->kind == LogicElement && evaluateGate(*gate);

@@ -31,7 +31,7 @@ class CWiringKey {
   private:
     struct ElementLinks {
         uint32_t position = 0;  // logic slots first, then block slots
-        int32_t kind = 0;
+        ElementKind kind = LogicElement;
         uint8_t outputConnected = 0;
         uint8_t secondPresent = 0;
         uint8_t secondConnected = 0;
@@ -46,7 +46,7 @@ class CWiringKey {
         uint32_t endCount;
     };
     struct EndLink {
-        int32_t kind;
+        LinkKind kind;
         int32_t index;
         int32_t slot;
         friend bool operator==(const EndLink&, const EndLink&) = default;

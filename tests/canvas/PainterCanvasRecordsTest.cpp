@@ -160,7 +160,7 @@ CWire randomWire(std::mt19937& random) {
             at = {far(random), far(random)};
         wire.points.push_back(at);
     }
-    constexpr int32_t kKinds[] = {kLinkNone, kLinkWire, LogicElement};
+    constexpr LinkKind kKinds[] = {kLinkNone, kLinkWire, LogicElement};
     for (int n = pick(random) % 4 + 2; n > 0; --n) {
         wire.ends.push_back({x(random), y(random), kKinds[pick(random) % 3], 0, 0});
     }

@@ -78,9 +78,11 @@ TEST(PinChoiceDialog, TriggerAndSummerHaveTheirOutputsHighAndLow) {
         CPinChoiceDlg dialog(nullptr);
         fillFrom(dialog, CBlockElement(kind));
         ASSERT_TRUE(showActive(dialog));
-        EXPECT_EQ(shownPins(dialog), (std::set<int>{0, 3, 6, 9, 10})) << kind;
-        EXPECT_EQ(pinButton(dialog, 9)->geometry(), pixels(200, 85, 215, 100)) << kind;
-        EXPECT_EQ(pinButton(dialog, 10)->geometry(), pixels(200, 165, 215, 180)) << kind;
+        EXPECT_EQ(shownPins(dialog), (std::set<int>{0, 3, 6, 9, 10})) << storedNumber(kind);
+        EXPECT_EQ(pinButton(dialog, 9)->geometry(), pixels(200, 85, 215, 100))
+            << storedNumber(kind);
+        EXPECT_EQ(pinButton(dialog, 10)->geometry(), pixels(200, 165, 215, 180))
+            << storedNumber(kind);
     }
 }
 
@@ -89,8 +91,9 @@ TEST(PinChoiceDialog, AnInputSignalOffersOnlyItsOutput) {
         CPinChoiceDlg dialog(nullptr);
         fillFrom(dialog, CBlockElement(kind));
         ASSERT_TRUE(showActive(dialog));
-        EXPECT_EQ(shownPins(dialog), (std::set<int>{9})) << kind;
-        EXPECT_EQ(pinButton(dialog, 9)->geometry(), pixels(144, 87, 159, 102)) << kind;
+        EXPECT_EQ(shownPins(dialog), (std::set<int>{9})) << storedNumber(kind);
+        EXPECT_EQ(pinButton(dialog, 9)->geometry(), pixels(144, 87, 159, 102))
+            << storedNumber(kind);
     }
 }
 

@@ -174,7 +174,7 @@ TEST(BlockDrawing, ARecordOfAnotherKindDrawsNothing) {
     CBlockElement stray(Trigger);
     stray.kind = LogicElement;
     EXPECT_TRUE(drawn(stray, true).empty());
-    stray.kind = 9;
+    stray.kind = static_cast<ElementKind>(9);
     EXPECT_TRUE(drawn(stray, true).empty());
 }
 

@@ -3,7 +3,7 @@
 namespace lotrasim {
 namespace {
 
-void appendLine(std::string& out, char table, size_t slot, int32_t kind, const Pins& pins) {
+void appendLine(std::string& out, char table, size_t slot, ElementKind kind, const Pins& pins) {
     out += table + std::to_string(slot) + ' ' + kindName(kind);
     for (int p = 0; p < kPinCount; ++p) {
         if (pins[p].present != 1) continue;
@@ -17,7 +17,7 @@ void appendLine(std::string& out, char table, size_t slot, int32_t kind, const P
 
 }  // namespace
 
-const char* kindName(int32_t kind) {
+const char* kindName(ElementKind kind) {
     switch (kind) {
         case LogicElement:
             return "LogicElement";

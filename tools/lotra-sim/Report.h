@@ -7,7 +7,7 @@ namespace lotrasim {
 
 // The kind's name as the report prints it: LogicElement, Indicator, Trigger,
 // Summer, EntrSignal, GTI, or Unknown.
-const char* kindName(int32_t kind);
+const char* kindName(ElementKind kind);
 
 // An indicator's number as the report and the truth table print it: two digits,
 // e.g. "05".
