@@ -87,7 +87,7 @@ void insertGenerator(EditContext& context, std::optional<Point> pointer) {
 void insertIndicator(EditContext& context, std::optional<Point> pointer) {
     if (context.state.pendingLogicElement) return;
     holdPending(context, context.state.pendingLogicElement,
-                std::make_unique<CLogicElement>(CLogicElement::IndicatorTag{}), pointer);
+                std::make_unique<CLogicElement>(Indicator), pointer);
 }
 
 void insertElement(EditContext& context, ElementKind kind, std::optional<Point> pointer) {

@@ -4,17 +4,22 @@ namespace edit {
 namespace {
 
 platform::PinChoiceRequest requestFor(const CLogicElement& element) {
+    const ElementKindInfo& info = kindInfo(element.kind);
     platform::PinChoiceRequest request{element.pins, element.bodyBitmap, element.width,
                                        element.height};
-    if (element.kind == LogicElement) {
+    if (info.gateMarks) {
         request.outputBitmap = element.outputBitmap;
-        request.symbolBitmap = element.isConjunction ? bitmap::GlyphAnd : bitmap::GlyphOr;
+        request.symbolBitmap = element.glyphBitmap();
     }
+    request.twoOutputs = hasTwoOutputs(info);
     return request;
 }
 
 platform::PinChoiceRequest requestFor(const CBlockElement& element) {
-    return {element.pins, element.shownBitmap(), element.width, element.height};
+    platform::PinChoiceRequest request{element.pins, element.shownBitmap(), element.width,
+                                       element.height};
+    request.twoOutputs = hasTwoOutputs(kindInfo(element.kind));
+    return request;
 }
 
 // What `visit` makes of the element in the table the kind selects, or nothing for

@@ -70,7 +70,7 @@ Next readGate(ByteReader& in, CCircuit& circuit) {
 
 Next readIndicator(ByteReader& in, CCircuit& circuit) {
     if (!in.has(kPlainRecordBytes - kTagBytes)) return Next::Stop;
-    auto indicator = std::make_unique<CLogicElement>(CLogicElement::IndicatorTag{});
+    auto indicator = std::make_unique<CLogicElement>(Indicator);
     const int32_t index = readPlacement(in, *indicator);
     place(circuit.logicElements, index, std::move(indicator));
     return Next::Continue;

@@ -54,11 +54,6 @@ class LinkKind {
 inline constexpr LinkKind kLinkNone{};
 inline constexpr LinkKind kLinkWire = LinkKind::fromStored(7);
 
-// Kinds 1 and 2 live in the logic-element table, every other kind in the block table.
-constexpr bool isLogicTableKind(ElementKind kind) {
-    return kind == LogicElement || kind == Indicator;
-}
-
 // Bitmap resource ids.
 namespace bitmap {
 constexpr int32_t Gate2 = 102, Gate3 = 103, Gate4 = 104, Gate5 = 105, Gate6 = 107, Gate7 = 108,

@@ -7,7 +7,7 @@
 
 #include "app/Vortafrm.h"
 #include "io/FileReplacement.h"
-#include "model/ElementKind.h"
+#include "model/ElementPicture.h"
 #include "web/DiskFiles.h"
 #include "web/PageJson.h"
 #include "web/PictureFile.h"
@@ -75,10 +75,13 @@ Picture elementPicture(const platform::PinChoiceRequest& request) {
                                           pixelWord(platform::kWhite))};
     NoText noText;
     PixelCanvas canvas(picture, noText);
-    canvas.drawBitmap(request.bodyBitmap, 0, 0, request.width, request.height, false);
-    if (request.outputBitmap != 0)
-        canvas.drawBitmap(request.outputBitmap, 22, request.height / 2 - 2, 5, 5, false);
-    if (request.symbolBitmap != 0) canvas.drawBitmap(request.symbolBitmap, 16, 2, 6, 9, false);
+    for (const PlacedBitmap& part :
+         elementPicture(request.bodyBitmap, {request.width, request.height}, request.outputBitmap,
+                        request.symbolBitmap)) {
+        if (part.id != 0)
+            canvas.drawBitmap(part.id, part.box.left, part.box.top, part.box.width(),
+                              part.box.height(), false);
+    }
     return picture;
 }
 
@@ -203,8 +206,7 @@ std::optional<int> WebShell::pinChoiceDialog(const platform::PinChoiceRequest& r
                              .add("enabled", enabled)
                              .add("width", request.width)
                              .add("height", request.height)
-                             .add("twoOutputs", request.bodyBitmap == bitmap::TriggerBody ||
-                                                    request.bodyBitmap == bitmap::SummerBody)
+                             .add("twoOutputs", request.twoOutputs)
                              .str());
     if (!answer) return std::nullopt;
     const int pin = std::atoi(answer->c_str());

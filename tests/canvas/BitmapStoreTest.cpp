@@ -69,7 +69,7 @@ TEST(BitmapStore, GateBodiesHaveAStubPerPresentInputAndAnOpenRightEdge) {
         const int h = layout.height, middle = h / 2;
         SCOPED_TRACE(inputs);
         for (int pin = 0; pin < 9 && 5 + 5 * pin < h; ++pin) {
-            const bool present = layout.inputPinMask & (1u << pin);
+            const bool present = hasPin(layout.inputPins, pin);
             const Rows stub = rowsOf(body, QRect(0, 5 + 5 * pin, 5, 1), kBlack);
             EXPECT_EQ(stub, Rows{present ? "#####" : "....."}) << "pin " << pin;
         }

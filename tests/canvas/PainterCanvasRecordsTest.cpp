@@ -69,7 +69,7 @@ TEST(PaintedGate, ASelectedGateIsGreyWithoutAnyInk) {
 }
 
 QImage indicatorImage(bool powered) {
-    CLogicElement indicator{CLogicElement::IndicatorTag{}};
+    CLogicElement indicator{Indicator};
     indicator.setPosition(10, 10);
     for (int pin : {0, 2}) {
         indicator.pins[pin].connected = 1;

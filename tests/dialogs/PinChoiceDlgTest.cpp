@@ -34,6 +34,7 @@ void fillFrom(CPinChoiceDlg& dialog, const CBlockElement& block) {
     dialog.bodyBitmap = block.bitmap;
     dialog.width = block.width;
     dialog.height = block.height;
+    dialog.twoOutputs = hasTwoOutputs(kindInfo(block.kind));
 }
 
 QRadioButton* pinButton(CPinChoiceDlg& dialog, int pin) {
@@ -68,7 +69,7 @@ TEST(PinChoiceDialog, OutputButtonsFollowTheElementsSize) {
     EXPECT_EQ(pinButton(nineInputs, 9)->geometry(), pixels(160, 145, 175, 160));
 
     CPinChoiceDlg indicator(nullptr);
-    fillFrom(indicator, CLogicElement(CLogicElement::IndicatorTag{}));
+    fillFrom(indicator, CLogicElement(Indicator));
     ASSERT_TRUE(showActive(indicator));
     EXPECT_EQ(shownPins(indicator), (std::set<int>{0, 1, 2, 3, 4}));
 }

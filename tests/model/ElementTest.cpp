@@ -67,7 +67,7 @@ TEST(LogicElementTest, InputCountOutsideOneToNineLeavesLayoutUntouched) {
 }
 
 TEST(LogicElementTest, IndicatorHasFiveWeightedInputsAndNoOutput) {
-    CLogicElement indicator{CLogicElement::IndicatorTag{}};
+    CLogicElement indicator{Indicator};
     EXPECT_EQ(indicator.kind, Indicator);
     EXPECT_EQ(presentPins(indicator.pins), (std::vector<int>{0, 1, 2, 3, 4}));
     EXPECT_EQ(indicator.bodyBitmap, 134);
@@ -76,7 +76,7 @@ TEST(LogicElementTest, IndicatorHasFiveWeightedInputsAndNoOutput) {
 }
 
 TEST(LogicElementTest, AnIndicatorCountsItsFiveInputsThatAWireBringsAOne) {
-    Pins pins = CLogicElement(CLogicElement::IndicatorTag{}).pins;
+    Pins pins = CLogicElement(Indicator).pins;
     for (Pin& pin : pins) pin.value = 1;
     EXPECT_EQ(indicatorNumber(pins), 0);
     for (int p : {0, 1, 2, 3, 4}) pins[p].connected = 1;

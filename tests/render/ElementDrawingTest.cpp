@@ -88,7 +88,7 @@ TEST(GateDrawing, ARecordOfAnotherKindDrawsNothing) {
 }
 
 CLogicElement indicatorWith(std::initializer_list<std::pair<int, bool>> connectedLevels) {
-    CLogicElement indicator{CLogicElement::IndicatorTag{}};
+    CLogicElement indicator{Indicator};
     indicator.setPosition(200, 100);
     for (auto [pin, level] : connectedLevels) {
         indicator.pins[pin].connected = 1;

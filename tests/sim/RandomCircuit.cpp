@@ -243,7 +243,7 @@ class CRandomEdit {
         Pins* pins = nullptr;
         if (isLogicTableKind(at.kind)) {
             auto& slot = circuit_.logicElements[at.slot];
-            slot = pick(4) == 0 ? std::make_unique<CLogicElement>(CLogicElement::IndicatorTag{})
+            slot = pick(4) == 0 ? std::make_unique<CLogicElement>(Indicator)
                                 : std::make_unique<CLogicElement>(pick(2), 1 + pick(9), pick(2));
             pins = &slot->pins;
             slot->index = at.slot;

@@ -12,7 +12,7 @@ int32_t CircuitBuilder::gate(bool isConjunction, uint16_t inputs, bool inverted,
 }
 
 int32_t CircuitBuilder::indicator(int32_t x, int32_t y) {
-    auto element = std::make_unique<CLogicElement>(CLogicElement::IndicatorTag{});
+    auto element = std::make_unique<CLogicElement>(Indicator);
     element->setPosition(x, y);
     CLogicElement* raw = element.get();
     EXPECT_TRUE(circuit_.registerLogicElement(element));

@@ -58,7 +58,7 @@ TEST(LotraSimReport, EmptySlotsAndEveryKindName) {
 // The window and the report show the same number for every state of the pins,
 // a sixth pin that a damaged file marks present and wired included.
 TEST(LotraSimReport, TheWindowShowsTheNumberTheReportPrints) {
-    CLogicElement indicator(CLogicElement::IndicatorTag{});
+    CLogicElement indicator(Indicator);
     constexpr int kPins = 6;
     for (int states = 0; states < 1 << (2 * kPins); ++states) {
         for (int p = 0; p < kPins; ++p) {
