@@ -28,7 +28,7 @@ void writePlacement(ByteWriter& out, const Element& element) {
 
 void writeLogicElement(ByteWriter& out, const CLogicElement& element) {
     out.i32(storedNumber(element.kind));
-    if (element.kind == LogicElement) {
+    if (kindInfo(element.kind).fileRecord == FileRecord::Gate) {
         out.u8(element.isConjunction);
         out.u16(element.inputCount);
         out.u8(element.inverted);
@@ -38,7 +38,7 @@ void writeLogicElement(ByteWriter& out, const CLogicElement& element) {
 
 void writeBlockElement(ByteWriter& out, const CBlockElement& element) {
     out.i32(storedNumber(element.kind));
-    if (element.kind == GTI) {
+    if (kindInfo(element.kind).fileRecord == FileRecord::Generator) {
         out.u32(element.pulseTicks);
         out.u32(element.delayTicks);
         out.u32(element.periodTicks);
@@ -68,9 +68,9 @@ void writeWire(ByteWriter& out, const CWire& wire) {
 size_t encodedSize(const CCircuit& circuit) {
     size_t size = 0;
     for (const auto& element : circuit.logicElements)
-        if (element) size += element->kind == LogicElement ? kGateRecordBytes : kPlainRecordBytes;
+        if (element) size += recordBytes(kindInfo(element->kind).fileRecord);
     for (const auto& element : circuit.blockElements)
-        if (element) size += element->kind == GTI ? kGeneratorRecordBytes : kPlainRecordBytes;
+        if (element) size += recordBytes(kindInfo(element->kind).fileRecord);
     for (const auto& wire : circuit.wires)
         if (wire)
             size += kWireFixedBytes + size_t{kPointBytes} * wire->pointCount() +

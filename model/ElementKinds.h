@@ -23,6 +23,8 @@ constexpr bool hasPin(PinSet set, int pin) {
     return pin >= 0 && pin < 16 && (set & (1u << pin)) != 0;
 }
 
+inline constexpr PinSet kInputPins = pinSet({0, 1, 2, 3, 4, 5, 6, 7, 8});
+
 // Input pin n sits on the left edge at (0, kFirstInputRow + kInputRowStep · n).
 constexpr int32_t kFirstInputRow = 5;
 constexpr int32_t kInputRowStep = 5;

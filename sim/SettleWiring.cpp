@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "sim/Evaluation.h"
 #include "sim/WireWalk.h"
 #include "sim/WiringKey.h"
 
@@ -86,12 +87,12 @@ void CWiringBuilder::listEvaluated() {
     };
     for (int32_t s = 0; s < CCircuit::kBlockSlots; ++s) {
         CBlockElement* element = circuit_.blockElements[s].get();
-        if (element && (element->kind == Trigger || element->kind == Summer))
+        if (element && isEvaluated(kindInfo(element->kind).outputRule))
             add(blockNumber(s), nullptr, element);
     }
     for (int32_t s = 0; s < CCircuit::kLogicSlots; ++s) {
         CLogicElement* element = circuit_.logicElements[s].get();
-        if (element && element->kind == LogicElement) add(logicNumber(s), element, nullptr);
+        if (element && isGate(*element)) add(logicNumber(s), element, nullptr);
     }
     wiring_.evaluated = static_cast<uint32_t>(wiring_.readers.size());
 }

@@ -9,31 +9,14 @@ void appendLine(std::string& out, char table, size_t slot, ElementKind kind, con
         if (pins[p].present != 1) continue;
         out += ' ' + std::to_string(p) + '=' + std::to_string(pins[p].value);
     }
-    if (kind == Indicator) {
-        out += " shows=" + indicatorText(indicatorNumber(pins));
-    }
+    if (kindInfo(kind).showsNumber) out += " shows=" + indicatorText(indicatorNumber(pins));
     out += '\n';
 }
 
 }  // namespace
 
 const char* kindName(ElementKind kind) {
-    switch (kind) {
-        case LogicElement:
-            return "LogicElement";
-        case Indicator:
-            return "Indicator";
-        case Trigger:
-            return "Trigger";
-        case Summer:
-            return "Summer";
-        case EntrSignal:
-            return "EntrSignal";
-        case GTI:
-            return "GTI";
-        default:
-            return "Unknown";
-    }
+    return kindInfo(kind).name;
 }
 
 std::string indicatorText(int number) {
