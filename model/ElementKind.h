@@ -62,4 +62,6 @@ constexpr int32_t SignalLow = 113, SignalHigh = 115, TriggerBody = 116, SummerBo
 constexpr int32_t OutputPlain = 119, OutputInverted = 120, GlyphOr = 121, GlyphAnd = 123;
 constexpr int32_t DigitOne = 130, DigitZero = 131, GeneratorHigh = 132, GeneratorLow = 133;
 constexpr int32_t IndicatorBody = 134;
+// The ids of all resources lie from the icon's to the last.
+constexpr int32_t Icon = 101, Last = IndicatorBody;
 }  // namespace bitmap
