@@ -6,8 +6,9 @@ CBlockElement::CBlockElement(ElementKind kindArg) : kind(kindArg) {
     const ElementKindInfo& info = kindInfo(kind);
     if (info.table != ElementTable::Block) return;
     for (int p = 0; p < kPinCount; ++p) {
-        pins[p].present = hasPin(info.pins, p) ? 1 : 0;
-        pins[p].value = hasPin(info.highAtStart, p) ? 1 : 0;
+        Pin& pin = pins[static_cast<size_t>(p)];
+        pin.present = hasPin(info.pins, p) ? 1 : 0;
+        pin.value = hasPin(info.highAtStart, p) ? 1 : 0;
     }
     bitmap = info.lowBody;
     width = info.size.width;

@@ -5,6 +5,7 @@
 
 #include "model/ElementKind.h"
 #include "model/Geometry.h"
+#include "model/Pin.h"
 
 // One description per element kind: everything that differs from kind to kind
 // and is data rather than behaviour. The records, the drawing, both pin-choice
@@ -186,12 +187,13 @@ constexpr const ElementKindInfo& kindInfo(ElementKind kind) {
     return kNoKindInfo;
 }
 
-// Kinds 1 and 2 live in the logic-element table, every other kind in the block table.
+// A gate and an indicator live in the logic-element table; every other kind, and a
+// number of no kind, names the block table.
 constexpr bool isLogicTableKind(ElementKind kind) {
     return kindInfo(kind).table == ElementTable::Logic;
 }
 constexpr bool hasTwoOutputs(const ElementKindInfo& info) {
-    return hasPin(info.pins, 10);
+    return hasPin(info.pins, kSecondOutputPin);
 }
 
 // A gate's input layout for each input count 1 to 9: the input pins it has, and
@@ -221,8 +223,8 @@ constexpr const GateLayout* gateLayout(unsigned inputCount) {
 // Where pin `pin` of an element of the kind and height sits, relative to its
 // corner: inputs down the left edge, outputs where the description puts them.
 constexpr Point pinOffset(const ElementKindInfo& info, int32_t height, int pin) {
-    if (pin >= 0 && pin < 9) return {0, kFirstInputRow + kInputRowStep * pin};
-    const Point anchor = info.outputAnchors[pin == 10 ? 1 : 0];
+    if (isInputPin(pin)) return {0, kFirstInputRow + kInputRowStep * pin};
+    const Point anchor = info.outputAnchors[pin == kSecondOutputPin ? 1 : 0];
     return {anchor.x, anchor.y == kMiddleRow ? height / 2 : anchor.y};
 }
 

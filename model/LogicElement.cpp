@@ -6,7 +6,8 @@ CLogicElement::CLogicElement(bool isConjunctionArg, uint16_t inputCountArg, bool
 
 CLogicElement::CLogicElement(ElementKind kindArg) : kind(kindArg) {
     const ElementKindInfo& info = kindInfo(kind);
-    for (int p = 0; p < kPinCount; ++p) pins[p].present = hasPin(info.pins, p) ? 1 : 0;
+    for (int p = 0; p < kPinCount; ++p)
+        pins[static_cast<size_t>(p)].present = hasPin(info.pins, p) ? 1 : 0;
     bodyBitmap = info.lowBody;
     width = info.size.width;
     height = info.size.height;
@@ -28,7 +29,7 @@ void CLogicElement::configure(bool isConjunctionArg, uint16_t inputCountArg, boo
     height = layout->height;
     // Only clears: the layout is applied to freshly reset pins.
     for (int p = 0; p < kPinCount; ++p) {
-        if (!hasPin(layout->inputPins | gate.pins, p)) pins[p].present = 0;
+        if (!hasPin(layout->inputPins | gate.pins, p)) pins[static_cast<size_t>(p)].present = 0;
     }
 }
 
@@ -40,8 +41,10 @@ void CLogicElement::setPosition(int32_t newX, int32_t newY) {
 int indicatorNumber(const Pins& pins) {
     const PinSet inputs = kindInfo(Indicator).pins;
     int number = 0;
-    for (int p = 0; p < kFirstOutputPin; ++p)
-        if (hasPin(inputs, p) && pins[p].connected && pins[p].value) number += 1 << p;
+    for (int p = 0; p < kFirstOutputPin; ++p) {
+        const Pin& pin = pins[static_cast<size_t>(p)];
+        if (hasPin(inputs, p) && pin.connected && pin.value) number += 1 << p;
+    }
     return number;
 }
 

@@ -37,10 +37,10 @@ constexpr int kSummerB = 6;
 constexpr int kSummerSum = kOutputPin;
 constexpr int kSummerCarryOut = kSecondOutputPin;
 
-inline bool isInputPin(int pin) {
+constexpr bool isInputPin(int pin) {
     return pin >= 0 && pin < kFirstOutputPin;
 }
-inline bool isPinNumber(int pin) {
+constexpr bool isPinNumber(int pin) {
     return pin >= 0 && pin < kPinCount;
 }
 

@@ -14,12 +14,12 @@
 // element with two outputs has them on `twoOutputRows`, as a trigger has.
 struct PinChoiceLayout {
     Point pictureOrigin;
-    int32_t magnification;
-    int32_t buttonSize;
-    int32_t buttonAboveRow;
-    int32_t inputButtonLeft;
-    int32_t outputButtonGap;
-    std::array<int32_t, 2> twoOutputRows;
+    int32_t magnification = 0;
+    int32_t buttonSize = 0;
+    int32_t buttonAboveRow = 0;
+    int32_t inputButtonLeft = 0;
+    int32_t outputButtonGap = 0;
+    std::array<int32_t, 2> twoOutputRows{};
 };
 
 inline constexpr PinChoiceLayout kPinChoiceLayout{
@@ -38,10 +38,10 @@ constexpr Rect pinButtonRect(int pin, Size element, bool twoOutputs) {
     const int32_t m = layout.magnification;
     int32_t left = layout.pictureOrigin.x + m * element.width + layout.outputButtonGap;
     int32_t magnifiedRow = m * layout.twoOutputRows[1];
-    if (pin >= 0 && pin < 9) {
+    if (isInputPin(pin)) {
         left = layout.inputButtonLeft;
         magnifiedRow = m * (kFirstInputRow + kInputRowStep * pin);
-    } else if (pin == 9) {
+    } else if (pin == kOutputPin) {
         magnifiedRow = twoOutputs ? m * layout.twoOutputRows[0] : m * element.height / 2;
     }
     const int32_t top = layout.pictureOrigin.y + magnifiedRow - layout.buttonAboveRow;

@@ -47,8 +47,8 @@ class CWiringKey {
     };
     struct EndLink {
         LinkKind kind;
-        int32_t index;
-        int32_t slot;
+        int32_t index = 0;
+        int32_t slot = 0;
         friend bool operator==(const EndLink&, const EndLink&) = default;
     };
 

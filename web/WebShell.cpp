@@ -68,7 +68,7 @@ class NoText : public TextStamper {
 
 // The element as the pin choice shows it: the body, and a gate's output mark and
 // type glyph, on white.
-Picture elementPicture(const platform::PinChoiceRequest& request) {
+Picture pinChoicePicture(const platform::PinChoiceRequest& request) {
     if (request.width <= 0 || request.height <= 0) return {};
     Picture picture{request.width, request.height,
                     std::vector<uint32_t>(static_cast<size_t>(request.width * request.height),
@@ -198,7 +198,7 @@ std::optional<int> WebShell::pinChoiceDialog(const platform::PinChoiceRequest& r
         present.add(pin.present != 0);
         enabled.add(pin.connected == 0);
     }
-    const Picture picture = elementPicture(request);
+    const Picture picture = pinChoicePicture(request);
     lotraSetDialogPicture(picture.pixels.data(), picture.width, picture.height);
     const std::optional<std::string> answer =
         runDialog("pin", JsonObject()

@@ -28,8 +28,8 @@ NewElement described(const Element& element) {
 
 std::vector<NewElement> everyNewElement() {
     std::vector<NewElement> all;
-    for (uint16_t inputs = 1; inputs <= kGateLayouts.size(); ++inputs)
-        all.push_back(described(CLogicElement(true, inputs, false)));
+    for (size_t inputs = 1; inputs <= kGateLayouts.size(); ++inputs)
+        all.push_back(described(CLogicElement(true, static_cast<uint16_t>(inputs), false)));
     for (const ElementKindInfo& info : kElementKindInfos) {
         if (info.kind == LogicElement) continue;
         if (info.table == ElementTable::Logic) {
