@@ -79,11 +79,11 @@ TEST(PinChoiceDialog, TriggerAndSummerHaveTheirOutputsHighAndLow) {
         CPinChoiceDlg dialog(nullptr);
         fillFrom(dialog, CBlockElement(kind));
         ASSERT_TRUE(showActive(dialog));
-        EXPECT_EQ(shownPins(dialog), (std::set<int>{0, 3, 6, 9, 10})) << storedNumber(kind);
+        EXPECT_EQ(shownPins(dialog), (std::set<int>{0, 3, 6, 9, 10})) << kindInfo(kind).name;
         EXPECT_EQ(pinButton(dialog, 9)->geometry(), pixels(200, 85, 215, 100))
-            << storedNumber(kind);
+            << kindInfo(kind).name;
         EXPECT_EQ(pinButton(dialog, 10)->geometry(), pixels(200, 165, 215, 180))
-            << storedNumber(kind);
+            << kindInfo(kind).name;
     }
 }
 
@@ -92,9 +92,9 @@ TEST(PinChoiceDialog, AnInputSignalOffersOnlyItsOutput) {
         CPinChoiceDlg dialog(nullptr);
         fillFrom(dialog, CBlockElement(kind));
         ASSERT_TRUE(showActive(dialog));
-        EXPECT_EQ(shownPins(dialog), (std::set<int>{9})) << storedNumber(kind);
+        EXPECT_EQ(shownPins(dialog), (std::set<int>{9})) << kindInfo(kind).name;
         EXPECT_EQ(pinButton(dialog, 9)->geometry(), pixels(144, 87, 159, 102))
-            << storedNumber(kind);
+            << kindInfo(kind).name;
     }
 }
 
