@@ -37,6 +37,21 @@ TEST(BitmapStore, EveryPictureLoadsWithItsExactSize) {
     }
 }
 
+// What the kinds' descriptions say of their elements' size holds for their pictures.
+TEST(BitmapStore, EveryKindsBodiesHaveTheSizeOfItsElements) {
+    for (const ElementKindInfo& info : kElementKindInfos) {
+        for (const int32_t body : {info.lowBody, info.highBody}) {
+            if (body == 0) continue;
+            EXPECT_EQ(bitmapImage(body).size(), QSize(info.size.width, info.size.height))
+                << info.name;
+        }
+    }
+    for (const GateLayout& layout : kGateLayouts)
+        EXPECT_EQ(bitmapImage(layout.bodyBitmap).size(),
+                  QSize(kindInfo(LogicElement).size.width, layout.height))
+            << layout.bodyBitmap;
+}
+
 TEST(BitmapStore, TheSmallMarksArePixelForPixel) {
     const std::map<int32_t, std::pair<QRgb, Rows>> marks = {
         {119, {kBlack, {"..#..", "..#..", "..###", "..#..", "..#.."}}},
