@@ -1,6 +1,8 @@
 #pragma once
 
-// Command ids of the menu "IDR_MENU".
+#include "model/ElementKinds.h"
+
+// Command ids of the menu "IDR_MENU"; the insert commands' are the kinds'.
 namespace command {
 constexpr int FileNew = 57600;
 constexpr int FileOpen = 57601;
@@ -13,12 +15,12 @@ constexpr int FileLoadFromDisk = 41001;
 // The framework's standard ids of the edit commands.
 constexpr int EditUndo = 57643;
 constexpr int EditRedo = 57644;
-constexpr int InsertLogicElement = 40006;
-constexpr int InsertTrigger = 40004;
-constexpr int InsertSummer = 40005;
-constexpr int InsertEntrSignal = 40007;
-constexpr int InsertGenerator = 40021;
-constexpr int InsertIndicator = 40022;
+constexpr int InsertLogicElement = kindInfo(LogicElement).insertCommand;
+constexpr int InsertTrigger = kindInfo(Trigger).insertCommand;
+constexpr int InsertSummer = kindInfo(Summer).insertCommand;
+constexpr int InsertEntrSignal = kindInfo(EntrSignal).insertCommand;
+constexpr int InsertGenerator = kindInfo(GTI).insertCommand;
+constexpr int InsertIndicator = kindInfo(Indicator).insertCommand;
 constexpr int PowerOn = 40026;
 constexpr int PowerOff = 40027;
 constexpr int GeneratorStart = 40031;

@@ -22,24 +22,11 @@ bool CVortafrm::isCommandEnabled(int id) const {
 }
 
 namespace {
-// The insert commands and the element kind each one places.
+// The element kind an insert command places.
 std::optional<ElementKind> insertedKind(int id) {
-    switch (id) {
-        case command::InsertLogicElement:
-            return LogicElement;
-        case command::InsertTrigger:
-            return Trigger;
-        case command::InsertSummer:
-            return Summer;
-        case command::InsertEntrSignal:
-            return EntrSignal;
-        case command::InsertGenerator:
-            return GTI;
-        case command::InsertIndicator:
-            return Indicator;
-        default:
-            return std::nullopt;
-    }
+    for (const ElementKindInfo& info : kElementKindInfos)
+        if (info.insertCommand == id) return info.kind;
+    return std::nullopt;
 }
 }  // namespace
 

@@ -1,9 +1,21 @@
 #include "app/MenuLayout.h"
 
+#include <array>
+
 #include "app/CommandIds.h"
 
 namespace app {
 namespace {
+
+// One item per kind, as the kinds' descriptions name them.
+constexpr std::array<MenuItem, kInsertMenuKinds.size()> insertItems() {
+    std::array<MenuItem, kInsertMenuKinds.size()> items{};
+    for (size_t i = 0; i < items.size(); ++i) {
+        const ElementKindInfo& info = kindInfo(kInsertMenuKinds[i]);
+        items[i] = {info.menuText, info.insertCommand};
+    }
+    return items;
+}
 
 // The keys every desktop editor has for these commands.
 constexpr const char* kNewKeys[] = {"Ctrl+N"};
@@ -28,14 +40,7 @@ constexpr MenuItem kEditItems[] = {
     {"&Отменить", command::EditUndo, kUndoKeys},
     {"&Повторить", command::EditRedo, kRedoKeys},
 };
-constexpr MenuItem kInsertItems[] = {
-    {"Логический &элемент", command::InsertLogicElement},
-    {"&Триггер", command::InsertTrigger},
-    {"&Сумматор", command::InsertSummer},
-    {"&Логический сигнал", command::InsertEntrSignal},
-    {"&Генератор ТИ", command::InsertGenerator},
-    {"&Цифровой индикатор", command::InsertIndicator},
-};
+constexpr std::array<MenuItem, kInsertMenuKinds.size()> kInsertItems = insertItems();
 constexpr MenuItem kPowerItems[] = {
     {"&Вкл.", command::PowerOn},
     {"В&ыкл.", command::PowerOff},

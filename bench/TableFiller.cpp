@@ -60,8 +60,9 @@ void TableFiller::attach(int32_t wireSlot, int32_t position, Attach target) {
         end = {100 + (5 * wireSlot) % 1800, 1900, kLinkNone, 0, 0};
         return;
     }
-    const Point anchor = *circuit_.pinAnchor(target.kind, target.slot, target.pin);
-    end = {anchor.x, anchor.y, target.kind, target.slot, target.pin};
-    Pin& pin = *circuit_.pin(target.kind, target.slot, target.pin);
+    const ElementKind kind = *target.kind.elementKind();
+    const Point anchor = *circuit_.pinAnchor(kind, target.slot, target.pin);
+    end = {anchor.x, anchor.y, kind, target.slot, target.pin};
+    Pin& pin = *circuit_.pin(kind, target.slot, target.pin);
     pin = {pin.present, 1, pin.value, kLinkWire, wireSlot, position};
 }

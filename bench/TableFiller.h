@@ -6,11 +6,11 @@
 
 // Where one end of a wire goes: a pin of an element, onto another wire, or nowhere.
 struct Attach {
-    int32_t kind = kLinkNone;
+    LinkKind kind = kLinkNone;
     int32_t slot = 0;
     int32_t pin = 0;
 
-    static Attach toPin(int32_t kind, int32_t slot, int32_t pin) { return {kind, slot, pin}; }
+    static Attach toPin(ElementKind kind, int32_t slot, int32_t pin) { return {kind, slot, pin}; }
     static Attach onto(int32_t wire) { return {kLinkWire, wire, 0}; }
     static Attach nowhere() { return {}; }
 };

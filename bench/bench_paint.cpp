@@ -29,7 +29,7 @@ constexpr ElementKind kBlockKinds[] = {Trigger, Summer, EntrSignal, GTI};
 void fillElements(CCircuit& circuit, int32_t pitch) {
     for (int32_t slot = 0; slot < CCircuit::kLogicSlots; ++slot) {
         auto element = slot % 5 == 4
-                           ? std::make_unique<CLogicElement>(CLogicElement::IndicatorTag{})
+                           ? std::make_unique<CLogicElement>(Indicator)
                            : std::make_unique<CLogicElement>(slot % 2, slot % 9 + 1, slot % 3 == 0);
         element->setPosition(slot % 16 * pitch, slot / 16 * pitch);
         for (Pin& pin : element->pins) pin.connected = pin.value = slot % 2;

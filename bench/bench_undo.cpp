@@ -70,7 +70,8 @@ void fillTables(CCircuit& circuit) {
         const int32_t slot = *circuit.registerWire();
         CWire& wire = *circuit.wire(slot);
         const int32_t out = pin == kOutputPin ? 5 : -5;
-        wire.ends = {{at.x, at.y, LogicElement, gate, pin}, {at.x + 4 * out, at.y + 15, 0, 0, 0}};
+        wire.ends = {{at.x, at.y, LogicElement, gate, pin},
+                     {at.x + 4 * out, at.y + 15, kLinkNone, 0, 0}};
         wire.points = {at, {at.x + out, at.y}, {at.x + out, at.y + 15}};
         edit::linkWireToPins(circuit, slot);
     }

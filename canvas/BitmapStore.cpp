@@ -4,6 +4,8 @@
 #include <QString>
 #include <array>
 
+#include "model/ElementKind.h"
+
 // The resources live in a static library, whose initialiser the linker may leave out
 // of an executable that names nothing in it; naming it here keeps it. The macro must
 // be used outside any namespace.
@@ -18,9 +20,9 @@ static void registerBitmapResources() {
 namespace canvas {
 namespace {
 
-constexpr int32_t kFirstId = 101;
-constexpr int32_t kLastId = 134;
-constexpr int32_t kIconId = 101;
+constexpr int32_t kFirstId = bitmap::Icon;
+constexpr int32_t kLastId = bitmap::Last;
+constexpr int32_t kIconId = bitmap::Icon;
 
 struct StoredBitmap {
     bool loaded = false;

@@ -62,6 +62,7 @@ std::optional<int> runPinChoiceDialog(QWidget* parent, const platform::PinChoice
     dialog.height = request.height;
     dialog.outputBitmap = request.outputBitmap;
     dialog.symbolBitmap = request.symbolBitmap;
+    dialog.twoOutputs = request.twoOutputs;
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const int pin = static_cast<int>(dialog.chosenPin);
     if (!isPinNumber(pin)) return std::nullopt;

@@ -4,14 +4,10 @@
 #include <QRadioButton>
 
 #include "dialogs/ElementPicture.h"
-#include "model/ElementKind.h"
+#include "model/PinChoiceLayout.h"
 #include "platform/DialogTexts.h"
 
 namespace dialogs {
-
-namespace {
-constexpr int kButtonSize = 15;
-}
 
 CPinChoiceDlg::CPinChoiceDlg(QWidget* parent)
     : CExchangeDialog(parent, platform::text::PinChoiceTitle, 186, 156) {
@@ -28,23 +24,11 @@ CPinChoiceDlg::CPinChoiceDlg(QWidget* parent)
                   Qt::AlignLeft);
 }
 
-QRect CPinChoiceDlg::pinButtonRect(int pin) const {
-    const int right = kPictureOrigin.x() + kMagnification * width + 10;
-    if (isInputPin(pin)) return QRect(10, 65 + 20 * pin, kButtonSize, kButtonSize);
-    if (pin == kFirstOutputPin) {
-        // Triggers and summers have their first output high up; the others in the middle.
-        const bool twoOutputs =
-            bodyBitmap == bitmap::TriggerBody || bodyBitmap == bitmap::SummerBody;
-        const int top = twoOutputs ? 85 : 2 * height + 45;
-        return QRect(right, top, kButtonSize, kButtonSize);
-    }
-    return QRect(right, 165, kButtonSize, kButtonSize);
-}
-
 void CPinChoiceDlg::loadFields() {
     for (int pin = 0; pin < kPinCount; ++pin) {
         QRadioButton* button = pinButtons_[pin];
-        button->setGeometry(pinButtonRect(pin));
+        const Rect box = pinButtonRect(pin, {width, height}, twoOutputs);
+        button->setGeometry(box.left, box.top, box.width(), box.height());
         button->setEnabled(pins[pin].connected == 0);
         button->setChecked(false);
         button->setVisible(pins[pin].present != 0);
@@ -69,7 +53,10 @@ void CPinChoiceDlg::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // A plain pixel copy: every pixel becomes a 4 × 4 square.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(kPictureOrigin, picture.size() * kMagnification), picture);
+    const PinChoiceLayout& layout = kPinChoiceLayout;
+    painter.drawImage(QRect(QPoint(layout.pictureOrigin.x, layout.pictureOrigin.y),
+                            picture.size() * layout.magnification),
+                      picture);
 }
 
 }  // namespace dialogs

@@ -15,8 +15,6 @@ class CPinChoiceDlg : public CExchangeDialog {
     Q_OBJECT
   public:
     static constexpr uint32_t kNoPin = 32;
-    static constexpr int kMagnification = 4;
-    static constexpr QPoint kPictureOrigin{30, 50};
 
     explicit CPinChoiceDlg(QWidget* parent);
 
@@ -27,13 +25,13 @@ class CPinChoiceDlg : public CExchangeDialog {
     int32_t height = 0;
     Pins pins = freshPins();
     int32_t bodyBitmap = 0;
+    bool twoOutputs = false;  // the outputs' buttons stand as a trigger's
 
   protected:
     void loadFields() override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QRect pinButtonRect(int pin) const;
     void choosePin(int pin);
 
     std::array<QRadioButton*, kPinCount> pinButtons_{};

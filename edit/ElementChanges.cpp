@@ -57,7 +57,7 @@ std::optional<int32_t> markStartPin(const EditContext& context, CLogicElement& g
     if (!context.state.wireInProgress) return std::nullopt;
     const int32_t wire = *context.state.wireInProgress;
     const WireEnd* start = context.circuit.wireEnd(wire, 0);
-    if (!start || start->kind != LogicElement || start->index != gate.index ||
+    if (!start || start->kind != gate.kind || start->index != gate.index ||
         !isInputPin(start->slot))
         return std::nullopt;
     Pin& pin = gate.pins[start->slot];
@@ -72,7 +72,7 @@ std::optional<int32_t> markStartPin(const EditContext& context, CLogicElement& g
 // The start pin, wherever it went, is unlinked again until the wire is finished.
 void unmarkStartPin(const CCircuit& circuit, CLogicElement& gate, int32_t wire) {
     const WireEnd* start = circuit.wireEnd(wire, 0);
-    if (!start || start->kind != LogicElement || start->index != gate.index ||
+    if (!start || start->kind != gate.kind || start->index != gate.index ||
         !isInputPin(start->slot))
         return;
     gate.pins[start->slot].connected = 0;
@@ -86,6 +86,23 @@ void flipOutputs(CBlockElement& element) {
     if (secondOutput.present) secondOutput.value = secondOutput.value ? 0 : 1;
 }
 
+void flipState(EditContext& context, CBlockElement& element) {
+    if (!context.shell.questionDialog(kFlipStateLine1, kFlipStateLine2)) return;
+    flipOutputs(element);
+    context.state.elementChangedByUser = true;
+    sim::settle(context.circuit);
+    context.shell.invalidateWorkArea(false);
+}
+
+void changeTiming(EditContext& context, CBlockElement& generator) {
+    const std::optional<GeneratorParams> params =
+        context.shell.generatorDialog(sim::fromTicks(generator));
+    if (!params || !withinLimits(*params)) return;
+    const sim::GeneratorTicks ticks = sim::toTicks(*params);
+    generator.setupGenerator(ticks.period, ticks.pulse, ticks.delay);
+    context.state.elementChangedByUser = true;
+}
+
 }  // namespace
 
 std::string lostWiresWarning(int lost) {
@@ -97,7 +114,7 @@ std::string lostWiresWarning(int lost) {
 
 void changeLogicElement(EditContext& context, int32_t slot) {
     CLogicElement* element = context.circuit.logicElement(slot);
-    if (!element || element->kind != LogicElement) return;
+    if (!element || kindInfo(element->kind).ctrlClick != CtrlClick::ChangeGate) return;
     if (!context.shell.questionDialog(kChangeParamsLine1, kChangeParamsLine2)) return;
     const std::optional<LogicElementParams> params = context.shell.logicElementDialog(
         {element->isConjunction != 0, element->inputCount, element->inverted != 0});
@@ -148,19 +165,15 @@ void changeLogicParameters(CCircuit& circuit, bool isConjunction, bool inverted,
 void changeBlockElement(EditContext& context, int32_t slot) {
     CBlockElement* element = context.circuit.blockElement(slot);
     if (!element) return;
-    if (element->kind == Trigger || element->kind == EntrSignal) {
-        if (!context.shell.questionDialog(kFlipStateLine1, kFlipStateLine2)) return;
-        flipOutputs(*element);
-        context.state.elementChangedByUser = true;
-        sim::settle(context.circuit);
-        context.shell.invalidateWorkArea(false);
-    } else if (element->kind == GTI) {
-        const std::optional<GeneratorParams> params =
-            context.shell.generatorDialog(sim::fromTicks(*element));
-        if (!params || !withinLimits(*params)) return;
-        const sim::GeneratorTicks ticks = sim::toTicks(*params);
-        element->setupGenerator(ticks.period, ticks.pulse, ticks.delay);
-        context.state.elementChangedByUser = true;
+    switch (kindInfo(element->kind).ctrlClick) {
+        case CtrlClick::FlipState:
+            flipState(context, *element);
+            break;
+        case CtrlClick::ChangeTiming:
+            changeTiming(context, *element);
+            break;
+        default:
+            break;
     }
 }
 

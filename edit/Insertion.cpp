@@ -41,15 +41,21 @@ void holdPending(EditContext& context, std::unique_ptr<Element>& pending,
     context.shell.invalidateRect(clientRect(*pending, context.viewport), true);
 }
 
-void insertBlock(EditContext& context, ElementKind kind, std::optional<Point> pointer) {
-    if (context.state.pendingBlockElement) return;
-    holdPending(context, context.state.pendingBlockElement, std::make_unique<CBlockElement>(kind),
-                pointer);
+// A kind whose command asks nothing, laid out by its description, waits in the
+// pending slot of its table.
+void insertPlain(EditContext& context, ElementKind kind, std::optional<Point> pointer) {
+    EditState& state = context.state;
+    if (isLogicTableKind(kind)) {
+        if (!state.pendingLogicElement)
+            holdPending(context, state.pendingLogicElement, std::make_unique<CLogicElement>(kind),
+                        pointer);
+    } else if (!state.pendingBlockElement) {
+        holdPending(context, state.pendingBlockElement, std::make_unique<CBlockElement>(kind),
+                    pointer);
+    }
 }
 
-}  // namespace
-
-void insertLogicElement(EditContext& context, std::optional<Point> pointer) {
+void insertGate(EditContext& context, std::optional<Point> pointer) {
     if (context.state.pendingLogicElement) return;
     const std::optional<LogicElementParams> params =
         context.shell.logicElementDialog(kNewGatePreset);
@@ -61,51 +67,33 @@ void insertLogicElement(EditContext& context, std::optional<Point> pointer) {
     holdPending(context, context.state.pendingLogicElement, std::move(gate), pointer);
 }
 
-void insertTrigger(EditContext& context, std::optional<Point> pointer) {
-    insertBlock(context, Trigger, pointer);
-    context.shell.invalidateWorkArea(true);
-}
-
-void insertSummer(EditContext& context, std::optional<Point> pointer) {
-    insertBlock(context, Summer, pointer);
-}
-
-void insertEntrSignal(EditContext& context, std::optional<Point> pointer) {
-    insertBlock(context, EntrSignal, pointer);
-}
-
 // The dialog opens even while a block element is waiting; its answer is then dropped.
-void insertGenerator(EditContext& context, std::optional<Point> pointer) {
+void insertGenerator(EditContext& context, ElementKind kind, std::optional<Point> pointer) {
     const std::optional<GeneratorParams> params =
         context.shell.generatorDialog(kNewGeneratorPreset);
     if (!params || !withinLimits(*params) || context.state.pendingBlockElement) return;
-    auto generator = std::make_unique<CBlockElement>(GTI);
+    auto generator = std::make_unique<CBlockElement>(kind);
     const sim::GeneratorTicks ticks = sim::toTicks(*params);
     generator->setupGenerator(ticks.period, ticks.pulse, ticks.delay);
     holdPending(context, context.state.pendingBlockElement, std::move(generator), pointer);
 }
 
-void insertIndicator(EditContext& context, std::optional<Point> pointer) {
-    if (context.state.pendingLogicElement) return;
-    holdPending(context, context.state.pendingLogicElement,
-                std::make_unique<CLogicElement>(CLogicElement::IndicatorTag{}), pointer);
-}
+}  // namespace
 
 void insertElement(EditContext& context, ElementKind kind, std::optional<Point> pointer) {
-    switch (kind) {
-        case LogicElement:
-            return insertLogicElement(context, pointer);
-        case Indicator:
-            return insertIndicator(context, pointer);
-        case Trigger:
-            return insertTrigger(context, pointer);
-        case Summer:
-            return insertSummer(context, pointer);
-        case EntrSignal:
-            return insertEntrSignal(context, pointer);
-        case GTI:
-            return insertGenerator(context, pointer);
+    const ElementKindInfo& info = kindInfo(kind);
+    switch (info.insertDialog) {
+        case InsertDialog::Gate:
+            insertGate(context, pointer);
+            break;
+        case InsertDialog::Generator:
+            insertGenerator(context, kind, pointer);
+            break;
+        case InsertDialog::None:
+            insertPlain(context, kind, pointer);
+            break;
     }
+    if (info.insertRepaints) context.shell.invalidateWorkArea(true);
 }
 
 }  // namespace edit

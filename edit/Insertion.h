@@ -7,21 +7,14 @@
 
 namespace edit {
 
-// The insert commands of the "&Выбрать" menu. Each creates a new element that
-// follows the pointer until a left click places it; one element per table can be
-// waiting, and a command for a table that already has one creates nothing.
+// The insert commands of the "&Выбрать" menu, one per kind. Each creates a new
+// element that follows the pointer until a left click places it; one element per
+// table can be waiting, and a command for a table that already has one creates
+// nothing. A gate's and a generator's command ask for their parameters first.
 //
 // `pointer` is where the pointer is, in client coordinates, when it is over the
 // work area: the new element starts there, on the grid. Without it the element
 // starts at the top-left corner of the visible work area.
-void insertLogicElement(EditContext& context, std::optional<Point> pointer);
-void insertTrigger(EditContext& context, std::optional<Point> pointer);
-void insertSummer(EditContext& context, std::optional<Point> pointer);
-void insertEntrSignal(EditContext& context, std::optional<Point> pointer);
-void insertGenerator(EditContext& context, std::optional<Point> pointer);
-void insertIndicator(EditContext& context, std::optional<Point> pointer);
-
-// The insert command for the kind.
 void insertElement(EditContext& context, ElementKind kind, std::optional<Point> pointer);
 
 // Where a pending element is drawn: its rectangle in client coordinates.

@@ -53,8 +53,7 @@ bool linkWireToPins(CCircuit& circuit, int32_t wireSlot) {
     if (!wire) return false;
     for (size_t i = 0; i < wire->ends.size(); ++i) {
         const WireEnd& end = wire->ends[i];
-        if (!isElementKind(end.kind)) continue;
-        Pin* pin = circuit.pin(end.kind, end.index, end.slot);
+        Pin* pin = circuit.linkedPin(end);
         if (!pin) continue;
         pin->connected = 1;
         pin->linkKind = kLinkWire;

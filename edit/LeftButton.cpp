@@ -56,7 +56,7 @@ void clickOnElement(EditContext& context, Point work) {
     const bool logic = state.logicHits.has_value();
     const int32_t slot = logic ? state.logicHits->first() : state.blockHits->first();
     // Wire ends and the pin dialog name the element by its own kind, not by its table.
-    const int32_t kind =
+    const ElementKind kind =
         logic ? context.circuit.logicElement(slot)->kind : context.circuit.blockElement(slot)->kind;
     if (!state.continuedEnd) {
         startOrFinishAtPin(context, kind, slot);

@@ -51,14 +51,14 @@ bool finishWire(EditContext& context, int32_t wireSlot, const ChosenPin& chosen)
 
 }  // namespace
 
-bool startOrFinishAtPin(EditContext& context, int32_t kind, int32_t slot) {
+bool startOrFinishAtPin(EditContext& context, ElementKind kind, int32_t slot) {
     const std::optional<ChosenPin> chosen = choosePin(context, kind, slot);
     if (!chosen) return false;
     if (!context.state.wireInProgress) return startWire(context, *chosen);
     return finishWire(context, *context.state.wireInProgress, *chosen);
 }
 
-bool attachHeldEndToPin(EditContext& context, int32_t kind, int32_t slot, WireEndRef held) {
+bool attachHeldEndToPin(EditContext& context, ElementKind kind, int32_t slot, WireEndRef held) {
     if ((held.end != 0 && held.end != 1) || !context.circuit.wireEnd(held.wire, held.end))
         return false;
     const std::optional<ChosenPin> chosen = choosePin(context, kind, slot);

@@ -9,11 +9,11 @@ namespace edit {
 // new wire there (end 0 on the pin, end 1 free) or finishes the wire in progress on
 // it. Finishing on the very pin the wire started from deletes the wire. True when a
 // wire was started or finished.
-bool startOrFinishAtPin(EditContext& context, int32_t kind, int32_t slot);
+bool startOrFinishAtPin(EditContext& context, ElementKind kind, int32_t slot);
 
 // A click on one element while a free end is held: asks for a pin and attaches the
 // held end to it. True when attached; the caller then lets go of the end.
-bool attachHeldEndToPin(EditContext& context, int32_t kind, int32_t slot, WireEndRef held);
+bool attachHeldEndToPin(EditContext& context, ElementKind kind, int32_t slot, WireEndRef held);
 
 // Double click while drawing: the wire stays, linked at its start, with end 1 free
 // where the pointer left it.

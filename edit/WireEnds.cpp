@@ -16,7 +16,7 @@ void renumber(CCircuit& circuit, int32_t wireSlot, const WireEnd& record, int32_
     if (record.kind == kLinkWire) {
         WireEnd* partner = circuit.wireEnd(record.index, record.slot);
         if (namesBack(partner, wireSlot, oldPosition)) partner->slot = newPosition;
-    } else if (Pin* pin = circuit.pin(record.kind, record.index, record.slot)) {
+    } else if (Pin* pin = circuit.linkedPin(record)) {
         if (pin->connected && pin->wireIndex == wireSlot && pin->wireEnd == oldPosition)
             pin->wireEnd = newPosition;
     }
@@ -39,7 +39,7 @@ void detach(CCircuit& circuit, int32_t wireSlot, int32_t position, const WireEnd
         if (removed.slot > 1) removeWireEnd(circuit, removed.index, removed.slot);
         return;
     }
-    Pin* pin = circuit.pin(removed.kind, removed.index, removed.slot);
+    Pin* pin = circuit.linkedPin(removed);
     if (!pin || pin->wireIndex != wireSlot || pin->wireEnd != position) return;
     pin->connected = 0;
     pin->linkKind = kLinkNone;

@@ -20,7 +20,7 @@ void requireSound(const CCircuit& circuit, const char* stage) {
 
 void exerciseGenerators(CCircuit& circuit) {
     for (const auto& element : circuit.blockElements) {
-        if (!element || element->kind != GTI) continue;
+        if (!element || kindInfo(element->kind).outputRule != OutputRule::Clock) continue;
         const GeneratorParams shown = sim::fromTicks(*element);
         if (shown.duty != shown.duty) std::abort();  // NaN would reach the dialog
     }

@@ -31,7 +31,7 @@ Pins readPins(ByteReader& in) {
         pin.connected = readFlag(in);
         pin.value = readFlag(in);
         in.skip(1);
-        pin.linkKind = in.i32();
+        pin.linkKind = LinkKind::fromStored(in.i32());
         pin.wireIndex = in.i32();
         pin.wireEnd = in.i32();
     }
@@ -68,19 +68,20 @@ Next readGate(ByteReader& in, CCircuit& circuit) {
     return Next::Continue;
 }
 
-Next readIndicator(ByteReader& in, CCircuit& circuit) {
+// An element of the logic-element table without parameters (an indicator).
+Next readPlainLogic(ByteReader& in, CCircuit& circuit, ElementKind kind) {
     if (!in.has(kPlainRecordBytes - kTagBytes)) return Next::Stop;
-    auto indicator = std::make_unique<CLogicElement>(CLogicElement::IndicatorTag{});
-    const int32_t index = readPlacement(in, *indicator);
-    place(circuit.logicElements, index, std::move(indicator));
+    auto element = std::make_unique<CLogicElement>(kind);
+    const int32_t index = readPlacement(in, *element);
+    place(circuit.logicElements, index, std::move(element));
     return Next::Continue;
 }
 
 Next readBlock(ByteReader& in, CCircuit& circuit, ElementKind kind) {
-    const uint32_t size = kind == GTI ? kGeneratorRecordBytes : kPlainRecordBytes;
-    if (!in.has(size - kTagBytes)) return Next::Stop;
+    const FileRecord record = kindInfo(kind).fileRecord;
+    if (!in.has(recordBytes(record) - kTagBytes)) return Next::Stop;
     auto element = std::make_unique<CBlockElement>(kind);
-    if (kind == GTI) {
+    if (record == FileRecord::Generator) {
         // Taken as stored: the fitting of setupGenerator is not applied again.
         element->pulseTicks = in.u32();
         element->delayTicks = in.u32();
@@ -95,7 +96,7 @@ WireEnd readWireEnd(ByteReader& in) {
     WireEnd end;
     end.x = readCoordinate(in);
     end.y = readCoordinate(in);
-    end.kind = in.i32();
+    end.kind = LinkKind::fromStored(in.i32());
     end.index = in.i32();
     end.slot = in.i32();
     return end;
@@ -127,21 +128,12 @@ Next readWire(ByteReader& in, CCircuit& circuit) {
 }
 
 Next readRecord(int32_t tag, ByteReader& in, CCircuit& circuit) {
-    switch (tag) {
-        case LogicElement:
-            return readGate(in, circuit);
-        case Indicator:
-            return readIndicator(in, circuit);
-        case Trigger:
-        case Summer:
-        case EntrSignal:
-        case GTI:
-            return readBlock(in, circuit, static_cast<ElementKind>(tag));
-        case kWireTag:
-            return readWire(in, circuit);
-        default:
-            return Next::Continue;  // a stray tag costs its 4 bytes
-    }
+    if (tag == kWireTag) return readWire(in, circuit);
+    const std::optional<ElementKind> kind = elementKindOf(tag);
+    if (!kind) return Next::Continue;  // a stray tag costs its 4 bytes
+    if (kindInfo(*kind).fileRecord == FileRecord::Gate) return readGate(in, circuit);
+    if (isLogicTableKind(*kind)) return readPlainLogic(in, circuit, *kind);
+    return readBlock(in, circuit, *kind);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ void writePins(ByteWriter& out, const Pins& pins) {
         out.u8(pin.connected);
         out.u8(pin.value);
         out.u8(0);  // padding inside the pin slot
-        out.i32(pin.linkKind);
+        out.i32(pin.linkKind.storedNumber());
         out.i32(pin.wireIndex);
         out.i32(pin.wireEnd);
     }
@@ -27,8 +27,8 @@ void writePlacement(ByteWriter& out, const Element& element) {
 }
 
 void writeLogicElement(ByteWriter& out, const CLogicElement& element) {
-    out.i32(element.kind);
-    if (element.kind == LogicElement) {
+    out.i32(storedNumber(element.kind));
+    if (kindInfo(element.kind).fileRecord == FileRecord::Gate) {
         out.u8(element.isConjunction);
         out.u16(element.inputCount);
         out.u8(element.inverted);
@@ -37,8 +37,8 @@ void writeLogicElement(ByteWriter& out, const CLogicElement& element) {
 }
 
 void writeBlockElement(ByteWriter& out, const CBlockElement& element) {
-    out.i32(element.kind);
-    if (element.kind == GTI) {
+    out.i32(storedNumber(element.kind));
+    if (kindInfo(element.kind).fileRecord == FileRecord::Generator) {
         out.u32(element.pulseTicks);
         out.u32(element.delayTicks);
         out.u32(element.periodTicks);
@@ -58,7 +58,7 @@ void writeWire(ByteWriter& out, const CWire& wire) {
     for (const WireEnd& end : wire.ends) {
         out.i32(end.x);
         out.i32(end.y);
-        out.i32(end.kind);
+        out.i32(end.kind.storedNumber());
         out.i32(end.index);
         out.i32(end.slot);
     }
@@ -68,9 +68,9 @@ void writeWire(ByteWriter& out, const CWire& wire) {
 size_t encodedSize(const CCircuit& circuit) {
     size_t size = 0;
     for (const auto& element : circuit.logicElements)
-        if (element) size += element->kind == LogicElement ? kGateRecordBytes : kPlainRecordBytes;
+        if (element) size += recordBytes(kindInfo(element->kind).fileRecord);
     for (const auto& element : circuit.blockElements)
-        if (element) size += element->kind == GTI ? kGeneratorRecordBytes : kPlainRecordBytes;
+        if (element) size += recordBytes(kindInfo(element->kind).fileRecord);
     for (const auto& wire : circuit.wires)
         if (wire)
             size += kWireFixedBytes + size_t{kPointBytes} * wire->pointCount() +

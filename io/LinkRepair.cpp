@@ -15,7 +15,7 @@ void giveOwnEnds(CWire& wire) {
 }
 
 // The pin and the own end it names sit on each other.
-bool pinLinkIsMutual(const CCircuit& circuit, const Pin& pin, int32_t kind, int32_t slot,
+bool pinLinkIsMutual(const CCircuit& circuit, const Pin& pin, ElementKind kind, int32_t slot,
                      int32_t pinNumber) {
     if (!pin.present || pin.wireEnd < 0 || pin.wireEnd >= static_cast<int32_t>(kOwnEnds))
         return false;
@@ -23,7 +23,7 @@ bool pinLinkIsMutual(const CCircuit& circuit, const Pin& pin, int32_t kind, int3
     return end && end->kind == kind && end->index == slot && end->slot == pinNumber;
 }
 
-void repairPins(const CCircuit& circuit, Pins& pins, int32_t kind, int32_t slot) {
+void repairPins(const CCircuit& circuit, Pins& pins, ElementKind kind, int32_t slot) {
     for (int p = 0; p < kPinCount; ++p) {
         Pin& pin = pins[p];
         if (pin.connected && !pinLinkIsMutual(circuit, pin, kind, slot, p)) pin.connected = 0;
@@ -40,7 +40,7 @@ bool endIsSound(const CCircuit& circuit, const WireEnd& end, int32_t wireSlot, s
         return end.index != wireSlot && partner && partner->kind == kLinkWire &&
                partner->index == wireSlot && partner->slot == at;
     }
-    const Pin* pin = circuit.pin(end.kind, end.index, end.slot);
+    const Pin* pin = circuit.linkedPin(end);
     return position < kOwnEnds && pin && pin->connected && pin->wireIndex == wireSlot &&
            pin->wireEnd == at;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "model/ElementKinds.h"
 #include "model/Pin.h"
 
 // Sizes of the records of the circuit file, tag included.
@@ -23,5 +24,17 @@ constexpr uint32_t kWireEndBytes = 20;
 constexpr uint32_t kWireFixedBytes = kTagBytes + 12;
 
 static_assert(kGateRecordBytes == 196 && kPlainRecordBytes == 192 && kGeneratorRecordBytes == 204);
+
+constexpr uint32_t recordBytes(FileRecord record) {
+    switch (record) {
+        case FileRecord::Gate:
+            return kGateRecordBytes;
+        case FileRecord::Generator:
+            return kGeneratorRecordBytes;
+        case FileRecord::Plain:
+            break;
+    }
+    return kPlainRecordBytes;
+}
 
 }  // namespace io

@@ -2,41 +2,17 @@
 
 #include "model/LogicElement.h"
 
-namespace {
-void keepOnly(Pins& pins, std::initializer_list<int> present) {
-    for (Pin& pin : pins) pin.present = 0;
-    for (int p : present) pins[p].present = 1;
-}
-}  // namespace
-
 CBlockElement::CBlockElement(ElementKind kindArg) : kind(kindArg) {
-    switch (kindArg) {
-        case Trigger:
-            keepOnly(pins, {kTriggerJ, kTriggerClock, kTriggerK, kTriggerQ, kTriggerNotQ});
-            pins[kTriggerNotQ].value = 1;  // Q = 0, inverse Q = 1
-            bitmap = bitmap::TriggerBody;
-            width = height = 40;
-            break;
-        case Summer:
-            keepOnly(pins, {kSummerA, kSummerCarryIn, kSummerB, kSummerSum, kSummerCarryOut});
-            bitmap = bitmap::SummerBody;
-            width = height = 40;
-            break;
-        case EntrSignal:
-            keepOnly(pins, {kOutputPin});
-            bitmap = bitmap::SignalLow;
-            width = 26;
-            height = 21;
-            break;
-        case GTI:
-            keepOnly(pins, {kOutputPin});
-            bitmap = bitmap::GeneratorLow;
-            width = 26;
-            height = 21;
-            break;
-        default:
-            break;
+    const ElementKindInfo& info = kindInfo(kind);
+    if (info.table != ElementTable::Block) return;
+    for (int p = 0; p < kPinCount; ++p) {
+        Pin& pin = pins[static_cast<size_t>(p)];
+        pin.present = hasPin(info.pins, p) ? 1 : 0;
+        pin.value = hasPin(info.highAtStart, p) ? 1 : 0;
     }
+    bitmap = info.lowBody;
+    width = info.size.width;
+    height = info.size.height;
 }
 
 void CBlockElement::setPosition(int32_t newX, int32_t newY) {
@@ -45,10 +21,11 @@ void CBlockElement::setPosition(int32_t newX, int32_t newY) {
 }
 
 Point CBlockElement::pinOffset(int pin) const {
-    if (isInputPin(pin)) return {0, 5 + 5 * pin};
-    const bool wide = kind == Trigger || kind == Summer;
-    if (pin == kSecondOutputPin) return {40, 30};
-    return wide ? Point{40, 10} : Point{25, 10};
+    return ::pinOffset(kindInfo(kind), height, pin);
+}
+
+int32_t CBlockElement::shownBitmap() const {
+    return bodyBitmap(kindInfo(kind), pins[kOutputPin].value != 0);
 }
 
 bool CBlockElement::setupGenerator(uint32_t newPeriod, uint32_t newPulse, uint32_t newDelay) {

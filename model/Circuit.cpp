@@ -59,8 +59,7 @@ CWire* CCircuit::wire(int32_t slot) const {
     return lookup(wires, slot);
 }
 
-Pins* CCircuit::pinsOf(int32_t kind, int32_t slot) const {
-    if (!isElementKind(kind)) return nullptr;
+Pins* CCircuit::pinsOf(ElementKind kind, int32_t slot) const {
     if (isLogicTableKind(kind)) {
         CLogicElement* element = logicElement(slot);
         return element ? &element->pins : nullptr;
@@ -69,10 +68,15 @@ Pins* CCircuit::pinsOf(int32_t kind, int32_t slot) const {
     return element ? &element->pins : nullptr;
 }
 
-Pin* CCircuit::pin(int32_t kind, int32_t slot, int32_t pinNumber) const {
+Pin* CCircuit::pin(ElementKind kind, int32_t slot, int32_t pinNumber) const {
     Pins* pins = pinsOf(kind, slot);
     if (!pins || !isPinNumber(pinNumber)) return nullptr;
     return &(*pins)[static_cast<size_t>(pinNumber)];
+}
+
+Pin* CCircuit::linkedPin(const WireEnd& end) const {
+    const std::optional<ElementKind> kind = end.kind.elementKind();
+    return kind ? pin(*kind, end.index, end.slot) : nullptr;
 }
 
 WireEnd* CCircuit::wireEnd(int32_t wireSlot, int32_t position) const {
@@ -81,8 +85,8 @@ WireEnd* CCircuit::wireEnd(int32_t wireSlot, int32_t position) const {
     return &w->ends[static_cast<size_t>(position)];
 }
 
-std::optional<Point> CCircuit::pinAnchor(int32_t kind, int32_t slot, int32_t pinNumber) const {
-    if (!isElementKind(kind) || !isPinNumber(pinNumber)) return std::nullopt;
+std::optional<Point> CCircuit::pinAnchor(ElementKind kind, int32_t slot, int32_t pinNumber) const {
+    if (!isPinNumber(pinNumber)) return std::nullopt;
     auto anchor = [pinNumber](const auto* element) -> std::optional<Point> {
         if (!element) return std::nullopt;
         const Point offset = element->pinOffset(pinNumber);

@@ -32,12 +32,15 @@ class CCircuit {
     CBlockElement* blockElement(int32_t slot) const;
     CWire* wire(int32_t slot) const;
     // The pins of the element of that kind in the table the kind selects.
-    Pins* pinsOf(int32_t kind, int32_t slot) const;
-    Pin* pin(int32_t kind, int32_t slot, int32_t pin) const;
+    Pins* pinsOf(ElementKind kind, int32_t slot) const;
+    Pin* pin(ElementKind kind, int32_t slot, int32_t pin) const;
+    // The pin a wire end names, or nullptr for a free end, a junction or a link to
+    // nothing there.
+    Pin* linkedPin(const WireEnd& end) const;
     // End record `position` of a wire, or nullptr.
     WireEnd* wireEnd(int32_t wireSlot, int32_t position) const;
     // The work-area point where a wire end sits on the pin of that element.
-    std::optional<Point> pinAnchor(int32_t kind, int32_t slot, int32_t pin) const;
+    std::optional<Point> pinAnchor(ElementKind kind, int32_t slot, int32_t pin) const;
 
     std::array<std::unique_ptr<CLogicElement>, kLogicSlots> logicElements;
     std::array<std::unique_ptr<CBlockElement>, kBlockSlots> blockElements;

@@ -1,40 +1,16 @@
 #include "model/LogicElement.h"
 
-#include <array>
-
-namespace {
-constexpr uint16_t pinsMask(std::initializer_list<int> pins) {
-    uint16_t mask = 0;
-    for (int p : pins) mask = static_cast<uint16_t>(mask | (1u << p));
-    return mask;
-}
-
-constexpr std::array<GateLayout, 9> kGateLayouts{{
-    {pinsMask({2}), bitmap::Gate1, 30},
-    {pinsMask({0, 4}), bitmap::Gate2, 30},
-    {pinsMask({0, 2, 4}), bitmap::Gate3, 30},
-    {pinsMask({0, 1, 3, 4}), bitmap::Gate4, 30},
-    {pinsMask({0, 1, 2, 3, 4}), bitmap::Gate5, 30},
-    {pinsMask({0, 1, 2, 4, 5, 6}), bitmap::Gate6, 40},
-    {pinsMask({0, 1, 2, 3, 4, 5, 6}), bitmap::Gate7, 40},
-    {pinsMask({0, 1, 2, 3, 5, 6, 7, 8}), bitmap::Gate8, 50},
-    {pinsMask({0, 1, 2, 3, 4, 5, 6, 7, 8}), bitmap::Gate9, 50},
-}};
-constexpr int32_t kGateWidth = 30;
-}  // namespace
-
-const GateLayout* gateLayout(unsigned inputCount) {
-    if (inputCount < 1 || inputCount > kGateLayouts.size()) return nullptr;
-    return &kGateLayouts[inputCount - 1];
-}
-
 CLogicElement::CLogicElement(bool isConjunctionArg, uint16_t inputCountArg, bool invertedArg) {
     configure(isConjunctionArg, inputCountArg, invertedArg);
 }
 
-CLogicElement::CLogicElement(IndicatorTag)
-    : kind(Indicator), bodyBitmap(bitmap::IndicatorBody), width(50), height(30) {
-    for (int p = 5; p < kPinCount; ++p) pins[p].present = 0;
+CLogicElement::CLogicElement(ElementKind kindArg) : kind(kindArg) {
+    const ElementKindInfo& info = kindInfo(kind);
+    for (int p = 0; p < kPinCount; ++p)
+        pins[static_cast<size_t>(p)].present = hasPin(info.pins, p) ? 1 : 0;
+    bodyBitmap = info.lowBody;
+    width = info.size.width;
+    height = info.size.height;
 }
 
 void CLogicElement::configure(bool isConjunctionArg, uint16_t inputCountArg, bool invertedArg) {
@@ -47,13 +23,14 @@ void CLogicElement::configure(bool isConjunctionArg, uint16_t inputCountArg, boo
     outputBitmap = inverted ? bitmap::OutputInverted : bitmap::OutputPlain;
     const GateLayout* layout = gateLayout(inputCount);
     if (!layout) return;
+    const ElementKindInfo& gate = kindInfo(LogicElement);
     bodyBitmap = layout->bodyBitmap;
-    width = kGateWidth;
+    width = gate.size.width;
     height = layout->height;
-    for (int p = 0; p < kFirstOutputPin; ++p) {
-        if (!(layout->inputPinMask & (1u << p))) pins[p].present = 0;
+    // Only clears: the layout is applied to freshly reset pins.
+    for (int p = 0; p < kPinCount; ++p) {
+        if (!hasPin(layout->inputPins | gate.pins, p)) pins[static_cast<size_t>(p)].present = 0;
     }
-    pins[kSecondOutputPin].present = 0;
 }
 
 void CLogicElement::setPosition(int32_t newX, int32_t newY) {
@@ -61,10 +38,16 @@ void CLogicElement::setPosition(int32_t newX, int32_t newY) {
     y = truncateToGrid(newY);
 }
 
+int indicatorNumber(const Pins& pins) {
+    const PinSet inputs = kindInfo(Indicator).pins;
+    int number = 0;
+    for (int p = 0; p < kFirstOutputPin; ++p) {
+        const Pin& pin = pins[static_cast<size_t>(p)];
+        if (hasPin(inputs, p) && pin.connected && pin.value) number += 1 << p;
+    }
+    return number;
+}
+
 Point CLogicElement::pinOffset(int pin) const {
-    if (isInputPin(pin)) return {0, 5 + 5 * pin};
-    if (kind == Indicator) return {0, 0};  // an indicator has no outputs
-    if (inputCount >= 8) return {30, 25};
-    if (inputCount >= 6) return {30, 20};
-    return {30, 15};
+    return ::pinOffset(kindInfo(kind), height, pin);
 }

@@ -1,19 +1,18 @@
 #pragma once
 #include <cstdint>
 
-#include "model/ElementKind.h"
+#include "model/ElementKinds.h"
 #include "model/Geometry.h"
 #include "model/Pin.h"
 
 // A gate (LogicElement) or a five-bit Indicator; both live in the logic-element table.
 class CLogicElement {
   public:
-    struct IndicatorTag {};
-
     // A gate with the given parameters.
     CLogicElement(bool isConjunction, uint16_t inputCount, bool inverted);
-    // An indicator.
-    explicit CLogicElement(IndicatorTag);
+    // An element of a kind without parameters (an indicator), laid out as its
+    // kind's description says.
+    explicit CLogicElement(ElementKind kind);
     virtual ~CLogicElement() = default;
 
     // Stores the gate parameters and applies the input layout to freshly reset pins.
@@ -22,11 +21,13 @@ class CLogicElement {
     void setPosition(int32_t x, int32_t y);
     // Where a wire end sits on the given pin, relative to x, y.
     Point pinOffset(int pin) const;
+    // A gate's type glyph: the ampersand of a conjunctor, the one of a disjunctor.
+    int32_t glyphBitmap() const { return isConjunction ? bitmap::GlyphAnd : bitmap::GlyphOr; }
     // Field by field, levels and drawing state included.
     bool operator==(const CLogicElement&) const = default;
 
     Pins pins{};
-    int32_t kind = LogicElement;
+    ElementKind kind = LogicElement;
     int32_t drawState = 0;  // 32 while marked for deletion
     int32_t index = 0;
     int32_t outputBitmap = bitmap::OutputPlain;
@@ -40,15 +41,9 @@ class CLogicElement {
     uint8_t inverted = 0;
 };
 
-// Input pins present in the gate layout of each input count (1 to 9), and the
-// body bitmap and height that go with it; every gate is 30 pixels wide.
-struct GateLayout {
-    uint16_t inputPinMask;
-    int32_t bodyBitmap;
-    int32_t height;
-};
-// nullptr for an input count outside 1 to 9.
-const GateLayout* gateLayout(unsigned inputCount);
+// The number an indicator shows: each of its inputs, 0 to 4, weighs 2 to the
+// power of its number and counts when a wire brings it a level other than 0.
+int indicatorNumber(const Pins& pins);
 
 constexpr int32_t kDrawStateDisabled = 32;
 

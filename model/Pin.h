@@ -2,13 +2,15 @@
 #include <array>
 #include <cstdint>
 
+#include "model/ElementKind.h"
+
 // One of the eleven pin slots of an element. Pins 0 to 8 are inputs on the left
 // edge, 9 and 10 outputs on the right edge.
 struct Pin {
     uint8_t present = 1;
     uint8_t connected = 0;
     uint8_t value = 0;
-    int32_t linkKind = 0;   // 7 while a wire is attached
+    LinkKind linkKind;      // a wire while one is attached
     int32_t wireIndex = 0;  // wire slot; meaningless while not connected
     int32_t wireEnd = 0;    // position of the end record in that wire
     friend bool operator==(const Pin&, const Pin&) = default;
@@ -35,10 +37,10 @@ constexpr int kSummerB = 6;
 constexpr int kSummerSum = kOutputPin;
 constexpr int kSummerCarryOut = kSecondOutputPin;
 
-inline bool isInputPin(int pin) {
+constexpr bool isInputPin(int pin) {
     return pin >= 0 && pin < kFirstOutputPin;
 }
-inline bool isPinNumber(int pin) {
+constexpr bool isPinNumber(int pin) {
     return pin >= 0 && pin < kPinCount;
 }
 

@@ -3,6 +3,7 @@
 #include <span>
 #include <vector>
 
+#include "model/ElementKind.h"
 #include "model/Geometry.h"
 
 // One end record of a wire. Ends 0 and 1 are the wire's own ends (where it was
@@ -11,7 +12,7 @@
 struct WireEnd {
     int32_t x = 0;
     int32_t y = 0;
-    int32_t kind = 0;   // 0 free, 1 to 6 an element of that kind, 7 another wire
+    LinkKind kind;      // nothing for a free end, an element's pin, or another wire
     int32_t index = 0;  // element slot, or the other wire's slot
     int32_t slot = 0;   // pin number, or the partner end's position in the other wire
     friend bool operator==(const WireEnd&, const WireEnd&) = default;

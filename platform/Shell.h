@@ -31,7 +31,8 @@ constexpr uint32_t MK_CONTROL = 0x0008;
 inline constexpr const char* kErrorCaption = "Ошибка";
 
 // What the pin-choice dialog shows: the element's pins, its body bitmap and size,
-// and for a gate its output mark and type glyph (0 for none).
+// for a gate its output mark and type glyph (0 for none), and whether the element
+// has two outputs (which places their buttons as a trigger's).
 struct PinChoiceRequest {
     Pins pins{};
     int32_t bodyBitmap = 0;
@@ -39,6 +40,7 @@ struct PinChoiceRequest {
     int32_t height = 0;
     int32_t outputBitmap = 0;
     int32_t symbolBitmap = 0;
+    bool twoOutputs = false;
 };
 
 // A file of the user's computer handed to the program: its name there, without

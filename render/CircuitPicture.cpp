@@ -13,7 +13,7 @@ platform::PictureRequest circuitPictureRequest(const CCircuit& circuit,
     return {pictureFile, format, pictureArea(circuit), title};
 }
 
-std::function<void(platform::Canvas&)> circuitPainting(CCircuit& circuit, const Rect& area,
+std::function<void(platform::Canvas&)> circuitPainting(const CCircuit& circuit, const Rect& area,
                                                        bool powered) {
     return [&circuit, area, powered](platform::Canvas& canvas) {
         paintWorkArea(canvas, circuit, {}, Viewport{area.left, area.top}, powered,

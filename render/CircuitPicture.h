@@ -18,9 +18,7 @@ platform::PictureRequest circuitPictureRequest(const CCircuit& circuit,
 // What draws that picture: the circuit as the window paints it, with the levels
 // when `powered`, without anything that follows the pointer, and with the area's
 // top-left corner at the canvas origin. It keeps a reference to the circuit.
-// Input signals and generators take the body picture of their level, as in the
-// window, which is why the circuit is not const.
-std::function<void(platform::Canvas&)> circuitPainting(CCircuit& circuit, const Rect& area,
+std::function<void(platform::Canvas&)> circuitPainting(const CCircuit& circuit, const Rect& area,
                                                        bool powered);
 
 }  // namespace render

@@ -1,15 +1,17 @@
 #include <cstdio>
 #include <string>
 
+#include "model/ElementPicture.h"
 #include "platform/Canvas.h"
 #include "render/RecordDrawing.h"
 
 namespace render {
 namespace {
 
-constexpr int32_t kMarkSize = 5;
-constexpr int32_t kGlyphWidth = 6, kGlyphHeight = 9;
 constexpr int32_t kDigitWidth = 5, kDigitHeight = 7;
+// A level digit stands right of the body's output stub, its bottom just above the line.
+constexpr int32_t kDigitLeftOfRightEdge = 5;
+constexpr int32_t kDigitAboveOutputRow = 9;
 
 // Places the bitmaps of one element at offsets from its corner, every one in the
 // element's state (a selected element is greyed whole, level digits included).
@@ -25,9 +27,24 @@ class ElementBitmaps {
         const Point at = view_.toClient(corner_, {dx, dy});
         canvas_.drawBitmap(id, at.x, at.y, width, height, disabled_);
     }
-    // The level of an output pin: a red 1 or a blue 0.
-    void digit(const Pin& pin, int32_t dx, int32_t dy) {
-        draw(pin.value ? bitmap::DigitOne : bitmap::DigitZero, dx, dy, kDigitWidth, kDigitHeight);
+    // The body and, for a gate, its marks.
+    void picture(const std::array<PlacedBitmap, 3>& parts) {
+        for (const PlacedBitmap& part : parts) {
+            if (part.id != 0)
+                draw(part.id, part.box.left, part.box.top, part.box.width(), part.box.height());
+        }
+    }
+    // The level of every output the kind has, the second output first: a red 1 or a
+    // blue 0 above each output line.
+    template <typename Element>
+    void outputDigits(const ElementKindInfo& info, const Element& element) {
+        for (const int pin : {kSecondOutputPin, kOutputPin}) {
+            if (!hasPin(info.pins, pin)) continue;
+            const int32_t row = pinOffset(info, element.height, pin).y;
+            const int32_t id = element.pins[pin].value ? bitmap::DigitOne : bitmap::DigitZero;
+            draw(id, element.width - kDigitLeftOfRightEdge, row - kDigitAboveOutputRow, kDigitWidth,
+                 kDigitHeight);
+        }
     }
 
   private:
@@ -37,14 +54,10 @@ class ElementBitmaps {
     bool disabled_;
 };
 
-// The indicator's number: inputs 0 to 5 weigh 1 to 32 and count when a wire brings a 1.
-std::string indicatorNumber(const Pins& pins) {
-    int number = 0;
-    for (size_t n = 0; n <= 5; ++n) {
-        if (pins[n].connected && pins[n].value) number += 1 << n;
-    }
+// The indicator's number with at least two digits.
+std::string indicatorText(const Pins& pins) {
     char text[12];
-    std::snprintf(text, sizeof text, "%02d", number);
+    std::snprintf(text, sizeof text, "%02d", indicatorNumber(pins));
     return text;
 }
 
@@ -54,7 +67,7 @@ void drawIndicatorNumber(platform::Canvas& canvas, const CLogicElement& element,
     const platform::Font previous = canvas.selectFont(font);
     canvas.setTextColor(platform::kRed);
     const Point at = view.toClient({element.x, element.y}, {22, 4});
-    canvas.textOut(at.x, at.y, indicatorNumber(element.pins));
+    canvas.textOut(at.x, at.y, indicatorText(element.pins));
     canvas.selectFont(previous);
 }
 
@@ -62,33 +75,25 @@ void drawIndicatorNumber(platform::Canvas& canvas, const CLogicElement& element,
 
 void draw(platform::Canvas& canvas, const CLogicElement& element, const Viewport& view,
           bool powered) {
+    const ElementKindInfo& info = kindInfo(element.kind);
+    if (info.table != ElementTable::Logic) return;
     ElementBitmaps bitmaps(canvas, {element.x, element.y}, view, element.drawState);
-    if (element.kind == LogicElement) {
-        const int32_t middle = element.height / 2;
-        bitmaps.draw(element.bodyBitmap, 0, 0, element.width, element.height);
-        bitmaps.draw(element.outputBitmap, 22, middle - 2, kMarkSize, kMarkSize);
-        bitmaps.draw(element.isConjunction ? bitmap::GlyphAnd : bitmap::GlyphOr, 16, 2, kGlyphWidth,
-                     kGlyphHeight);
-        if (powered) bitmaps.digit(element.pins[kOutputPin], 25, middle - 9);
-    } else if (element.kind == Indicator) {
-        bitmaps.draw(element.bodyBitmap, 0, 0, element.width, element.height);
-        if (powered) drawIndicatorNumber(canvas, element, view);
-    }
+    const bool marks = info.gateMarks;
+    bitmaps.picture(elementPicture(element.bodyBitmap, {element.width, element.height},
+                                   marks ? element.outputBitmap : 0,
+                                   marks ? element.glyphBitmap() : 0));
+    if (!powered) return;
+    bitmaps.outputDigits(info, element);
+    if (info.showsNumber) drawIndicatorNumber(canvas, element, view);
 }
 
-void draw(platform::Canvas& canvas, CBlockElement& element, const Viewport& view, bool powered) {
-    const int32_t kind = element.kind;
-    const bool high = element.pins[kOutputPin].value != 0;
-    if (kind == EntrSignal) element.bitmap = high ? bitmap::SignalHigh : bitmap::SignalLow;
-    if (kind == GTI) element.bitmap = high ? bitmap::GeneratorHigh : bitmap::GeneratorLow;
-    if (!isElementKind(kind) || isLogicTableKind(kind)) return;
-
+void draw(platform::Canvas& canvas, const CBlockElement& element, const Viewport& view,
+          bool powered) {
+    const ElementKindInfo& info = kindInfo(element.kind);
+    if (info.table != ElementTable::Block) return;
     ElementBitmaps bitmaps(canvas, {element.x, element.y}, view, element.drawState);
-    bitmaps.draw(element.bitmap, 0, 0, element.width, element.height);
-    if (!powered) return;
-    // Each digit sits just above its output line: rows 30 and 10 of a trigger or summer.
-    if (kind == Trigger || kind == Summer) bitmaps.digit(element.pins[kSecondOutputPin], 35, 21);
-    bitmaps.digit(element.pins[kOutputPin], element.width - 5, 1);
+    bitmaps.picture(elementPicture(element.shownBitmap(), {element.width, element.height}, 0, 0));
+    if (powered) bitmaps.outputDigits(info, element);
 }
 
 }  // namespace render

@@ -12,15 +12,15 @@ class Canvas;
 }
 
 // How each record draws itself, at the client position the viewport gives its
-// work-area position. Drawing reads the records, except that an input signal or generator
-// first takes its body bitmap from its output level.
+// work-area position. Drawing only reads the records.
 namespace render {
 
 // A gate or an indicator; a record of any other kind draws nothing.
 void draw(platform::Canvas& canvas, const CLogicElement& element, const Viewport& view,
           bool powered);
 // A trigger, summer, input signal or generator.
-void draw(platform::Canvas& canvas, CBlockElement& element, const Viewport& view, bool powered);
+void draw(platform::Canvas& canvas, const CBlockElement& element, const Viewport& view,
+          bool powered);
 // One wire on its own, as CWireLayer draws the wires of a paint.
 void draw(platform::Canvas& canvas, const CWire& wire, const Viewport& view, const Rect& visible);
 

@@ -107,7 +107,7 @@ void CWireLayer::drawPolyline(const CWire& wire) {
 }
 
 // A 5-pixel circle centred on every end of the kind that can show.
-void CWireLayer::drawEndCircles(const CWire& wire, int32_t kind) {
+void CWireLayer::drawEndCircles(const CWire& wire, LinkKind kind) {
     for (const WireEnd& end : wire.ends) {
         if (end.kind != kind || !window_.touches(end.position(), end.position())) continue;
         const Point c = view_.toClient(end.position());

@@ -56,7 +56,7 @@ class CWireLayer {
     void moveTo(Point p);
     void lineTo(Point p);
     void drawPolyline(const CWire& wire);
-    void drawEndCircles(const CWire& wire, int32_t kind);
+    void drawEndCircles(const CWire& wire, LinkKind kind);
     void drawCircle(const WaitingCircle& circle);
 
     platform::Canvas& canvas_;

@@ -5,7 +5,7 @@
 
 namespace render {
 
-void paintWorkArea(platform::Canvas& canvas, CCircuit& circuit, const PointerItems& following,
+void paintWorkArea(platform::Canvas& canvas, const CCircuit& circuit, const PointerItems& following,
                    const Viewport& view, bool powerOn, const Rect& visible) {
     // The item that follows the pointer lies under everything registered; a pending
     // element shows no levels. The wire in progress is registered, so the wire table

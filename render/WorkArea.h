@@ -15,17 +15,16 @@ namespace render {
 // either table, or the wire being drawn (a wire slot).
 struct PointerItems {
     const CLogicElement* pendingLogicElement = nullptr;
-    CBlockElement* pendingBlockElement = nullptr;
+    const CBlockElement* pendingBlockElement = nullptr;
     std::optional<int32_t> wireInProgress;
 };
 
 // Paints the work area in layer order: the one item that follows the pointer
 // (pending logic element, else pending block element, else the wire in progress),
-// then the logic-element, block and wire tables, slots upward. Block elements draw
-// non-const because an input signal or generator refreshes its body bitmap.
+// then the logic-element, block and wire tables, slots upward.
 // `visible` is the part of the client area that can show (the caller knows its
 // size); wires leave out what cannot touch it.
-void paintWorkArea(platform::Canvas& canvas, CCircuit& circuit, const PointerItems& following,
+void paintWorkArea(platform::Canvas& canvas, const CCircuit& circuit, const PointerItems& following,
                    const Viewport& view, bool powerOn, const Rect& visible);
 
 }  // namespace render

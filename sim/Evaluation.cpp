@@ -61,22 +61,27 @@ bool evaluateGate(CLogicElement& gate) {
 }
 
 bool evaluateBlock(CBlockElement& element) {
-    switch (element.kind) {
-        case Trigger:
+    switch (kindInfo(element.kind).outputRule) {
+        case OutputRule::Trigger:
             return evaluateTrigger(element);
-        case Summer:
+        case OutputRule::Summer:
             return evaluateSummer(element);
         default:
             return false;
     }
 }
 
-bool evaluateElement(CCircuit& circuit, int32_t kind, int32_t slot) {
-    if (kind == LogicElement) {
+bool isGate(const CLogicElement& element) {
+    return kindInfo(element.kind).outputRule == OutputRule::Gate;
+}
+
+bool evaluateElement(CCircuit& circuit, ElementKind kind, int32_t slot) {
+    const OutputRule rule = kindInfo(kind).outputRule;
+    if (rule == OutputRule::Gate) {
         CLogicElement* gate = circuit.logicElement(slot);
-        return gate && gate->kind == LogicElement && evaluateGate(*gate);
+        return gate && gate->kind == kind && evaluateGate(*gate);
     }
-    if (kind == Trigger || kind == Summer) {
+    if (isEvaluated(rule)) {
         CBlockElement* element = circuit.blockElement(slot);
         return element && element->kind == kind && evaluateBlock(*element);
     }
@@ -88,7 +93,7 @@ bool evaluateAll(CCircuit& circuit) {
     for (auto& element : circuit.blockElements)
         if (element && evaluateBlock(*element)) changed = true;
     for (auto& element : circuit.logicElements)
-        if (element && element->kind == LogicElement && evaluateGate(*element)) changed = true;
+        if (element && isGate(*element) && evaluateGate(*element)) changed = true;
     return changed;
 }
 

@@ -6,6 +6,8 @@
 namespace sim {
 
 bool evaluateGate(CLogicElement& gate);
+// Whether the element of the logic-element table is evaluated as a gate.
+bool isGate(const CLogicElement& element);
 // A trigger or summer; every other block kind has no rule and never changes.
 bool evaluateBlock(CBlockElement& element);
 

@@ -6,6 +6,10 @@ namespace sim {
 
 namespace {
 
+bool isGenerator(const CBlockElement& element) {
+    return kindInfo(element.kind).outputRule == OutputRule::Clock;
+}
+
 void clearPresentInputs(Pins& pins) {
     for (int p = 0; p < kFirstOutputPin; ++p)
         if (pins[p].present) pins[p].value = 0;
@@ -22,11 +26,11 @@ void resetSignals(CCircuit& circuit) {
         if (!element) continue;
         clearPresentInputs(element->pins);
         // An inverted gate with its inputs at 0 shows 1 right away.
-        if (element->kind == LogicElement) evaluateGate(*element);
+        if (isGate(*element)) evaluateGate(*element);
     }
     for (auto& element : circuit.blockElements) {
         if (!element) continue;
-        if (element->kind == GTI) {
+        if (isGenerator(*element)) {
             element->tickCounter = 0;
             element->pins[kOutputPin].value = 0;
         } else {
@@ -44,7 +48,7 @@ bool tickGenerators(CCircuit& circuit) {
     bool switched = false;
     for (auto& element : circuit.blockElements) {
         // Every generator ticks, whether or not an earlier one already switched.
-        if (element && element->kind == GTI && element->generatorTick()) switched = true;
+        if (element && isGenerator(*element) && element->generatorTick()) switched = true;
     }
     return switched;
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <span>
 
 namespace sim {
 
@@ -16,6 +15,11 @@ uint64_t readerBit(uint32_t reader) {
 // Where in inputs_ the levels of a reader's pin are.
 uint32_t inputWord(uint32_t reader, uint32_t pin) {
     return reader / kReadersPerWord * kFirstOutputPin + pin;
+}
+
+// The rule that evaluates an evaluated reader.
+OutputRule ruleOf(const SettleWiring::Reader& reader) {
+    return reader.gate ? OutputRule::Gate : kindInfo(reader.block->kind).outputRule;
 }
 
 // Bits of `a` where `mask` is set, of `b` elsewhere.
@@ -35,37 +39,36 @@ CSettlePlan::CSettlePlan(CCircuit& circuit, CWiringKey* key)
         inputBits_.push_back(inputWord(reader, targetPin(target)) * 64 + reader % 64);
     }
     for (uint32_t r = 0; r < wiring_.evaluated; ++r) {
-        const SettleWiring::Reader& reader = wiring_.readers[r];
         RuleWord& rules = rules_[r / kReadersPerWord];
-        if (reader.gate)
-            rules.gates |= readerBit(r);
-        else if (reader.block->kind == Trigger)
-            rules.triggers |= readerBit(r);
-        else
-            rules.summers |= readerBit(r);
+        switch (ruleOf(wiring_.readers[r])) {
+            case OutputRule::Gate:
+                rules.gates |= readerBit(r);
+                break;
+            case OutputRule::Trigger:
+                rules.triggers |= readerBit(r);
+                break;
+            case OutputRule::Summer:
+                rules.summers |= readerBit(r);
+                break;
+            default:  // only the rules above are evaluated
+                break;
+        }
     }
     listUnreachedInputs();
 }
 
 // The inputs each rule reads: a gate any of its nine (which are present is read
-// at every settle), a trigger and a summer their three.
+// at every settle), a trigger and a summer those their kind has.
 void CSettlePlan::listUnreachedInputs() {
     std::vector<uint8_t> reached(size_t{wiring_.evaluated} * kFirstOutputPin, 0);
     for (const uint32_t target : wiring_.targets)
         if (targetReader(target) < wiring_.evaluated)
             reached[targetReader(target) * kFirstOutputPin + targetPin(target)] = 1;
-    constexpr uint32_t kGatePins[] = {0, 1, 2, 3, 4, 5, 6, 7, 8};
-    constexpr uint32_t kTriggerPins[] = {kTriggerJ, kTriggerClock, kTriggerK};
-    constexpr uint32_t kSummerPins[] = {kSummerA, kSummerCarryIn, kSummerB};
     for (uint32_t r = 0; r < wiring_.evaluated; ++r) {
         const SettleWiring::Reader& reader = wiring_.readers[r];
-        std::span<const uint32_t> read = kSummerPins;
-        if (reader.gate)
-            read = kGatePins;
-        else if (reader.block->kind == Trigger)
-            read = kTriggerPins;
-        for (const uint32_t pin : read)
-            if (!reached[r * kFirstOutputPin + pin])
+        const PinSet read = reader.gate ? kInputPins : kindInfo(reader.block->kind).pins;
+        for (uint32_t pin = 0; pin < kFirstOutputPin; ++pin)
+            if (hasPin(read, static_cast<int>(pin)) && !reached[r * kFirstOutputPin + pin])
                 unreachedInputs_.push_back(
                     {&(*reader.pins)[pin].value, inputWord(r, pin) * 64 + r % 64});
     }

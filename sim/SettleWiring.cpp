@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "sim/Evaluation.h"
 #include "sim/WireWalk.h"
 #include "sim/WiringKey.h"
 
@@ -19,7 +20,7 @@ uint32_t logicNumber(int32_t slot) {
 uint32_t blockNumber(int32_t slot) {
     return static_cast<uint32_t>(CCircuit::kLogicSlots + slot);
 }
-uint32_t elementNumber(int32_t kind, int32_t slot) {
+uint32_t elementNumber(ElementKind kind, int32_t slot) {
     return isLogicTableKind(kind) ? logicNumber(slot) : blockNumber(slot);
 }
 
@@ -86,12 +87,12 @@ void CWiringBuilder::listEvaluated() {
     };
     for (int32_t s = 0; s < CCircuit::kBlockSlots; ++s) {
         CBlockElement* element = circuit_.blockElements[s].get();
-        if (element && (element->kind == Trigger || element->kind == Summer))
+        if (element && isEvaluated(kindInfo(element->kind).outputRule))
             add(blockNumber(s), nullptr, element);
     }
     for (int32_t s = 0; s < CCircuit::kLogicSlots; ++s) {
         CLogicElement* element = circuit_.logicElements[s].get();
-        if (element && element->kind == LogicElement) add(logicNumber(s), element, nullptr);
+        if (element && isGate(*element)) add(logicNumber(s), element, nullptr);
     }
     wiring_.evaluated = static_cast<uint32_t>(wiring_.readers.size());
 }
@@ -127,11 +128,13 @@ void CWiringBuilder::addRoute(uint32_t number, uint8_t output, const Pin& pin) {
     routes_.back().endReach = reached_.size();
 }
 
+// The end names a pin that is there (walkWire reached it).
 uint32_t CWiringBuilder::readerOf(const WireEnd& end) {
-    uint32_t& reader = readerOf_[elementNumber(end.kind, end.index)];
+    const ElementKind kind = *end.kind.elementKind();
+    uint32_t& reader = readerOf_[elementNumber(kind, end.index)];
     if (reader == kNone) {
         reader = static_cast<uint32_t>(wiring_.readers.size());
-        wiring_.readers.push_back({circuit_.pinsOf(end.kind, end.index), nullptr, nullptr});
+        wiring_.readers.push_back({circuit_.pinsOf(kind, end.index), nullptr, nullptr});
     }
     return reader;
 }

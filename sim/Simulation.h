@@ -13,7 +13,7 @@ namespace sim {
 constexpr int kSettlePassLimit = 1024;
 
 // Recomputes a gate, trigger or summer from its input pins; true when an output changed.
-bool evaluateElement(CCircuit& circuit, int32_t kind, int32_t slot);
+bool evaluateElement(CCircuit& circuit, ElementKind kind, int32_t slot);
 // Every block element, then every logic element, slots upward; true when any output changed.
 bool evaluateAll(CCircuit& circuit);
 // Writes the level into every input pin the wire reaches, through junctions, depth

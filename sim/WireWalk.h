@@ -20,7 +20,7 @@ void walkWire(const CCircuit& circuit, const CWire& wire, Net& net, ReachInput&&
         }
         // Wires only ever drive inputs; an end on an output is where a level comes from.
         if (!isInputPin(end.slot)) continue;
-        if (Pin* pin = circuit.pin(end.kind, end.index, end.slot)) reachInput(end, *pin);
+        if (Pin* pin = circuit.linkedPin(end)) reachInput(end, *pin);
     }
 }
 

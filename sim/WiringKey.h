@@ -31,7 +31,7 @@ class CWiringKey {
   private:
     struct ElementLinks {
         uint32_t position = 0;  // logic slots first, then block slots
-        int32_t kind = 0;
+        ElementKind kind = LogicElement;
         uint8_t outputConnected = 0;
         uint8_t secondPresent = 0;
         uint8_t secondConnected = 0;
@@ -46,9 +46,9 @@ class CWiringKey {
         uint32_t endCount;
     };
     struct EndLink {
-        int32_t kind;
-        int32_t index;
-        int32_t slot;
+        LinkKind kind;
+        int32_t index = 0;
+        int32_t slot = 0;
         friend bool operator==(const EndLink&, const EndLink&) = default;
     };
 

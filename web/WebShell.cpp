@@ -6,7 +6,7 @@
 
 #include "app/Vortafrm.h"
 #include "io/FileReplacement.h"
-#include "model/ElementKind.h"
+#include "model/ElementPicture.h"
 #include "web/BrowserDeflate.h"
 #include "web/DialogAnswers.h"
 #include "web/DiskFiles.h"
@@ -77,17 +77,20 @@ class NoText : public TextStamper {
 
 // The element as the pin choice shows it: the body, and a gate's output mark and
 // type glyph, on white.
-Picture elementPicture(const platform::PinChoiceRequest& request) {
+Picture pinChoicePicture(const platform::PinChoiceRequest& request) {
     if (request.width <= 0 || request.height <= 0) return {};
     Picture picture{request.width, request.height,
                     std::vector<uint32_t>(static_cast<size_t>(request.width * request.height),
                                           pixelWord(platform::kWhite))};
     NoText noText;
     PixelCanvas canvas(picture, noText);
-    canvas.drawBitmap(request.bodyBitmap, 0, 0, request.width, request.height, false);
-    if (request.outputBitmap != 0)
-        canvas.drawBitmap(request.outputBitmap, 22, request.height / 2 - 2, 5, 5, false);
-    if (request.symbolBitmap != 0) canvas.drawBitmap(request.symbolBitmap, 16, 2, 6, 9, false);
+    for (const PlacedBitmap& part :
+         elementPicture(request.bodyBitmap, {request.width, request.height}, request.outputBitmap,
+                        request.symbolBitmap)) {
+        if (part.id != 0)
+            canvas.drawBitmap(part.id, part.box.left, part.box.top, part.box.width(),
+                              part.box.height(), false);
+    }
     return picture;
 }
 
@@ -205,7 +208,7 @@ std::optional<int> WebShell::pinChoiceDialog(const platform::PinChoiceRequest& r
         present.add(pin.present != 0);
         enabled.add(pin.connected == 0);
     }
-    const Picture picture = elementPicture(request);
+    const Picture picture = pinChoicePicture(request);
     lotraSetDialogPicture(picture.pixels.data(), picture.width, picture.height);
     const std::optional<JsonValue> answer =
         runDialog("pin", JsonObject()
@@ -213,8 +216,7 @@ std::optional<int> WebShell::pinChoiceDialog(const platform::PinChoiceRequest& r
                              .add("enabled", enabled)
                              .add("width", request.width)
                              .add("height", request.height)
-                             .add("twoOutputs", request.bodyBitmap == bitmap::TriggerBody ||
-                                                    request.bodyBitmap == bitmap::SummerBody)
+                             .add("twoOutputs", request.twoOutputs)
                              .str());
     return answer ? pinChoiceAnswer(*answer) : std::nullopt;
 }

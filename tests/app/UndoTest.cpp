@@ -5,6 +5,7 @@
 #include "app/UndoHistory.h"
 #include "app/Vortafrm.h"
 #include "io/CircuitFile.h"
+#include "support/RecordingCanvas.h"
 #include "support/SampleCircuit.h"
 #include "support/ScriptedShell.h"
 
@@ -101,6 +102,22 @@ TEST_F(UndoTest, AGateDialogConfirmedUnchangedIsNoStep) {
         ASSERT_EQ(shell.unanswered, 0);
         EXPECT_EQ(window.history().undoCount(), changed ? 2u : 1u);
     }
+}
+
+// Painting only reads the circuit: generators that switch and are drawn while the
+// Shift button is held make no step of a press that moved nothing.
+TEST_F(UndoTest, APressThatMovesNothingIsNoStepWhileGeneratorsSwitchAndShow) {
+    window.OnCommand(command::PowerOn);
+    window.OnCommand(command::GeneratorStart);
+    const Point onTrigger{160, 160};
+    window.OnLButtonDown(platform::MK_LBUTTON | platform::MK_SHIFT, onTrigger);
+    for (int tick = 0; tick < 10; ++tick) {
+        window.OnTimer(timer::GeneratorClock);
+        RecordingCanvas canvas;
+        window.OnPaint(canvas);
+    }
+    window.OnLButtonUp(platform::MK_SHIFT, onTrigger);
+    EXPECT_FALSE(window.isCommandEnabled(command::EditUndo));
 }
 
 // A history with small limits: each step copies one wire of 40 points.

@@ -37,6 +37,21 @@ TEST(BitmapStore, EveryPictureLoadsWithItsExactSize) {
     }
 }
 
+// What the kinds' descriptions say of their elements' size holds for their pictures.
+TEST(BitmapStore, EveryKindsBodiesHaveTheSizeOfItsElements) {
+    for (const ElementKindInfo& info : kElementKindInfos) {
+        for (const int32_t body : {info.lowBody, info.highBody}) {
+            if (body == 0) continue;
+            EXPECT_EQ(bitmapImage(body).size(), QSize(info.size.width, info.size.height))
+                << info.name;
+        }
+    }
+    for (const GateLayout& layout : kGateLayouts)
+        EXPECT_EQ(bitmapImage(layout.bodyBitmap).size(),
+                  QSize(kindInfo(LogicElement).size.width, layout.height))
+            << layout.bodyBitmap;
+}
+
 TEST(BitmapStore, TheSmallMarksArePixelForPixel) {
     const std::map<int32_t, std::pair<QRgb, Rows>> marks = {
         {119, {kBlack, {"..#..", "..#..", "..###", "..#..", "..#.."}}},
@@ -69,7 +84,7 @@ TEST(BitmapStore, GateBodiesHaveAStubPerPresentInputAndAnOpenRightEdge) {
         const int h = layout.height, middle = h / 2;
         SCOPED_TRACE(inputs);
         for (int pin = 0; pin < 9 && 5 + 5 * pin < h; ++pin) {
-            const bool present = layout.inputPinMask & (1u << pin);
+            const bool present = hasPin(layout.inputPins, pin);
             const Rows stub = rowsOf(body, QRect(0, 5 + 5 * pin, 5, 1), kBlack);
             EXPECT_EQ(stub, Rows{present ? "#####" : "....."}) << "pin " << pin;
         }

@@ -69,7 +69,7 @@ TEST(PaintedGate, ASelectedGateIsGreyWithoutAnyInk) {
 }
 
 QImage indicatorImage(bool powered) {
-    CLogicElement indicator{CLogicElement::IndicatorTag{}};
+    CLogicElement indicator{Indicator};
     indicator.setPosition(10, 10);
     for (int pin : {0, 2}) {
         indicator.pins[pin].connected = 1;
@@ -173,7 +173,7 @@ CWire randomWire(std::mt19937& random) {
             at = {far(random), far(random)};
         wire.points.push_back(at);
     }
-    constexpr int32_t kKinds[] = {kLinkNone, kLinkWire, LogicElement};
+    constexpr LinkKind kKinds[] = {kLinkNone, kLinkWire, LogicElement};
     for (int n = pick(random) % 4 + 2; n > 0; --n) {
         wire.ends.push_back({x(random), y(random), kKinds[pick(random) % 3], 0, 0});
     }

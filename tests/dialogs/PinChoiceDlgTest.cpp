@@ -34,6 +34,7 @@ void fillFrom(CPinChoiceDlg& dialog, const CBlockElement& block) {
     dialog.bodyBitmap = block.bitmap;
     dialog.width = block.width;
     dialog.height = block.height;
+    dialog.twoOutputs = hasTwoOutputs(kindInfo(block.kind));
 }
 
 QRadioButton* pinButton(CPinChoiceDlg& dialog, int pin) {
@@ -68,7 +69,7 @@ TEST(PinChoiceDialog, OutputButtonsFollowTheElementsSize) {
     EXPECT_EQ(pinButton(nineInputs, 9)->geometry(), pixels(160, 145, 175, 160));
 
     CPinChoiceDlg indicator(nullptr);
-    fillFrom(indicator, CLogicElement(CLogicElement::IndicatorTag{}));
+    fillFrom(indicator, CLogicElement(Indicator));
     ASSERT_TRUE(showActive(indicator));
     EXPECT_EQ(shownPins(indicator), (std::set<int>{0, 1, 2, 3, 4}));
 }
@@ -78,9 +79,11 @@ TEST(PinChoiceDialog, TriggerAndSummerHaveTheirOutputsHighAndLow) {
         CPinChoiceDlg dialog(nullptr);
         fillFrom(dialog, CBlockElement(kind));
         ASSERT_TRUE(showActive(dialog));
-        EXPECT_EQ(shownPins(dialog), (std::set<int>{0, 3, 6, 9, 10})) << kind;
-        EXPECT_EQ(pinButton(dialog, 9)->geometry(), pixels(200, 85, 215, 100)) << kind;
-        EXPECT_EQ(pinButton(dialog, 10)->geometry(), pixels(200, 165, 215, 180)) << kind;
+        EXPECT_EQ(shownPins(dialog), (std::set<int>{0, 3, 6, 9, 10})) << kindInfo(kind).name;
+        EXPECT_EQ(pinButton(dialog, 9)->geometry(), pixels(200, 85, 215, 100))
+            << kindInfo(kind).name;
+        EXPECT_EQ(pinButton(dialog, 10)->geometry(), pixels(200, 165, 215, 180))
+            << kindInfo(kind).name;
     }
 }
 
@@ -89,8 +92,9 @@ TEST(PinChoiceDialog, AnInputSignalOffersOnlyItsOutput) {
         CPinChoiceDlg dialog(nullptr);
         fillFrom(dialog, CBlockElement(kind));
         ASSERT_TRUE(showActive(dialog));
-        EXPECT_EQ(shownPins(dialog), (std::set<int>{9})) << kind;
-        EXPECT_EQ(pinButton(dialog, 9)->geometry(), pixels(144, 87, 159, 102)) << kind;
+        EXPECT_EQ(shownPins(dialog), (std::set<int>{9})) << kindInfo(kind).name;
+        EXPECT_EQ(pinButton(dialog, 9)->geometry(), pixels(144, 87, 159, 102))
+            << kindInfo(kind).name;
     }
 }
 

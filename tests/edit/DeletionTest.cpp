@@ -126,7 +126,7 @@ TEST_F(DeletionTest, DeletedWireFreesItsPins) {
     EXPECT_TRUE(deleteWiresUnderPointer(deleting, {250, 200}));
     EXPECT_EQ(circuit.wire(wire), nullptr);
     for (const Pin* pin : {&blockAt(triggerSlot).pins[9], &gateAt(gateSlot).pins.front()})
-        EXPECT_EQ(std::pair(pin->connected, pin->linkKind), std::pair(uint8_t{0}, 0));
+        EXPECT_EQ(std::pair(pin->connected, pin->linkKind), std::pair(uint8_t{0}, kLinkNone));
     EXPECT_EQ(asking.workAreaInvalidations(true), 2);
     EXPECT_FALSE(state.wireHits);
     expectSoundLinks();

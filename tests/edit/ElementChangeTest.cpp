@@ -161,7 +161,7 @@ TEST_F(LogicChangeTest, WireBeingDrawnFromTheGateFollowsItsStartPin) {
     wiredGate(5, {0});
     const int32_t drawn = build.stub(LogicElement, gate, 3, {60, 120});
     gateAt(gate).pins[3].connected = 0;
-    gateAt(gate).pins[3].linkKind = 0;
+    gateAt(gate).pins[3].linkKind = kLinkNone;
     state.wireInProgress = drawn;
     change(2);
     EXPECT_TRUE(shell.messageBoxes.empty());

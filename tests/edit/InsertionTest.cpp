@@ -11,7 +11,7 @@ class InsertionTest : public GestureFixture {};
 TEST_F(InsertionTest, LogicElementTakesTheDialogParametersAndStartsAtThePointer) {
     context.viewport = {100, 50};
     shell.logicElementAnswers.push_back(LogicElementParams{false, 3, true});
-    edit::insertLogicElement(context, Point{53, 47});
+    edit::insertElement(context, LogicElement, Point{53, 47});
 
     ASSERT_EQ(shell.logicElementPresets.size(), 1u);
     EXPECT_EQ(shell.logicElementPresets[0], (LogicElementParams{true, 2, false}));
@@ -31,12 +31,12 @@ TEST_F(InsertionTest, LogicElementTakesTheDialogParametersAndStartsAtThePointer)
 
 TEST_F(InsertionTest, LogicElementCancelledOrPendingCreatesNothing) {
     shell.logicElementAnswers.push_back(std::nullopt);
-    edit::insertLogicElement(context, Point{100, 100});
+    edit::insertElement(context, LogicElement, Point{100, 100});
     EXPECT_FALSE(state.pendingLogicElement);
 
-    edit::insertIndicator(context, Point{100, 100});
+    edit::insertElement(context, Indicator, Point{100, 100});
     CLogicElement* waiting = state.pendingLogicElement.get();
-    edit::insertLogicElement(context, Point{100, 100});
+    edit::insertElement(context, LogicElement, Point{100, 100});
     EXPECT_EQ(shell.logicElementPresets.size(), 1u) << "no dialog while an element waits";
     EXPECT_EQ(state.pendingLogicElement.get(), waiting);
     EXPECT_EQ(waiting->kind, Indicator);
@@ -48,7 +48,7 @@ TEST_F(InsertionTest, AnswersOutsideTheLimitsAreRefused) {
     for (uint32_t inputs : {0u, 10u, 1u, 9u}) {
         state.pendingLogicElement.reset();
         shell.logicElementAnswers.push_back(LogicElementParams{true, inputs, false});
-        edit::insertLogicElement(context, Point{100, 100});
+        edit::insertElement(context, LogicElement, Point{100, 100});
         EXPECT_EQ(state.pendingLogicElement != nullptr, inputs == 1 || inputs == 9) << inputs;
     }
     const float nan = std::numeric_limits<float>::quiet_NaN();
@@ -64,7 +64,7 @@ TEST_F(InsertionTest, AnswersOutsideTheLimitsAreRefused) {
     for (const auto& [answer, taken] : generators) {
         state.pendingBlockElement.reset();
         shell.generatorAnswers.push_back(answer);
-        edit::insertGenerator(context, Point{100, 100});
+        edit::insertElement(context, GTI, Point{100, 100});
         EXPECT_EQ(state.pendingBlockElement != nullptr, taken)
             << answer.period << " " << answer.duty << " " << answer.delay;
     }
@@ -72,33 +72,33 @@ TEST_F(InsertionTest, AnswersOutsideTheLimitsAreRefused) {
 
 TEST_F(InsertionTest, WithoutThePointerOverTheWorkAreaTheElementStartsTopLeft) {
     context.viewport = {200, 300};
-    edit::insertSummer(context, std::nullopt);
+    edit::insertElement(context, Summer, std::nullopt);
     ASSERT_TRUE(state.pendingBlockElement);
     EXPECT_EQ((Point{state.pendingBlockElement->x, state.pendingBlockElement->y}),
               (Point{220, 300}));
 
     // Over the vertical scroll bar is not over the work area.
-    edit::insertIndicator(context, Point{10, 100});
+    edit::insertElement(context, Indicator, Point{10, 100});
     ASSERT_TRUE(state.pendingLogicElement);
     EXPECT_EQ((Point{state.pendingLogicElement->x, state.pendingLogicElement->y}),
               (Point{220, 300}));
 }
 
 TEST_F(InsertionTest, TriggerCommandTwiceKeepsOnePendingTriggerAndRepaintsEachTime) {
-    edit::insertTrigger(context, Point{100, 100});
+    edit::insertElement(context, Trigger, Point{100, 100});
     CBlockElement* first = state.pendingBlockElement.get();
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->kind, Trigger);
-    edit::insertTrigger(context, Point{300, 200});
+    edit::insertElement(context, Trigger, Point{300, 200});
     EXPECT_EQ(state.pendingBlockElement.get(), first);
     EXPECT_EQ((Point{first->x, first->y}), (Point{100, 100}));
     EXPECT_EQ(shell.workAreaInvalidations(true), 2);
 }
 
 TEST_F(InsertionTest, OneElementOfEachTableCanWaitAtOnce) {
-    edit::insertEntrSignal(context, Point{50, 50});
-    edit::insertIndicator(context, Point{60, 60});
-    edit::insertSummer(context, Point{70, 70});
+    edit::insertElement(context, EntrSignal, Point{50, 50});
+    edit::insertElement(context, Indicator, Point{60, 60});
+    edit::insertElement(context, Summer, Point{70, 70});
     ASSERT_TRUE(state.pendingBlockElement && state.pendingLogicElement);
     EXPECT_EQ(state.pendingBlockElement->kind, EntrSignal);
     EXPECT_EQ(state.pendingLogicElement->kind, Indicator);
@@ -106,7 +106,7 @@ TEST_F(InsertionTest, OneElementOfEachTableCanWaitAtOnce) {
 
 TEST_F(InsertionTest, GeneratorGetsTicksFromTheDialog) {
     shell.generatorAnswers.push_back(GeneratorParams{2.0f, 0.7f, 0.7f});
-    edit::insertGenerator(context, Point{100, 100});
+    edit::insertElement(context, GTI, Point{100, 100});
     ASSERT_EQ(shell.generatorPresets.size(), 1u);
     EXPECT_EQ(shell.generatorPresets[0], (GeneratorParams{1.0f, 0.5f, 0.0f}));
     ASSERT_TRUE(state.pendingBlockElement);
@@ -119,16 +119,16 @@ TEST_F(InsertionTest, GeneratorGetsTicksFromTheDialog) {
 }
 
 TEST_F(InsertionTest, GeneratorDialogOpensWithTheDefaultsEvenWhileABlockWaits) {
-    edit::insertSummer(context, Point{100, 100});
+    edit::insertElement(context, Summer, Point{100, 100});
     shell.generatorAnswers.push_back(GeneratorParams{2.0f, 0.5f, 0.0f});
-    edit::insertGenerator(context, Point{100, 100});
+    edit::insertElement(context, GTI, Point{100, 100});
     ASSERT_EQ(shell.generatorPresets.size(), 1u);
     EXPECT_EQ(shell.generatorPresets[0], (GeneratorParams{1.0f, 0.5f, 0.0f}));
     EXPECT_EQ(state.pendingBlockElement->kind, Summer);
 
     state.pendingBlockElement.reset();
     shell.generatorAnswers.push_back(std::nullopt);
-    edit::insertGenerator(context, Point{100, 100});
+    edit::insertElement(context, GTI, Point{100, 100});
     EXPECT_FALSE(state.pendingBlockElement);
 }
 

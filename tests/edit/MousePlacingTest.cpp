@@ -11,7 +11,7 @@ class MousePlacingTest : public GestureFixture {};
 
 TEST_F(MousePlacingTest, PendingElementFollowsThePointerAndIsPlacedByAClick) {
     context.viewport = {100, 0};
-    edit::insertIndicator(context, Point{40, 40});
+    edit::insertElement(context, Indicator, Point{40, 40});
     shell.clearRecords();
     move(63, 72);
     ASSERT_TRUE(state.pendingLogicElement);
@@ -30,8 +30,8 @@ TEST_F(MousePlacingTest, PendingElementFollowsThePointerAndIsPlacedByAClick) {
 }
 
 TEST_F(MousePlacingTest, LogicElementIsServedBeforeTheWaitingBlockElement) {
-    edit::insertSummer(context, Point{40, 40});
-    edit::insertIndicator(context, Point{40, 40});
+    edit::insertElement(context, Summer, Point{40, 40});
+    edit::insertElement(context, Indicator, Point{40, 40});
     move(100, 100);
     EXPECT_EQ(state.pendingBlockElement->x, 40) << "frozen while the logic element waits";
     click(100, 100);
@@ -47,9 +47,9 @@ TEST_F(MousePlacingTest, LogicElementIsServedBeforeTheWaitingBlockElement) {
 TEST_F(MousePlacingTest, FullTableSaysSoAndKeepsTheElementPending) {
     for (int i = 0; i < CCircuit::kLogicSlots; ++i) build.indicator(400, 400);
     for (int i = 0; i < CCircuit::kBlockSlots; ++i) build.block(Summer, 400, 400);
-    edit::insertTrigger(context, Point{40, 40});
+    edit::insertElement(context, Trigger, Point{40, 40});
     click(100, 100);
-    edit::insertIndicator(context, Point{40, 40});
+    edit::insertElement(context, Indicator, Point{40, 40});
     click(100, 100);
     ASSERT_EQ(shell.messageBoxes.size(), 2u);
     EXPECT_EQ(shell.messageBoxes[0].text,

@@ -118,7 +118,7 @@ TEST_F(MouseWiringTest, ClickOnEmptySpaceWithNothingNearDoesNothing) {
 class MouseRightButtonTest : public MouseWiringTest {};
 
 TEST_F(MouseRightButtonTest, DiscardsAPendingElementWithoutDeletingWhatLiesBelow) {
-    state.pendingLogicElement = std::make_unique<CLogicElement>(CLogicElement::IndicatorTag{});
+    state.pendingLogicElement = std::make_unique<CLogicElement>(Indicator);
     rightClick(210, 110);
     EXPECT_FALSE(state.pendingLogicElement);
     EXPECT_NE(circuit.logicElement(gate), nullptr);

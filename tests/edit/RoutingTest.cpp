@@ -17,7 +17,7 @@ using Points = std::vector<Point>;
 class RoutingTest : public GestureFixture {
   protected:
     // A wire started on the pin and given its stub, as the first click leaves it.
-    int32_t startAt(int32_t kind, int32_t slot, int pin) {
+    int32_t startAt(ElementKind kind, int32_t slot, int pin) {
         shell.pinAnswers.push_back(pin);
         EXPECT_TRUE(startOrFinishAtPin(context, kind, slot));
         EXPECT_TRUE(state.wireInProgress.has_value());

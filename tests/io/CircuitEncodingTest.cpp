@@ -39,7 +39,8 @@ TEST(CircuitEncoding, RecordSizesByKind) {
     EXPECT_EQ(sizeOf([](CircuitBuilder& b) { b.gate(true, 9, true); }), 196u);
     EXPECT_EQ(sizeOf([](CircuitBuilder& b) { b.indicator(); }), 192u);
     for (ElementKind kind : {Trigger, Summer, EntrSignal})
-        EXPECT_EQ(sizeOf([kind](CircuitBuilder& b) { b.block(kind); }), 192u) << kind;
+        EXPECT_EQ(sizeOf([kind](CircuitBuilder& b) { b.block(kind); }), 192u)
+            << kindInfo(kind).name;
     EXPECT_EQ(sizeOf([](CircuitBuilder& b) { b.block(GTI); }), 204u);
 
     CCircuit circuit;

@@ -109,10 +109,10 @@ TEST_F(DamagedFile, WireWithFewerThanTwoEndsGetsFreeEndsAtItsFirstAndLastPoint) 
     file.wire(1, {}, {});
     file.wire(2, {{25, 10}, {40, 10}}, {{25, 10, EntrSignal, 0, 9}});
     read();
-    const WireEnd free0{10, 20, 0, 0, 0}, free1{30, 45, 0, 0, 0};
+    const WireEnd free0{10, 20, kLinkNone, 0, 0}, free1{30, 45, kLinkNone, 0, 0};
     EXPECT_EQ(circuit.wires[0]->ends, (std::vector<WireEnd>{free0, free1}));
     EXPECT_EQ(circuit.wires[1]->ends, (std::vector<WireEnd>{{}, {}}));
-    const std::vector<WireEnd> kept{{25, 10, EntrSignal, 0, 9}, {40, 10, 0, 0, 0}};
+    const std::vector<WireEnd> kept{{25, 10, EntrSignal, 0, 9}, {40, 10, kLinkNone, 0, 0}};
     EXPECT_EQ(circuit.wires[2]->ends, kept);
     EXPECT_EQ(circuit.blockElements[0]->pins[9].connected, 1);
 }
@@ -140,7 +140,7 @@ TEST_F(DamagedFile, FlagsAndLevelsOtherThanZeroAndOneReadAsOne) {
 
 TEST_F(DamagedFile, CoordinatesFarOutsideTheWorkAreaAreHeldAtTheLimit) {
     file.element(5, 0, {INT32_MAX, INT32_MIN}, kSignalPins);
-    file.wire(0, {{-2000000000, 15}, {15, 2000000000}}, {{INT32_MIN, 5, 0, 0, 0}, {}});
+    file.wire(0, {{-2000000000, 15}, {15, 2000000000}}, {{INT32_MIN, 5, kLinkNone, 0, 0}, {}});
     file.element(5, 1, {-9995, 9995}, kSignalPins);
     read();
     EXPECT_EQ(circuit.blockElements[0]->x, 10000);
@@ -174,14 +174,15 @@ TEST_F(DamagedFile, LaterRecordReplacesTheEarlierOneInItsSlot) {
     // the wire end that named the first gate becomes free.
     file.gate(0, {100, 100}, 2, withLink(kGatePins, 0, 0, 1));
     file.element(5, 0, {0, 100}, withLink(kSignalPins, 9, 0, 0));
-    file.wire(0, {{25, 110}, {100, 105}}, {{25, 110, EntrSignal, 0, 9}, {100, 105, 1, 0, 0}});
+    file.wire(0, {{25, 110}, {100, 105}},
+              {{25, 110, EntrSignal, 0, 9}, {100, 105, LogicElement, 0, 0}});
     file.gate(0, {200, 200}, 3, pinsPresent({0, 2, 4, 9}), 1);
     read();
     const CLogicElement& gate = *circuit.logicElements[0];
     EXPECT_EQ(gate.x, 200);
     EXPECT_EQ(gate.inputCount, 3);
     EXPECT_EQ(gate.pins[0].connected, 0);
-    EXPECT_EQ(circuit.wires[0]->ends[1], (WireEnd{100, 105, 0, 0, 0}));
+    EXPECT_EQ(circuit.wires[0]->ends[1], (WireEnd{100, 105, kLinkNone, 0, 0}));
     EXPECT_EQ(circuit.wires[0]->ends[0].kind, EntrSignal);
 }
 
@@ -195,7 +196,7 @@ TEST_F(DamagedFile, ReadingIntoOccupiedTablesKeepsTheLinksSound) {
     io::decodeCircuit(HandmadeFile().wire(0, {{1, 1}, {2, 2}}, {{}, {}}).bytes, circuit);
     EXPECT_EQ(circuitLinkViolations(circuit), std::vector<std::string>{});
     EXPECT_EQ(circuit.blockElements[0]->pins[9].connected, 0);
-    EXPECT_EQ(circuit.blockElements[0]->pins[9].linkKind, 0);
+    EXPECT_EQ(circuit.blockElements[0]->pins[9].linkKind, kLinkNone);
     EXPECT_EQ(circuit.logicElements[0]->pins[0].connected, 0);
 }
 

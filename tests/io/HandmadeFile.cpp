@@ -17,7 +17,7 @@ HandmadeFile& HandmadeFile::i32(int32_t v) {
 HandmadeFile& HandmadeFile::pins(const Pins& pins, uint8_t padding) {
     for (const Pin& pin : pins) {
         u8(pin.present).u8(pin.connected).u8(pin.value).u8(padding);
-        i32(pin.linkKind).i32(pin.wireIndex).i32(pin.wireEnd);
+        i32(pin.linkKind.storedNumber()).i32(pin.wireIndex).i32(pin.wireEnd);
     }
     return *this;
 }
@@ -39,7 +39,7 @@ HandmadeFile& HandmadeFile::generator(int32_t index, Point at, uint32_t pulse, u
 }
 
 HandmadeFile& HandmadeFile::wireEnd(const WireEnd& end) {
-    return i32(end.x).i32(end.y).i32(end.kind).i32(end.index).i32(end.slot);
+    return i32(end.x).i32(end.y).i32(end.kind.storedNumber()).i32(end.index).i32(end.slot);
 }
 
 HandmadeFile& HandmadeFile::wire(int32_t index, std::initializer_list<Point> points,
@@ -60,7 +60,7 @@ Pins pinsPresent(std::initializer_list<int> present) {
 
 Pins withLink(Pins pins, int pin, int32_t wireIndex, int32_t wireEnd) {
     pins[pin].connected = 1;
-    pins[pin].linkKind = 7;
+    pins[pin].linkKind = kLinkWire;
     pins[pin].wireIndex = wireIndex;
     pins[pin].wireEnd = wireEnd;
     return pins;

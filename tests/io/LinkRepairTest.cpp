@@ -11,10 +11,10 @@ const Pins kSignalPins = pinsPresent({9});
 const Pins kIndicatorPins = pinsPresent({0, 1, 2, 3, 4});
 
 WireEnd freeAt(int32_t x, int32_t y) {
-    return {x, y, 0, 0, 0};
+    return {x, y, kLinkNone, 0, 0};
 }
 WireEnd junction(int32_t x, int32_t y, int32_t wire, int32_t position) {
-    return {x, y, 7, wire, position};
+    return {x, y, kLinkWire, wire, position};
 }
 
 class LinkRepair : public ::testing::Test {
@@ -41,10 +41,10 @@ TEST_F(LinkRepair, PinIsDisconnectedUnlessItsEndNamesItBack) {
     read();
     const Pins& read = circuit.logicElements[0]->pins;
     EXPECT_EQ(read[0].connected, 1);
-    EXPECT_EQ(read[0].linkKind, 7);
+    EXPECT_EQ(read[0].linkKind, kLinkWire);
     for (int p = 1; p <= 4; ++p) {
         EXPECT_EQ(read[p].connected, 0) << p;
-        EXPECT_EQ(read[p].linkKind, 0) << p;
+        EXPECT_EQ(read[p].linkKind, kLinkNone) << p;
     }
     EXPECT_EQ(ends(0)[1], (WireEnd{100, 5, Indicator, 0, 0}));
 }
@@ -55,7 +55,9 @@ TEST_F(LinkRepair, EndOnAMissingElementOrPinOrWithoutBackLinkBecomesFree) {
     file.element(2, 0, {100, 0}, indicatorPins);
     file.element(5, 0, {0, 0}, kSignalPins);  // does not name wire 0 back
     file.wire(0, {}, {{25, 10, EntrSignal, 0, 9}, {7, 8, EntrSignal, 9, 9}});  // no element 9
-    file.wire(1, {}, {{1, 1, Trigger, 0, 11}, {2, 2, 12, 0, 0}});  // no pin 11, no kind 12
+    file.wire(
+        1, {},
+        {{1, 1, Trigger, 0, 11}, {2, 2, LinkKind::fromStored(12), 0, 0}});  // no pin 11, no kind 12
     file.wire(2, {}, {{3, 3, LogicElement, 0, 0}, {4, 4, Indicator, 0, -1}});  // kind differs
     file.wire(3, {}, {{5, 5, EntrSignal, 0, 9}, {100, 5, Indicator, 0, 0}});
     read();

@@ -83,7 +83,7 @@ TEST(CircuitTest, LookupsRefuseNumbersOutsideTheTablesAndPickTheTableByKind) {
     EXPECT_EQ(circuit.logicElement(255), nullptr);
     EXPECT_EQ(circuit.wire(1023), nullptr);
     EXPECT_EQ(circuit.pin(LogicElement, 0, 11), nullptr);
-    EXPECT_EQ(circuit.pin(kLinkWire, 0, 0), nullptr);
+    EXPECT_EQ(circuit.linkedPin({0, 0, kLinkWire, 0, 0}), nullptr);
     EXPECT_EQ(circuit.pinAnchor(LogicElement, 0, 0), (Point{100, 55}));
     EXPECT_EQ(circuit.pinAnchor(LogicElement, 0, 9), (Point{130, 65}));
     EXPECT_EQ(circuit.pinAnchor(Trigger, 0, 9), (Point{240, 110}));

@@ -67,12 +67,25 @@ TEST(LogicElementTest, InputCountOutsideOneToNineLeavesLayoutUntouched) {
 }
 
 TEST(LogicElementTest, IndicatorHasFiveWeightedInputsAndNoOutput) {
-    CLogicElement indicator{CLogicElement::IndicatorTag{}};
+    CLogicElement indicator{Indicator};
     EXPECT_EQ(indicator.kind, Indicator);
     EXPECT_EQ(presentPins(indicator.pins), (std::vector<int>{0, 1, 2, 3, 4}));
     EXPECT_EQ(indicator.bodyBitmap, 134);
     EXPECT_EQ(indicator.width, 50);
     EXPECT_EQ(indicator.height, 30);
+}
+
+TEST(LogicElementTest, AnIndicatorCountsItsFiveInputsThatAWireBringsAOne) {
+    Pins pins = CLogicElement(Indicator).pins;
+    for (Pin& pin : pins) pin.value = 1;
+    EXPECT_EQ(indicatorNumber(pins), 0);
+    for (int p : {0, 1, 2, 3, 4}) pins[p].connected = 1;
+    EXPECT_EQ(indicatorNumber(pins), 31);
+    pins[0].value = 0;
+    pins[3].connected = 0;
+    EXPECT_EQ(indicatorNumber(pins), 2 + 4 + 16);
+    pins[5].connected = 1;  // a sixth pin, which only a damaged file marks present
+    EXPECT_EQ(indicatorNumber(pins), 2 + 4 + 16);
 }
 
 TEST(ElementTest, SetPositionTruncatesTowardZeroToMultiplesOfFive) {

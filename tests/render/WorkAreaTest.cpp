@@ -59,14 +59,14 @@ TEST_F(WorkAreaPainting, ThePendingElementComesFirstAndIsNeverPowered) {
 
 TEST_F(WorkAreaPainting, APendingIndicatorShowsNoNumberWhilePlacedOnesDo) {
     build.indicator(0, 0);
-    edit.pendingLogicElement = std::make_unique<CLogicElement>(CLogicElement::IndicatorTag{});
+    edit.pendingLogicElement = std::make_unique<CLogicElement>(Indicator);
     paint(true);
     EXPECT_EQ(canvas.callsOf(Op::Text).size(), 1u);
     EXPECT_EQ(canvas.bitmapPlacements().size(), 2u);
 }
 
 TEST_F(WorkAreaPainting, OnlyOneItemFollowsThePointerAndALogicElementGoesBeforeABlock) {
-    edit.pendingLogicElement = std::make_unique<CLogicElement>(CLogicElement::IndicatorTag{});
+    edit.pendingLogicElement = std::make_unique<CLogicElement>(Indicator);
     edit.pendingBlockElement = std::make_unique<CBlockElement>(EntrSignal);
     EXPECT_EQ(paint(true), (Placements{"134@0,0"}));
 

@@ -158,7 +158,7 @@ TEST_F(LogicTest, ElementsWithoutARuleAndMismatchedLookupsChangeNothing) {
     EXPECT_EQ(block(summer).pins[9].value, 0);
     EXPECT_EQ(block(signal).pins[9].value, 1);
     for (int32_t slot : {-1, 7, CCircuit::kLogicSlots, CCircuit::kBlockSlots})
-        for (int32_t kind : {0, 1, 3, 4, 9})
+        for (ElementKind kind : {LogicElement, Trigger, Summer})
             EXPECT_FALSE(sim::evaluateElement(circuit, kind, slot));
 }
 

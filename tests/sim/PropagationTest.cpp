@@ -9,7 +9,7 @@ namespace {
 using PropagationTest = SimFixture;
 
 // A wire from the pin whose far end is joined onto wire `onto`: a branch of that net.
-int32_t branch(CircuitBuilder& build, int32_t kind, int32_t slot, int32_t pin, int32_t onto) {
+int32_t branch(CircuitBuilder& build, ElementKind kind, int32_t slot, int32_t pin, int32_t onto) {
     const int32_t wire = build.stub(kind, slot, pin, {500, 500});
     build.join(wire, 1, onto);
     return wire;
@@ -92,16 +92,16 @@ TEST_F(PropagationTest, EndsNamingNothingAreSkippedAndTheWalkGoesOn) {
     const int32_t gate = buffer();
     const int32_t wire = *circuit.registerWire();
     circuit.wires[wire]->ends = {
-        {0, 0, LogicElement, 300, 2},    // past the logic table
-        {0, 0, LogicElement, 5, 2},      // empty slot
-        {0, 0, Trigger, -1, 0},          // negative slot
-        {0, 0, kLinkWire, 5000, 0},      // past the wire table
-        {0, 0, kLinkWire, 9, 0},         // empty wire slot
-        {0, 0, LogicElement, gate, -3},  // negative pin
-        {0, 0, LogicElement, gate, 9},   // an output
-        {0, 0, 12, gate, 2},             // no such kind
-        {0, 0, kLinkNone, gate, 2},      // a free end
-        {0, 0, LogicElement, gate, 2},   // the one real input, last
+        {0, 0, LogicElement, 300, 2},               // past the logic table
+        {0, 0, LogicElement, 5, 2},                 // empty slot
+        {0, 0, Trigger, -1, 0},                     // negative slot
+        {0, 0, kLinkWire, 5000, 0},                 // past the wire table
+        {0, 0, kLinkWire, 9, 0},                    // empty wire slot
+        {0, 0, LogicElement, gate, -3},             // negative pin
+        {0, 0, LogicElement, gate, 9},              // an output
+        {0, 0, LinkKind::fromStored(12), gate, 2},  // no such kind
+        {0, 0, kLinkNone, gate, 2},                 // a free end
+        {0, 0, LogicElement, gate, 2},              // the one real input, last
     };
     std::vector<int32_t> visited{wire};
     sim::propagate(circuit, wire, visited, 1);

@@ -9,7 +9,8 @@
 namespace {
 
 struct PinRef {
-    int32_t kind, slot, pin;
+    ElementKind kind;
+    int32_t slot, pin;
 };
 
 int pick(std::mt19937& rng, int n) {
@@ -42,7 +43,7 @@ class CRandomCircuit {
     int pick(int n) { return ::pick(rng_, n); }
     int32_t randomNet() { return nets_[static_cast<size_t>(pick(static_cast<int>(nets_.size())))]; }
 
-    void addPins(int32_t kind, int32_t slot) {
+    void addPins(ElementKind kind, int32_t slot) {
         const Pins& pins = *circuit_.pinsOf(kind, slot);
         for (int p = 0; p < kPinCount; ++p) {
             if (!pins[p].present) continue;
@@ -169,8 +170,8 @@ class CRandomEdit {
         const std::vector<int32_t> wires = occupied(circuit_.wires);
         const std::optional<PinRef> pin = anyPin();
         if (wires.empty() || !pin) return "nothing";
-        const std::string at = " " + std::to_string(pin->kind) + "/" + std::to_string(pin->slot) +
-                               "." + std::to_string(pin->pin);
+        const std::string at = " " + std::to_string(storedNumber(pin->kind)) + "/" +
+                               std::to_string(pin->slot) + "." + std::to_string(pin->pin);
         const int32_t wire = any(wires);
         switch (pick(6)) {
             case 0:
@@ -201,7 +202,7 @@ class CRandomEdit {
         if (logic.empty() && blocks.empty()) return std::nullopt;
         const bool inLogic = blocks.empty() || (!logic.empty() && chance(rng_, 60));
         const int32_t slot = any(inLogic ? logic : blocks);
-        const int32_t kind =
+        const ElementKind kind =
             inLogic ? circuit_.logicElements[slot]->kind : circuit_.blockElements[slot]->kind;
         return PinRef{kind, slot, pick(kPinCount)};
     }
@@ -209,7 +210,7 @@ class CRandomEdit {
     // Its pins let go of it; junctions onto it are left naming an empty slot.
     void removeWire(int32_t slot) {
         for (const WireEnd& end : circuit_.wires[slot]->ends) {
-            Pin* pin = circuit_.pin(end.kind, end.index, end.slot);
+            Pin* pin = circuit_.linkedPin(end);
             if (end.kind != kLinkWire && pin && pin->wireIndex == slot) pin->connected = 0;
         }
         circuit_.wires[slot].reset();
@@ -242,7 +243,7 @@ class CRandomEdit {
         Pins* pins = nullptr;
         if (isLogicTableKind(at.kind)) {
             auto& slot = circuit_.logicElements[at.slot];
-            slot = pick(4) == 0 ? std::make_unique<CLogicElement>(CLogicElement::IndicatorTag{})
+            slot = pick(4) == 0 ? std::make_unique<CLogicElement>(Indicator)
                                 : std::make_unique<CLogicElement>(pick(2), 1 + pick(9), pick(2));
             pins = &slot->pins;
             slot->index = at.slot;

@@ -12,7 +12,7 @@ int32_t CircuitBuilder::gate(bool isConjunction, uint16_t inputs, bool inverted,
 }
 
 int32_t CircuitBuilder::indicator(int32_t x, int32_t y) {
-    auto element = std::make_unique<CLogicElement>(CLogicElement::IndicatorTag{});
+    auto element = std::make_unique<CLogicElement>(Indicator);
     element->setPosition(x, y);
     CLogicElement* raw = element.get();
     EXPECT_TRUE(circuit_.registerLogicElement(element));
@@ -27,7 +27,7 @@ int32_t CircuitBuilder::block(ElementKind kind, int32_t x, int32_t y) {
     return raw->index;
 }
 
-void CircuitBuilder::linkEnd(int32_t wireSlot, int32_t position, int32_t kind, int32_t slot,
+void CircuitBuilder::linkEnd(int32_t wireSlot, int32_t position, ElementKind kind, int32_t slot,
                              int32_t pinNumber) {
     const std::optional<Point> anchor = circuit_.pinAnchor(kind, slot, pinNumber);
     EXPECT_TRUE(anchor.has_value());
@@ -42,8 +42,9 @@ void CircuitBuilder::linkEnd(int32_t wireSlot, int32_t position, int32_t kind, i
     pin->wireEnd = position;
 }
 
-int32_t CircuitBuilder::wire(int32_t fromKind, int32_t fromSlot, int32_t fromPin, int32_t toKind,
-                             int32_t toSlot, int32_t toPin, std::initializer_list<Point> points) {
+int32_t CircuitBuilder::wire(ElementKind fromKind, int32_t fromSlot, int32_t fromPin,
+                             ElementKind toKind, int32_t toSlot, int32_t toPin,
+                             std::initializer_list<Point> points) {
     const std::optional<int32_t> slot = circuit_.registerWire();
     EXPECT_TRUE(slot.has_value());
     CWire& w = *circuit_.wires[*slot];
@@ -58,7 +59,7 @@ int32_t CircuitBuilder::wire(int32_t fromKind, int32_t fromSlot, int32_t fromPin
     return *slot;
 }
 
-int32_t CircuitBuilder::stub(int32_t kind, int32_t slot, int32_t pinNumber, Point freeEnd) {
+int32_t CircuitBuilder::stub(ElementKind kind, int32_t slot, int32_t pinNumber, Point freeEnd) {
     const std::optional<int32_t> wireSlot = circuit_.registerWire();
     EXPECT_TRUE(wireSlot.has_value());
     CWire& w = *circuit_.wires[*wireSlot];

@@ -6,7 +6,7 @@ std::string where(const char* table, int slot) {
     return std::string(table) + " " + std::to_string(slot);
 }
 
-void checkPins(const CCircuit& circuit, const Pins& pins, int32_t kind, int32_t slot,
+void checkPins(const CCircuit& circuit, const Pins& pins, ElementKind kind, int32_t slot,
                const std::string& name, std::vector<std::string>& out) {
     for (int p = 0; p < kPinCount; ++p) {
         const Pin& pin = pins[p];
@@ -28,7 +28,7 @@ void checkPins(const CCircuit& circuit, const Pins& pins, int32_t kind, int32_t 
 void checkPinEnd(const CCircuit& circuit, const WireEnd& end, int32_t slot, size_t e,
                  bool inProgress, const std::string& at, std::vector<std::string>& out) {
     if (e >= 2) out.push_back(at + " is a junction end on a pin");
-    const Pin* pin = circuit.pin(end.kind, end.index, end.slot);
+    const Pin* pin = circuit.linkedPin(end);
     if (!pin) {
         out.push_back(at + " names a missing element or pin");
     } else if (inProgress && e == 0 && pin->present && !pin->connected) {
@@ -57,8 +57,8 @@ void checkWire(const CCircuit& circuit, const CWire& wire, int32_t slot, bool in
                 out.push_back(at + " has a junction partner that does not name it back");
             }
             if (end.index == slot) out.push_back(at + " is joined onto its own wire");
-        } else if (!isElementKind(end.kind)) {
-            out.push_back(at + " has kind " + std::to_string(end.kind));
+        } else if (!end.kind.elementKind()) {
+            out.push_back(at + " has kind " + std::to_string(end.kind.storedNumber()));
         } else {
             checkPinEnd(circuit, end, slot, e, inProgress, at, out);
         }
@@ -82,7 +82,7 @@ std::vector<std::string> circuitLinkViolations(const CCircuit& circuit,
         const CBlockElement* e = circuit.blockElements[s].get();
         if (!e) continue;
         if (e->index != s) out.push_back(where("block element", s) + " has another index");
-        if (!isElementKind(e->kind) || isLogicTableKind(e->kind))
+        if (isLogicTableKind(e->kind))
             out.push_back(where("block element", s) + " has a logic kind");
         checkPins(circuit, e->pins, e->kind, s, where("block element", s), out);
     }

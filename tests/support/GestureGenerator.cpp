@@ -12,7 +12,8 @@ using Type = WindowMessage::Type;
 // pins, wire ends, bend points and the middles of wire segments.
 std::vector<Point> interestingPoints(const CCircuit& circuit) {
     std::vector<Point> points;
-    auto addElement = [&](int32_t kind, int32_t slot, int32_t x, int32_t y, int32_t w, int32_t h) {
+    auto addElement = [&](ElementKind kind, int32_t slot, int32_t x, int32_t y, int32_t w,
+                          int32_t h) {
         points.push_back({x, y});
         points.push_back({x + w / 2, y + h / 2});
         for (int pin = 0; pin < kPinCount; ++pin) {

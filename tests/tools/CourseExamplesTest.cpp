@@ -28,8 +28,9 @@ std::vector<std::string> layoutFaults(const CCircuit& circuit) {
                 faults.push_back(name + " has a slanted run");
         }
         for (const WireEnd& end : wire->ends) {
-            if (!isElementKind(end.kind)) continue;
-            if (circuit.pinAnchor(end.kind, end.index, end.slot) != end.position())
+            const std::optional<ElementKind> kind = end.kind.elementKind();
+            if (!kind) continue;
+            if (circuit.pinAnchor(*kind, end.index, end.slot) != end.position())
                 faults.push_back(name + " has an end off its pin");
         }
     }

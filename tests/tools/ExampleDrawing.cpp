@@ -72,7 +72,7 @@ int32_t CExampleDrawing::summer(Point at) {
 }
 
 // A click in the middle of the body picks the element.
-Point CExampleDrawing::centreOf(int32_t kind, int32_t slot) const {
+Point CExampleDrawing::centreOf(ElementKind kind, int32_t slot) const {
     const CCircuit& c = window_.circuit();
     if (isLogicTableKind(kind)) {
         const CLogicElement& e = *c.logicElements[slot];
@@ -82,8 +82,8 @@ Point CExampleDrawing::centreOf(int32_t kind, int32_t slot) const {
     return {e.x + e.width / 2, e.y + e.height / 2};
 }
 
-void CExampleDrawing::connect(int32_t fromKind, int32_t fromSlot, int32_t fromPin,
-                              const std::vector<Point>& bends, int32_t toKind, int32_t toSlot,
+void CExampleDrawing::connect(ElementKind fromKind, int32_t fromSlot, int32_t fromPin,
+                              const std::vector<Point>& bends, ElementKind toKind, int32_t toSlot,
                               int32_t toPin) {
     shell_.pinAnswers.push_back(fromPin);
     click(centreOf(fromKind, fromSlot));
@@ -93,7 +93,7 @@ void CExampleDrawing::connect(int32_t fromKind, int32_t fromSlot, int32_t fromPi
     if (window_.editState().wireInProgress) unfinished_ = true;
 }
 
-void CExampleDrawing::branch(int32_t kind, int32_t slot, int32_t pin,
+void CExampleDrawing::branch(ElementKind kind, int32_t slot, int32_t pin,
                              const std::vector<Point>& bends, Point junction) {
     shell_.pinAnswers.push_back(pin);
     click(centreOf(kind, slot));

@@ -24,11 +24,12 @@ class CExampleDrawing {
     int32_t summer(Point at);
 
     // A wire from a pin, bent at each of `bends` in turn, finished on a pin.
-    void connect(int32_t fromKind, int32_t fromSlot, int32_t fromPin,
-                 const std::vector<Point>& bends, int32_t toKind, int32_t toSlot, int32_t toPin);
+    void connect(ElementKind fromKind, int32_t fromSlot, int32_t fromPin,
+                 const std::vector<Point>& bends, ElementKind toKind, int32_t toSlot,
+                 int32_t toPin);
     // A wire from a pin, bent at each of `bends`, joined onto the wire that passes
     // through `junction`.
-    void branch(int32_t kind, int32_t slot, int32_t pin, const std::vector<Point>& bends,
+    void branch(ElementKind kind, int32_t slot, int32_t pin, const std::vector<Point>& bends,
                 Point junction);
     // The Ctrl-click that flips an input signal, confirmed.
     void flip(int32_t signalSlot);
@@ -42,7 +43,7 @@ class CExampleDrawing {
   private:
     int32_t place(int command, Point at);
     void click(Point at, uint32_t modifiers = 0);
-    Point centreOf(int32_t kind, int32_t slot) const;
+    Point centreOf(ElementKind kind, int32_t slot) const;
 
     ScriptedShell shell_;
     CVortafrm window_{shell_};

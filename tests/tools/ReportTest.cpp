@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "render/RecordDrawing.h"
 #include "sim/Simulation.h"
 #include "support/CircuitBuilder.h"
+#include "support/RecordingCanvas.h"
 #include "tools/lotra-sim/Report.h"
 
 namespace {
@@ -53,15 +55,24 @@ TEST(LotraSimReport, EmptySlotsAndEveryKindName) {
               "B2 Summer 0=0 3=0 6=0 9=0 10=0\n");
 }
 
-TEST(LotraSimReport, IndicatorCountsOnlyConnectedPinsAtOne) {
-    Pins pins = CLogicElement(CLogicElement::IndicatorTag{}).pins;
-    for (Pin& pin : pins) pin.value = 1;
-    EXPECT_EQ(lotrasim::indicatorNumber(pins), 0);
-    for (int p : {0, 1, 2, 3, 4}) pins[p].connected = 1;
-    EXPECT_EQ(lotrasim::indicatorNumber(pins), 31);
-    pins[0].value = 0;
-    pins[3].connected = 0;
-    EXPECT_EQ(lotrasim::indicatorNumber(pins), 2 + 4 + 16);
+// The window and the report show the same number for every state of the pins,
+// a sixth pin that a damaged file marks present and wired included.
+TEST(LotraSimReport, TheWindowShowsTheNumberTheReportPrints) {
+    CLogicElement indicator(Indicator);
+    constexpr int kPins = 6;
+    for (int states = 0; states < 1 << (2 * kPins); ++states) {
+        for (int p = 0; p < kPins; ++p) {
+            indicator.pins[p].present = 1;
+            indicator.pins[p].connected = (states >> (2 * p)) & 1;
+            indicator.pins[p].value = (states >> (2 * p + 1)) & 1;
+        }
+        RecordingCanvas canvas;
+        render::draw(canvas, indicator, Viewport{}, true);
+        const auto texts = canvas.callsOf(RecordingCanvas::Op::Text);
+        ASSERT_EQ(texts.size(), 1u);
+        ASSERT_EQ(texts[0].text, lotrasim::indicatorText(indicatorNumber(indicator.pins)))
+            << "pin states " << states;
+    }
 }
 
 }  // namespace

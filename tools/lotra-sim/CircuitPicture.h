@@ -20,9 +20,8 @@ struct PictureFile {
 // The bytes of one picture of the circuit, as the window's picture command draws it:
 // on white by the window's own drawing code, with the levels when `powered`, cropped
 // to the circuit; a PDF page names `circuitFile` under it. False, with the reason in
-// `error`, on failure. Input signals and generators take the body picture of their
-// level, as in the window, which is why the circuit is not const.
-bool drawCircuitPicture(CCircuit& circuit, const PictureFile& picture,
+// `error`, on failure.
+bool drawCircuitPicture(const CCircuit& circuit, const PictureFile& picture,
                         const std::string& circuitFile, bool powered, std::vector<uint8_t>& bytes,
                         std::string& error);
 

@@ -15,7 +15,7 @@ std::vector<Probe> circuitProbes(const CCircuit& circuit) {
     for (int32_t slot = 0; slot < CCircuit::kLogicSlots; ++slot) {
         const CLogicElement* element = circuit.logicElement(slot);
         if (!element) continue;
-        const bool indicator = element->kind == Indicator;
+        const bool indicator = kindInfo(element->kind).showsNumber;
         probes.push_back({'L', slot, element->kind, indicator ? Probe::kIndicatorNumber : 9});
     }
     for (int32_t slot = 0; slot < CCircuit::kBlockSlots; ++slot) {

@@ -14,7 +14,7 @@ struct Probe {
 
     char table = 'L';  // 'L' logic-element table, 'B' block table
     int32_t slot = 0;
-    int32_t kind = 0;
+    ElementKind kind = LogicElement;
     int pin = kIndicatorNumber;  // 9 or 10 for an output pin
 
     bool isIndicator() const { return pin == kIndicatorNumber; }

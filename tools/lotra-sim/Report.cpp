@@ -3,44 +3,20 @@
 namespace lotrasim {
 namespace {
 
-void appendLine(std::string& out, char table, size_t slot, int32_t kind, const Pins& pins) {
+void appendLine(std::string& out, char table, size_t slot, ElementKind kind, const Pins& pins) {
     out += table + std::to_string(slot) + ' ' + kindName(kind);
     for (int p = 0; p < kPinCount; ++p) {
         if (pins[p].present != 1) continue;
         out += ' ' + std::to_string(p) + '=' + std::to_string(pins[p].value);
     }
-    if (kind == Indicator) {
-        out += " shows=" + indicatorText(indicatorNumber(pins));
-    }
+    if (kindInfo(kind).showsNumber) out += " shows=" + indicatorText(indicatorNumber(pins));
     out += '\n';
 }
 
 }  // namespace
 
-const char* kindName(int32_t kind) {
-    switch (kind) {
-        case LogicElement:
-            return "LogicElement";
-        case Indicator:
-            return "Indicator";
-        case Trigger:
-            return "Trigger";
-        case Summer:
-            return "Summer";
-        case EntrSignal:
-            return "EntrSignal";
-        case GTI:
-            return "GTI";
-        default:
-            return "Unknown";
-    }
-}
-
-int indicatorNumber(const Pins& pins) {
-    int number = 0;
-    for (int p = 0; p < 5; ++p)
-        if (pins[p].connected && pins[p].value == 1) number += 1 << p;
-    return number;
+const char* kindName(ElementKind kind) {
+    return kindInfo(kind).name;
 }
 
 std::string indicatorText(int number) {

@@ -7,11 +7,7 @@ namespace lotrasim {
 
 // The kind's name as the report prints it: LogicElement, Indicator, Trigger,
 // Summer, EntrSignal, GTI, or Unknown.
-const char* kindName(int32_t kind);
-
-// The number an indicator shows: 2 to the power n summed over its pins n = 0 to 4
-// that are connected and at level 1.
-int indicatorNumber(const Pins& pins);
+const char* kindName(ElementKind kind);
 
 // An indicator's number as the report and the truth table print it: two digits,
 // e.g. "05".

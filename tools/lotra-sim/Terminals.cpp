@@ -21,11 +21,12 @@ Terminals readingOrderTerminals(const CCircuit& circuit) {
     Terminals terminals;
     for (int32_t slot = 0; slot < CCircuit::kBlockSlots; ++slot) {
         const CBlockElement* element = circuit.blockElement(slot);
-        if (element && element->kind == EntrSignal) terminals.inputs.push_back(slot);
+        if (element && kindInfo(element->kind).outputRule == OutputRule::User)
+            terminals.inputs.push_back(slot);
     }
     for (int32_t slot = 0; slot < CCircuit::kLogicSlots; ++slot) {
         const CLogicElement* element = circuit.logicElement(slot);
-        if (element && element->kind == Indicator) terminals.indicators.push_back(slot);
+        if (element && kindInfo(element->kind).showsNumber) terminals.indicators.push_back(slot);
     }
     sortByReadingOrder(terminals.inputs, circuit.blockElements);
     sortByReadingOrder(terminals.indicators, circuit.logicElements);
@@ -33,10 +34,11 @@ Terminals readingOrderTerminals(const CCircuit& circuit) {
 }
 
 bool isSequential(const CCircuit& circuit) {
-    return std::any_of(circuit.blockElements.begin(), circuit.blockElements.end(),
-                       [](const auto& element) {
-                           return element && (element->kind == GTI || element->kind == Trigger);
-                       });
+    const auto sequential = [](const auto& element) {
+        return element && kindInfo(element->kind).sequential;
+    };
+    return std::any_of(circuit.logicElements.begin(), circuit.logicElements.end(), sequential) ||
+           std::any_of(circuit.blockElements.begin(), circuit.blockElements.end(), sequential);
 }
 
 }  // namespace lotrasim

@@ -20,11 +20,12 @@ struct Columns {
 Columns tableColumns(const CCircuit& circuit) {
     Columns columns;
     for (const Probe& probe : circuitProbes(circuit)) {
-        if (probe.kind == EntrSignal) {
+        const OutputRule rule = kindInfo(probe.kind).outputRule;
+        if (rule == OutputRule::User) {
             columns.inputs.push_back(probe);
         } else if (probe.isIndicator()) {
             columns.indicators.push_back(probe);
-        } else if (probe.kind == LogicElement || probe.kind == Trigger || probe.kind == Summer) {
+        } else if (isEvaluated(rule)) {
             columns.outputs.push_back(probe);
         }
     }

@@ -39,7 +39,7 @@ bool picturesAvailable() {
     return true;
 }
 
-bool drawCircuitPicture(CCircuit& circuit, const PictureFile& picture,
+bool drawCircuitPicture(const CCircuit& circuit, const PictureFile& picture,
                         const std::string& circuitFile, bool powered, std::vector<uint8_t>& bytes,
                         std::string& error) {
     const std::unique_ptr<QGuiApplication> application = offscreenApplication();

@@ -7,7 +7,7 @@ bool picturesAvailable() {
     return false;
 }
 
-bool drawCircuitPicture(CCircuit&, const PictureFile&, const std::string&, bool,
+bool drawCircuitPicture(const CCircuit&, const PictureFile&, const std::string&, bool,
                         std::vector<uint8_t>&, std::string& error) {
     error = "this lotra-sim was built without Qt and draws no pictures";
     return false;
