@@ -9,10 +9,6 @@
 namespace analysis {
 namespace {
 
-// A cover's cost: terms first, then literals. No cover has as many literals as one
-// term weighs.
-constexpr int64_t kTermCost = int64_t{1} << 16;
-
 // A variable fixed to 0, fixed to 1, free: the order of terms within a form.
 int digitOf(const Cube& cube, uint32_t bit) {
     if ((cube.care & bit) == 0) return 2;
@@ -54,7 +50,7 @@ CoverProblem coverProblemOf(const RowSet& inside, const std::vector<Cube>& prime
     for (uint32_t column = 0; column < primes.size(); ++column) {
         forEachRow(primes[column], variableCount,
                    [&](uint32_t row) { problem.rowColumns[rowNumber[row]].push_back(column); });
-        problem.columnCost.push_back(kTermCost + primes[column].literalCount());
+        problem.columnCost.push_back(primes[column].literalCount());
     }
     return problem;
 }

@@ -16,6 +16,7 @@ class PackedLists {
     std::span<const uint32_t> operator[](size_t list) const {
         return {numbers_.data() + start_[list], start_[list + 1] - start_[list]};
     }
+    std::span<const uint32_t> all() const { return numbers_; }
 
     // A number onto the list being built, which finish() ends.
     void add(uint32_t number) { numbers_.push_back(number); }
@@ -23,6 +24,11 @@ class PackedLists {
     void append(std::span<const uint32_t> list) {
         numbers_.insert(numbers_.end(), list.begin(), list.end());
         finish();
+    }
+    // Only the first `lists` lists.
+    void truncate(size_t lists) {
+        start_.resize(lists + 1);
+        numbers_.resize(start_.back());
     }
 
     // Where each number occurs: list n of the result holds, ascending, the lists in

@@ -1,0 +1,237 @@
+#include "analysis/CoverReduction.h"
+
+#include <algorithm>
+#include <span>
+#include <vector>
+
+namespace analysis {
+namespace {
+
+constexpr uint32_t kNone = UINT32_MAX;
+
+class CTableReduction {
+  public:
+    CTableReduction(CoverTable& table, Dominance dominance, ColumnChoices& taken,
+                    int64_t& takenCost, uint64_t& work)
+        : table_(table),
+          dominance_(dominance),
+          taken_(taken),
+          takenCost_(takenCost),
+          work_(work),
+          rowAlive_(table.rowCount(), 1),
+          columnAlive_(table.columnCount(), 1),
+          rowLive_(table.rowCount()),
+          columnLive_(table.columnCount()),
+          merged_(table.columnCount()),
+          stamp_(std::max(table.rowCount(), table.columnCount()), 0) {
+        for (size_t row = 0; row < rowLive_.size(); ++row) {
+            rowLive_[row] = static_cast<uint32_t>(table.rows[row].size());
+            uncoverable_ = uncoverable_ || rowLive_[row] == 0;
+        }
+        for (size_t column = 0; column < columnLive_.size(); ++column)
+            columnLive_[column] = static_cast<uint32_t>(table.columns[column].size());
+    }
+
+    bool run() {
+        bool changed = true;
+        while (changed && !uncoverable_) {
+            changed = takeEssentials();
+            changed = dropDominatingRows() || changed;
+            changed = dropDominatedColumns() || changed;
+        }
+        if (uncoverable_) return false;
+        compact();
+        return true;
+    }
+
+  private:
+    void killRow(uint32_t row) {
+        rowAlive_[row] = 0;
+        for (const uint32_t column : table_.rows[row]) {
+            if (columnAlive_[column] != 0 && --columnLive_[column] == 0) columnAlive_[column] = 0;
+        }
+    }
+
+    void killColumn(uint32_t column) {
+        columnAlive_[column] = 0;
+        for (const uint32_t row : table_.columns[column]) {
+            if (rowAlive_[row] != 0 && --rowLive_[row] == 0) uncoverable_ = true;
+        }
+    }
+
+    void takeColumn(uint32_t column) {
+        taken_.append(alternativesOf(column));
+        takenCost_ += table_.cost[column];
+        columnAlive_[column] = 0;
+        for (const uint32_t row : table_.columns[column]) {
+            if (rowAlive_[row] != 0) killRow(row);
+        }
+    }
+
+    // `column` stands for `other` from now on.
+    void merge(uint32_t other, uint32_t column) {
+        merged_[column].push_back(other);
+        killColumn(other);
+    }
+
+    std::vector<uint32_t> alternativesOf(uint32_t column) const {
+        std::vector<uint32_t> numbers;
+        std::vector<uint32_t> pending{column};
+        while (!pending.empty()) {
+            const uint32_t next = pending.back();
+            pending.pop_back();
+            const std::span<const uint32_t> own = table_.original[next];
+            numbers.insert(numbers.end(), own.begin(), own.end());
+            pending.insert(pending.end(), merged_[next].begin(), merged_[next].end());
+        }
+        return numbers;
+    }
+
+    bool takeEssentials() {
+        bool changed = false;
+        for (uint32_t row = 0; row < table_.rowCount() && !uncoverable_; ++row) {
+            if (rowAlive_[row] == 0 || rowLive_[row] != 1) continue;
+            for (const uint32_t column : table_.rows[row]) {
+                if (columnAlive_[column] != 0) takeColumn(column);
+            }
+            work_ += table_.rows[row].size();
+            changed = true;
+        }
+        return changed;
+    }
+
+    // The live entry of `candidates` whose live count is least.
+    static uint32_t fewestOf(std::span<const uint32_t> candidates, const std::vector<uint8_t>& alive,
+                             const std::vector<uint32_t>& live) {
+        uint32_t best = kNone;
+        for (const uint32_t candidate : candidates) {
+            if (alive[candidate] != 0 && (best == kNone || live[candidate] < live[best]))
+                best = candidate;
+        }
+        return best;
+    }
+
+    // How many live entries of `list` carry the current stamp.
+    uint32_t stampedIn(std::span<const uint32_t> list, const std::vector<uint8_t>& alive) const {
+        uint32_t count = 0;
+        for (const uint32_t number : list) count += alive[number] != 0 && stamp_[number] == stampValue_;
+        return count;
+    }
+
+    void stampLive(std::span<const uint32_t> list, const std::vector<uint8_t>& alive) {
+        ++stampValue_;
+        for (const uint32_t number : list) {
+            if (alive[number] != 0) stamp_[number] = stampValue_;
+        }
+    }
+
+    // A row whose live columns include all the live columns of another row is covered
+    // whenever that one is; of two rows with the same columns the first stays.
+    bool dropDominatingRows() {
+        bool changed = false;
+        for (uint32_t row = 0; row < table_.rowCount() && !uncoverable_; ++row) {
+            if (rowAlive_[row] == 0) continue;
+            const uint32_t pivot = fewestOf(table_.rows[row], columnAlive_, columnLive_);
+            stampLive(table_.rows[row], columnAlive_);
+            work_ += table_.rows[row].size() + table_.columns[pivot].size();
+            for (const uint32_t other : table_.columns[pivot]) {
+                if (other == row || rowAlive_[other] == 0 || rowLive_[other] < rowLive_[row] ||
+                    (rowLive_[other] == rowLive_[row] && other < row))
+                    continue;
+                work_ += table_.rows[other].size();
+                if (stampedIn(table_.rows[other], columnAlive_) != rowLive_[row]) continue;
+                killRow(other);
+                changed = true;
+            }
+        }
+        return changed;
+    }
+
+    // Whether `other`, covering every live row of `column`, makes it unnecessary.
+    bool dominates(uint32_t other, uint32_t column) const {
+        const int64_t otherCost = table_.cost[other], cost = table_.cost[column];
+        const bool sameRows = columnLive_[other] == columnLive_[column];
+        if (dominance_ == Dominance::AnyCost && !sameRows) return true;
+        if (otherCost < cost) return true;
+        if (otherCost == cost && sameRows) return other < column;
+        return otherCost == cost && dominance_ == Dominance::NoDearer;
+    }
+
+    bool dropDominatedColumns() {
+        bool changed = false;
+        for (uint32_t column = 0; column < table_.columnCount() && !uncoverable_; ++column) {
+            if (columnAlive_[column] == 0) continue;
+            const uint32_t pivot = fewestOf(table_.columns[column], rowAlive_, rowLive_);
+            stampLive(table_.columns[column], rowAlive_);
+            work_ += table_.columns[column].size() + table_.rows[pivot].size();
+            for (const uint32_t other : table_.rows[pivot]) {
+                if (other == column || columnAlive_[other] == 0 ||
+                    columnLive_[other] < columnLive_[column])
+                    continue;
+                work_ += table_.columns[other].size();
+                if (stampedIn(table_.columns[other], rowAlive_) != columnLive_[column]) continue;
+                if (!dominates(other, column)) continue;
+                const bool sameColumn = table_.cost[other] == table_.cost[column] &&
+                                        columnLive_[other] == columnLive_[column];
+                if (sameColumn) {
+                    merge(column, other);
+                } else {
+                    killColumn(column);
+                }
+                changed = true;
+                break;
+            }
+        }
+        return changed;
+    }
+
+    // The live rows and columns numbered anew in the same order; a merged column keeps
+    // the numbers of those it stands for.
+    void compact() {
+        CoverTable compacted;
+        std::vector<uint32_t> rowNumber(table_.rowCount(), kNone);
+        uint32_t rows = 0;
+        for (uint32_t row = 0; row < table_.rowCount(); ++row) {
+            if (rowAlive_[row] == 0) continue;
+            rowNumber[row] = rows++;
+            if (!table_.weight.empty()) compacted.weight.push_back(table_.weight[row]);
+            if (!table_.countWeight.empty())
+                compacted.countWeight.push_back(table_.countWeight[row]);
+        }
+        for (uint32_t column = 0; column < table_.columnCount(); ++column) {
+            if (columnAlive_[column] == 0) continue;
+            for (const uint32_t row : table_.columns[column]) {
+                if (rowAlive_[row] != 0) compacted.columns.add(rowNumber[row]);
+            }
+            compacted.columns.finish();
+            compacted.cost.push_back(table_.cost[column]);
+            compacted.original.append(alternativesOf(column));
+        }
+        compacted.rows = compacted.columns.transposed(rows);
+        work_ += table_.rows.entries();
+        table_ = std::move(compacted);
+    }
+
+    CoverTable& table_;
+    Dominance dominance_;
+    ColumnChoices& taken_;
+    int64_t& takenCost_;
+    uint64_t& work_;
+    std::vector<uint8_t> rowAlive_;
+    std::vector<uint8_t> columnAlive_;
+    std::vector<uint32_t> rowLive_;     // live columns of each row
+    std::vector<uint32_t> columnLive_;  // live rows of each column
+    std::vector<std::vector<uint32_t>> merged_;
+    std::vector<uint32_t> stamp_;
+    uint32_t stampValue_ = 0;
+    bool uncoverable_ = false;
+};
+
+}  // namespace
+
+bool reduceTable(CoverTable& table, Dominance dominance, ColumnChoices& taken,
+                 int64_t& takenCost, uint64_t& work) {
+    return CTableReduction(table, dominance, taken, takenCost, work).run();
+}
+
+}  // namespace analysis
