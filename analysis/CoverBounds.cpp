@@ -9,11 +9,14 @@ namespace analysis {
 
 namespace {
 
-// Steps without a better bound before the step length halves, and the lengths.
+// Steps without a better bound before the step length halves, and the lengths: from
+// each row's cheapest share, and from the multipliers of a table before.
 constexpr int kPatience = 8;
 constexpr double kColdStep = 2;
 constexpr double kWarmStep = 0.5;
 constexpr double kLeastStep = 1.0 / 256;
+// Every this many steps `sawStep` sees the relaxation.
+constexpr int kStepsSeen = 10;
 // A bound past any cost: no cover of that many columns exists.
 constexpr double kNoCover = 1e15;
 
@@ -130,7 +133,7 @@ std::vector<double> subgradient(const CoverTable& table, const std::vector<uint8
 }  // namespace
 
 LagrangianBound lagrangianBound(const CoverTable& table, BoundKind kind, int64_t above,
-                                int steps, uint64_t& work) {
+                                int steps, uint64_t& work, const StepView& sawStep) {
     const uint64_t stepWork = 2 * table.rows.entries() + table.rowCount() + table.columnCount();
     const std::vector<double>& weights = weightsOf(table, kind);
     std::vector<double> multipliers = weights.empty() ? sharedCosts(table, kind) : weights;
@@ -155,6 +158,8 @@ LagrangianBound lagrangianBound(const CoverTable& table, BoundKind kind, int64_t
             unimproved = 0;
         }
         if (n >= steps || wholeAtLeast(best.value) >= above || step < kLeastStep) break;
+        if (sawStep && n % kStepsSeen == kStepsSeen - 1)
+            sawStep(relaxation.reduced(), relaxation.selected());
         const std::vector<double> gradient =
             subgradient(table, relaxation.selected(), multipliers);
         double norm = 0;

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "analysis/CoverTable.h"
@@ -37,8 +38,12 @@ struct LagrangianBound {
     double lastSelected = 0;
     double firstUnselected = 0;
 };
+// `sawStep`, when given, sees the reduced costs and the selected columns of every
+// few steps, for the covers they suggest.
+using StepView = std::function<void(const std::vector<double>& reduced,
+                                    const std::vector<uint8_t>& selected)>;
 LagrangianBound lagrangianBound(const CoverTable& table, BoundKind kind, int64_t above,
-                                int steps, uint64_t& work);
+                                int steps, uint64_t& work, const StepView& sawStep = {});
 
 // The least whole number not below a bound computed in floating point.
 int64_t wholeAtLeast(double value);

@@ -98,19 +98,20 @@ std::vector<uint32_t> greedyCover(const CoverTable& table) {
     return completed(table, {}, counts, price);
 }
 
-std::vector<uint32_t> reducedCostCover(const CoverTable& table, const LagrangianBound& below) {
+std::vector<uint32_t> reducedCostCover(const CoverTable& table, BoundKind kind,
+                                       const std::vector<double>& reduced,
+                                       const std::vector<uint8_t>& selected) {
     std::vector<uint32_t> cover;
     for (uint32_t column = 0; column < table.columnCount(); ++column) {
-        if (below.selected[column] != 0) cover.push_back(column);
+        if (selected[column] != 0) cover.push_back(column);
     }
     std::vector<uint32_t> counts = coverCounts(table, cover);
     // A column of no reduced cost is still not free: a little of its cost stays.
     constexpr double kKeptShare = 1.0 / 64;
     std::vector<double> price(table.columnCount());
     for (size_t column = 0; column < price.size(); ++column) {
-        const double cost =
-            below.kind.countsColumns ? 1 : static_cast<double>(table.cost[column]);
-        price[column] = std::max(below.reduced[column], 0.0) + kKeptShare * cost;
+        const double cost = kind.countsColumns ? 1 : static_cast<double>(table.cost[column]);
+        price[column] = std::max(reduced[column], 0.0) + kKeptShare * cost;
     }
     return completed(table, cover, counts, price);
 }

@@ -21,7 +21,9 @@ std::vector<uint32_t> greedyCover(const CoverTable& table);
 // The columns that make up the bound, then greedily as above by the least reduced
 // cost per row: a cover that the bound's multipliers suggest, often a least one
 // once the bound is close.
-std::vector<uint32_t> reducedCostCover(const CoverTable& table, const LagrangianBound& below);
+std::vector<uint32_t> reducedCostCover(const CoverTable& table, BoundKind kind,
+                                       const std::vector<double>& reduced,
+                                       const std::vector<uint8_t>& selected);
 
 // The cover improved while the budget lasts by taking one column in and the
 // columns it makes unnecessary out, as long as that leaves fewer columns, or as

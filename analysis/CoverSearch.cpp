@@ -1,6 +1,7 @@
 #include "analysis/CoverSearch.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "analysis/CoverHeuristics.h"
 #include "analysis/CoverReduction.h"
@@ -12,20 +13,17 @@ namespace {
 // without the column.
 constexpr uint64_t kCopyWork = 4;
 // Steps of a bound on a table without weights for it (at the start of a search or
-// of a part), and on one that goes on from the weights of the step before.
+// of a part), on one that goes on from the weights of the step before, on one whose
+// columns that bound settled, and (in a search of the least cost) of the bound on
+// the number of columns, which need only show that there are too few.
 constexpr int kFirstBoundSteps = 300;
 constexpr int kBoundSteps = 30;
+constexpr int kReboundSteps = 10;
+constexpr int kCountSteps = 10;
 constexpr int64_t kNoLimit = INT64_MAX / 4;
 
 const std::vector<double>& weightsOf(const CoverTable& table, BoundKind kind) {
     return kind.countsColumns ? table.countWeight : table.weight;
-}
-
-int stepsFor(const CoverTable& table, BoundKind kind, const WorkBudget& budget) {
-    const uint64_t stepWork = std::max<uint64_t>(2 * table.rows.entries(), 1);
-    const uint64_t affordable = std::max<uint64_t>(budget.left() / stepWork, 1);
-    const int steps = weightsOf(table, kind).empty() ? kFirstBoundSteps : kBoundSteps;
-    return static_cast<int>(std::min<uint64_t>(static_cast<uint64_t>(steps), affordable));
 }
 
 double reducedCost(const CoverTable& table, BoundKind kind, uint32_t column) {
@@ -36,24 +34,33 @@ double reducedCost(const CoverTable& table, BoundKind kind, uint32_t column) {
     return reduced;
 }
 
-// Of the row with the fewest columns (of those, the row of the highest multiplier,
-// the hardest to cover cheaply), the column of the least reduced cost, of those the
-// one covering the most rows.
+// The hardest row to cover is the one whose cheapest column (by reduced cost) is the
+// cheapest by the most: without that column the bound rises the most. Its cheapest
+// column goes first, then (when that branch is done) the row without it.
 uint32_t branchColumn(const CoverTable& table, BoundKind kind) {
-    const std::vector<double>& weights = weightsOf(table, kind);
-    size_t hardest = 0;
-    for (size_t row = 1; row < table.rowCount(); ++row) {
-        const size_t size = table.rows[row].size(), least = table.rows[hardest].size();
-        if (size < least ||
-            (size == least && !weights.empty() && weights[row] > weights[hardest]))
-            hardest = row;
+    std::vector<double> reduced(table.columnCount());
+    for (uint32_t column = 0; column < reduced.size(); ++column)
+        reduced[column] = reducedCost(table, kind, column);
+    uint32_t column = 0;
+    double hardest = -1;
+    for (size_t row = 0; row < table.rowCount(); ++row) {
+        const std::span<const uint32_t> columns = table.rows[row];
+        uint32_t cheapest = columns.front();
+        double next = std::numeric_limits<double>::infinity();
+        for (const uint32_t other : columns.subspan(1)) {
+            if (reduced[other] < reduced[cheapest]) {
+                next = reduced[cheapest];
+                cheapest = other;
+            } else {
+                next = std::min(next, reduced[other]);
+            }
+        }
+        if (next - reduced[cheapest] > hardest) {
+            hardest = next - reduced[cheapest];
+            column = cheapest;
+        }
     }
-    const std::span<const uint32_t> columns = table.rows[hardest];
-    return *std::min_element(columns.begin(), columns.end(), [&](uint32_t a, uint32_t b) {
-        const double reducedA = reducedCost(table, kind, a), reducedB = reducedCost(table, kind, b);
-        if (reducedA != reducedB) return reducedA < reducedB;
-        return table.columns[a].size() > table.columns[b].size();
-    });
+    return column;
 }
 
 std::vector<int64_t> partBounds(const std::vector<CoverTable>& parts,
@@ -148,11 +155,22 @@ void CCoverSearch::visit(CoverTable table, Chosen chosen) {
     chosen_.truncate(depth);
 }
 
+// As many steps as the budget still pays for.
+int CCoverSearch::boundSteps(const CoverTable& table, BoundKind kind, bool again) const {
+    int steps = weightsOf(table, kind).empty() ? kFirstBoundSteps
+                : again                        ? kReboundSteps
+                                               : kBoundSteps;
+    if (kind.countsColumns && goal_ != Goal::FewestColumns) steps = std::min(steps, kCountSteps);
+    const uint64_t stepWork = std::max<uint64_t>(2 * table.rows.entries(), 1);
+    const uint64_t affordable = std::max<uint64_t>(budget_.left() / stepWork, 1);
+    return static_cast<int>(std::min<uint64_t>(static_cast<uint64_t>(steps), affordable));
+}
+
 // Reduces the table, then bounds it on the number of columns and, unless counting
 // them, on the cost, until no bound settles a column; false when no cover sought
 // lies here.
 bool CCoverSearch::narrow(CoverTable& table, Chosen& chosen) {
-    for (;;) {
+    for (int round = 0;; ++round) {
         const size_t before = chosen_.count();
         uint64_t work = 0;
         const Dominance dominance = goal_ == Goal::FewestColumns ? Dominance::AnyCost
@@ -165,27 +183,33 @@ bool CCoverSearch::narrow(CoverTable& table, Chosen& chosen) {
             return false;
         if (table.rowCount() == 0) return true;
         const size_t rows = table.rowCount(), columns = table.columnCount();
-        if (!bound(table, chosen, {true, 0}, columnsAbove_)) return false;
+        if (!bound(table, chosen, {true, 0}, columnsAbove_, round > 0)) return false;
         if (table.rowCount() != rows || table.columnCount() != columns) continue;
         if (goal_ == Goal::FewestColumns) return true;
         const BoundKind kind{false, static_cast<size_t>(columns_ - chosen.columns)};
-        if (!bound(table, chosen, kind, costAbove_)) return false;
+        if (!bound(table, chosen, kind, costAbove_, round > 0)) return false;
         if (table.rowCount() == rows && table.columnCount() == columns) return true;
     }
 }
 
 // One bound, the cover it suggests, and the columns it settles taken or left out;
 // false when no cover sought lies here.
-bool CCoverSearch::bound(CoverTable& table, Chosen& chosen, BoundKind kind, int64_t above) {
+bool CCoverSearch::bound(CoverTable& table, Chosen& chosen, BoundKind kind, int64_t above, bool again) {
     const int64_t& limit = kind.countsColumns ? columnsAbove_ : costAbove_;
     const int64_t& have = kind.countsColumns ? chosen.columns : chosen.cost;
     uint64_t work = 0;
-    LagrangianBound below =
-        lagrangianBound(table, kind, above - have, stepsFor(table, kind, budget_), work);
+    const bool suggests = (goal_ == Goal::FewestColumns) == kind.countsColumns && goal_ != Goal::All;
+    StepView sawStep;
+    if (suggests && weightsOf(table, kind).empty())
+        sawStep = [&](const std::vector<double>& reduced, const std::vector<uint8_t>& selected) {
+            tryCover(table, chosen, reducedCostCover(table, kind, reduced, selected));
+        };
+    LagrangianBound below = lagrangianBound(table, kind, above - have,
+                                            boundSteps(table, kind, again), work, sawStep);
     (kind.countsColumns ? table.countWeight : table.weight) = below.multipliers;
     if (!budget_.spend(work) || have + below.cost >= limit) return false;
-    if ((goal_ == Goal::FewestColumns) == kind.countsColumns && goal_ != Goal::All) {
-        tryCover(table, chosen, reducedCostCover(table, below));
+    if (suggests) {
+        tryCover(table, chosen, reducedCostCover(table, kind, below.reduced, below.selected));
         if (have + below.cost >= limit) return false;
     }
     const SettledColumns settled = settledColumns(below, limit - have);

@@ -52,8 +52,10 @@ class CCoverSearch {
     bool stopped() const;
     void visit(CoverTable table, Chosen chosen);
     bool narrow(CoverTable& table, Chosen& chosen);
-    bool bound(CoverTable& table, Chosen& chosen, BoundKind kind, int64_t above);
+    int boundSteps(const CoverTable& table, BoundKind kind, bool again) const;
+    bool bound(CoverTable& table, Chosen& chosen, BoundKind kind, int64_t above, bool again);
     void reachCover(Chosen chosen);
+
     void tryCover(const CoverTable& table, Chosen chosen, const std::vector<uint32_t>& columns);
     void combine(const std::vector<CoverTable>& parts, Chosen chosen);
     bool partsCheapest(const std::vector<CoverTable>& parts, const std::vector<FoundCover>& fewest,
