@@ -9,6 +9,9 @@ namespace {
 
 constexpr uint32_t kNone = UINT32_MAX;
 
+// The reductions on flags of what is still alive, each row and column marked when
+// it loses a column or a row, since only then it can come to lie inside another:
+// the first round looks at all, the later ones at those marked.
 class CTableReduction {
   public:
     CTableReduction(CoverTable& table, Dominance dominance, ColumnChoices& taken,
@@ -20,6 +23,8 @@ class CTableReduction {
           work_(work),
           rowAlive_(table.rowCount(), 1),
           columnAlive_(table.columnCount(), 1),
+          rowChanged_(table.rowCount(), 1),
+          columnChanged_(table.columnCount(), 1),
           rowLive_(table.rowCount()),
           columnLive_(table.columnCount()),
           merged_(table.columnCount()),
@@ -48,15 +53,21 @@ class CTableReduction {
     void killRow(uint32_t row) {
         rowAlive_[row] = 0;
         for (const uint32_t column : table_.rows[row]) {
-            if (columnAlive_[column] != 0 && --columnLive_[column] == 0) columnAlive_[column] = 0;
+            if (columnAlive_[column] == 0) continue;
+            columnChanged_[column] = 1;
+            if (--columnLive_[column] == 0) columnAlive_[column] = 0;
         }
+        work_ += table_.rows[row].size();
     }
 
     void killColumn(uint32_t column) {
         columnAlive_[column] = 0;
         for (const uint32_t row : table_.columns[column]) {
-            if (rowAlive_[row] != 0 && --rowLive_[row] == 0) uncoverable_ = true;
+            if (rowAlive_[row] == 0) continue;
+            rowChanged_[row] = 1;
+            if (--rowLive_[row] == 0) uncoverable_ = true;
         }
+        work_ += table_.columns[column].size();
     }
 
     void takeColumn(uint32_t column) {
@@ -89,20 +100,20 @@ class CTableReduction {
 
     bool takeEssentials() {
         bool changed = false;
+        work_ += table_.rowCount();
         for (uint32_t row = 0; row < table_.rowCount() && !uncoverable_; ++row) {
             if (rowAlive_[row] == 0 || rowLive_[row] != 1) continue;
             for (const uint32_t column : table_.rows[row]) {
                 if (columnAlive_[column] != 0) takeColumn(column);
             }
-            work_ += table_.rows[row].size();
             changed = true;
         }
         return changed;
     }
 
     // The live entry of `candidates` whose live count is least.
-    static uint32_t fewestOf(std::span<const uint32_t> candidates, const std::vector<uint8_t>& alive,
-                             const std::vector<uint32_t>& live) {
+    static uint32_t fewestOf(std::span<const uint32_t> candidates,
+                             const std::vector<uint8_t>& alive, const std::vector<uint32_t>& live) {
         uint32_t best = kNone;
         for (const uint32_t candidate : candidates) {
             if (alive[candidate] != 0 && (best == kNone || live[candidate] < live[best]))
@@ -111,18 +122,19 @@ class CTableReduction {
         return best;
     }
 
-    // How many live entries of `list` carry the current stamp.
-    uint32_t stampedIn(std::span<const uint32_t> list, const std::vector<uint8_t>& alive) const {
-        uint32_t count = 0;
-        for (const uint32_t number : list) count += alive[number] != 0 && stamp_[number] == stampValue_;
-        return count;
-    }
-
+    // Marks the live entries of `list`; then stampedIn counts how many live entries
+    // of another list are marked.
     void stampLive(std::span<const uint32_t> list, const std::vector<uint8_t>& alive) {
         ++stampValue_;
         for (const uint32_t number : list) {
             if (alive[number] != 0) stamp_[number] = stampValue_;
         }
+    }
+    uint32_t stampedIn(std::span<const uint32_t> list, const std::vector<uint8_t>& alive) const {
+        uint32_t count = 0;
+        for (const uint32_t number : list)
+            count += alive[number] != 0 && stamp_[number] == stampValue_;
+        return count;
     }
 
     // A row whose live columns include all the live columns of another row is covered
@@ -130,37 +142,57 @@ class CTableReduction {
     bool dropDominatingRows() {
         bool changed = false;
         for (uint32_t row = 0; row < table_.rowCount() && !uncoverable_; ++row) {
-            if (rowAlive_[row] == 0) continue;
+            if (rowAlive_[row] == 0 || rowChanged_[row] == 0) continue;
+            rowChanged_[row] = 0;
             const uint32_t pivot = fewestOf(table_.rows[row], columnAlive_, columnLive_);
             stampLive(table_.rows[row], columnAlive_);
             work_ += table_.rows[row].size() + table_.columns[pivot].size();
             for (const uint32_t other : table_.columns[pivot]) {
-                if (other == row || rowAlive_[other] == 0 || rowLive_[other] < rowLive_[row] ||
-                    (rowLive_[other] == rowLive_[row] && other < row))
+                if (other == row || rowAlive_[other] == 0 || rowLive_[other] < rowLive_[row])
                     continue;
                 work_ += table_.rows[other].size();
                 if (stampedIn(table_.rows[other], columnAlive_) != rowLive_[row]) continue;
-                killRow(other);
                 changed = true;
+                const bool same = rowLive_[other] == rowLive_[row];
+                killRow(same ? std::max(row, other) : other);
+                if (rowAlive_[row] == 0) break;
             }
         }
         return changed;
     }
 
-    // Whether `other`, covering every live row of `column`, makes it unnecessary.
+    // Of two columns with the same live rows, the one that goes: the dearer, or of
+    // equal ones the later, which the earlier then stands for.
+    void dropTwin(uint32_t column, uint32_t other) {
+        const int64_t cost = table_.cost[column], otherCost = table_.cost[other];
+        const bool columnGoes = cost != otherCost ? cost > otherCost : column > other;
+        const uint32_t goes = columnGoes ? column : other, stays = columnGoes ? other : column;
+        if (cost == otherCost) {
+            merge(goes, stays);
+        } else {
+            killColumn(goes);
+        }
+    }
+
+    // Whether `other`, covering more rows than `column`, makes it unnecessary.
     bool dominates(uint32_t other, uint32_t column) const {
         const int64_t otherCost = table_.cost[other], cost = table_.cost[column];
-        const bool sameRows = columnLive_[other] == columnLive_[column];
-        if (dominance_ == Dominance::AnyCost && !sameRows) return true;
-        if (otherCost < cost) return true;
-        if (otherCost == cost && sameRows) return other < column;
-        return otherCost == cost && dominance_ == Dominance::NoDearer;
+        switch (dominance_) {
+            case Dominance::AnyCost:
+                return true;
+            case Dominance::NoDearer:
+                return otherCost <= cost;
+            case Dominance::Cheaper:
+                return otherCost < cost;
+        }
+        return false;
     }
 
     bool dropDominatedColumns() {
         bool changed = false;
         for (uint32_t column = 0; column < table_.columnCount() && !uncoverable_; ++column) {
-            if (columnAlive_[column] == 0) continue;
+            if (columnAlive_[column] == 0 || columnChanged_[column] == 0) continue;
+            columnChanged_[column] = 0;
             const uint32_t pivot = fewestOf(table_.columns[column], rowAlive_, rowLive_);
             stampLive(table_.columns[column], rowAlive_);
             work_ += table_.columns[column].size() + table_.rows[pivot].size();
@@ -170,16 +202,14 @@ class CTableReduction {
                     continue;
                 work_ += table_.columns[other].size();
                 if (stampedIn(table_.columns[other], rowAlive_) != columnLive_[column]) continue;
-                if (!dominates(other, column)) continue;
-                const bool sameColumn = table_.cost[other] == table_.cost[column] &&
-                                        columnLive_[other] == columnLive_[column];
-                if (sameColumn) {
-                    merge(column, other);
-                } else {
+                if (columnLive_[other] == columnLive_[column]) {
+                    dropTwin(column, other);
+                    changed = true;
+                } else if (dominates(other, column)) {
                     killColumn(column);
+                    changed = true;
                 }
-                changed = true;
-                break;
+                if (columnAlive_[column] == 0) break;
             }
         }
         return changed;
@@ -219,6 +249,8 @@ class CTableReduction {
     uint64_t& work_;
     std::vector<uint8_t> rowAlive_;
     std::vector<uint8_t> columnAlive_;
+    std::vector<uint8_t> rowChanged_;
+    std::vector<uint8_t> columnChanged_;
     std::vector<uint32_t> rowLive_;     // live columns of each row
     std::vector<uint32_t> columnLive_;  // live rows of each column
     std::vector<std::vector<uint32_t>> merged_;
@@ -229,8 +261,8 @@ class CTableReduction {
 
 }  // namespace
 
-bool reduceTable(CoverTable& table, Dominance dominance, ColumnChoices& taken,
-                 int64_t& takenCost, uint64_t& work) {
+bool reduceTable(CoverTable& table, Dominance dominance, ColumnChoices& taken, int64_t& takenCost,
+                 uint64_t& work) {
     return CTableReduction(table, dominance, taken, takenCost, work).run();
 }
 

@@ -24,7 +24,7 @@ enum class Dominance {
 // rows makes unnecessary (see Dominance); drops the rows whose every column also
 // covers another row. Then leaves out what is gone. False when a row is left that
 // no column covers. `work` grows by the entries read.
-bool reduceTable(CoverTable& table, Dominance dominance, ColumnChoices& taken,
-                 int64_t& takenCost, uint64_t& work);
+bool reduceTable(CoverTable& table, Dominance dominance, ColumnChoices& taken, int64_t& takenCost,
+                 uint64_t& work);
 
 }  // namespace analysis
