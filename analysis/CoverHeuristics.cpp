@@ -116,62 +116,135 @@ std::vector<uint32_t> reducedCostCover(const CoverTable& table, BoundKind kind,
     return completed(table, cover, counts, price);
 }
 
-std::vector<uint32_t> improvedCover(const CoverTable& table, std::vector<uint32_t> cover,
-                                    WorkBudget& budget) {
-    std::vector<uint32_t> counts = coverCounts(table, cover);
-    std::vector<uint8_t> inCover(table.columnCount(), 0);
-    for (const uint32_t column : cover) inCover[column] = 1;
-    std::vector<uint32_t> stamp(table.columnCount(), 0);
-    uint32_t stampValue = 0;
-    bool improved = true;
-    while (improved && !budget.exhausted()) {
-        improved = false;
-        for (uint32_t column = 0; column < table.columnCount() && !budget.exhausted(); ++column) {
-            if (inCover[column] != 0) continue;
-            // The columns of the cover that `column` would make unnecessary, the
-            // dearest first.
-            for (const uint32_t row : table.columns[column]) ++counts[row];
-            std::vector<uint32_t> touched;
-            uint64_t work = table.columns[column].size();
-            ++stampValue;
-            for (const uint32_t row : table.columns[column]) {
-                work += table.rows[row].size();
-                for (const uint32_t other : table.rows[row]) {
-                    if (inCover[other] == 0 || stamp[other] == stampValue) continue;
-                    stamp[other] = stampValue;
+namespace {
+
+// A cover being improved: which columns are in it and how many of them cover each
+// row.
+class CImprovement {
+  public:
+    CImprovement(const CoverTable& table, const std::vector<uint32_t>& cover, WorkBudget& budget)
+        : table_(table),
+          budget_(budget),
+          inCover_(table.columnCount(), 0),
+          counts_(coverCounts(table, cover)),
+          stamp_(table.rowCount(), 0),
+          freed_(table.columnCount(), 0) {
+        for (const uint32_t column : cover) inCover_[column] = 1;
+    }
+
+    std::vector<uint32_t> run() {
+        while (!budget_.exhausted() && round()) {
+        }
+        std::vector<uint32_t> cover;
+        for (uint32_t column = 0; column < table_.columnCount(); ++column) {
+            if (inCover_[column] != 0) cover.push_back(column);
+        }
+        return cover;
+    }
+
+  private:
+    // A column from outside makes a column of the cover unnecessary when it covers
+    // every row that only that one covers. Each column from outside that does so for
+    // two of them, or for one dearer than itself, is taken and they go, the best
+    // first; false when none does.
+    bool round() {
+        std::vector<uint32_t> candidates;
+        uint64_t work = table_.columnCount();
+        for (uint32_t column = 0; column < table_.columnCount(); ++column) {
+            if (inCover_[column] != 0) work += freedBy(column, candidates);
+        }
+        budget_.spend(work);
+        std::sort(candidates.begin(), candidates.end(), [&](uint32_t a, uint32_t b) {
+            return freed_[a] != freed_[b] ? freed_[a] > freed_[b] : a < b;
+        });
+        bool improved = false;
+        for (const uint32_t column : candidates) {
+            freed_[column] = 0;
+            improved = swapIn(column) || improved;
+        }
+        return improved;
+    }
+
+    // Counts in `freed_` each outside column that covers the rows only `column`
+    // covers, found among the columns of the one of those rows with the fewest.
+    uint64_t freedBy(uint32_t column, std::vector<uint32_t>& candidates) {
+        ++stampValue_;
+        uint32_t unique = 0, pivot = UINT32_MAX;
+        for (const uint32_t row : table_.columns[column]) {
+            if (counts_[row] != 1) continue;
+            stamp_[row] = stampValue_;
+            ++unique;
+            if (pivot == UINT32_MAX || table_.rows[row].size() < table_.rows[pivot].size())
+                pivot = row;
+        }
+        uint64_t work = table_.columns[column].size();
+        if (pivot == UINT32_MAX) return work;
+        for (const uint32_t other : table_.rows[pivot]) {
+            if (inCover_[other] != 0) continue;
+            uint32_t covered = 0;
+            for (const uint32_t row : table_.columns[other]) covered += stamp_[row] == stampValue_;
+            work += table_.columns[other].size();
+            if (covered != unique) continue;
+            if (freed_[other]++ == 0) candidates.push_back(other);
+        }
+        return work;
+    }
+
+    // Takes the column in and the cover's columns it leaves unnecessary out, the
+    // dearest first, if that leaves fewer columns or as many at a lower cost.
+    bool swapIn(uint32_t column) {
+        for (const uint32_t row : table_.columns[column]) ++counts_[row];
+        std::vector<uint32_t> touched;
+        uint64_t work = 0;
+        for (const uint32_t row : table_.columns[column]) {
+            work += table_.rows[row].size();
+            for (const uint32_t other : table_.rows[row]) {
+                if (inCover_[other] == 1) {
+                    inCover_[other] = 2;
                     touched.push_back(other);
                 }
             }
-            std::sort(touched.begin(), touched.end(), [&](uint32_t a, uint32_t b) {
-                return table.cost[a] != table.cost[b] ? table.cost[a] > table.cost[b] : a < b;
-            });
-            std::vector<uint32_t> dropped;
-            int64_t droppedCost = 0;
-            for (const uint32_t other : touched) {
-                work += table.columns[other].size();
-                if (!unneeded(table, other, counts)) continue;
-                dropped.push_back(other);
-                droppedCost += table.cost[other];
-                for (const uint32_t row : table.columns[other]) --counts[row];
-            }
-            budget.spend(work);
-            if (gains(dropped.size(), droppedCost, table.cost[column])) {
-                inCover[column] = 1;
-                for (const uint32_t other : dropped) inCover[other] = 0;
-                improved = true;
-                continue;
-            }
-            for (const uint32_t other : dropped) {
-                for (const uint32_t row : table.columns[other]) ++counts[row];
-            }
-            for (const uint32_t row : table.columns[column]) --counts[row];
         }
+        std::sort(touched.begin(), touched.end(), [&](uint32_t a, uint32_t b) {
+            return table_.cost[a] != table_.cost[b] ? table_.cost[a] > table_.cost[b] : a < b;
+        });
+        std::vector<uint32_t> dropped;
+        int64_t droppedCost = 0;
+        for (const uint32_t other : touched) {
+            inCover_[other] = 1;
+            work += table_.columns[other].size();
+            if (!unneeded(table_, other, counts_)) continue;
+            dropped.push_back(other);
+            droppedCost += table_.cost[other];
+            for (const uint32_t row : table_.columns[other]) --counts_[row];
+        }
+        budget_.spend(work + 2 * table_.columns[column].size());
+        if (gains(dropped.size(), droppedCost, table_.cost[column])) {
+            inCover_[column] = 1;
+            for (const uint32_t other : dropped) inCover_[other] = 0;
+            return true;
+        }
+        for (const uint32_t other : dropped) {
+            for (const uint32_t row : table_.columns[other]) ++counts_[row];
+        }
+        for (const uint32_t row : table_.columns[column]) --counts_[row];
+        return false;
     }
-    cover.clear();
-    for (uint32_t column = 0; column < table.columnCount(); ++column) {
-        if (inCover[column] != 0) cover.push_back(column);
-    }
-    return cover;
+
+    const CoverTable& table_;
+    WorkBudget& budget_;
+    std::vector<uint8_t> inCover_;  // 2 while being looked at
+    std::vector<uint32_t> counts_;
+    std::vector<uint32_t> stamp_;
+    uint32_t stampValue_ = 0;
+    std::vector<uint32_t> freed_;
+};
+
+}  // namespace
+
+std::vector<uint32_t> improvedCover(const CoverTable& table, std::vector<uint32_t> cover,
+                                    WorkBudget& budget) {
+    return CImprovement(table, cover, budget).run();
 }
 
 }  // namespace analysis
