@@ -15,8 +15,6 @@ constexpr int kPatience = 8;
 constexpr double kColdStep = 2;
 constexpr double kWarmStep = 0.5;
 constexpr double kLeastStep = 1.0 / 256;
-// Every this many steps `sawStep` sees the relaxation.
-constexpr int kStepsSeen = 10;
 // A bound past any cost: no cover of that many columns exists.
 constexpr double kNoCover = 1e15;
 
@@ -41,7 +39,10 @@ const std::vector<double>& weightsOf(const CoverTable& table, BoundKind kind) {
 class CRelaxation {
   public:
     CRelaxation(const CoverTable& table, BoundKind kind)
-        : table_(table), kind_(kind), reduced_(table.columnCount()), selected_(table.columnCount()) {}
+        : table_(table),
+          kind_(kind),
+          reduced_(table.columnCount()),
+          selected_(table.columnCount()) {}
 
     // L(u), with the reduced costs and the columns selected.
     double value(const std::vector<double>& multipliers) {
@@ -132,8 +133,8 @@ std::vector<double> subgradient(const CoverTable& table, const std::vector<uint8
 
 }  // namespace
 
-LagrangianBound lagrangianBound(const CoverTable& table, BoundKind kind, int64_t above,
-                                int steps, uint64_t& work, const StepView& sawStep) {
+LagrangianBound lagrangianBound(const CoverTable& table, BoundKind kind, int64_t above, int steps,
+                                uint64_t& work, const StepView& sawStep) {
     const uint64_t stepWork = 2 * table.rows.entries() + table.rowCount() + table.columnCount();
     const std::vector<double>& weights = weightsOf(table, kind);
     std::vector<double> multipliers = weights.empty() ? sharedCosts(table, kind) : weights;
@@ -160,8 +161,7 @@ LagrangianBound lagrangianBound(const CoverTable& table, BoundKind kind, int64_t
         if (n >= steps || wholeAtLeast(best.value) >= above || step < kLeastStep) break;
         if (sawStep && n % kStepsSeen == kStepsSeen - 1)
             sawStep(relaxation.reduced(), relaxation.selected());
-        const std::vector<double> gradient =
-            subgradient(table, relaxation.selected(), multipliers);
+        const std::vector<double> gradient = subgradient(table, relaxation.selected(), multipliers);
         double norm = 0;
         for (const double g : gradient) norm += g * g;
         // At 0 the selected columns are a cover of cost L(u).
@@ -191,10 +191,10 @@ SettledColumns settledColumns(const LagrangianBound& below, int64_t above) {
     for (uint32_t column = 0; column < below.reduced.size(); ++column) {
         const double reduced = below.reduced[column];
         const bool selected = below.selected[column] != 0;
-        const double withIt = counts ? std::max(reduced, 0.0)
-                                     : (selected ? 0 : reduced - below.lastSelected);
-        const double withoutIt = counts ? -std::min(reduced, 0.0)
-                                        : (selected ? below.firstUnselected - reduced : 0);
+        const double withIt =
+            counts ? std::max(reduced, 0.0) : (selected ? 0 : reduced - below.lastSelected);
+        const double withoutIt =
+            counts ? -std::min(reduced, 0.0) : (selected ? below.firstUnselected - reduced : 0);
         if (wholeAtLeast(below.value + withIt) >= above) {
             settled.out[column] = 1;
             settled.any = true;

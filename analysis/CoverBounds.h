@@ -39,11 +39,12 @@ struct LagrangianBound {
     double firstUnselected = 0;
 };
 // `sawStep`, when given, sees the reduced costs and the selected columns of every
-// few steps, for the covers they suggest.
-using StepView = std::function<void(const std::vector<double>& reduced,
-                                    const std::vector<uint8_t>& selected)>;
-LagrangianBound lagrangianBound(const CoverTable& table, BoundKind kind, int64_t above,
-                                int steps, uint64_t& work, const StepView& sawStep = {});
+// kStepsSeen steps, for the covers they suggest.
+inline constexpr int kStepsSeen = 10;
+using StepView =
+    std::function<void(const std::vector<double>& reduced, const std::vector<uint8_t>& selected)>;
+LagrangianBound lagrangianBound(const CoverTable& table, BoundKind kind, int64_t above, int steps,
+                                uint64_t& work, const StepView& sawStep = {});
 
 // The least whole number not below a bound computed in floating point.
 int64_t wholeAtLeast(double value);

@@ -12,6 +12,8 @@ namespace {
 // The work of a branch besides its narrowing: the two copies of the table, with and
 // without the column.
 constexpr uint64_t kCopyWork = 4;
+// The work of a greedy cover: a few passes over the table and a queue of columns.
+constexpr uint64_t kGreedyWork = 12;
 // Steps of a bound on a table without weights for it (at the start of a search or
 // of a part), on one that goes on from the weights of the step before, on one whose
 // columns that bound settled, and (in a search of the least cost) of the bound on
@@ -20,6 +22,8 @@ constexpr int kFirstBoundSteps = 300;
 constexpr int kBoundSteps = 30;
 constexpr int kReboundSteps = 10;
 constexpr int kCountSteps = 10;
+// How many times the work of its first bound a search needs at least.
+constexpr uint64_t kFirstBoundShare = 2;
 constexpr int64_t kNoLimit = INT64_MAX / 4;
 
 const std::vector<double>& weightsOf(const CoverTable& table, BoundKind kind) {
@@ -88,7 +92,7 @@ FoundCover CCoverSearch::fewestColumns(const CoverTable& table, int64_t above) {
     costAbove_ = kNoLimit;
     best_ = {};
     if (table.rowCount() > 0) {
-        budget_.spend(kCopyWork * table.rows.entries());
+        budget_.spend(kGreedyWork * table.rows.entries());
         tryCover(table, {}, improvedCover(table, greedyCover(table), budget_));
     }
     visit(table, {});
@@ -155,12 +159,26 @@ void CCoverSearch::visit(CoverTable table, Chosen chosen) {
     chosen_.truncate(depth);
 }
 
-// As many steps as the budget still pays for.
+// The work of a bound from no weights, with the covers it suggests on the way.
+uint64_t CCoverSearch::firstBoundWork(const CoverTable& table, BoundKind kind,
+                                      bool suggests) const {
+    const auto steps = static_cast<uint64_t>(plannedSteps(table, kind, false));
+    const uint64_t entries = table.rows.entries();
+    const uint64_t stepWork = 2 * entries + table.rowCount() + table.columnCount();
+    return steps * stepWork + (suggests ? steps / kStepsSeen * kGreedyWork * entries : 0);
+}
+
+int CCoverSearch::plannedSteps(const CoverTable& table, BoundKind kind, bool again) const {
+    const int steps = weightsOf(table, kind).empty() ? kFirstBoundSteps
+                      : again                        ? kReboundSteps
+                                                     : kBoundSteps;
+    return kind.countsColumns && goal_ != Goal::FewestColumns ? std::min(steps, kCountSteps)
+                                                              : steps;
+}
+
+// As many steps as planned, or as the budget still pays for.
 int CCoverSearch::boundSteps(const CoverTable& table, BoundKind kind, bool again) const {
-    int steps = weightsOf(table, kind).empty() ? kFirstBoundSteps
-                : again                        ? kReboundSteps
-                                               : kBoundSteps;
-    if (kind.countsColumns && goal_ != Goal::FewestColumns) steps = std::min(steps, kCountSteps);
+    const int steps = plannedSteps(table, kind, again);
     const uint64_t stepWork = std::max<uint64_t>(2 * table.rows.entries(), 1);
     const uint64_t affordable = std::max<uint64_t>(budget_.left() / stepWork, 1);
     return static_cast<int>(std::min<uint64_t>(static_cast<uint64_t>(steps), affordable));
@@ -194,21 +212,32 @@ bool CCoverSearch::narrow(CoverTable& table, Chosen& chosen) {
 
 // One bound, the cover it suggests, and the columns it settles taken or left out;
 // false when no cover sought lies here.
-bool CCoverSearch::bound(CoverTable& table, Chosen& chosen, BoundKind kind, int64_t above, bool again) {
+bool CCoverSearch::bound(CoverTable& table, Chosen& chosen, BoundKind kind, int64_t above,
+                         bool again) {
     const int64_t& limit = kind.countsColumns ? columnsAbove_ : costAbove_;
     const int64_t& have = kind.countsColumns ? chosen.columns : chosen.cost;
     uint64_t work = 0;
-    const bool suggests = (goal_ == Goal::FewestColumns) == kind.countsColumns && goal_ != Goal::All;
+    const bool suggests =
+        (goal_ == Goal::FewestColumns) == kind.countsColumns && goal_ != Goal::All;
+    // A search whose first bound alone takes more than a share of its budget cannot
+    // hope to prove anything: it stops with the cover it has.
+    if (weightsOf(table, kind).empty() &&
+        firstBoundWork(table, kind, suggests) * kFirstBoundShare > budget_.left()) {
+        budget_.exhaust();
+        return false;
+    }
     StepView sawStep;
     if (suggests && weightsOf(table, kind).empty())
         sawStep = [&](const std::vector<double>& reduced, const std::vector<uint8_t>& selected) {
+            budget_.spend(kGreedyWork * table.rows.entries());
             tryCover(table, chosen, reducedCostCover(table, kind, reduced, selected));
         };
-    LagrangianBound below = lagrangianBound(table, kind, above - have,
-                                            boundSteps(table, kind, again), work, sawStep);
+    LagrangianBound below =
+        lagrangianBound(table, kind, above - have, boundSteps(table, kind, again), work, sawStep);
     (kind.countsColumns ? table.countWeight : table.weight) = below.multipliers;
     if (!budget_.spend(work) || have + below.cost >= limit) return false;
     if (suggests) {
+        budget_.spend(kGreedyWork * table.rows.entries());
         tryCover(table, chosen, reducedCostCover(table, kind, below.reduced, below.selected));
         if (have + below.cost >= limit) return false;
     }
@@ -236,11 +265,11 @@ void CCoverSearch::reachCover(Chosen chosen) {
             addCombinations(list_, chosen_, {}, limits_);
         return;
     }
-    const bool better = goal_ == Goal::FewestColumns
-                            ? chosen.columns < columnsAbove_ ||
-                                  (best_.found && chosen.columns == best_.columns &&
-                                   chosen.cost < best_.cost)
-                            : chosen.columns == columns_ && chosen.cost < costAbove_;
+    const bool better =
+        goal_ == Goal::FewestColumns
+            ? chosen.columns < columnsAbove_ ||
+                  (best_.found && chosen.columns == best_.columns && chosen.cost < best_.cost)
+            : chosen.columns == columns_ && chosen.cost < costAbove_;
     if (!better) return;
     best_ = {true, chosen.columns, chosen.cost, {}};
     for (size_t choice = 0; choice < chosen_.count(); ++choice)
@@ -294,7 +323,8 @@ void CCoverSearch::combine(const std::vector<CoverTable>& parts, Chosen chosen) 
     } else if (counted.cost == costAbove_ - 1) {
         std::vector<CoverList> lists;
         for (size_t part = 0; part < parts.size() && !stopped(); ++part) {
-            lists.push_back(CCoverSearch(budget_).all(parts[part], static_cast<size_t>(cheapest[part].columns),
+            lists.push_back(CCoverSearch(budget_).all(parts[part],
+                                                      static_cast<size_t>(cheapest[part].columns),
                                                       cheapest[part].cost, limits_));
         }
         if (lists.size() == parts.size()) addCombinations(list_, chosen_, lists, limits_);
@@ -307,13 +337,14 @@ bool CCoverSearch::partsCheapest(const std::vector<CoverTable>& parts,
                                  const std::vector<FoundCover>& fewest, Chosen& chosen,
                                  std::vector<FoundCover>& cheapest) {
     std::vector<BoundKind> kinds;
-    for (const FoundCover& part : fewest) kinds.push_back({false, static_cast<size_t>(part.columns)});
+    for (const FoundCover& part : fewest)
+        kinds.push_back({false, static_cast<size_t>(part.columns)});
     const std::vector<int64_t> below = partBounds(parts, kinds, budget_);
     int64_t rest = sumOf(below);
     for (size_t part = 0; part < parts.size(); ++part) {
         rest -= below[part];
-        cheapest[part] = CCoverSearch(budget_).cheapest(parts[part], kinds[part].columns,
-                                                        costAbove_ - chosen.cost - rest, fewest[part]);
+        cheapest[part] = CCoverSearch(budget_).cheapest(
+            parts[part], kinds[part].columns, costAbove_ - chosen.cost - rest, fewest[part]);
         if (!cheapest[part].found || budget_.exhausted()) return false;
         chosen.cost += cheapest[part].cost;
     }

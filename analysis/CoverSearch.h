@@ -53,6 +53,8 @@ class CCoverSearch {
     void visit(CoverTable table, Chosen chosen);
     bool narrow(CoverTable& table, Chosen& chosen);
     int boundSteps(const CoverTable& table, BoundKind kind, bool again) const;
+    int plannedSteps(const CoverTable& table, BoundKind kind, bool again) const;
+    uint64_t firstBoundWork(const CoverTable& table, BoundKind kind, bool suggests) const;
     bool bound(CoverTable& table, Chosen& chosen, BoundKind kind, int64_t above, bool again);
     void reachCover(Chosen chosen);
 

@@ -20,13 +20,13 @@ CoverList partCovers(const CoverTable& part, WorkBudget& search, WorkBudget& lis
                      const ListLimits& limits, bool& proven) {
     FoundCover best = CCoverSearch(search).fewestColumns(part, kNoLimit);
     if (!search.exhausted()) {
-        best = CCoverSearch(search).cheapest(part, static_cast<size_t>(best.columns), kNoLimit,
-                                            best);
+        best =
+            CCoverSearch(search).cheapest(part, static_cast<size_t>(best.columns), kNoLimit, best);
     }
     proven = !search.exhausted();
     if (!proven) return {{best.cover}, 1, false};
-    CoverList all = CCoverSearch(listing).all(part, static_cast<size_t>(best.columns), best.cost,
-                                             limits);
+    CoverList all =
+        CCoverSearch(listing).all(part, static_cast<size_t>(best.columns), best.cost, limits);
     // The proof found one even if the listing ran out before it.
     if (all.covers.empty()) return {{best.cover}, 1, false};
     return all;
@@ -43,6 +43,7 @@ CoverSolutions leastCovers(const CoverProblem& problem, const CoverLimits& limit
     uint64_t work = 0;
     reduceTable(table, Dominance::Cheaper, essential, essentialCost, work);
     WorkBudget search(limits.searchWork);
+    search.spend(work);
     WorkBudget listing(limits.enumerationWork);
     const ListLimits listLimits{limits.listed, limits.counted};
     std::vector<CoverList> lists;

@@ -14,6 +14,8 @@ class WorkBudget {
         left_ = exhausted_ ? 0 : left_ - work;
         return !exhausted_;
     }
+    // Gives up what is left, as a search does that could not finish with it.
+    void exhaust() { spend(left_ + 1); }
     bool exhausted() const { return exhausted_; }
     uint64_t left() const { return left_; }
 
