@@ -94,9 +94,20 @@ FoundCover CCoverSearch::fewestColumns(const CoverTable& table, int64_t above) {
     if (table.rowCount() > 0) {
         budget_.spend(kGreedyWork * table.rows.entries());
         tryCover(table, {}, improvedCover(table, greedyCover(table), budget_));
+        if (hopeless(table, {true, 0})) return best_;
     }
     visit(table, {});
     return best_;
+}
+
+// A search whose first bound alone takes more than a share of its budget cannot
+// hope to prove anything: it gives up the budget and stops with the cover it has.
+bool CCoverSearch::hopeless(const CoverTable& table, BoundKind kind) {
+    const bool suggests =
+        (goal_ == Goal::FewestColumns) == kind.countsColumns && goal_ != Goal::All;
+    if (firstBoundWork(table, kind, suggests) * kFirstBoundShare <= budget_.left()) return false;
+    budget_.exhaust();
+    return true;
 }
 
 FoundCover CCoverSearch::cheapest(const CoverTable& table, size_t columns, int64_t above,
@@ -219,13 +230,7 @@ bool CCoverSearch::bound(CoverTable& table, Chosen& chosen, BoundKind kind, int6
     uint64_t work = 0;
     const bool suggests =
         (goal_ == Goal::FewestColumns) == kind.countsColumns && goal_ != Goal::All;
-    // A search whose first bound alone takes more than a share of its budget cannot
-    // hope to prove anything: it stops with the cover it has.
-    if (weightsOf(table, kind).empty() &&
-        firstBoundWork(table, kind, suggests) * kFirstBoundShare > budget_.left()) {
-        budget_.exhaust();
-        return false;
-    }
+    if (weightsOf(table, kind).empty() && hopeless(table, kind)) return false;
     StepView sawStep;
     if (suggests && weightsOf(table, kind).empty())
         sawStep = [&](const std::vector<double>& reduced, const std::vector<uint8_t>& selected) {

@@ -55,6 +55,7 @@ class CCoverSearch {
     int boundSteps(const CoverTable& table, BoundKind kind, bool again) const;
     int plannedSteps(const CoverTable& table, BoundKind kind, bool again) const;
     uint64_t firstBoundWork(const CoverTable& table, BoundKind kind, bool suggests) const;
+    bool hopeless(const CoverTable& table, BoundKind kind);
     bool bound(CoverTable& table, Chosen& chosen, BoundKind kind, int64_t above, bool again);
     void reachCover(Chosen chosen);
 
