@@ -24,7 +24,7 @@ struct MinimiserLimits {
     // literals. Past it the best form found is given, marked as not necessarily
     // minimal; a search whose first bound would take more than half of it stops
     // at once, as it could not hope to end.
-    uint64_t searchWork = 8'000'000;
+    uint64_t searchWork = 10'000'000;
     // Finding the other minimal forms. Past it `count` is a lower bound.
     uint64_t enumerationWork = 1'000'000;
     // Minimal forms listed at most; the others are only counted.
