@@ -23,7 +23,7 @@ constexpr int kBoundSteps = 30;
 constexpr int kReboundSteps = 10;
 constexpr int kCountSteps = 10;
 // How many times the work of its first bound a search needs at least.
-constexpr uint64_t kFirstBoundShare = 2;
+constexpr uint64_t kFirstBoundShare = 3;
 constexpr int64_t kNoLimit = INT64_MAX / 4;
 
 const std::vector<double>& weightsOf(const CoverTable& table, BoundKind kind) {

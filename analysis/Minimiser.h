@@ -22,7 +22,7 @@ inline constexpr int kExactVariableLimit = 12;
 struct MinimiserLimits {
     // Finding the primes, then proving that no form has fewer terms, then fewer
     // literals. Past it the best form found is given, marked as not necessarily
-    // minimal; a search whose first bound would take more than half of it stops
+    // minimal; a search whose first bound would take more than a third of it stops
     // at once, as it could not hope to end.
     uint64_t searchWork = 10'000'000;
     // Finding the other minimal forms. Past it `count` is a lower bound.
