@@ -19,8 +19,8 @@ struct CoverProblem {
 // How far the search may go. Work counts the row and column entries the search
 // reads, so it grows with the time taken whatever the problem's shape.
 struct CoverLimits {
-    // Proving the fewest columns and the least cost; past it the best cover found is returned,
-    // unproven.
+    // Proving the fewest columns, then the least cost; past it the best cover found
+    // is returned, unproven.
     uint64_t searchWork = 0;
     // Then finding the other covers of that cost; past it the count is a lower bound.
     uint64_t enumerationWork = 0;

@@ -100,12 +100,12 @@ FoundCover CCoverSearch::fewestColumns(const CoverTable& table, int64_t above) {
     return best_;
 }
 
-// A search whose first bound alone takes more than a share of its budget cannot
-// hope to prove anything: it gives up the budget and stops with the cover it has.
+// A search for the least covers whose first bound alone takes more than a share of
+// its budget cannot hope to prove anything: it gives up the budget and stops with
+// the cover it has. (A listing goes on: any cover it lists is one more.)
 bool CCoverSearch::hopeless(const CoverTable& table, BoundKind kind) {
-    const bool suggests =
-        (goal_ == Goal::FewestColumns) == kind.countsColumns && goal_ != Goal::All;
-    if (firstBoundWork(table, kind, suggests) * kFirstBoundShare <= budget_.left()) return false;
+    if (goal_ == Goal::All || firstBoundWork(table, kind) * kFirstBoundShare <= budget_.left())
+        return false;
     budget_.exhaust();
     return true;
 }
@@ -170,13 +170,18 @@ void CCoverSearch::visit(CoverTable table, Chosen chosen) {
     chosen_.truncate(depth);
 }
 
+// Whether a bound's multipliers are worth a cover: the bound on what the search
+// seeks the least of.
+bool CCoverSearch::suggests(BoundKind kind) const {
+    return goal_ != Goal::All && (goal_ == Goal::FewestColumns) == kind.countsColumns;
+}
+
 // The work of a bound from no weights, with the covers it suggests on the way.
-uint64_t CCoverSearch::firstBoundWork(const CoverTable& table, BoundKind kind,
-                                      bool suggests) const {
+uint64_t CCoverSearch::firstBoundWork(const CoverTable& table, BoundKind kind) const {
     const auto steps = static_cast<uint64_t>(plannedSteps(table, kind, false));
     const uint64_t entries = table.rows.entries();
     const uint64_t stepWork = 2 * entries + table.rowCount() + table.columnCount();
-    return steps * stepWork + (suggests ? steps / kStepsSeen * kGreedyWork * entries : 0);
+    return steps * stepWork + (suggests(kind) ? steps / kStepsSeen * kGreedyWork * entries : 0);
 }
 
 int CCoverSearch::plannedSteps(const CoverTable& table, BoundKind kind, bool again) const {
@@ -227,12 +232,10 @@ bool CCoverSearch::bound(CoverTable& table, Chosen& chosen, BoundKind kind, int6
                          bool again) {
     const int64_t& limit = kind.countsColumns ? columnsAbove_ : costAbove_;
     const int64_t& have = kind.countsColumns ? chosen.columns : chosen.cost;
-    uint64_t work = 0;
-    const bool suggests =
-        (goal_ == Goal::FewestColumns) == kind.countsColumns && goal_ != Goal::All;
     if (weightsOf(table, kind).empty() && hopeless(table, kind)) return false;
+    uint64_t work = 0;
     StepView sawStep;
-    if (suggests && weightsOf(table, kind).empty())
+    if (suggests(kind) && weightsOf(table, kind).empty())
         sawStep = [&](const std::vector<double>& reduced, const std::vector<uint8_t>& selected) {
             budget_.spend(kGreedyWork * table.rows.entries());
             tryCover(table, chosen, reducedCostCover(table, kind, reduced, selected));
@@ -241,7 +244,7 @@ bool CCoverSearch::bound(CoverTable& table, Chosen& chosen, BoundKind kind, int6
         lagrangianBound(table, kind, above - have, boundSteps(table, kind, again), work, sawStep);
     (kind.countsColumns ? table.countWeight : table.weight) = below.multipliers;
     if (!budget_.spend(work) || have + below.cost >= limit) return false;
-    if (suggests) {
+    if (suggests(kind)) {
         budget_.spend(kGreedyWork * table.rows.entries());
         tryCover(table, chosen, reducedCostCover(table, kind, below.reduced, below.selected));
         if (have + below.cost >= limit) return false;

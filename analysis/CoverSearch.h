@@ -54,7 +54,8 @@ class CCoverSearch {
     bool narrow(CoverTable& table, Chosen& chosen);
     int boundSteps(const CoverTable& table, BoundKind kind, bool again) const;
     int plannedSteps(const CoverTable& table, BoundKind kind, bool again) const;
-    uint64_t firstBoundWork(const CoverTable& table, BoundKind kind, bool suggests) const;
+    bool suggests(BoundKind kind) const;
+    uint64_t firstBoundWork(const CoverTable& table, BoundKind kind) const;
     bool hopeless(const CoverTable& table, BoundKind kind);
     bool bound(CoverTable& table, Chosen& chosen, BoundKind kind, int64_t above, bool again);
     void reachCover(Chosen chosen);

@@ -16,7 +16,6 @@ class PackedLists {
     std::span<const uint32_t> operator[](size_t list) const {
         return {numbers_.data() + start_[list], start_[list + 1] - start_[list]};
     }
-    std::span<const uint32_t> all() const { return numbers_; }
 
     // A number onto the list being built, which finish() ends.
     void add(uint32_t number) { numbers_.push_back(number); }
