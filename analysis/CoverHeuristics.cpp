@@ -242,7 +242,7 @@ class CImprovement {
 
 }  // namespace
 
-std::vector<uint32_t> improvedCover(const CoverTable& table, std::vector<uint32_t> cover,
+std::vector<uint32_t> improvedCover(const CoverTable& table, const std::vector<uint32_t>& cover,
                                     WorkBudget& budget) {
     return CImprovement(table, cover, budget).run();
 }

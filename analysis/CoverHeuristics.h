@@ -28,7 +28,7 @@ std::vector<uint32_t> reducedCostCover(const CoverTable& table, BoundKind kind,
 // The cover improved while the budget lasts by taking one column in and the
 // columns it makes unnecessary out, as long as that leaves fewer columns, or as
 // many at a lower cost.
-std::vector<uint32_t> improvedCover(const CoverTable& table, std::vector<uint32_t> cover,
+std::vector<uint32_t> improvedCover(const CoverTable& table, const std::vector<uint32_t>& cover,
                                     WorkBudget& budget);
 
 }  // namespace analysis

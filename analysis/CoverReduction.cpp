@@ -137,6 +137,39 @@ class CTableReduction {
         return count;
     }
 
+    // The rows, or the columns, with what they list.
+    struct Side {
+        const PackedLists& lists;
+        const PackedLists& across;
+        const std::vector<uint8_t>& alive;
+        const std::vector<uint8_t>& aliveAcross;
+        const std::vector<uint32_t>& live;
+        const std::vector<uint32_t>& liveAcross;
+    };
+    Side rowSide() const {
+        return {table_.rows, table_.columns, rowAlive_, columnAlive_, rowLive_, columnLive_};
+    }
+    Side columnSide() const {
+        return {table_.columns, table_.rows, columnAlive_, rowAlive_, columnLive_, rowLive_};
+    }
+
+    // Calls `found` with each other live one of the side whose live entries include
+    // all those of `one`, looked for among the entries of its entry listed the
+    // fewest times, until `found` returns false.
+    template <typename Found>
+    void forEachIncluding(uint32_t one, const Side& side, Found found) {
+        const uint32_t pivot = fewestOf(side.lists[one], side.aliveAcross, side.liveAcross);
+        stampLive(side.lists[one], side.aliveAcross);
+        work_ += side.lists[one].size() + side.across[pivot].size();
+        for (const uint32_t other : side.across[pivot]) {
+            if (other == one || side.alive[other] == 0 || side.live[other] < side.live[one])
+                continue;
+            work_ += side.lists[other].size();
+            if (stampedIn(side.lists[other], side.aliveAcross) != side.live[one]) continue;
+            if (!found(other)) return;
+        }
+    }
+
     // A row whose live columns include all the live columns of another row is covered
     // whenever that one is; of two rows with the same columns the first stays.
     bool dropDominatingRows() {
@@ -144,19 +177,11 @@ class CTableReduction {
         for (uint32_t row = 0; row < table_.rowCount() && !uncoverable_; ++row) {
             if (rowAlive_[row] == 0 || rowChanged_[row] == 0) continue;
             rowChanged_[row] = 0;
-            const uint32_t pivot = fewestOf(table_.rows[row], columnAlive_, columnLive_);
-            stampLive(table_.rows[row], columnAlive_);
-            work_ += table_.rows[row].size() + table_.columns[pivot].size();
-            for (const uint32_t other : table_.columns[pivot]) {
-                if (other == row || rowAlive_[other] == 0 || rowLive_[other] < rowLive_[row])
-                    continue;
-                work_ += table_.rows[other].size();
-                if (stampedIn(table_.rows[other], columnAlive_) != rowLive_[row]) continue;
+            forEachIncluding(row, rowSide(), [&](uint32_t other) {
                 changed = true;
-                const bool same = rowLive_[other] == rowLive_[row];
-                killRow(same ? std::max(row, other) : other);
-                if (rowAlive_[row] == 0) break;
-            }
+                killRow(rowLive_[other] == rowLive_[row] ? std::max(row, other) : other);
+                return rowAlive_[row] != 0;
+            });
         }
         return changed;
     }
@@ -193,15 +218,7 @@ class CTableReduction {
         for (uint32_t column = 0; column < table_.columnCount() && !uncoverable_; ++column) {
             if (columnAlive_[column] == 0 || columnChanged_[column] == 0) continue;
             columnChanged_[column] = 0;
-            const uint32_t pivot = fewestOf(table_.columns[column], rowAlive_, rowLive_);
-            stampLive(table_.columns[column], rowAlive_);
-            work_ += table_.columns[column].size() + table_.rows[pivot].size();
-            for (const uint32_t other : table_.rows[pivot]) {
-                if (other == column || columnAlive_[other] == 0 ||
-                    columnLive_[other] < columnLive_[column])
-                    continue;
-                work_ += table_.columns[other].size();
-                if (stampedIn(table_.columns[other], rowAlive_) != columnLive_[column]) continue;
+            forEachIncluding(column, columnSide(), [&](uint32_t other) {
                 if (columnLive_[other] == columnLive_[column]) {
                     dropTwin(column, other);
                     changed = true;
@@ -209,8 +226,8 @@ class CTableReduction {
                     killColumn(column);
                     changed = true;
                 }
-                if (columnAlive_[column] == 0) break;
-            }
+                return columnAlive_[column] != 0 && !uncoverable_;
+            });
         }
         return changed;
     }

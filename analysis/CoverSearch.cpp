@@ -110,13 +110,19 @@ bool CCoverSearch::hopeless(const CoverTable& table, BoundKind kind) {
     return true;
 }
 
-FoundCover CCoverSearch::cheapest(const CoverTable& table, size_t columns, int64_t above,
-                                  const FoundCover& start) {
-    goal_ = Goal::Cheapest;
+// Covers of `columns` columns to be sought, none yet found.
+void CCoverSearch::seek(Goal goal, size_t columns) {
+    goal_ = goal;
     columns_ = static_cast<int64_t>(columns);
     columnsAbove_ = columns_ + 1;
-    costAbove_ = above;
     best_ = {};
+    list_ = {};
+}
+
+FoundCover CCoverSearch::cheapest(const CoverTable& table, size_t columns, int64_t above,
+                                  const FoundCover& start) {
+    seek(Goal::Cheapest, columns);
+    costAbove_ = above;
     if (start.found && start.columns == columns_ && start.cost < above) {
         best_ = start;
         costAbove_ = start.cost;
@@ -127,12 +133,9 @@ FoundCover CCoverSearch::cheapest(const CoverTable& table, size_t columns, int64
 
 CoverList CCoverSearch::all(const CoverTable& table, size_t columns, int64_t cost,
                             const ListLimits& limits) {
-    goal_ = Goal::All;
-    columns_ = static_cast<int64_t>(columns);
-    columnsAbove_ = columns_ + 1;
+    seek(Goal::All, columns);
     costAbove_ = cost + 1;
     limits_ = limits;
-    list_ = {};
     visit(table, {});
     list_.complete = list_.complete && !budget_.exhausted();
     return list_;
@@ -345,6 +348,7 @@ bool CCoverSearch::partsCheapest(const std::vector<CoverTable>& parts,
                                  const std::vector<FoundCover>& fewest, Chosen& chosen,
                                  std::vector<FoundCover>& cheapest) {
     std::vector<BoundKind> kinds;
+    kinds.reserve(fewest.size());
     for (const FoundCover& part : fewest)
         kinds.push_back({false, static_cast<size_t>(part.columns)});
     const std::vector<int64_t> below = partBounds(parts, kinds, budget_);

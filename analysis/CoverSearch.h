@@ -49,6 +49,7 @@ class CCoverSearch {
         int64_t cost = 0;
     };
 
+    void seek(Goal goal, size_t columns);
     bool stopped() const;
     void visit(CoverTable table, Chosen chosen);
     bool narrow(CoverTable& table, Chosen& chosen);

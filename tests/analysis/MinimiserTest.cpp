@@ -196,11 +196,12 @@ class CPrimeCovers {
                 if (bits == 0) break;
             }
         }
-        for (const auto& [cube, mask] : inside) {
+        for (const auto& entry : inside) {
+            const uint64_t mask = entry.second;
             if (std::none_of(inside.begin(), inside.end(), [&](const auto& other) {
                     return other.second != mask && (other.second & mask) == mask;
                 }))
-                primes_.push_back({cube, mask});
+                primes_.push_back(entry);
         }
     }
 
