@@ -1,38 +1,56 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "analysis/CoverTable.h"
 
 namespace analysis {
 
-// Rows that share no column each need a column of their own, so their cheapest
-// columns together cost no more than any cover: a bound from below.
-struct IndependentRows {
-    int64_t cost = 0;
-    // For each row, its cheapest cost if it is one of the independent rows, else 0.
-    std::vector<int64_t> share;
+// What a bound from below bounds: the number of columns of any cover, or the cost
+// of a cover of exactly `columns` columns (the least number any cover of the table
+// has, so that the bound may assume it).
+struct BoundKind {
+    bool countsColumns = true;
+    size_t columns = 0;
 };
-// The shortest rows are taken first, as they leave the most rows free of their
-// columns.
-IndependentRows independentRows(const CoverTable& table);
 
-// A bound from below by Lagrangian relaxation: for multipliers u >= 0 on the rows,
-// no cover costs less than L(u) = sum of u + the sum of the negative reduced costs
-// (a column's cost less the multipliers of its rows). The multipliers start from the
-// table's weights or the independent rows' cheapest costs, whichever bounds higher,
-// and follow the subgradient towards the bound from above for at most `steps` steps.
+// A bound from below by Lagrangian relaxation. For multipliers u >= 0 on the rows,
+// a column's reduced cost is its cost (1 when counting columns) less the
+// multipliers of its rows, and no cover costs less than L(u) = the sum of u + the
+// least sum of reduced costs the columns allow: of the negative ones when counting
+// columns, of the `columns` least ones otherwise. The multipliers start from the
+// table's weights for the kind (or, when it has none, from each row's cheapest
+// share of a column) and follow the subgradient towards `above` (all the search
+// needs) for at most `steps` steps, stopping once the bound reaches `above`.
 struct LagrangianBound {
-    // No cover costs less (rounded up with a margin for the arithmetic).
-    int64_t cost = 0;
+    BoundKind kind;
+    int64_t cost = 0;  // no cover costs less
     double value = 0;
-    // Of each column under the best multipliers found. A cover holding a column
-    // costs at least value + its reduced cost if positive; one without it at least
-    // value - its reduced cost if negative.
+    // Under the best multipliers found: each column's reduced cost, and whether it
+    // is among the columns that make up L(u).
     std::vector<double> reduced;
+    std::vector<uint8_t> selected;
     std::vector<double> multipliers;
+    // The dearest reduced cost selected and the cheapest not selected, for the
+    // bounds with one column more or less (see settledColumns).
+    double lastSelected = 0;
+    double firstUnselected = 0;
 };
-LagrangianBound lagrangianBound(const CoverTable& table, int64_t above, int steps);
+// `sawStep`, when given, sees the reduced costs and the selected columns of every
+// kStepsSeen steps, for the covers they suggest.
+inline constexpr int kStepsSeen = 10;
+using StepView =
+    std::function<void(const std::vector<double>& reduced, const std::vector<uint8_t>& selected)>;
+LagrangianBound lagrangianBound(const CoverTable& table, BoundKind kind, int64_t above, int steps,
+                                uint64_t& work, const StepView& sawStep = {});
+
+// The least whole number not below a bound computed in floating point.
+int64_t wholeAtLeast(double value);
+
+// L(u) for the table's weights for the kind (0 when it has none).
+double relaxationValue(const CoverTable& table, BoundKind kind, uint64_t& work);
 
 // The columns that a bound settles for covers cheaper than `above`: those in none
 // of them, and those in all of them.
@@ -42,18 +60,5 @@ struct SettledColumns {
     bool any = false;
 };
 SettledColumns settledColumns(const LagrangianBound& below, int64_t above);
-
-// The least whole cost not below a bound computed in floating point.
-int64_t wholeCostAtLeast(double value);
-
-// Each time the column that covers the most rows still uncovered (the cheaper of
-// equals), then without the columns that the others made unnecessary, costliest
-// first: a bound from above. Columns are the table's own numbers.
-std::vector<uint32_t> greedyCover(const CoverTable& table);
-
-// The columns of negative reduced cost, then for each row still uncovered its column
-// of the least reduced cost, then without the unnecessary ones: a cover that the
-// bound's multipliers suggest, often a least one once the bound is close.
-std::vector<uint32_t> reducedCostCover(const CoverTable& table, const std::vector<double>& reduced);
 
 }  // namespace analysis

@@ -6,19 +6,21 @@
 namespace analysis {
 
 // Rows to cover and columns that cover them (for the minimiser: the rows of the
-// truth table and the prime cubes). A cover is a set of columns that covers every
-// row; its cost is the sum of its columns' costs.
+// truth table and the prime cubes, which cost their literals). A cover is a set of
+// columns that covers every row; its cost is the sum of its columns' costs. A least
+// cover has the fewest columns, and of those covers the least cost.
 struct CoverProblem {
     // For each row, the columns that cover it, ascending; none is empty.
     std::vector<std::vector<uint32_t>> rowColumns;
-    // Positive.
+    // At least 0.
     std::vector<int64_t> columnCost;
 };
 
 // How far the search may go. Work counts the row and column entries the search
 // reads, so it grows with the time taken whatever the problem's shape.
 struct CoverLimits {
-    // Proving the least cost; past it the best cover found is returned, unproven.
+    // Proving the fewest columns, then the least cost; past it the best cover found
+    // is returned, unproven.
     uint64_t searchWork = 0;
     // Then finding the other covers of that cost; past it the count is a lower bound.
     uint64_t enumerationWork = 0;

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "analysis/CoverProblem.h"
@@ -8,44 +9,39 @@
 
 namespace analysis {
 
-// A cover problem, or what is left of one, with its own numbering of columns.
+// A cover problem, or what is left of one, with its own numbering of rows and
+// columns. A column may stand for several columns of the problem: those that cover
+// the same rows here at the same cost, any one of which does (see CoverReduction.h).
 struct CoverTable {
-    PackedLists rows;                // each row's columns, ascending
-    std::vector<int64_t> cost;       // of each column
-    std::vector<uint32_t> original;  // each column's number in the problem
-    // The rows' multipliers of the last bound from below (see CoverBounds.h), which
-    // the next bound on what is left of the table starts from; empty at first.
+    PackedLists rows;           // each row's columns, ascending
+    PackedLists columns;        // each column's rows, ascending
+    std::vector<int64_t> cost;  // of each column
+    PackedLists original;       // each column's numbers in the problem, at least one
+    // The rows' multipliers of the last bounds from below on the cost and on the
+    // number of columns (see CoverBounds.h), which the next bounds on what is left
+    // of the table start from; empty at first.
     std::vector<double> weight;
+    std::vector<double> countWeight;
 
     static CoverTable of(const CoverProblem& problem);
-    // The rows of each column, ascending.
-    PackedLists columnRows() const { return rows.transposed(cost.size()); }
+    size_t rowCount() const { return rows.count(); }
+    size_t columnCount() const { return cost.size(); }
 };
 
-// Which columns a reduction may drop for another that covers at least their rows.
-enum class Dominance {
-    // Only for a cheaper one: every least cover survives, so all can be listed.
-    Cheaper,
-    // For one that is no dearer: some least cover survives, which is all that
-    // finding the least cost needs, and far fewer columns remain.
-    NoDearer,
-};
-
-// Takes the columns that alone cover a row (appending their original numbers to
-// `taken`), drops dominated columns and the rows whose every column covers another
-// row too, until nothing changes; then leaves out what is gone. False when a row is
-// left that no column covers. `work` grows by the entries read.
-bool reduceTable(CoverTable& table, Dominance dominance, std::vector<uint32_t>& taken,
-                 uint64_t& work);
-
+// The table with the rows and columns marked kept and no others; a column that
+// keeps no row goes too. A kept row may be left without columns.
+CoverTable restricted(const CoverTable& table, const std::vector<uint8_t>& rowKept,
+                      const std::vector<uint8_t>& columnKept);
 // The table once the columns are in the cover: without the rows they cover.
-CoverTable withColumnsTaken(const CoverTable& table, const std::vector<uint32_t>& columns);
-// The table without the column in any row (the column itself keeps its number).
-CoverTable withColumnLeftOut(const CoverTable& table, uint32_t column);
-// The same for every column marked in `leftOut`.
+CoverTable withColumnsTaken(const CoverTable& table, std::span<const uint32_t> columns);
+// The table without the columns marked.
 CoverTable withColumnsLeftOut(const CoverTable& table, const std::vector<uint8_t>& leftOut);
 
-// Parts that share no column, each numbered on its own.
+// Parts that share no column, each numbered on its own, the smallest first.
 std::vector<CoverTable> independentParts(const CoverTable& table);
+
+// Chosen columns in the problem's numbers, each with the ones that could stand in
+// its place.
+using ColumnChoices = PackedLists;
 
 }  // namespace analysis

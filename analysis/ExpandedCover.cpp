@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "analysis/CoverSearch.h"
+#include "analysis/WorkBudget.h"
 
 namespace analysis {
 namespace {

@@ -55,23 +55,15 @@ bool reaches(const Cube& cube, const std::vector<int>& variables, uint32_t value
     return ((row ^ cube.bits) & cube.care & mask) == 0;
 }
 
-std::vector<int> mapVariablesOf(const KarnaughLayout& layout) {
-    std::vector<int> variables = layout.mapRowVariables;
-    variables.insert(variables.end(), layout.mapColumnVariables.begin(),
-                     layout.mapColumnVariables.end());
-    return variables;
-}
-
-// Which variables go where, by the number of variables.
+// Which variables go where, by the number of variables. The maps stand in one row,
+// in Gray-code order of their variables like the cells.
 void assignVariables(KarnaughLayout& layout, int n) {
     const int mapVariables = n > 4 ? n - 4 : 0;
-    layout.mapRowVariables = mapVariables == 2 ? std::vector<int>{0} : std::vector<int>{};
-    layout.mapColumnVariables = mapVariables == 2 ? std::vector<int>{1} : range(0, mapVariables);
+    layout.mapVariables = range(0, mapVariables);
     const int rowVariables = n == 2 || n == 3 ? 1 : 2;
     layout.rowVariables = range(mapVariables, mapVariables + rowVariables);
     layout.columnVariables = range(mapVariables + rowVariables, n);
-    layout.mapRows = 1 << layout.mapRowVariables.size();
-    layout.mapColumns = 1 << layout.mapColumnVariables.size();
+    layout.maps = 1 << layout.mapVariables.size();
     layout.rows = 1 << layout.rowVariables.size();
     layout.columns = 1 << layout.columnVariables.size();
     for (uint32_t p = 0; p < static_cast<uint32_t>(layout.rows); ++p)
@@ -81,12 +73,11 @@ void assignVariables(KarnaughLayout& layout, int n) {
 }
 
 void labelMaps(KarnaughLayout& layout, const std::vector<int>& mapVariables) {
-    const int maps = layout.mapRows * layout.mapColumns;
+    const int maps = layout.maps;
     if (maps == 1) return;
     const std::string names = namesOf(mapVariables, layout.variables);
-    for (int map = 0; map < maps; ++map)
-        layout.mapLabels.push_back(names + " = " +
-                                   bitsText(static_cast<uint32_t>(map), mapVariables.size()));
+    for (uint32_t map = 0; map < static_cast<uint32_t>(maps); ++map)
+        layout.mapLabels.push_back(names + " = " + bitsText(grayCode(map), mapVariables.size()));
 }
 
 // A cube's stretch along one side: the positions whose values it allows, as one run,
@@ -121,10 +112,9 @@ std::vector<Run> runsOf(const Cube& cube, const std::vector<int>& variables, int
 
 KarnaughLoop loopOf(const Cube& cube, const KarnaughLayout& layout) {
     const int n = static_cast<int>(layout.variables.size());
-    const std::vector<int> mapVariables = mapVariablesOf(layout);
     KarnaughLoop loop;
-    for (int map = 0; map < layout.mapRows * layout.mapColumns; ++map) {
-        if (!reaches(cube, mapVariables, static_cast<uint32_t>(map), n)) continue;
+    for (int map = 0; map < layout.maps; ++map) {
+        if (!reaches(cube, layout.mapVariables, grayCode(static_cast<uint32_t>(map)), n)) continue;
         for (const Run& rows : runsOf(cube, layout.rowVariables, n)) {
             for (const Run& columns : runsOf(cube, layout.columnVariables, n)) {
                 loop.pieces.push_back({map, rows.from, columns.from, rows.to, columns.to,
@@ -145,11 +135,11 @@ std::optional<KarnaughLayout> karnaughLayout(const BooleanFunction& function) {
     layout.name = function.name();
     layout.variables = function.variables();
     assignVariables(layout, n);
-    const std::vector<int> mapVariables = mapVariablesOf(layout);
+    const std::vector<int>& mapVariables = layout.mapVariables;
     labelMaps(layout, mapVariables);
     for (uint32_t row = 0; row < function.rowCount(); ++row) {
         layout.cells.push_back(
-            {static_cast<int>(valuesOf(row, mapVariables, n)),
+            {positionOf(valuesOf(row, mapVariables, n), mapVariables.size()),
              positionOf(valuesOf(row, layout.rowVariables, n), layout.rowVariables.size()),
              positionOf(valuesOf(row, layout.columnVariables, n), layout.columnVariables.size())});
         layout.values.push_back(function.value(row));

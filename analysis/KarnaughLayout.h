@@ -15,14 +15,15 @@ namespace analysis {
 // columns in Gray-code order, so that neighbouring cells (the edges wrapping round)
 // differ in one variable. 2 variables: X1 by row, X2 by column; 3: X1 by row, X2X3 by
 // column; 4: X1X2 by row, X3X4 by column; 5: two 4x4 maps side by side for X1 = 0
-// and 1; 6: four 4x4 maps, X1 choosing the row of maps and X2 the column, each map
-// with the other variables as for 4.
+// and 1; 6: four 4x4 maps side by side for X1X2 = 00, 01, 11, 10, so that
+// neighbouring maps too differ in one variable; each map with the other variables
+// as for 4.
 inline constexpr int kKarnaughMinVariables = 2;
 inline constexpr int kKarnaughMaxVariables = 6;
 
 // Where a truth-table row sits; cells are counted from the top-left of their map.
 struct KarnaughCell {
-    int map = 0;
+    int map = 0;  // counted from the left
     int row = 0;
     int column = 0;
     friend bool operator==(const KarnaughCell&, const KarnaughCell&) = default;
@@ -51,19 +52,17 @@ struct KarnaughLoop {
 struct KarnaughLayout {
     std::string name;
     std::vector<std::string> variables;
-    int mapRows = 1;
-    int mapColumns = 1;
+    int maps = 1;  // side by side
     int rows = 0;  // of each map
     int columns = 0;
     // Variables by number (0 the first), most significant first.
-    std::vector<int> mapRowVariables;
-    std::vector<int> mapColumnVariables;
+    std::vector<int> mapVariables;
     std::vector<int> rowVariables;
     std::vector<int> columnVariables;
     // "00", "01", "11", "10": the values of the row and column variables in order.
     std::vector<std::string> rowLabels;
     std::vector<std::string> columnLabels;
-    // Each map's values of its map variables ("X1 = 0", "X1X2 = 01"); empty for one map.
+    // Each map's values of its map variables ("X1 = 0", "X1X2 = 11"); empty for one map.
     std::vector<std::string> mapLabels;
     std::vector<KarnaughCell> cells;  // by truth-table row
     std::vector<bool> values;         // by truth-table row

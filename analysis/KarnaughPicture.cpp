@@ -56,10 +56,7 @@ struct Geometry {
     Point captionAt;
     Size picture;
 
-    Point mapAt(int map, int mapColumns) const {
-        return {kMargin + (map % mapColumns) * (block.width + kMapGap),
-                kMargin + (map / mapColumns) * (block.height + kMapGap)};
-    }
+    Point mapAt(int map) const { return {kMargin + map * (block.width + kMapGap), kMargin}; }
 };
 
 Geometry geometryOf(const KarnaughLayout& layout) {
@@ -75,8 +72,7 @@ Geometry geometryOf(const KarnaughLayout& layout) {
     g.block = {g.grid.x + g.gridSize.width + kOvershoot, g.grid.y + g.gridSize.height + kOvershoot};
     for (const std::string& label : layout.mapLabels)
         g.block.width = std::max(g.block.width, textWidth(label));
-    g.maps = {layout.mapColumns * g.block.width + (layout.mapColumns - 1) * kMapGap,
-              layout.mapRows * g.block.height + (layout.mapRows - 1) * kMapGap};
+    g.maps = {layout.maps * g.block.width + (layout.maps - 1) * kMapGap, g.block.height};
     g.picture = {g.maps.width + 2 * kMargin, g.maps.height + 2 * kMargin};
     if (!layout.form) return g;
     g.caption = formulaPicture(*layout.form, layout.variables, layout.name + " = ",
@@ -188,7 +184,7 @@ void drawLoops(platform::Canvas& canvas, const KarnaughLayout& layout, const Geo
         const int32_t inset =
             kLoopInset + kLoopInsetStep * static_cast<int32_t>(loop % kLoopInsetSteps);
         for (const KarnaughPiece& piece : layout.loops[loop].pieces) {
-            const Point at = g.mapAt(piece.map, layout.mapColumns);
+            const Point at = g.mapAt(piece.map);
             drawPiece(canvas, pieceBox(piece, g, {origin.x + at.x, origin.y + at.y}, inset), piece);
         }
     }
@@ -202,7 +198,7 @@ Size karnaughPictureSize(const KarnaughLayout& layout) {
 
 Rect karnaughCellBox(const KarnaughLayout& layout, const KarnaughCell& cell) {
     const Geometry g = geometryOf(layout);
-    const Point at = g.mapAt(cell.map, layout.mapColumns);
+    const Point at = g.mapAt(cell.map);
     const int32_t left = at.x + g.grid.x + cell.column * kCell;
     const int32_t top = at.y + g.grid.y + cell.row * kCell;
     return {left, top, left + kCell, top + kCell};
@@ -213,8 +209,8 @@ void drawKarnaughMap(platform::Canvas& canvas, const KarnaughLayout& layout, Poi
     const platform::Font font = canvas.selectFont(picture::kFont);
     const platform::Pen pen = canvas.selectPen({1, platform::kBlack});
     canvas.setTextColor(platform::kBlack);
-    for (int map = 0; map < layout.mapRows * layout.mapColumns; ++map) {
-        const Point at = g.mapAt(map, layout.mapColumns);
+    for (int map = 0; map < layout.maps; ++map) {
+        const Point at = g.mapAt(map);
         const Point shifted{origin.x + at.x, origin.y + at.y};
         drawLabels(canvas, layout, g, shifted, map);
         drawGrid(canvas, g, shifted);

@@ -1,6 +1,7 @@
 #include "analysis/Minimiser.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "analysis/CoverProblem.h"
 #include "analysis/ExpandedCover.h"
@@ -9,27 +10,31 @@
 namespace analysis {
 namespace {
 
-// A cover's cost: terms first, then literals. No cover has as many literals as one
-// term weighs.
-constexpr int64_t kTermCost = int64_t{1} << 16;
-
 // A variable fixed to 0, fixed to 1, free: the order of terms within a form.
 int digitOf(const Cube& cube, uint32_t bit) {
     if ((cube.care & bit) == 0) return 2;
     return (cube.bits & bit) != 0 ? 1 : 0;
 }
 
+// The digits of the variables read in base 3, the first variable the most
+// significant: terms in the order of their keys.
+uint64_t orderKey(const Cube& cube, int variableCount) {
+    uint64_t key = 0;
+    for (int variable = 0; variable < variableCount; ++variable)
+        key = key * 3 + static_cast<uint64_t>(digitOf(cube, variableBit(variable, variableCount)));
+    return key;
+}
+
 bool termBefore(const Cube& a, const Cube& b, int variableCount) {
-    for (int variable = 0; variable < variableCount; ++variable) {
-        const uint32_t bit = variableBit(variable, variableCount);
-        if (digitOf(a, bit) != digitOf(b, bit)) return digitOf(a, bit) < digitOf(b, bit);
-    }
-    return false;
+    return orderKey(a, variableCount) < orderKey(b, variableCount);
 }
 
 void putInOrder(NormalForm& form, int variableCount) {
-    std::sort(form.terms.begin(), form.terms.end(),
-              [&](const Cube& a, const Cube& b) { return termBefore(a, b, variableCount); });
+    std::vector<std::pair<uint64_t, Cube>> keyed;
+    for (const Cube& term : form.terms) keyed.emplace_back(orderKey(term, variableCount), term);
+    std::sort(keyed.begin(), keyed.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t term = 0; term < keyed.size(); ++term) form.terms[term] = keyed[term].second;
 }
 
 // Forms in the order of their terms.
@@ -54,17 +59,30 @@ CoverProblem coverProblemOf(const RowSet& inside, const std::vector<Cube>& prime
     for (uint32_t column = 0; column < primes.size(); ++column) {
         forEachRow(primes[column], variableCount,
                    [&](uint32_t row) { problem.rowColumns[rowNumber[row]].push_back(column); });
-        problem.columnCost.push_back(kTermCost + primes[column].literalCount());
+        problem.columnCost.push_back(primes[column].literalCount());
     }
     return problem;
+}
+
+// The work of finding the primes (a visit of each of the 3^n cubes) and of building
+// their table (a few passes over its entries), which counts against the search's.
+uint64_t buildingWork(const CoverProblem& problem, int variableCount) {
+    constexpr uint64_t kPasses = 4;
+    uint64_t work = 1;
+    for (int variable = 0; variable < variableCount; ++variable) work *= 3;
+    for (const std::vector<uint32_t>& columns : problem.rowColumns)
+        work += kPasses * columns.size();
+    return work;
 }
 
 FormList exactForms(const RowSet& inside, int variableCount, FormKind kind,
                     const MinimiserLimits& limits) {
     const std::vector<Cube> primes = primeCubes(inside, variableCount);
-    const CoverSolutions solutions = leastCovers(
-        coverProblemOf(inside, primes, variableCount),
-        {limits.searchWork, limits.enumerationWork, limits.listedForms, limits.countedForms});
+    const CoverProblem problem = coverProblemOf(inside, primes, variableCount);
+    const uint64_t built = buildingWork(problem, variableCount);
+    const CoverSolutions solutions =
+        leastCovers(problem, {limits.searchWork > built ? limits.searchWork - built : 0,
+                              limits.enumerationWork, limits.listedForms, limits.countedForms});
     FormList list{kind, {}, solutions.proven, solutions.count, solutions.countExact};
     for (const std::vector<uint32_t>& cover : solutions.covers) {
         NormalForm form{kind, {}};

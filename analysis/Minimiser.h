@@ -14,16 +14,19 @@ namespace analysis {
 inline constexpr int kExactVariableLimit = 12;
 
 // Bounds that keep the worst functions from hanging the program. Work counts the
-// entries of the cover tables read (see CoverProblem.h), about 10 ns each. With the
-// defaults a random 12-variable function, which always reaches the search's bound,
-// takes some 60 ms for both forms; functions of up to 7 variables are nearly always
-// proven, of 8 most of them.
+// entries of the cover tables read (see CoverProblem.h), a few nanoseconds each.
+// With the defaults each form of a function of up to 12 variables takes at most some
+// 35 ms, most far less; the forms of random functions of up to 8 variables are
+// nearly always proven minimal, of 9 and 10 variables most of them where their
+// terms are few or middling in number (the table's ones or zeros up to about half).
 struct MinimiserLimits {
-    // Proving that no form has fewer terms, then fewer literals. Past it the best
-    // form found is given, marked as not necessarily minimal.
-    uint64_t searchWork = 5'000'000;
+    // Finding the primes, then proving that no form has fewer terms, then fewer
+    // literals. Past it the best form found is given, marked as not necessarily
+    // minimal; a search whose first bound would take more than a third of it stops
+    // at once, as it could not hope to end.
+    uint64_t searchWork = 10'000'000;
     // Finding the other minimal forms. Past it `count` is a lower bound.
-    uint64_t enumerationWork = 1'500'000;
+    uint64_t enumerationWork = 1'000'000;
     // Minimal forms listed at most; the others are only counted.
     size_t listedForms = 16;
     // Minimal forms counted at most; past it `count` says "at least this many".

@@ -24,6 +24,11 @@ class PackedLists {
         numbers_.insert(numbers_.end(), list.begin(), list.end());
         finish();
     }
+    // Only the first `lists` lists.
+    void truncate(size_t lists) {
+        start_.resize(lists + 1);
+        numbers_.resize(start_.back());
+    }
 
     // Where each number occurs: list n of the result holds, ascending, the lists in
     // which n is; numbers run below `range`.

@@ -60,13 +60,15 @@ TEST(KarnaughLayout, CellsFollowGrayCodeAndLoopsAreCutWhereTheyWrap) {
     EXPECT_EQ(five.loops[0].pieces, (std::vector<KarnaughPiece>{{1, 0, 1, 4, 3}}));
     EXPECT_EQ(five.loops[1].pieces, (std::vector<KarnaughPiece>{{0, 0, 0, 4, 1}, {1, 0, 0, 4, 1}}));
 
-    // Six: X1 the row of maps, X2 the column; ¬X4·¬X6 wraps both ways in every map.
-    const KarnaughLayout six = layoutWith(6, {{0b000101, 0b000000}});
-    EXPECT_EQ(six.mapRows, 2);
-    EXPECT_EQ(six.mapColumns, 2);
-    EXPECT_EQ(six.mapLabels[2], "X1X2 = 10");
-    EXPECT_EQ(six.cells[0b100111], (KarnaughCell{2, 1, 2}));
+    // Six: four maps in a row in Gray-code order of X1X2; ¬X4·¬X6 wraps both ways in
+    // every map, X2·X3·X5 lies in the two middle ones, which are neighbours.
+    const KarnaughLayout six = layoutWith(6, {{0b000101, 0b000000}, {0b011010, 0b011010}});
+    EXPECT_EQ(six.maps, 4);
+    EXPECT_EQ(six.mapLabels,
+              (std::vector<std::string>{"X1X2 = 00", "X1X2 = 01", "X1X2 = 11", "X1X2 = 10"}));
+    EXPECT_EQ(six.cells[0b100111], (KarnaughCell{3, 1, 2}));
     EXPECT_EQ(six.loops[0].pieces.size(), 16u);
+    EXPECT_EQ(six.loops[1].pieces, (std::vector<KarnaughPiece>{{1, 2, 2, 4, 4}, {2, 2, 2, 4, 4}}));
 }
 
 // Text as solid bars a little narrower than the estimate, so that where each text
@@ -124,9 +126,10 @@ bool anyOf(const Drawn& d, Rect area, uint32_t word) {
     return count(d, area, word) > 0;
 }
 
-// Any correct drawing: nothing outside the size given beforehand; each cell's digit
-// in the middle of its cell, untouched by loops; each closed side of a loop inside
-// its cells near that side, each open side running out through the map's edge.
+// Any correct drawing: nothing outside the size given beforehand; the maps side by
+// side from the left, each with its title over it; each cell's digit in the middle
+// of its cell, untouched by loops; each closed side of a loop inside its cells near
+// that side, each open side running out through the map's edge.
 void expectSoundPicture(const KarnaughLayout& layout, const std::string& pngName) {
     const Drawn d = drawn(layout);
     const Size size = analysis::karnaughPictureSize(layout);
@@ -137,6 +140,25 @@ void expectSoundPicture(const KarnaughLayout& layout, const std::string& pngName
             const bool inside = x >= 0 && y >= 0 && x < size.width && y < size.height;
             ASSERT_TRUE(inside || d.at(x, y) == white) << x << "," << y;
         }
+    }
+    for (int map = 0; map < layout.maps && layout.maps > 1; ++map) {
+        const Rect corner = analysis::karnaughCellBox(layout, {map, 0, 0});
+        const Rect farCorner =
+            analysis::karnaughCellBox(layout, {map, layout.rows - 1, layout.columns - 1});
+        if (map > 0) {
+            const Rect before = analysis::karnaughCellBox(layout, {map - 1, 0, layout.columns - 1});
+            EXPECT_EQ(corner.top, before.top);
+            EXPECT_GT(corner.left, before.right);
+        }
+        const int32_t centre = (corner.left + farCorner.right) / 2;
+        const int32_t titleWidth =
+            analysis::picture::textWidth(layout.mapLabels[static_cast<size_t>(map)]) * 10 / 11;
+        EXPECT_TRUE(std::any_of(d.textBoxes.begin(), d.textBoxes.end(),
+                                [&](const Rect& b) {
+                                    return b.bottom <= corner.top && b.left < centre &&
+                                           centre < b.right && b.width() == titleWidth;
+                                }))
+            << "no title over map " << map;
     }
     for (uint32_t row = 0; row < layout.cells.size(); ++row) {
         const Rect cell = analysis::karnaughCellBox(layout, layout.cells[row]);

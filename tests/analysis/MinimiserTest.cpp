@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <functional>
 #include <random>
 #include <set>
@@ -175,6 +176,72 @@ class CBruteForce {
     std::vector<int64_t> least_;
 };
 
+// Covers by prime cubes on up to 6 variables (a set of rows is a 64-bit mask),
+// searched plainly: the lowest row not yet covered takes each of its primes in turn,
+// each later one without the earlier ones, so that each set of primes is met once.
+class CPrimeCovers {
+  public:
+    CPrimeCovers(const BooleanFunction& f, FormKind kind) {
+        for (uint32_t row = 0; row < f.rowCount(); ++row) {
+            if (coveredRow(f, kind, row)) rows_ |= uint64_t{1} << row;
+        }
+        std::vector<std::pair<Cube, uint64_t>> inside;
+        for (uint32_t care = 0; care < f.rowCount(); ++care) {
+            for (uint32_t bits = care;; bits = (bits - 1) & care) {
+                uint64_t mask = 0;
+                for (uint32_t row = 0; row < f.rowCount(); ++row) {
+                    if ((row & care) == bits) mask |= uint64_t{1} << row;
+                }
+                if ((mask & ~rows_) == 0) inside.push_back({{care, bits}, mask});
+                if (bits == 0) break;
+            }
+        }
+        for (const auto& entry : inside) {
+            const uint64_t mask = entry.second;
+            if (std::none_of(inside.begin(), inside.end(), [&](const auto& other) {
+                    return other.second != mask && (other.second & mask) == mask;
+                }))
+                primes_.push_back(entry);
+        }
+    }
+
+    // How many covers cost `limit`, and whether one costs less.
+    uint64_t countAt(int64_t limit) {
+        limit_ = limit;
+        count_ = 0;
+        std::vector<bool> leftOut(primes_.size(), false);
+        search(0, 0, leftOut);
+        return count_;
+    }
+    bool cheaperFound() const { return cheaper_; }
+
+  private:
+    void search(uint64_t covered, int64_t cost, std::vector<bool>& leftOut) {
+        if (cost > limit_) return;
+        if (covered == rows_) {
+            count_ += cost == limit_;
+            cheaper_ = cheaper_ || cost < limit_;
+            return;
+        }
+        const uint64_t lowest = (rows_ & ~covered) & (~(rows_ & ~covered) + 1);
+        std::vector<size_t> tried;
+        for (size_t p = 0; p < primes_.size(); ++p) {
+            if (leftOut[p] || (primes_[p].second & lowest) == 0) continue;
+            search(covered | primes_[p].second, cost + 1000 + primes_[p].first.literalCount(),
+                   leftOut);
+            leftOut[p] = true;
+            tried.push_back(p);
+        }
+        for (const size_t p : tried) leftOut[p] = false;
+    }
+
+    uint64_t rows_ = 0;
+    std::vector<std::pair<Cube, uint64_t>> primes_;
+    int64_t limit_ = 0;
+    uint64_t count_ = 0;
+    bool cheaper_ = false;
+};
+
 TEST(Minimiser, RandomFunctionsGetSoundMinimalForms) {
     std::mt19937 random(20240611);
     for (int variables = 0; variables <= 8; ++variables) {
@@ -185,15 +252,50 @@ TEST(Minimiser, RandomFunctionsGetSoundMinimalForms) {
                 SCOPED_TRACE(testing::Message() << variables << " variables, round " << round
                                                 << (kind == FormKind::Dnf ? " DNF" : " CNF"));
                 const FormList list = analysis::minimalForms(f, kind);
-                // Larger random functions may reach the work bound.
-                EXPECT_TRUE(list.minimal || variables > 6);
+                EXPECT_TRUE(list.minimal);
                 expectSoundList(list, f);
+                if (variables == 5) {
+                    CPrimeCovers covers(f, kind);
+                    const uint64_t count = covers.countAt(costOf(list.forms.front()));
+                    EXPECT_FALSE(covers.cheaperFound());
+                    EXPECT_TRUE(list.countExact ? list.count == count : list.count <= count);
+                }
                 if (variables > 4) continue;
                 CBruteForce brute(f, kind);
                 EXPECT_EQ(costOf(list.forms.front()), brute.leastCost());
                 ASSERT_TRUE(list.countExact);
                 EXPECT_EQ(list.count, brute.leastCoverCount());
             }
+        }
+    }
+}
+
+// Functions of 12 variables whose minimal forms are known: parity has a term for each
+// of its 2048 ones (or zeros), a threshold "at least k of 12" a term for each k of the
+// variables and a clause for each 13 - k of them. Each minimal form is the only one.
+TEST(Minimiser, SymmetricFunctionsOf12VariablesGetTheirKnownForms) {
+    struct Case {
+        std::function<bool(uint32_t)> rule;
+        size_t terms, clauses;
+        int termLiterals, clauseLiterals;
+    };
+    const std::vector<Case> cases{
+        {[](uint32_t row) { return std::popcount(row) % 2 == 1; }, 2048, 2048, 12, 12},
+        {[](uint32_t row) { return std::popcount(row) >= 4; }, 495, 220, 4, 9},
+        {[](uint32_t row) { return std::popcount(row) >= 6; }, 924, 792, 6, 7},
+    };
+    for (const Case& c : cases) {
+        const analysis::Minimisation forms = analysis::minimise(functionOf(12, c.rule));
+        for (const FormList* list : {&forms.dnf, &forms.cnf}) {
+            const bool dnf = list == &forms.dnf;
+            SCOPED_TRACE(testing::Message() << (dnf ? c.terms : c.clauses) << " terms");
+            ASSERT_TRUE(list->minimal);
+            EXPECT_EQ(list->count, 1u);
+            EXPECT_TRUE(list->countExact);
+            EXPECT_EQ(list->forms.front().terms.size(), dnf ? c.terms : c.clauses);
+            EXPECT_EQ(list->forms.front().literalCount(),
+                      static_cast<int>(dnf ? c.terms : c.clauses) *
+                          (dnf ? c.termLiterals : c.clauseLiterals));
         }
     }
 }
