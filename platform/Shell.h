@@ -11,6 +11,7 @@
 #include "model/WorkAreaGeometry.h"
 #include "platform/Canvas.h"
 #include "platform/Picture.h"
+#include "platform/WindowStatus.h"
 
 namespace platform {
 
@@ -102,6 +103,8 @@ class Shell {
     virtual void setScrollRange(ScrollBarId bar, int32_t min, int32_t max) = 0;
     virtual void setScrollPos(ScrollBarId bar, int32_t pos) = 0;
     virtual void moveControl(ControlId control, const Rect& rect) = 0;
+    // The window's status line: called when what it shows changes.
+    virtual void showStatus(const WindowStatus& /*status*/) {}
 };
 
 }  // namespace platform
