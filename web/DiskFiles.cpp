@@ -11,16 +11,6 @@
 #include "io/FileCreation.h"
 
 // clang-format off
-// The chosen file's name (malloc'd), its bytes put at the staging path; null when
-// the user chose nothing.
-EM_ASYNC_JS(char*, lotraPickFile, (const char* stagedPath), {
-    const name = await lotra.pickFile(UTF8ToString(stagedPath));
-    if (name === null) return 0;
-    const size = lengthBytesUTF8(name) + 1;
-    const copy = _malloc(size);
-    stringToUTF8(name, copy, size);
-    return copy;
-});
 EM_JS(void, lotraDownload, (const uint8_t* bytes, int size, const char* name), {
     lotra.download(HEAPU8.slice(bytes, bytes + size), UTF8ToString(name));
 });
@@ -29,17 +19,8 @@ EM_JS(void, lotraDownload, (const uint8_t* bytes, int size, const char* name), {
 namespace web {
 
 namespace {
-constexpr const char* kPickedPath = "/tmp/picked.vrt";
 constexpr const char* kSuffix = ".vrt";
 }  // namespace
-
-std::optional<platform::ComputerFile> pickComputerFile(platform::Shell& shell) {
-    char* picked = lotraPickFile(kPickedPath);
-    if (!picked) return std::nullopt;
-    const std::string name(picked);
-    std::free(picked);
-    return takeStagedFile(shell, kPickedPath, name);
-}
 
 // Read as every circuit file is read, so a file is handed over whole or not at all.
 std::optional<platform::ComputerFile> takeStagedFile(platform::Shell& shell,

@@ -15,8 +15,8 @@ namespace web {
 // Command id of the item the page adds to the file menu after "Загрузить с диска...".
 constexpr int kCommandSaveToDisk = 41002;
 
-// Asks the page for a circuit file of the computer; nothing when the user chose none.
-std::optional<platform::ComputerFile> pickComputerFile(platform::Shell& shell);
+// Where the page puts the bytes of a circuit file chosen on the computer.
+constexpr const char* kPickedPath = "/tmp/picked.vrt";
 // The file the page has put at `stagedPath` (one chosen or dropped) under the name it
 // has on the computer, taken away from there; nothing, once the user has been told,
 // when it cannot be read.

@@ -4,6 +4,7 @@
 #include "app/FileMessages.h"
 #include "io/Recovery.h"
 #include "model/ElementParams.h"
+#include "model/PinChoiceLayout.h"
 #include "platform/DialogTexts.h"
 #include "platform/Shell.h"
 #include "render/Scrolling.h"
@@ -53,6 +54,16 @@ void addCalls(ConstantsModule& module) {
         .add("VerticalBar", static_cast<int>(platform::ControlId::VerticalBar))
         .add("HorizontalBar", static_cast<int>(platform::ControlId::HorizontalBar))
         .add("CornerButton", static_cast<int>(platform::ControlId::CornerButton));
+}
+
+// Where the pin choice puts the magnified element and how large its buttons are;
+// the core sends each button's corner with the request.
+void addPinChoiceLayout(ConstantsModule& module) {
+    module.table("pinChoice")
+        .add("pictureLeft", kPinChoiceLayout.pictureOrigin.x)
+        .add("pictureTop", kPinChoiceLayout.pictureOrigin.y)
+        .add("magnification", kPinChoiceLayout.magnification)
+        .add("buttonSize", kPinChoiceLayout.buttonSize);
 }
 
 void addLimits(ConstantsModule& module) {
@@ -135,6 +146,7 @@ std::string pageConstants() {
     ConstantsModule module;
     addCalls(module);
     addLimits(module);
+    addPinChoiceLayout(module);
     addTexts(module);
     return module.str();
 }

@@ -7,6 +7,7 @@
 #include "app/Vortafrm.h"
 #include "io/FileReplacement.h"
 #include "model/ElementPicture.h"
+#include "model/PinChoiceLayout.h"
 #include "web/BrowserDeflate.h"
 #include "web/DialogAnswers.h"
 #include "web/DiskFiles.h"
@@ -203,21 +204,20 @@ bool WebShell::deleteConfirmDialog(int32_t anchorX, int32_t anchorY) {
 }
 
 std::optional<int> WebShell::pinChoiceDialog(const platform::PinChoiceRequest& request) {
-    JsonArray present, enabled;
-    for (const Pin& pin : request.pins) {
+    JsonArray present, enabled, buttons;
+    for (size_t p = 0; p < request.pins.size(); ++p) {
+        const Pin& pin = request.pins[p];
         present.add(pin.present != 0);
         enabled.add(pin.connected == 0);
+        const Rect button =
+            pinButtonRect(static_cast<int>(p), {request.width, request.height}, request.twoOutputs);
+        buttons.add(JsonObject().add("left", button.left).add("top", button.top));
     }
     const Picture picture = pinChoicePicture(request);
     lotraSetDialogPicture(picture.pixels.data(), picture.width, picture.height);
-    const std::optional<JsonValue> answer =
-        runDialog("pin", JsonObject()
-                             .add("present", present)
-                             .add("enabled", enabled)
-                             .add("width", request.width)
-                             .add("height", request.height)
-                             .add("twoOutputs", request.twoOutputs)
-                             .str());
+    const std::optional<JsonValue> answer = runDialog(
+        "pin",
+        JsonObject().add("present", present).add("enabled", enabled).add("buttons", buttons).str());
     return answer ? pinChoiceAnswer(*answer) : std::nullopt;
 }
 
@@ -243,8 +243,13 @@ void WebShell::helpNoteDialog() {
     runDialog("help", "{}");
 }
 
+// The browser's file chooser waits as a dialog does, with the ticks going on.
 std::optional<platform::ComputerFile> WebShell::chooseComputerFile() {
-    return pickComputerFile(*this);
+    const std::optional<JsonValue> answer =
+        runDialog("pickFile", JsonObject().add("stagedPath", kPickedPath).str());
+    const std::optional<std::string> name = answer ? fileNameAnswer(*answer) : std::nullopt;
+    if (!name) return std::nullopt;
+    return takeStagedFile(*this, kPickedPath, *name);
 }
 
 bool WebShell::writePicture(const platform::PictureRequest& request,

@@ -2,11 +2,11 @@
 // The dialogs of the page: the desktop's texts, controls and sizes. Each resolves to
 // its answer, an object, or null when it was cancelled; the core reads the answer as
 // JSON.
-import { limits, texts } from './constants.js';
+import { limits, pinChoice as pinChoiceLayout, texts } from './constants.js';
 import { Dialog, kFont10, messageBox, position } from './dialog-frame.js';
 import { formatFloat, parseFloatField, parseUnsigned } from './fields.js';
 import { byId, context2d } from './dom.js';
-import { openManual } from './files.js';
+import { openManual, pickFile } from './files.js';
 import { workScale } from './scale.js';
 
 /** @typedef {import('./dialog-frame.js').Answer} Answer */
@@ -170,16 +170,15 @@ function deleteConfirm(request) {
 }
 
 /**
- * The element four times its size with a round button beside every pin; only the
- * free pins can be chosen.
- * @param {{ present: boolean[], enabled: boolean[], width: number, height: number,
- *           twoOutputs: boolean }} request
+ * The element magnified with a round button beside every pin, where the core puts
+ * it; only the free pins can be chosen.
+ * @param {{ present: boolean[], enabled: boolean[],
+ *           buttons: { left: number, top: number }[] }} request
  * @returns {Promise<Answer | null>} {pin}, null for OK without a choice
  */
 function pinChoice(request) {
     const d = new Dialog(texts.PinChoiceTitle, 186, 156);
     d.staticText(texts.PinChoiceQuestion, [7, 7, 172, 18]);
-    const kMagnification = 4, kOriginX = 30, kOriginY = 50, kButton = 15;
     const picture = dialogPictures.element;
     if (picture && picture.width > 0) {
         const c = document.createElement('canvas');
@@ -187,22 +186,17 @@ function pinChoice(request) {
         c.height = picture.height;
         context2d(c).putImageData(
             new ImageData(new Uint8ClampedArray(picture.bytes), picture.width, picture.height), 0, 0);
-        position(c, { left: kOriginX, top: kOriginY, width: picture.width * kMagnification,
-                      height: picture.height * kMagnification });
+        position(c, { left: pinChoiceLayout.pictureLeft, top: pinChoiceLayout.pictureTop,
+                      width: picture.width * pinChoiceLayout.magnification,
+                      height: picture.height * pinChoiceLayout.magnification });
         d.add(c);
     }
     /** @type {number | null} */
     let chosen = null;
-    const right = kOriginX + kMagnification * request.width + 10;
     /** @type {HTMLInputElement[]} */
     const buttons = [];
-    for (let pin = 0; pin < 11; pin++) {
-        if (!request.present[pin]) continue;
-        let top;
-        let left = right;
-        if (pin < 9) { left = 10; top = 65 + 20 * pin; }
-        else if (pin === 9) top = request.twoOutputs ? 85 : 2 * request.height + 45;
-        else top = 165;
+    request.buttons.forEach(({ left, top }, pin) => {
+        if (!request.present[pin]) return;
         const input = document.createElement('input');
         input.type = 'radio';
         input.name = 'pin';
@@ -213,9 +207,10 @@ function pinChoice(request) {
             chosen = pin;
             buttons.forEach((b) => { b.checked = b === input; });
         });
-        position(input, { left, top, width: kButton, height: kButton });
+        const size = pinChoiceLayout.buttonSize;
+        position(input, { left, top, width: size, height: size });
         buttons.push(d.add(input));
-    }
+    });
     d.okCancel([129, 114, 50, 14], [129, 135, 50, 14], () => d.close({ pin: chosen }));
     return d.show();
 }
@@ -294,6 +289,10 @@ function helpNote() {
 const kinds = {
     message: messageBox, logic: logicElement, generator, question, delete: deleteConfirm,
     pin: pinChoice, fileName, warning, about, help: helpNote,
+    pickFile: async ({ stagedPath }) => {
+        const name = await pickFile(stagedPath);
+        return name === null ? null : { name };
+    },
 };
 
 /**

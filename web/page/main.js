@@ -6,7 +6,7 @@ import { command, texts, timer } from './constants.js';
 import { calls, stats } from './core.js';
 import { dialogPictures, runDialog } from './dialogs.js';
 import { byId, context2d } from './dom.js';
-import { connectDrop, deflate, download, embeddedBytes, openManual, pickFile } from './files.js';
+import { connectDrop, deflate, download, embeddedBytes, openManual } from './files.js';
 import { MenuBar } from './menus.js';
 import { picture } from './picture.js';
 import { connectPointer, doubleClicks } from './pointer.js';
@@ -203,7 +203,6 @@ function noteTextBoxes(edges) {
         scrollControls.moveControl(id, left, top, width, height),
     measureText,
     stampText,
-    pickFile,
     download,
     deflate,
     openManual,
