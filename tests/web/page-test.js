@@ -547,6 +547,13 @@ async function refusedStorage(file) {
         check(await dialogOpen(page).then(() => true, () => false),
               '"Сохранить как..." opens nothing after the refused write');
         await page.keyboard.press('Escape');
+        // Nor can the recovery file follow a change: the page says so under the menus.
+        await chooseCommand(page, 57643);
+        await chooseCommand(page, 57644);
+        const warned = await page.waitForFunction(
+            () => !document.getElementById('recovery-notice').hidden, { timeout: 8000 })
+            .then(() => true, () => false);
+        check(warned, 'an autosave the storage refused shows no notice');
     } finally {
         await browser.close();
     }
