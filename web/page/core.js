@@ -26,7 +26,8 @@
  */
 
 /** @type {PageStats} */
-export const stats = { firstFrame: null, started: performance.now(), calls: 0, ticks: {} };
+export const stats = { firstFrame: null, started: performance.now(), calls: 0, ticks: {},
+                       lastPaintMs: 0 };
 
 // Runs exported functions of the core. A call that may open a dialog settles when
 // the dialog is closed. Calls run one at a time in the order they came: one that
