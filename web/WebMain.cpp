@@ -33,6 +33,7 @@ namespace {
 constexpr int32_t kIconId = 101;
 
 std::unique_ptr<web::WebShell> window;
+bool recoveryNoticeShown = false;
 
 using enum web::MouseMessage;
 
@@ -141,14 +142,15 @@ EMSCRIPTEN_KEEPALIVE void lotra_drop(const char* stagedPath, const char* name) {
 }
 
 // An autosave that could not write the recovery file says so under the menus
-// until one can.
+// until one can; one the core ran itself behind a dialog shows at the next tick.
 EMSCRIPTEN_KEEPALIVE void lotra_timer(int id) {
     if (!window) return;
     CVortafrm& core = window->core();
-    const bool wasUnwritten = core.recoveryUnwritten();
     core.OnTimer(id);
-    if (core.recoveryUnwritten() != wasUnwritten)
-        lotraShowRecoveryUnwritten(core.recoveryUnwritten() ? 1 : 0);
+    if (core.recoveryUnwritten() != recoveryNoticeShown) {
+        recoveryNoticeShown = core.recoveryUnwritten();
+        lotraShowRecoveryUnwritten(recoveryNoticeShown ? 1 : 0);
+    }
 }
 
 // Whether closing the page now would lose work: the recovery file does not hold the
