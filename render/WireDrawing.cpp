@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <unordered_set>
 #include <vector>
 
@@ -47,8 +48,8 @@ void keepLastOfEachSpot(std::vector<Point>& points) {
     };
     std::unordered_set<uint64_t> later;
     std::vector<Point> kept;
-    for (auto p = points.rbegin(); p != points.rend(); ++p)
-        if (later.insert(key(*p)).second) kept.push_back(*p);
+    for (size_t i = points.size(); i-- > 0;)
+        if (later.insert(key(points[i])).second) kept.push_back(points[i]);
     points.assign(kept.rbegin(), kept.rend());
 }
 
@@ -137,9 +138,15 @@ void CWireLayer::drawPolyline(const CWire& wire) {
 void CWireLayer::drawEndCircles(const CWire& wire, LinkKind kind) {
     std::vector<Point>& corners = cornersOfOneKind_;
     corners.clear();
+    std::optional<Point> previous;
     for (const WireEnd& end : wire.ends) {
-        if (end.kind != kind || !window_.touches(end.position(), end.position())) continue;
-        const Point c = view_.toClient(end.position());
+        if (end.kind != kind) continue;
+        // The same spot again is the same circle again: judged once.
+        const Point at = end.position();
+        if (previous == at) continue;
+        previous = at;
+        if (!window_.touches(at, at)) continue;
+        const Point c = view_.toClient(at);
         const Point corner{c.x - kEndCircleBefore, c.y - kEndCircleBefore};
         if (corners.empty() || corners.back() != corner) corners.push_back(corner);
     }

@@ -13,6 +13,12 @@ bool namesAFile(const std::string& arg) {
     return ::stat(arg.c_str(), &status) == 0 && !S_ISDIR(status.st_mode);
 }
 
+// A plain name, "-", or after a check's reference any name of an existing file: a
+// student's file named like an option is his file all the same.
+bool isFileArgument(const std::string& arg, bool checking) {
+    return arg.empty() || arg[0] != '-' || arg == "-" || (checking && namesAFile(arg));
+}
+
 ParsedArguments failure(std::string message) {
     ParsedArguments parsed;
     parsed.error = "lotra-sim: " + std::move(message) + " (lotra-sim --help shows the usage)";
@@ -99,11 +105,8 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
     for (size_t at = 0; at < args.size(); ++at) {
         const std::string& arg = args[at];
         const std::string name = arg.substr(0, arg.find('='));  // of "--name=VALUE" too
-        // After a check's reference, a student's file named like an option is his
-        // file all the same.
         const bool checking = options.checkReference || options.expectTable;
-        if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-" ||
-            (checking && namesAFile(arg))) {
+        if (optionsEnded || isFileArgument(arg, checking)) {
             files.push_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;
