@@ -18,6 +18,7 @@
  * @property {number} started
  * @property {number | null} firstFrame
  * @property {number} calls
+ * @property {number} lastPaintMs how long the last whole paint of the work area took
  * @property {Record<number, number>} ticks each timer's ticks run so far
  * @property {number} [coreReady]
  * @property {number} [folderReady]
