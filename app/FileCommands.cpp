@@ -1,7 +1,5 @@
 #include "app/FileCommands.h"
 
-#include <unistd.h>
-
 #include <functional>
 
 #include "app/FileMessages.h"
@@ -9,6 +7,7 @@
 #include "io/CircuitFile.h"
 #include "io/FileCreation.h"
 #include "io/FileReplacement.h"
+#include "io/Recovery.h"
 #include "io/Temporaries.h"
 #include "platform/Shell.h"
 #include "render/CircuitPicture.h"
@@ -38,29 +37,25 @@ bool confirmOverwrite(platform::Shell& shell, const std::string& fileName) {
 }
 
 // Writes a file under a name the user has just typed, through `write`: a new file
-// at once, an existing one only after the warning. Every failure is reported; true
-// when the file now holds what `write` wrote.
+// at once, an existing one only after the warning. `write` replaces whole, so a new
+// name appears only with its complete content, never empty while it is written.
+// Every failure is reported; true when the file now holds what `write` wrote.
 bool writeUnderTypedName(platform::Shell& shell, const std::string& fileName,
                          const std::function<bool()>& write) {
-    switch (io::createNewFile(fileName)) {
-        case io::NewFileResult::Created:
-            if (write()) return true;
-            // The empty file made above must not pass for a saved one.
-            ::unlink(fileName.c_str());
-            break;
-        case io::NewFileResult::AlreadyExists:
-            if (!confirmOverwrite(shell, fileName)) return false;
-            if (write()) return true;
-            break;
-        case io::NewFileResult::Failed:
-            break;
-    }
+    if (io::nameExists(fileName) && !confirmOverwrite(shell, fileName)) return false;
+    if (write()) return true;
     reportWriteFailure(shell, fileName);
     return false;
 }
 
+// The recovery file is the autosave's and a normal exit empties it: a circuit
+// saved there would be gone at the next exit.
 bool writeCircuitUnderTypedName(platform::Shell& shell, const std::string& fileName,
                                 const CCircuit& content) {
+    if (io::namesRecoveryFile(fileName)) {
+        reportError(shell, text::kRecoveryFileRefused, fileName);
+        return false;
+    }
     return writeUnderTypedName(shell, fileName,
                                [&] { return io::writeCircuitFile(fileName, content); });
 }
@@ -82,7 +77,7 @@ std::string folderName(std::string name) {
 // A file of that name in the folder may hold the user's own work: it is replaced
 // only after the warning "Сохранить как..." gives for an existing name.
 bool mayReplace(platform::Shell& shell, const std::string& fileName) {
-    return ::access(fileName.c_str(), F_OK) != 0 || confirmOverwrite(shell, fileName);
+    return !io::nameExists(fileName) || confirmOverwrite(shell, fileName);
 }
 
 // Copies the file into the folder, complete or not at all, and opens the copy as

@@ -17,6 +17,9 @@ inline constexpr const char* kFileNotFound = "Файл с именем %s не �
 inline constexpr const char* kFileNotSaved = "Файл не сохранен!";
 inline constexpr const char* kFileNotWritten = "Не удалось записать файл %s!";
 inline constexpr const char* kFileNotRead = "Не удалось прочитать файл %s!";
+inline constexpr const char* kRecoveryFileRefused =
+    "Файл %s - файл восстановления, программа очищает его при выходе! Сохраните схему "
+    "под другим именем.";
 
 inline constexpr const char* kLabelNew = "Создать файл:";
 inline constexpr const char* kLabelOpen = "Открыть файл:";

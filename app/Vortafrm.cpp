@@ -29,8 +29,8 @@ void CVortafrm::OnTimer(int id) {
     if (id == timer::GeneratorClock) {
         if (simulation_.clockTick()) shell_.invalidateWorkArea(false);
     } else if (id == timer::Autosave) {
-        // A failed write is not reported: a message every 15 seconds would be
-        // worse than a recovery file that is one tick old.
-        io::writeRecovery(circuit_);
+        // A failed write shows in the window's status rather than in a message,
+        // which every 15 seconds would be worse than a recovery file one tick old.
+        recoveryUnwritten_ = !io::writeRecovery(circuit_);
     }
 }

@@ -74,6 +74,8 @@ class CVortafrm {
     bool isPowerOn() const { return powerOn_; }
     const std::string& currentFileName() const { return currentFileName_; }
     const app::CUndoHistory& history() const { return history_; }
+    // The last autosave could not write the recovery file; cleared by one that can.
+    bool recoveryUnwritten() const { return recoveryUnwritten_; }
 
   private:
     // The commands of the "Питание" and "Управление генератором" menus.
@@ -112,6 +114,7 @@ class CVortafrm {
 
     platform::Shell& shell_;
     bool powerOn_ = false;
+    bool recoveryUnwritten_ = false;
     std::string currentFileName_;
     EditState edit_;
     CCircuit circuit_;

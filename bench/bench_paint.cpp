@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "bench/CraftedWires.h"
 #include "canvas/PainterCanvas.h"
 #include "render/WorkArea.h"
 
@@ -148,8 +149,22 @@ void BM_PaintHugeWireScatteredHighlighted(benchmark::State& state) {
     paintHugeWire(state, HugeWire::Scattered, true);
 }
 
+// The two crafted shapes of CraftedWires.h.
+void BM_PaintJunctionPile(benchmark::State& state) {
+    CCircuit circuit;
+    addJunctionPile(circuit);
+    paintIntoWindow(state, circuit);
+}
+void BM_PaintFarAwayWire(benchmark::State& state) {
+    CCircuit circuit;
+    addFarAwayWire(circuit);
+    paintIntoWindow(state, circuit);
+}
+
 }  // namespace
 
+BENCHMARK(BM_PaintJunctionPile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintFarAwayWire)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintFullTablesSpread)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintFullTablesInView)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintHugeWireOfRows)->Unit(benchmark::kMillisecond);

@@ -38,13 +38,21 @@ Pins readPins(ByteReader& in) {
     return pins;
 }
 
-// index, x, y and the pins close every element record; returns the index.
+// index, x, y and the pins close every element record; returns the index. A pin
+// its kind (or a gate's input count) does not have stays absent and unlinked
+// whatever a damaged record says, as the fresh element laid it out.
 template <typename Element>
 int32_t readPlacement(ByteReader& in, Element& element) {
     const int32_t index = in.i32();
     element.x = readCoordinate(in);
     element.y = readCoordinate(in);
+    const Pins laidOut = element.pins;
     element.pins = readPins(in);
+    for (size_t pin = 0; pin < laidOut.size(); ++pin) {
+        if (laidOut[pin].present) continue;
+        element.pins[pin].present = 0;
+        element.pins[pin].connected = 0;
+    }
     return index;
 }
 

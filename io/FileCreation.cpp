@@ -10,12 +10,9 @@
 
 namespace io {
 
-NewFileResult createNewFile(const std::string& path) {
-    const CFileDescriptor file(
-        ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode));
-    if (!file.isOpen())
-        return errno == EEXIST ? NewFileResult::AlreadyExists : NewFileResult::Failed;
-    return NewFileResult::Created;
+bool nameExists(const std::string& path) {
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0;
 }
 
 ExistingFile openExistingFile(const std::string& path) {

@@ -9,12 +9,8 @@
 // directory.
 namespace io {
 
-enum class NewFileResult { Created, AlreadyExists, Failed };
-
-// Creates an empty file that must not exist yet. Only an existing name (a file, a
-// folder, a link) counts as AlreadyExists; a missing folder or a refused
-// permission is Failed.
-NewFileResult createNewFile(const std::string& path);
+// Whether anything has that name: a file, a folder, a link (even one to nothing).
+bool nameExists(const std::string& path);
 
 // A file open for reading, with the size a regular file had when opened (0 where
 // there is none to know, as for a pipe).

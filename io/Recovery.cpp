@@ -4,30 +4,23 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "io/CircuitFile.h"
-#include "io/FileBytes.h"
 #include "io/FileDescriptor.h"
 #include "io/FileReplacement.h"
 #include "io/FileTarget.h"
+#include "io/InPlaceRewrite.h"
 #include "io/Temporaries.h"
 
 namespace io {
 
 namespace {
 
-// What a plain write does: the file emptied and written where it is. A crash
-// meanwhile can leave it short, which still beats a file that never changes.
-bool rewriteInPlace(const std::string& target, std::span<const uint8_t> bytes) {
-    CFileDescriptor file(
-        ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode));
-    const bool written =
-        file.isOpen() && writeFileBytes(file.get(), bytes) && ::fsync(file.get()) == 0;
-    return file.close() && written;
-}
-
 // Replaced whole where a temporary file can be made beside the recovery file (or
-// its link's target); where its folder refuses one, rewritten in place, so that a
-// recovery file the user may write is never left with an old circuit.
+// its link's target); where its folder refuses one, rewritten in place when the
+// new content surely fits, so that a recovery file the user may write is not left
+// with an old circuit, nor with a torn one when the disk is full.
 bool writeRecoveryBytes(std::span<const uint8_t> bytes) {
     CFileReplacement replacement;
     switch (replacement.begin(kRecoveryFileName)) {
@@ -45,7 +38,7 @@ bool writeRecoveryBytes(std::span<const uint8_t> bytes) {
 
 bool restoreRecovery(CCircuit& circuit) {
     // Crashes during autosaves must not litter the folder with temporary files.
-    removeAbandonedTemporaries(kRecoveryFileName);
+    removeAbandonedTemporaries(kRecoveryFileName, AbandonedTemporaries::Every);
     // A file that cannot be written turns autosave off instead of failing every 15
     // seconds; so does one the user protected, also when he runs as root.
     if (!userMayWrite(kRecoveryFileName)) return false;
@@ -59,6 +52,16 @@ bool restoreRecovery(CCircuit& circuit) {
 
 bool writeRecovery(const CCircuit& circuit) {
     return writeRecoveryBytes(encodeCircuit(circuit));
+}
+
+bool namesRecoveryFile(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (fs::equivalent(path, kRecoveryFileName, error)) return true;
+    const fs::path typed = fs::weakly_canonical(path, error);
+    if (error) return false;
+    const fs::path recovery = fs::weakly_canonical(kRecoveryFileName, error);
+    return !error && typed == recovery;
 }
 
 bool emptyRecovery() {

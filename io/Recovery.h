@@ -14,10 +14,15 @@ bool restoreRecovery(CCircuit& circuit);
 
 // Replaces the recovery file (or the target of its link) with the circuit as a
 // whole: a crash at any moment leaves either the previous content or the new one.
-// Where no temporary file can be made beside it, it is rewritten in place instead.
-// False when it could not be written; the caller stays silent and the circuit is
-// never touched.
+// Where no temporary file can be made beside it, it is rewritten in place instead,
+// but only when the space for the whole new content could be claimed first. False
+// when it could not be written: the file then holds what it held before, and the
+// circuit is never touched.
 bool writeRecovery(const CCircuit& circuit);
+
+// Whether the name stands for the recovery file (the same file, through links or
+// another spelling of its path, or the same path where it does not exist yet).
+bool namesRecoveryFile(const std::string& path);
 
 // Leaves an empty recovery file, written as above, so that the next start shows an
 // empty work area.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -41,7 +42,7 @@ std::string temporaryName(const std::string& target, int attempt) {
            std::to_string(attempt);
 }
 
-void removeAbandonedTemporaries(const std::string& path) {
+void removeAbandonedTemporaries(const std::string& path, AbandonedTemporaries which) {
     namespace fs = std::filesystem;
     const std::optional<std::string> target = followLinks(path);
     if (!target) return;
@@ -49,11 +50,14 @@ void removeAbandonedTemporaries(const std::string& path) {
     const std::string name = file.filename().string();
     const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
     std::error_code error;
+    std::uintmax_t held = fs::file_size(file, error);
+    if (error) held = 0;
     for (fs::directory_iterator entry(folder, error); !error && entry != fs::directory_iterator();
          entry.increment(error)) {
         std::error_code ignored;
-        if (isAbandonedTemporaryOf(entry->path().filename().string(), name))
-            fs::remove(entry->path(), ignored);
+        if (!isAbandonedTemporaryOf(entry->path().filename().string(), name)) continue;
+        const bool longer = entry->file_size(ignored) > held && !ignored;
+        if (which == AbandonedTemporaries::Every || !longer) fs::remove(entry->path(), ignored);
     }
 }
 

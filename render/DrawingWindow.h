@@ -1,6 +1,8 @@
 #pragma once
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "model/Geometry.h"
 #include "model/Viewport.h"
@@ -21,6 +23,27 @@ class CDrawingWindow {
         return std::max<int64_t>(a.x, b.x) >= left_ && std::min<int64_t>(a.x, b.x) < right_ &&
                std::max<int64_t>(a.y, b.y) >= top_ && std::min<int64_t>(a.y, b.y) < bottom_ &&
                !passesBeside(a, b);
+    }
+
+    // The last of the points from `from` on that all lie beyond one edge of the
+    // window with points[from]; `from` itself when it lies inside. Nothing drawn
+    // between them can show, and the walk over them is one comparison a point.
+    size_t endOfRunBeyond(const std::vector<Point>& points, size_t from) const {
+        const Point p = points[from];
+        size_t last = from;
+        const auto run = [&](auto beyond) {
+            while (last + 1 < points.size() && beyond(points[last + 1])) ++last;
+        };
+        if (p.x < left_) {
+            run([this](Point q) { return q.x < left_; });
+        } else if (p.x >= right_) {
+            run([this](Point q) { return q.x >= right_; });
+        } else if (p.y < top_) {
+            run([this](Point q) { return q.y < top_; });
+        } else if (p.y >= bottom_) {
+            run([this](Point q) { return q.y >= bottom_; });
+        }
+        return last;
     }
 
   private:

@@ -1,5 +1,8 @@
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
+#include <unordered_set>
+#include <vector>
 
 #include "model/ElementKind.h"
 #include "platform/Canvas.h"
@@ -33,6 +36,21 @@ int64_t pixelsOf(const Rect& area) {
     if (width <= 0 || height <= 0) return 0;
     constexpr int64_t kTooLarge = CWireLayer::kMaxCoverageArea + 1;
     return width > kTooLarge || height > kTooLarge ? kTooLarge : width * height;
+}
+
+// Leaves the last of the equal points in place of all of them, in their order.
+// Lists as short as a wire's usual ends are left as they are.
+void keepLastOfEachSpot(std::vector<Point>& points) {
+    constexpr size_t kShortList = 8;
+    if (points.size() <= kShortList) return;
+    const auto key = [](Point p) {
+        return uint64_t{static_cast<uint32_t>(p.x)} << 32 | static_cast<uint32_t>(p.y);
+    };
+    std::unordered_set<uint64_t> later;
+    std::vector<Point> kept;
+    for (size_t i = points.size(); i-- > 0;)
+        if (later.insert(key(points[i])).second) kept.push_back(points[i]);
+    points.assign(kept.rbegin(), kept.rend());
 }
 
 }  // namespace
@@ -100,18 +118,40 @@ void CWireLayer::drawPolyline(const CWire& wire) {
         moveTo(wire.points.front());
     }
     for (size_t i = 1; i < wire.points.size(); ++i) {
+        // A run of points beyond one edge draws nothing: the walk jumps to its last.
+        const size_t last = window_.endOfRunBeyond(wire.points, i - 1);
+        if (last >= i) {
+            moveTo(wire.points[last]);
+            i = last;
+            continue;
+        }
         lineTo(wire.points[i]);
         if (covering_ && coverage_.closed()) return;
     }
     if (finish && finish->position() != wire.points.back()) lineTo(finish->position());
 }
 
-// A 5-pixel circle centred on every end of the kind that can show.
+// A 5-pixel circle centred on every end of the kind that can show. The circles of
+// one wire and kind are alike, opaque, and follow each other with nothing drawn
+// between, so only the last of those on one spot changes a pixel: a crafted pile
+// of ends on one point costs one circle.
 void CWireLayer::drawEndCircles(const CWire& wire, LinkKind kind) {
+    std::vector<Point>& corners = cornersOfOneKind_;
+    corners.clear();
+    std::optional<Point> previous;
     for (const WireEnd& end : wire.ends) {
-        if (end.kind != kind || !window_.touches(end.position(), end.position())) continue;
-        const Point c = view_.toClient(end.position());
+        if (end.kind != kind) continue;
+        // The same spot again is the same circle again: judged once.
+        const Point at = end.position();
+        if (previous == at) continue;
+        previous = at;
+        if (!window_.touches(at, at)) continue;
+        const Point c = view_.toClient(at);
         const Point corner{c.x - kEndCircleBefore, c.y - kEndCircleBefore};
+        if (corners.empty() || corners.back() != corner) corners.push_back(corner);
+    }
+    keepLastOfEachSpot(corners);
+    for (const Point corner : corners) {
         const WaitingCircle circle{
             {corner.x, corner.y, corner.x + kEndCircleSize, corner.y + kEndCircleSize},
             wire.highlighted != 0,

@@ -69,6 +69,7 @@ class CWireLayer {
     bool covering_ = false;
     bool highlighted_ = false;  // the wire being drawn
     std::vector<WaitingCircle> waitingCircles_;
+    std::vector<Point> cornersOfOneKind_;  // kept between wires for its capacity
     // The polyline being drawn: its current point, and whether the canvas's current
     // position is already there.
     Point at_;

@@ -134,6 +134,7 @@ void addTexts(ConstantsModule& module) {
         .add("StartHere", text::kStartHere)
         .add("Restart", text::kRestart)
         .add("StorageMayBeCleared", text::kStorageMayBeCleared)
+        .add("RecoveryUnwritten", text::kRecoveryUnwritten)
         .add("DefaultCaption", text::kDefaultCaption);
 }
 

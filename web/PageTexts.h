@@ -14,6 +14,10 @@ inline constexpr const char* kRestart = "Запустить снова";
 inline constexpr const char* kStorageMayBeCleared =
     "Браузер может удалить схемы, сохранённые на этой странице. Чтобы схема не "
     "пропала, сохраните её и на компьютере: «Файл» / «Сохранить на диск...».";
+// An autosave could not write the recovery file; shown until one can.
+inline constexpr const char* kRecoveryUnwritten =
+    "Не удалось записать файл восстановления: при закрытии вкладки последние изменения "
+    "будут потеряны. Сохраните схему: «Файл» / «Сохранить на диск...».";
 // The caption of the validation messages and of a message box given none: on the
 // desktop, its program file's name.
 inline constexpr const char* kDefaultCaption = "lotra";

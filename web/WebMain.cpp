@@ -23,6 +23,9 @@
 EM_JS(void, lotraSetIcon, (const uint32_t* pixels, int width, int height), {
     lotra.setIcon(HEAPU8.slice(pixels, pixels + width * height * 4), width, height);
 });
+EM_JS(void, lotraShowRecoveryUnwritten, (int unwritten), {
+    lotra.showRecoveryUnwritten(unwritten !== 0);
+});
 // clang-format on
 
 namespace {
@@ -30,6 +33,7 @@ namespace {
 constexpr int32_t kIconId = 101;
 
 std::unique_ptr<web::WebShell> window;
+bool recoveryNoticeShown = false;
 
 using enum web::MouseMessage;
 
@@ -137,9 +141,16 @@ EMSCRIPTEN_KEEPALIVE void lotra_drop(const char* stagedPath, const char* name) {
         window->core().OnDropFile(*file);
 }
 
+// An autosave that could not write the recovery file says so under the menus
+// until one can; one the core ran itself behind a dialog shows at the next tick.
 EMSCRIPTEN_KEEPALIVE void lotra_timer(int id) {
     if (!window) return;
-    window->core().OnTimer(id);
+    CVortafrm& core = window->core();
+    core.OnTimer(id);
+    if (core.recoveryUnwritten() != recoveryNoticeShown) {
+        recoveryNoticeShown = core.recoveryUnwritten();
+        lotraShowRecoveryUnwritten(recoveryNoticeShown ? 1 : 0);
+    }
 }
 
 // Whether closing the page now would lose work: the recovery file does not hold the

@@ -180,4 +180,43 @@ TEST(WireCulling, LinesPastTheLimitArePaintedAtOnce) {
               2);
 }
 
+// Ends piled on a few spots, as a crafted file can pile a million of them: the wire
+// draws exactly what it draws with only the last end of each kind on each spot,
+// one circle a spot instead of one an end.
+TEST(WireDrawing, EndsPiledOnSpotsDrawAsTheLastOfThemAlone) {
+    std::mt19937 random(31);
+    const std::vector<Point> spots = {{40, 40}, {43, 41}, {46, 40}, {40, 44}};
+    std::uniform_int_distribution<size_t> spot(0, spots.size() - 1);
+    std::uniform_int_distribution<int> freeOrJunction(0, 1);
+    for (int round = 0; round < 20; ++round) {
+        CWire piled = wireBetween(onPin(0, 40), onPin(100, 40), {{20, 40}, {60, 40}});
+        piled.highlighted = round % 2;
+        for (int i = 0; i < 200; ++i) {
+            const Point at = spots[spot(random)];
+            piled.ends.push_back(freeOrJunction(random) ? junction(at.x, at.y)
+                                                        : freeEnd(at.x, at.y));
+        }
+        CWire alone = piled;
+        alone.ends.resize(2);
+        for (size_t i = 2; i < piled.ends.size(); ++i) {
+            const WireEnd& end = piled.ends[i];
+            const auto sameLater = [&](const WireEnd& other) {
+                return other.kind == end.kind && other.position() == end.position();
+            };
+            if (std::none_of(piled.ends.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                             piled.ends.end(), sameLater))
+                alone.ends.push_back(end);
+        }
+        RecordingCanvas drawnPiled, drawnAlone;
+        render::draw(drawnPiled, piled, {0, 0}, {0, 0, 200, 200});
+        render::draw(drawnAlone, alone, {0, 0}, {0, 0, 200, 200});
+        ASSERT_EQ(drawnPiled.callsOf(Op::Ellipse).size(), drawnAlone.callsOf(Op::Ellipse).size());
+        for (size_t c = 0; c < drawnAlone.calls.size(); ++c) {
+            EXPECT_EQ(drawnPiled.calls[c].op, drawnAlone.calls[c].op);
+            EXPECT_EQ(drawnPiled.calls[c].rect, drawnAlone.calls[c].rect);
+            EXPECT_EQ(drawnPiled.calls[c].brush, drawnAlone.calls[c].brush);
+        }
+    }
+}
+
 }  // namespace

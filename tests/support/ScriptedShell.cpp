@@ -1,5 +1,7 @@
 #include "support/ScriptedShell.h"
 
+#include <fstream>
+
 template <typename T>
 std::optional<T> ScriptedShell::nextAnswer(std::deque<T>& answers) {
     if (answers.empty()) {
@@ -77,13 +79,15 @@ void ScriptedShell::aboutDialog() {
     log.push_back("about");
 }
 
-// Nothing is painted and no file is written: the request and the answer are all a
-// test of the core needs.
+// Nothing is painted: a picture answered as written is an empty file under its
+// name, as a platform's writer leaves one, and a failure leaves none.
 bool ScriptedShell::writePicture(const platform::PictureRequest& request,
                                  const std::function<void(platform::Canvas&)>&) {
     pictureRequests.push_back(request);
     log.push_back("picture: " + request.fileName);
-    return nextAnswer(pictureAnswers).value_or(false);
+    const bool written = nextAnswer(pictureAnswers).value_or(false);
+    if (written) std::ofstream(request.fileName, std::ios::binary | std::ios::trunc).close();
+    return written;
 }
 
 void ScriptedShell::helpNoteDialog() {

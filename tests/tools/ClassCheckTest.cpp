@@ -2,7 +2,14 @@
 // slip a teacher meets, checked by the built lotra-sim against the shipped examples.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <array>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -125,6 +132,50 @@ TEST_F(ClassCheck, InputsAreNamedByWhereTheyAreDrawnAndSequencesTickByTick) {
     const auto brief =
         runner.lotraSim({"--check", example("jk-counter.vrt"), "--ticks", "4", slowClock});
     EXPECT_EQ(brief.status, 0) << brief.out;
+}
+
+// `lotra-sim --check ref *.vrt` over a folder where students named files like
+// options, and where a named pipe sits among the files: every file gets its verdict,
+// and the pipe is reported at once instead of waiting for a writer. A writer comes
+// after five seconds, so that a check that waits still ends.
+TEST_F(ClassCheck, FilesNamedLikeOptionsAndPipesAmongTheFilesGetTheirVerdicts) {
+    const std::string reference = example("half-adder.vrt");
+    for (const char* name : {"--no-power.vrt", "-x.vrt"})
+        fs::copy_file(reference, runner.dir() / name);
+    const std::string pipe = (runner.dir() / "stuck.vrt").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    const pid_t writer = ::fork();
+    if (writer == 0) {
+        ::sleep(5);
+        ::close(::open(pipe.c_str(), O_WRONLY | O_NONBLOCK));
+        ::_exit(0);
+    }
+    const auto start = std::chrono::steady_clock::now();
+    const CCommandRunner::Outcome outcome =
+        runner.lotraSim({"--check", reference, (runner.dir() / "--no-power.vrt").string(), pipe,
+                         (runner.dir() / "-x.vrt").string()});
+    const auto took = std::chrono::steady_clock::now() - start;
+    ::kill(writer, SIGKILL);
+    ::waitpid(writer, nullptr, 0);
+
+    EXPECT_LT(took, std::chrono::seconds(4)) << "the check waited on the pipe";
+    EXPECT_EQ(outcome.status, 1) << outcome.err;
+    EXPECT_EQ(verdictOf(outcome.out, (runner.dir() / "--no-power.vrt").string()), "совпадает");
+    EXPECT_EQ(verdictOf(outcome.out, (runner.dir() / "-x.vrt").string()), "совпадает");
+    EXPECT_EQ(verdictOf(outcome.out, pipe),
+              "не сравнить\tэто не файл схемы, а канал или устройство");
+}
+
+// Relative names, as the shell's *.vrt gives them, are files too after the reference.
+TEST_F(ClassCheck, ARelativeNameLikeAnOptionIsAFileAfterTheReference) {
+    fs::copy_file(example("half-adder.vrt"), runner.dir() / "--ticks=3");
+    const fs::path previous = fs::current_path();
+    fs::current_path(runner.dir());
+    const CCommandRunner::Outcome outcome =
+        runner.lotraSim({"--check", example("half-adder.vrt"), "--ticks=3", "--", "-"});
+    fs::current_path(previous);
+    EXPECT_EQ(verdictOf(outcome.out, "--ticks=3"), "совпадает") << outcome.err;
+    EXPECT_EQ(verdictOf(outcome.out, "-"), "не сравнить\tфайла нет");
 }
 
 TEST(ExpectTable, RefusesWhatIsNotATableOfEveryCombination) {

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "io/CircuitFile.h"
 #include "support/CircuitBuilder.h"
 #include "tools/lotra-sim/TruthTable.h"
 
@@ -80,6 +81,27 @@ TEST(TruthTable, SixteenInputsAreTheMost) {
     EXPECT_EQ(refused.str(), "");
     EXPECT_NE(error.find("17 input signals"), std::string::npos) << error;
     EXPECT_EQ(error.find('\n'), std::string::npos);
+}
+
+// A damaged file gives input signals a second output: each is still one input and
+// one column, and nine of them stay within the limit that eighteen would pass.
+TEST(TruthTable, InputSignalsCountByElementWhateverPinsTheirRecordsClaim) {
+    CCircuit damaged;
+    CircuitBuilder b(damaged);
+    for (int32_t i = 0; i < 9; ++i) {
+        const int32_t signal = b.block(EntrSignal, 0, 40 * i);
+        damaged.blockElements[static_cast<size_t>(signal)]->pins[10].present = 1;
+    }
+    CCircuit circuit;
+    io::decodeCircuit(io::encodeCircuit(damaged), circuit);
+    std::ostringstream out;
+    std::string error;
+    ASSERT_TRUE(lotrasim::printTruthTable(circuit, out, error)) << error;
+    std::string header;
+    std::getline(std::istringstream(out.str()), header);
+    std::string expected;
+    for (int i = 0; i < 9; ++i) expected += (i ? "\tB" : "B") + std::to_string(i);
+    EXPECT_EQ(header, expected);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@ inline constexpr const char* kSummary = "совпадают %d из %d";
 inline constexpr const char* kNoSuchFile = "файла нет";
 inline constexpr const char* kNoPermission = "нет прав на чтение файла";
 inline constexpr const char* kFolder = "это папка, а не файл";
+inline constexpr const char* kSpecialFile = "это не файл схемы, а канал или устройство";
 inline constexpr const char* kUnreadable = "файл не читается";
 inline constexpr const char* kEmptyFile = "файл пуст";
 inline constexpr const char* kNotACircuit = "это не файл схемы";

@@ -11,12 +11,14 @@
 namespace lotrasim {
 
 std::optional<ReadFailure> readWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
-    // Any file the system opens, a pipe too; a folder fails when read.
-    io::ExistingFile file{io::CFileDescriptor(::open(path.c_str(), O_RDONLY | O_CLOEXEC))};
+    io::ExistingFile file{
+        io::CFileDescriptor(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC))};
     if (!file.isOpen()) return ReadFailure{true, errno};
     struct stat status {};
-    if (::fstat(file.descriptor.get(), &status) == 0 && S_ISREG(status.st_mode))
-        file.size = static_cast<uint64_t>(status.st_size);
+    if (::fstat(file.descriptor.get(), &status) != 0) return ReadFailure{true, errno};
+    if (S_ISDIR(status.st_mode)) return ReadFailure{true, EISDIR};
+    if (!S_ISREG(status.st_mode)) return ReadFailure{true, ENXIO};
+    file.size = static_cast<uint64_t>(status.st_size);
     if (!io::readWholeFile(file, bytes)) return ReadFailure{false, errno};
     return std::nullopt;
 }
@@ -24,8 +26,9 @@ std::optional<ReadFailure> readWholeFile(const std::string& path, std::vector<ui
 bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes, std::ostream& err) {
     const std::optional<ReadFailure> failure = readWholeFile(path, bytes);
     if (failure)
-        err << "lotra-sim: cannot " << (failure->opening ? "open" : "read") << " '" << path
-            << "': " << std::strerror(failure->error) << '\n';
+        err << "lotra-sim: cannot " << (failure->opening ? "open" : "read") << " '" << path << "': "
+            << (failure->error == ENXIO ? "not a regular file" : std::strerror(failure->error))
+            << '\n';
     return !failure;
 }
 

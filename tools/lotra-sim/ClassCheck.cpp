@@ -56,6 +56,8 @@ std::string unreadableReason(const ReadFailure& failure) {
             return text::kNoPermission;
         case EISDIR:
             return text::kFolder;
+        case ENXIO:
+            return text::kSpecialFile;
         default:
             return text::kUnreadable;
     }
@@ -169,7 +171,9 @@ int runCheck(const SimOptions& options, std::ostream& out, std::ostream& err) {
     for (const std::string& file : options.checkedFiles) {
         const Verdict verdict = checkFile(*reference, file);
         matching += verdict.matches ? 1 : 0;
-        out << file << '\t' << verdict.text << '\n';
+        // Each verdict goes out as soon as it is known: a check stopped half way
+        // keeps what it found.
+        out << file << '\t' << verdict.text << std::endl;
     }
     out << fill(text::kSummary, {number(matching), number(options.checkedFiles.size())}) << '\n';
     out.flush();

@@ -1,10 +1,23 @@
 #include "tools/lotra-sim/Options.h"
 
+#include <sys/stat.h>
+
 #include <charconv>
 #include <limits>
 
 namespace lotrasim {
 namespace {
+
+bool namesAFile(const std::string& arg) {
+    struct stat status {};
+    return ::stat(arg.c_str(), &status) == 0 && !S_ISDIR(status.st_mode);
+}
+
+// A plain name, "-", or after a check's reference any name of an existing file: a
+// student's file named like an option is his file all the same.
+bool isFileArgument(const std::string& arg, bool checking) {
+    return arg.empty() || arg[0] != '-' || arg == "-" || (checking && namesAFile(arg));
+}
 
 ParsedArguments failure(std::string message) {
     ParsedArguments parsed;
@@ -92,7 +105,8 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
     for (size_t at = 0; at < args.size(); ++at) {
         const std::string& arg = args[at];
         const std::string name = arg.substr(0, arg.find('='));  // of "--name=VALUE" too
-        if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
+        const bool checking = options.checkReference || options.expectTable;
+        if (optionsEnded || isFileArgument(arg, checking)) {
             files.push_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;
@@ -173,6 +187,9 @@ levels.
                 power on, laid out as --truth-table prints them (columns with a
                 dot in their name are left out)
   --help        show this text
+  --            every argument after it is a FILE, even one that begins with "-";
+                after the REFERENCE or TABLE of a check, any argument that names
+                an existing file is a FILE anyway
 
 One line per element, logic-element table first, then the block table, slots upward:
   L0 LogicElement 0=1 4=1 9=1

@@ -18,6 +18,7 @@
  * @property {number} started
  * @property {number | null} firstFrame
  * @property {number} calls
+ * @property {number} lastPaintMs how long the last whole paint of the work area took
  * @property {Record<number, number>} ticks each timer's ticks run so far
  * @property {number} [coreReady]
  * @property {number} [folderReady]
@@ -26,7 +27,8 @@
  */
 
 /** @type {PageStats} */
-export const stats = { firstFrame: null, started: performance.now(), calls: 0, ticks: {} };
+export const stats = { firstFrame: null, started: performance.now(), calls: 0, ticks: {},
+                       lastPaintMs: 0 };
 
 // Runs exported functions of the core. A call that may open a dialog settles when
 // the dialog is closed. Calls run one at a time in the order they came: one that

@@ -224,6 +224,12 @@ function noteTextBoxes(edges) {
     takeAnswer: () => coreWait.take(),
     setIcon,
     stats,
+    /** @param {boolean} unwritten the recovery file is behind the circuit */
+    showRecoveryUnwritten: (unwritten) => {
+        const bar = byId('recovery-notice');
+        bar.textContent = texts.RecoveryUnwritten;
+        bar.hidden = !unwritten;
+    },
     isBusy: () => calls.isBusy(),
     timerIds: () => timers.ids(),
 };

@@ -31,7 +31,10 @@ class WorkAreaPicture {
 
     paint() {
         this.paintPending = false;
-        if (calls.running && !calls.inCall) calls.callNow('lotra_paint', null, [], []);
+        if (!calls.running || calls.inCall) return;
+        const started = performance.now();
+        calls.callNow('lotra_paint', null, [], []);
+        stats.lastPaintMs = performance.now() - started;
     }
 
     /**
