@@ -1,5 +1,7 @@
 #include "app/CircuitSnapshot.h"
 
+#include "sim/Simulation.h"
+
 namespace app {
 namespace {
 
@@ -94,6 +96,21 @@ void copyTablesInto(const CCircuit& from, CCircuit& to) {
 bool differApartFromLevels(const CCircuit& a, const CCircuit& b) {
     return tablesDiffer(a.logicElements, b.logicElements) ||
            tablesDiffer(a.blockElements, b.blockElements) || tablesDiffer(a.wires, b.wires);
+}
+
+// A settle writes only levels and latches, so any difference the copy shows is one.
+bool settleWouldChangeLevels(const CCircuit& circuit, CCircuit& trial) {
+    copyTablesInto(circuit, trial);
+    // A circuit that does not settle may come back to the same levels after the
+    // pass bound; its levels hold no more for that.
+    if (!sim::settle(trial).settled) return true;
+    const auto differ = [](const auto& a, const auto& b) {
+        for (size_t slot = 0; slot < a.size(); ++slot)
+            if (a[slot] && !(*a[slot] == *b[slot])) return true;
+        return false;
+    };
+    return differ(circuit.logicElements, trial.logicElements) ||
+           differ(circuit.blockElements, trial.blockElements);
 }
 
 size_t footprintBytes(const CCircuit& circuit) {

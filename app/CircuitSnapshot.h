@@ -19,6 +19,10 @@ void copyTablesInto(const CCircuit& from, CCircuit& to);
 // without the user doing anything.
 bool differApartFromLevels(const CCircuit& a, const CCircuit& b);
 
+// Whether a settle of the circuit as it stands would change any level or latch, or
+// would not end: the circuit is copied into `trial`, which is settled in its place.
+bool settleWouldChangeLevels(const CCircuit& circuit, CCircuit& trial);
+
 // The memory the tables take: every record and point or end buffer, with an
 // allowance for the allocator's bookkeeping of each.
 size_t footprintBytes(const CCircuit& circuit);

@@ -25,6 +25,13 @@ constexpr int PowerOn = 40026;
 constexpr int PowerOff = 40027;
 constexpr int GeneratorStart = 40031;
 constexpr int GeneratorStop = 40032;
+// Settling by hand: now, after every trigger is reset, and one generator tick.
+constexpr int PowerSettle = 41201;
+constexpr int PowerResetTriggers = 41202;
+constexpr int GeneratorTick = 41203;
+// The "Вид" menu's check items.
+constexpr int ViewSettleAfterChange = 41211;
+constexpr int ViewWireLevels = 41212;
 constexpr int HelpAbout = 40001;
 constexpr int HelpNote = 57670;
 }  // namespace command

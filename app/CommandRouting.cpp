@@ -8,8 +8,10 @@ bool CVortafrm::isCommandEnabled(int id) const {
         case command::PowerOn:
             return !powerOn_;
         case command::PowerOff:
+        case command::PowerSettle:
         case command::GeneratorStart:
         case command::GeneratorStop:
+        case command::GeneratorTick:
             return powerOn_;
         // A gesture under way is finished or cancelled first.
         case command::EditUndo:
@@ -18,6 +20,17 @@ bool CVortafrm::isCommandEnabled(int id) const {
             return history_.canRedo() && !gestureUnderWay(edit_);
         default:
             return true;
+    }
+}
+
+bool CVortafrm::isCommandChecked(int id) const {
+    switch (id) {
+        case command::ViewSettleAfterChange:
+            return settleAfterChange_;
+        case command::ViewWireLevels:
+            return wireLevelsShown_;
+        default:
+            return false;
     }
 }
 
@@ -31,6 +44,12 @@ std::optional<ElementKind> insertedKind(int id) {
 }  // namespace
 
 bool CVortafrm::OnCommand(int id) {
+    const bool handled = routeCommand(id);
+    afterMessage();
+    return handled;
+}
+
+bool CVortafrm::routeCommand(int id) {
     // A disabled menu item sends nothing; a command that arrives anyway is dropped
     // the same way, so power and clock never run out of their order.
     if (!isCommandEnabled(id)) return true;
@@ -74,6 +93,22 @@ bool CVortafrm::OnCommand(int id) {
             return true;
         case command::GeneratorStop:
             OnGeneratorStop();
+            return true;
+        case command::PowerSettle:
+            OnPowerSettle();
+            return true;
+        case command::PowerResetTriggers:
+            OnPowerResetTriggers();
+            return true;
+        case command::GeneratorTick:
+            OnGeneratorTick();
+            return true;
+        case command::ViewSettleAfterChange:
+            settleAfterChange_ = !settleAfterChange_;
+            return true;
+        case command::ViewWireLevels:
+            wireLevelsShown_ = !wireLevelsShown_;
+            shell_.invalidateWorkArea(false);
             return true;
         case command::HelpAbout:
             shell_.aboutDialog();

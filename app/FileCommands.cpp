@@ -1,6 +1,7 @@
 #include "app/FileCommands.h"
 
 #include <functional>
+#include <utility>
 
 #include "app/FileMessages.h"
 #include "app/PictureNames.h"
@@ -169,14 +170,15 @@ void fileSaveAs(const FileCommandContext& context) {
     saveUnderTypedName(context, *fileName);
 }
 
-void fileSavePicture(const FileCommandContext& context, bool powerOn) {
+void fileSavePicture(const FileCommandContext& context, bool powerOn, WireLevels wireLevels) {
     const std::optional<std::string> typed = context.shell.fileNameDialog(
         text::kLabelPicture, proposedPictureName(context.currentFileName));
     if (!typed) return;
     const PictureName picture = pictureName(*typed);
     const platform::PictureRequest request = render::circuitPictureRequest(
         context.circuit, picture.fileName, picture.format, context.currentFileName);
-    const auto paint = render::circuitPainting(context.circuit, request.area, powerOn);
+    const auto paint =
+        render::circuitPainting(context.circuit, request.area, powerOn, std::move(wireLevels));
     writeUnderTypedName(context.shell, picture.fileName,
                         [&] { return context.shell.writePicture(request, paint); });
 }

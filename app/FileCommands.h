@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/Circuit.h"
+#include "model/WireLevel.h"
 
 namespace platform {
 class Shell;
@@ -46,7 +47,8 @@ void fileSave(const FileCommandContext& context);
 // Writes the circuit under a typed name, which becomes the current file.
 void fileSaveAs(const FileCommandContext& context);
 // Writes a picture of the circuit, as shown with the power on or off, under a
-// typed name whose ending (.png, .svg, .pdf) decides the format.
-void fileSavePicture(const FileCommandContext& context, bool powerOn);
+// typed name whose ending (.png, .svg, .pdf) decides the format; with wire levels
+// the wires are coloured as in the window.
+void fileSavePicture(const FileCommandContext& context, bool powerOn, WireLevels wireLevels = {});
 
 }  // namespace app

@@ -25,6 +25,8 @@ constexpr const char* kSaveAsKeys[] = {"Ctrl+Shift+S"};
 constexpr const char* kUndoKeys[] = {"Ctrl+Z"};
 constexpr const char* kRedoKeys[] = {"Ctrl+Y", "Ctrl+Shift+Z"};
 constexpr const char* kHelpKeys[] = {"F1"};
+constexpr const char* kSettleKeys[] = {"F5"};
+constexpr const char* kTickKeys[] = {"Ctrl+T"};
 
 // One item per line, as the menus show them.
 // clang-format off
@@ -40,14 +42,22 @@ constexpr MenuItem kEditItems[] = {
     {"&Отменить", command::EditUndo, kUndoKeys},
     {"&Повторить", command::EditRedo, kRedoKeys},
 };
+constexpr MenuItem kViewItems[] = {
+    {"Пересчитывать после каждого изменения", command::ViewSettleAfterChange, {},
+     "view/settleAfterChange"},
+    {"Цвет проводов по уровню", command::ViewWireLevels, {}, "view/wireLevels"},
+};
 constexpr std::array<MenuItem, kInsertMenuKinds.size()> kInsertItems = insertItems();
 constexpr MenuItem kPowerItems[] = {
     {"&Вкл.", command::PowerOn},
     {"В&ыкл.", command::PowerOff},
+    {"&Пересчитать", command::PowerSettle, kSettleKeys},
+    {"&Сбросить триггеры", command::PowerResetTriggers},
 };
 constexpr MenuItem kGeneratorItems[] = {
     {"&Пуск", command::GeneratorStart},
     {"&Стоп", command::GeneratorStop},
+    {"&Такт", command::GeneratorTick, kTickKeys},
 };
 constexpr MenuItem kHelpItems[] = {
     {"&О программе...", command::HelpAbout},
@@ -57,6 +67,7 @@ constexpr MenuItem kHelpItems[] = {
 constexpr Menu kMenus[] = {
     {"&Файл", kFileItems},
     {"П&равка", kEditItems},
+    {"В&ид", kViewItems},
     {"&Выбрать", kInsertItems},
     {"&Питание", kPowerItems},
     {"Управление генератором", kGeneratorItems},
@@ -68,6 +79,13 @@ constexpr Menu kMenus[] = {
 
 std::span<const Menu> mainMenu() {
     return kMenus;
+}
+
+const MenuItem* findMenuItem(int command) {
+    for (const Menu& menu : kMenus)
+        for (const MenuItem& item : menu.items)
+            if (item.command == command) return &item;
+    return nullptr;
 }
 
 }  // namespace app

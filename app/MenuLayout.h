@@ -1,8 +1,8 @@
 #pragma once
 #include <span>
 
-// The menu "IDR_MENU": drop-down menus of items, no separators, no check marks.
-// Every platform builds its menu bar from this one table; "&" marks the mnemonic.
+// The menu "IDR_MENU": drop-down menus of items, no separators. Every platform
+// builds its menu bar from this one table; "&" marks the mnemonic.
 namespace app {
 
 struct MenuItem {
@@ -12,6 +12,10 @@ struct MenuItem {
     // "Ctrl+Shift+Z"; the first is shown beside the item. A key gives the command
     // only while the item is enabled, as a click would.
     std::span<const char* const> shortcuts = {};
+    // For a check item, the name under which the platform keeps the user's choice
+    // from one run to the next (the core says whether it is checked now); nothing
+    // for a plain item.
+    const char* rememberedAs = nullptr;
 };
 
 struct Menu {
@@ -21,5 +25,8 @@ struct Menu {
 
 // The menus in bar order, each with its items in order.
 std::span<const Menu> mainMenu();
+
+// The item of the command, or nullptr when no menu has it.
+const MenuItem* findMenuItem(int command);
 
 }  // namespace app

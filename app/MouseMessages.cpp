@@ -6,7 +6,7 @@
 // action, so it opens an undo step; a movement only carries on a gesture (at rest
 // it changes nothing), and a release or a double click can only end one.
 edit::EditContext CVortafrm::editContext() {
-    return {circuit_, edit_, shell_, viewport_};
+    return {circuit_, edit_, shell_, viewport_, simulation_};
 }
 
 void CVortafrm::dispatchMouse(MouseHandler handler, uint32_t flags, Point point) {
@@ -16,26 +16,31 @@ void CVortafrm::dispatchMouse(MouseHandler handler, uint32_t flags, Point point)
 
 void CVortafrm::OnMouseMove(uint32_t flags, Point point) {
     dispatchMouse(edit::OnMouseMove, flags, point);
+    afterMessage();
 }
 
 void CVortafrm::OnLButtonDown(uint32_t flags, Point point) {
     openUndoStep();
     dispatchMouse(edit::OnLButtonDown, flags, point);
     closeUndoStepAtRest();
+    afterMessage();
 }
 
 void CVortafrm::OnLButtonUp(uint32_t flags, Point point) {
     dispatchMouse(edit::OnLButtonUp, flags, point);
     closeUndoStepAtRest();
+    afterMessage();
 }
 
 void CVortafrm::OnLButtonDblClk(uint32_t flags, Point point) {
     dispatchMouse(edit::OnLButtonDblClk, flags, point);
     closeUndoStepAtRest();
+    afterMessage();
 }
 
 void CVortafrm::OnRButtonDown(uint32_t flags, Point point) {
     openUndoStep();
     dispatchMouse(edit::OnRButtonDown, flags, point);
     closeUndoStepAtRest();
+    afterMessage();
 }

@@ -12,6 +12,7 @@ void CVortafrm::OnPowerOn() {
 
 void CVortafrm::OnPowerOff() {
     powerOn_ = false;
+    generatorRunning_ = false;
     shell_.killTimer(timer::GeneratorClock);
     sim::resetSignals(circuit_);
     shell_.invalidateWorkArea(true);
@@ -19,9 +20,30 @@ void CVortafrm::OnPowerOff() {
 
 // There is no running flag: a second Start only restarts the one 100 ms timer.
 void CVortafrm::OnGeneratorStart() {
+    generatorRunning_ = true;
     shell_.setTimer(timer::GeneratorClock, timer::GeneratorClockMs);
 }
 
 void CVortafrm::OnGeneratorStop() {
+    generatorRunning_ = false;
     shell_.killTimer(timer::GeneratorClock);
+}
+
+void CVortafrm::settleNow() {
+    simulation_.settle();
+    shell_.invalidateWorkArea(false);
+}
+
+void CVortafrm::OnPowerSettle() {
+    settleNow();
+}
+
+void CVortafrm::OnPowerResetTriggers() {
+    sim::resetTriggers(circuit_);
+    settleNow();
+}
+
+// The tick the running clock would give, at the moment the user chooses.
+void CVortafrm::OnGeneratorTick() {
+    if (simulation_.clockTick()) shell_.invalidateWorkArea(false);
 }

@@ -1,12 +1,11 @@
 #include "app/Vortafrm.h"
 #include "edit/CircuitReplacement.h"
 #include "platform/Shell.h"
-#include "sim/Simulation.h"
 
 // The restored circuit shows the levels it had; with the power on it settles at
 // once, as after a flipped input signal.
 void CVortafrm::showRestored() {
-    if (powerOn_) sim::settle(circuit_);
+    if (powerOn_) simulation_.settle();
     shell_.invalidateWorkArea(true);
 }
 
@@ -41,4 +40,5 @@ void CVortafrm::replaceCircuit(CCircuit replacement, const std::string& fileName
     edit_.elementChangedByUser = false;
     if (gestureUnderWay(edit_)) openUndoStep();
     shell_.invalidateWorkArea(true);
+    afterMessage();
 }

@@ -14,9 +14,11 @@ CVortafrm::~CVortafrm() = default;
 // area the window was created with.
 void CVortafrm::OnCreate() {
     CCircuit restored;
-    if (!io::restoreRecovery(restored)) return;
-    if (!restored.isEmpty()) replaceCircuit(std::move(restored), "");
-    shell_.setTimer(timer::Autosave, timer::AutosaveMs);
+    if (io::restoreRecovery(restored)) {
+        if (!restored.isEmpty()) replaceCircuit(std::move(restored), "");
+        shell_.setTimer(timer::Autosave, timer::AutosaveMs);
+    }
+    afterMessage();
 }
 
 void CVortafrm::OnDestroy() {
@@ -33,4 +35,5 @@ void CVortafrm::OnTimer(int id) {
         // which every 15 seconds would be worse than a recovery file one tick old.
         recoveryUnwritten_ = !io::writeRecovery(circuit_);
     }
+    afterMessage();
 }

@@ -10,6 +10,8 @@
 #include "model/ElementKind.h"
 #include "model/Geometry.h"
 #include "model/Viewport.h"
+#include "model/WireLevel.h"
+#include "platform/WindowStatus.h"
 #include "sim/Simulator.h"
 
 namespace platform {
@@ -52,8 +54,10 @@ class CVortafrm {
     // A menu command; false when this window does not handle the id (the exit
     // command belongs to the desktop window). A disabled command does nothing.
     bool OnCommand(int id);
-    // Whether the menu item of the command is enabled right now.
+    // Whether the menu item of the command is enabled right now, and whether a
+    // check item is checked.
     bool isCommandEnabled(int id) const;
+    bool isCommandChecked(int id) const;
 
     // A file of the user's computer dropped on the window: opened as one loaded
     // with "Загрузить с диска...", after the same warning.
@@ -76,6 +80,8 @@ class CVortafrm {
     const app::CUndoHistory& history() const { return history_; }
     // The last autosave could not write the recovery file; cleared by one that can.
     bool recoveryUnwritten() const { return recoveryUnwritten_; }
+    // What the status line shows, as last handed to the desktop.
+    const platform::WindowStatus& status() const { return shownStatus_; }
 
   private:
     // The commands of the "Питание" and "Управление генератором" menus.
@@ -83,6 +89,11 @@ class CVortafrm {
     void OnPowerOff();
     void OnGeneratorStart();
     void OnGeneratorStop();
+    // Settling by hand: "Пересчитать", "Сбросить триггеры" and "Такт".
+    void OnPowerSettle();
+    void OnPowerResetTriggers();
+    void OnGeneratorTick();
+    void settleNow();
 
     // The "Файл" menu, and the page's "Загрузить с диска...".
     void OnFileNew();
@@ -104,6 +115,16 @@ class CVortafrm {
     void openUndoStep();
     void closeUndoStepAtRest();
 
+    // Ends every message: with the power on, a change is settled at once when the
+    // user asked for that, or else checked against a settle; the status line is
+    // told what changed.
+    void afterMessage();
+    platform::WindowStatus currentStatus() const;
+    // The wire colours of a paint or picture: empty unless they are shown.
+    WireLevels shownWireLevels() const;
+
+    bool routeCommand(int id);
+
     using MouseHandler = void (*)(edit::EditContext&, uint32_t, Point);
 
     app::FileCommandContext fileCommandContext();
@@ -123,4 +144,20 @@ class CVortafrm {
     sim::CSimulator simulation_{circuit_};
     Viewport viewport_;
     app::CUndoHistory history_;
+
+    // Only for the status line: the timer itself is the clock.
+    bool generatorRunning_ = false;
+    // The "Вид" menu's options, both off until the user turns them on.
+    bool settleAfterChange_ = false;
+    bool wireLevelsShown_ = false;
+    // The levels shown are not those a settle would give; the last settle stopped
+    // at the pass bound.
+    bool levelsStale_ = false;
+    bool unsettled_ = false;
+    // What afterMessage saw last, and the copy it settles to check a change.
+    uint64_t stepsSeen_ = 0;
+    uint64_t settlesSeen_ = 0;
+    CCircuit trial_;
+    platform::WindowStatus shownStatus_;
+    bool statusShown_ = false;
 };

@@ -25,6 +25,7 @@ void CVortafrm::OnFileLoadFromDisk() {
 
 void CVortafrm::OnDropFile(const platform::ComputerFile& file) {
     app::openDroppedFile(fileCommandContext(), file);
+    afterMessage();
 }
 
 void CVortafrm::OnFileSave() {
@@ -36,5 +37,5 @@ void CVortafrm::OnFileSaveAs() {
 }
 
 void CVortafrm::OnFileSavePicture() {
-    app::fileSavePicture(fileCommandContext(), powerOn_);
+    app::fileSavePicture(fileCommandContext(), powerOn_, shownWireLevels());
 }

@@ -8,7 +8,7 @@ void CVortafrm::OnPaint(platform::Canvas& canvas) {
                                          edit_.pendingBlockElement.get(), edit_.wireInProgress};
     const Size client = shell_.clientSize();
     render::paintWorkArea(canvas, circuit_, following, viewport_, powerOn_,
-                          {0, 0, client.width, client.height});
+                          {0, 0, client.width, client.height}, shownWireLevels());
 }
 
 // A resize only moves the controls and sets the ranges; the offsets are clamped

@@ -1,11 +1,16 @@
 // The Shell requests of the main window: message boxes, dialogs, repaints, timers
 // and the controls.
+#include <QCoreApplication>
 #include <QCursor>
+#include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <QUrl>
 
+#include "app/StatusTexts.h"
 #include "app/Vortafrm.h"
 #include "canvas/PictureFile.h"
 #include "desktop/DesktopWindow.h"
@@ -71,7 +76,19 @@ void CDesktopWindow::aboutDialog() {
     dialogs::runAboutDialog(this);
 }
 
+QString installedManualPath() {
+    const QString programDir = QCoreApplication::applicationDirPath();
+    for (const QString& path :
+         {programDir + "/help.html", programDir + "/../share/lotra/help.html"}) {
+        if (QFileInfo::exists(path)) return QFileInfo(path).canonicalFilePath();
+    }
+    return {};
+}
+
 void CDesktopWindow::helpNoteDialog() {
+    if (!manualPath_.isEmpty() && QFileInfo::exists(manualPath_) && browser_ &&
+        browser_(QUrl::fromLocalFile(manualPath_)))
+        return;
     dialogs::runHelpNoteDialog(this);
 }
 
@@ -123,6 +140,14 @@ void CDesktopWindow::setScrollRange(platform::ScrollBarId bar, int32_t min, int3
 void CDesktopWindow::setScrollPos(platform::ScrollBarId bar, int32_t pos) {
     const QSignalBlocker blocker(scrollBar(bar));
     scrollBar(bar).setValue(pos);
+}
+
+void CDesktopWindow::showStatus(const platform::WindowStatus& status) {
+    statusLine_->setText(fromUtf8(app::statusLine(status)));
+}
+
+QString CDesktopWindow::statusText() const {
+    return statusLine_->text();
 }
 
 void CDesktopWindow::moveControl(platform::ControlId id, const Rect& rect) {

@@ -1,15 +1,20 @@
 #include "desktop/DesktopWindow.h"
 
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QIcon>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
+#include <QStatusBar>
 #include <QTimer>
 #include <QWindow>
 
 #include "app/CommandIds.h"
+#include "app/MenuLayout.h"
 #include "app/Vortafrm.h"
 #include "canvas/BitmapStore.h"
 #include "desktop/MainMenu.h"
@@ -23,20 +28,32 @@ namespace desktop {
 namespace {
 constexpr int kIconId = 101;
 const QRect kOuterRectangle{100, 50, 640, 480};
+
+// Where the user's own settings of the program are kept from one run to the next.
+constexpr const char* kSettingsOwner = "lotra";
 }  // namespace
 
 CDesktopWindow::CDesktopWindow() : core_(std::make_unique<CVortafrm>(*this)) {
     setWindowTitle(QString::fromUtf8(platform::kProgramName));
     if (const QImage& icon = canvas::bitmapImage(kIconId); !icon.isNull())
         setWindowIcon(QIcon(QPixmap::fromImage(icon)));
-    buildMainMenu(
-        *menuBar(), [this](int id) { return core_->isCommandEnabled(id); },
-        [this](int id) { runCommand(id); });
+    buildMainMenu(*menuBar(),
+                  {[this](int id) { return core_->isCommandEnabled(id); },
+                   [this](int id) { return core_->isCommandChecked(id); }},
+                  [this](int id) { runCommand(id); });
+    // Under the work area, which keeps its own size: the client area is what the
+    // menu and this line leave of the window.
+    statusLine_ = new QLabel(statusBar());
+    statusBar()->addWidget(statusLine_, 1);
+    statusBar()->setSizeGripEnabled(false);
     workArea_ = new CWorkAreaWidget(*core_, this);
     setCentralWidget(workArea_);
     createControls();
     setGeometry(kOuterRectangle);
+    browser_ = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    manualPath_ = installedManualPath();
     core_->OnCreate();
+    restoreRememberedChoices();
 }
 
 CDesktopWindow::~CDesktopWindow() {
@@ -119,10 +136,30 @@ void CDesktopWindow::restoreIfMinimized() {
 }
 
 void CDesktopWindow::runCommand(int id) {
-    if (id == command::AppExit)
+    if (id == command::AppExit) {
         close();
-    else
-        core_->OnCommand(id);
+        return;
+    }
+    core_->OnCommand(id);
+    rememberChoice(id);
+}
+
+void CDesktopWindow::restoreRememberedChoices() {
+    const QSettings settings(kSettingsOwner, kSettingsOwner);
+    for (const app::Menu& menu : app::mainMenu()) {
+        for (const app::MenuItem& item : menu.items) {
+            if (!item.rememberedAs) continue;
+            const bool wanted = settings.value(QString::fromUtf8(item.rememberedAs)).toBool();
+            if (wanted != core_->isCommandChecked(item.command)) core_->OnCommand(item.command);
+        }
+    }
+}
+
+void CDesktopWindow::rememberChoice(int id) {
+    const app::MenuItem* item = app::findMenuItem(id);
+    if (!item || !item->rememberedAs) return;
+    QSettings settings(kSettingsOwner, kSettingsOwner);
+    settings.setValue(QString::fromUtf8(item->rememberedAs), core_->isCommandChecked(id));
 }
 
 void CDesktopWindow::closeEvent(QCloseEvent* event) {

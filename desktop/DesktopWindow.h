@@ -1,18 +1,26 @@
 #pragma once
 #include <QMainWindow>
+#include <QString>
+#include <functional>
 #include <map>
 #include <memory>
 
 #include "platform/Shell.h"
 
+class QLabel;
 class QPushButton;
 class QScrollBar;
 class QTimer;
+class QUrl;
 class CVortafrm;
 
 namespace desktop {
 
 class CWorkAreaWidget;
+
+// The user manual beside the program (in the build folder), or in the data folder
+// it is installed with; empty when it is in neither.
+QString installedManualPath();
 
 // The caption of a message box that has none of its own.
 inline constexpr const char* kDefaultCaption = "lotra";
@@ -40,6 +48,12 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
     QWidget& control(platform::ControlId control);
     // The running timers: id -> interval in milliseconds.
     std::map<int, int> runningTimers() const;
+    // The status line's text.
+    QString statusText() const;
+    // What opens the manual in the user's browser (false when none could be
+    // started), and where the manual is (empty: it is not there).
+    void setBrowser(std::function<bool(const QUrl&)> browser) { browser_ = std::move(browser); }
+    void setManualPath(const QString& path) { manualPath_ = path; }
 
     bool messageBox(const std::string& text, const std::string& caption,
                     platform::MessageBoxStyle style) override;
@@ -53,6 +67,8 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
     bool warningDialog(const std::string& line1, const std::string& line2,
                        const std::string& line3) override;
     void aboutDialog() override;
+    // Opens the manual in the user's browser, or shows the note that names it when
+    // no browser can be started or the manual is not there.
     void helpNoteDialog() override;
     // The desktop's files are the computer's own, and its menu offers no other.
     std::optional<platform::ComputerFile> chooseComputerFile() override { return std::nullopt; }
@@ -67,6 +83,7 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
     void setScrollRange(platform::ScrollBarId bar, int32_t min, int32_t max) override;
     void setScrollPos(platform::ScrollBarId bar, int32_t pos) override;
     void moveControl(platform::ControlId id, const Rect& rect) override;
+    void showStatus(const platform::WindowStatus& status) override;
 
   protected:
     bool event(QEvent* event) override;
@@ -79,12 +96,18 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
     void sendScroll(QScrollBar* bar, int code);
     void destroyOnce();
     void fitOuterRectangle();
+    // The check items as the user left them in an earlier run, and kept for the next.
+    void restoreRememberedChoices();
+    void rememberChoice(int id);
 
     std::unique_ptr<CVortafrm> core_;
     CWorkAreaWidget* workArea_ = nullptr;
     QScrollBar* vScrollBar_ = nullptr;
     QScrollBar* hScrollBar_ = nullptr;
     QPushButton* cornerButton_ = nullptr;
+    QLabel* statusLine_ = nullptr;
+    std::function<bool(const QUrl&)> browser_;
+    QString manualPath_;
     std::map<int, QTimer*> timers_;
     bool destroyed_ = false;
     bool outerRectanglePending_ = false;

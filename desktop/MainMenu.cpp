@@ -19,12 +19,16 @@ QList<QKeySequence> keySequences(const app::MenuItem& item) {
     return keys;
 }
 
-void refreshEnabling(const QMenu& menu, const std::function<bool(int)>& enabled) {
-    for (QAction* action : menu.actions()) action->setEnabled(enabled(commandIdOf(*action)));
+void refreshEnabling(const QMenu& menu, const CommandState& state) {
+    for (QAction* action : menu.actions()) {
+        const int id = commandIdOf(*action);
+        action->setEnabled(state.enabled(id));
+        if (action->isCheckable()) action->setChecked(state.checked(id));
+    }
 }
 
-void refreshEnabling(const QMenuBar& bar, const std::function<bool(int)>& enabled) {
-    for (const QAction* title : bar.actions()) refreshEnabling(*title->menu(), enabled);
+void refreshEnabling(const QMenuBar& bar, const CommandState& state) {
+    for (const QAction* title : bar.actions()) refreshEnabling(*title->menu(), state);
 }
 
 // An item's keys answer only while the item is enabled, but the enabling is asked
@@ -34,31 +38,31 @@ void refreshEnabling(const QMenuBar& bar, const std::function<bool(int)>& enable
 // item would do at that moment, and nothing while the item is disabled.
 class EnablingBeforeKeys : public QObject {
   public:
-    EnablingBeforeKeys(QMenuBar& bar, std::function<bool(int)> enabled)
-        : QObject(&bar), bar_(bar), enabled_(std::move(enabled)) {
+    EnablingBeforeKeys(QMenuBar& bar, CommandState state)
+        : QObject(&bar), bar_(bar), state_(std::move(state)) {
         qApp->installEventFilter(this);
     }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::ShortcutOverride) refreshEnabling(bar_, enabled_);
+        if (event->type() == QEvent::ShortcutOverride) refreshEnabling(bar_, state_);
         return QObject::eventFilter(watched, event);
     }
 
   private:
     QMenuBar& bar_;
-    std::function<bool(int)> enabled_;
+    CommandState state_;
 };
 
 }  // namespace
 
-void buildMainMenu(QMenuBar& bar, const std::function<bool(int)>& enabled,
-                   const std::function<void(int)>& run) {
+void buildMainMenu(QMenuBar& bar, const CommandState& state, const std::function<void(int)>& run) {
     for (const app::Menu& menu : app::mainMenu()) {
         QMenu* dropDown = bar.addMenu(QString::fromUtf8(menu.title));
         for (const app::MenuItem& item : menu.items) {
             QAction* action = dropDown->addAction(QString::fromUtf8(item.text));
             action->setData(item.command);
+            action->setCheckable(item.rememberedAs != nullptr);
             // Shown beside the item, and live in the whole window.
             action->setShortcuts(keySequences(item));
             const int id = item.command;
@@ -67,9 +71,9 @@ void buildMainMenu(QMenuBar& bar, const std::function<bool(int)>& enabled,
         // The enabling is asked afresh each time, as the state may have changed
         // since the menu was last open.
         QObject::connect(dropDown, &QMenu::aboutToShow, dropDown,
-                         [dropDown, enabled] { refreshEnabling(*dropDown, enabled); });
+                         [dropDown, state] { refreshEnabling(*dropDown, state); });
     }
-    new EnablingBeforeKeys(bar, enabled);
+    new EnablingBeforeKeys(bar, state);
 }
 
 int commandIdOf(const QAction& action) {

@@ -7,7 +7,6 @@
 #include "edit/AttachedEnds.h"
 #include "platform/Shell.h"
 #include "sim/Generator.h"
-#include "sim/Simulation.h"
 
 namespace edit {
 namespace {
@@ -90,7 +89,7 @@ void flipState(EditContext& context, CBlockElement& element) {
     if (!context.shell.questionDialog(kFlipStateLine1, kFlipStateLine2)) return;
     flipOutputs(element);
     context.state.elementChangedByUser = true;
-    sim::settle(context.circuit);
+    context.simulation.settle();
     context.shell.invalidateWorkArea(false);
 }
 

@@ -1,5 +1,7 @@
 #include "render/CircuitPicture.h"
 
+#include <utility>
+
 #include "render/PictureArea.h"
 #include "render/WorkArea.h"
 
@@ -14,10 +16,10 @@ platform::PictureRequest circuitPictureRequest(const CCircuit& circuit,
 }
 
 std::function<void(platform::Canvas&)> circuitPainting(const CCircuit& circuit, const Rect& area,
-                                                       bool powered) {
-    return [&circuit, area, powered](platform::Canvas& canvas) {
+                                                       bool powered, WireLevels wireLevels) {
+    return [&circuit, area, powered, levels = std::move(wireLevels)](platform::Canvas& canvas) {
         paintWorkArea(canvas, circuit, {}, Viewport{area.left, area.top}, powered,
-                      {0, 0, area.width(), area.height()});
+                      {0, 0, area.width(), area.height()}, levels);
     };
 }
 

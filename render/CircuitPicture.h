@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/Circuit.h"
+#include "model/WireLevel.h"
 #include "platform/Canvas.h"
 #include "platform/Picture.h"
 
@@ -17,8 +18,9 @@ platform::PictureRequest circuitPictureRequest(const CCircuit& circuit,
 
 // What draws that picture: the circuit as the window paints it, with the levels
 // when `powered`, without anything that follows the pointer, and with the area's
-// top-left corner at the canvas origin. It keeps a reference to the circuit.
+// top-left corner at the canvas origin, the wires coloured by `wireLevels` when
+// they are given. It keeps a reference to the circuit.
 std::function<void(platform::Canvas&)> circuitPainting(const CCircuit& circuit, const Rect& area,
-                                                       bool powered);
+                                                       bool powered, WireLevels wireLevels = {});
 
 }  // namespace render

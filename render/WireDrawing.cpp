@@ -15,6 +15,11 @@ namespace {
 constexpr platform::Pen kHighlightPen{3, platform::kBlack};
 constexpr platform::Brush kJunctionBrush{platform::kBlack};
 
+// The colours of the output digits.
+platform::Rgb levelColour(WireLevel level) {
+    return level == WireLevel::High ? platform::kRed : platform::kBlue;
+}
+
 // No pixel of a wire lies farther than this from the points it is drawn between:
 // an end circle with the 3-pixel outline reaches 3, a 3-pixel line's round cap 2.
 constexpr int64_t kReach = 4;
@@ -176,12 +181,15 @@ void CWireLayer::drawCircle(const WaitingCircle& circle) {
     if (circle.highlighted) canvas_.selectPen(previousPen);
 }
 
-void CWireLayer::draw(const CWire& wire) {
+void CWireLayer::draw(const CWire& wire, WireLevel level) {
     highlighted_ = wire.highlighted != 0;
+    const bool ownPen = highlighted_ || level != WireLevel::None;
+    platform::Pen pen = highlighted_ ? kHighlightPen : platform::Pen{};
+    if (level != WireLevel::None) pen.color = levelColour(level);
     platform::Pen previousPen;
-    if (wire.highlighted) previousPen = canvas_.selectPen(kHighlightPen);
+    if (ownPen) previousPen = canvas_.selectPen(pen);
     drawPolyline(wire);
-    if (wire.highlighted) canvas_.selectPen(previousPen);
+    if (ownPen) canvas_.selectPen(previousPen);
     drawEndCircles(wire, kLinkNone);
     drawEndCircles(wire, kLinkWire);
 }

@@ -5,6 +5,7 @@
 #include "model/Geometry.h"
 #include "model/Viewport.h"
 #include "model/Wire.h"
+#include "model/WireLevel.h"
 #include "platform/Canvas.h"
 #include "render/Coverage.h"
 #include "render/DrawingWindow.h"
@@ -23,8 +24,9 @@ struct WireWorkLimits {
 };
 
 // The wires of one paint, each drawn as a polyline from end 0 through every point to
-// end 1, with hollow circles on free ends and black dots on junctions; wires are not
-// coloured by level. Only what can touch `visible` (client coordinates) is drawn, so
+// end 1, with hollow circles on free ends and black dots on junctions; a wire given a
+// level is drawn red for 1 and blue for 0 (lines collected in the coverage stay
+// black). Only what can touch `visible` (client coordinates) is drawn, so
 // that a wire of millions of points costs only its visible part, and the pixels
 // there are the same as if all of it were drawn (collected lines as CCoverage
 // says). Once lines go into the coverage, the circles after them wait for it and
@@ -42,7 +44,7 @@ class CWireLayer {
     CWireLayer(platform::Canvas& canvas, const Viewport& view, const Rect& visible,
                WireWorkLimits limits);
 
-    void draw(const CWire& wire);
+    void draw(const CWire& wire, WireLevel level = WireLevel::None);
     // Paints the lines collected in the coverage, then the circles that waited for it.
     void finish();
 

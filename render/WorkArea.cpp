@@ -6,7 +6,8 @@
 namespace render {
 
 void paintWorkArea(platform::Canvas& canvas, const CCircuit& circuit, const PointerItems& following,
-                   const Viewport& view, bool powerOn, const Rect& visible) {
+                   const Viewport& view, bool powerOn, const Rect& visible,
+                   const WireLevels& wireLevels) {
     // The item that follows the pointer lies under everything registered; a pending
     // element shows no levels. The wire in progress is registered, so the wire table
     // draws it once more. All wires of the paint share one limit on their work.
@@ -17,7 +18,8 @@ void paintWorkArea(platform::Canvas& canvas, const CCircuit& circuit, const Poin
         draw(canvas, *following.pendingBlockElement, view, false);
     } else if (following.wireInProgress) {
         if (const CWire* wire = circuit.wire(*following.wireInProgress)) {
-            wires.draw(*wire);
+            const auto slot = static_cast<size_t>(*following.wireInProgress);
+            wires.draw(*wire, slot < wireLevels.size() ? wireLevels[slot] : WireLevel::None);
             wires.finish();
         }
     }
@@ -27,8 +29,9 @@ void paintWorkArea(platform::Canvas& canvas, const CCircuit& circuit, const Poin
     for (const auto& element : circuit.blockElements) {
         if (element) draw(canvas, *element, view, powerOn);
     }
-    for (const auto& wire : circuit.wires) {
-        if (wire) wires.draw(*wire);
+    for (size_t slot = 0; slot < circuit.wires.size(); ++slot) {
+        const CWire* wire = circuit.wires[slot].get();
+        if (wire) wires.draw(*wire, slot < wireLevels.size() ? wireLevels[slot] : WireLevel::None);
     }
     wires.finish();
 }

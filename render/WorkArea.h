@@ -4,6 +4,7 @@
 
 #include "model/Circuit.h"
 #include "model/Viewport.h"
+#include "model/WireLevel.h"
 
 namespace platform {
 class Canvas;
@@ -23,8 +24,10 @@ struct PointerItems {
 // (pending logic element, else pending block element, else the wire in progress),
 // then the logic-element, block and wire tables, slots upward.
 // `visible` is the part of the client area that can show (the caller knows its
-// size); wires leave out what cannot touch it.
+// size); wires leave out what cannot touch it. With `wireLevels` (by wire slot)
+// each wire is drawn in the colour of its level, as the output digits are.
 void paintWorkArea(platform::Canvas& canvas, const CCircuit& circuit, const PointerItems& following,
-                   const Viewport& view, bool powerOn, const Rect& visible);
+                   const Viewport& view, bool powerOn, const Rect& visible,
+                   const WireLevels& wireLevels = {});
 
 }  // namespace render

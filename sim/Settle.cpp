@@ -10,6 +10,16 @@ bool isGenerator(const CBlockElement& element) {
     return kindInfo(element.kind).outputRule == OutputRule::Clock;
 }
 
+bool isTrigger(const CBlockElement& element) {
+    return kindInfo(element.kind).outputRule == OutputRule::Trigger;
+}
+
+// Back to the start of the period, with the output at 0.
+void restartGenerator(CBlockElement& generator) {
+    generator.tickCounter = 0;
+    generator.pins[kOutputPin].value = 0;
+}
+
 void clearPresentInputs(Pins& pins) {
     for (int p = 0; p < kFirstOutputPin; ++p)
         if (pins[p].present) pins[p].value = 0;
@@ -31,11 +41,23 @@ void resetSignals(CCircuit& circuit) {
     for (auto& element : circuit.blockElements) {
         if (!element) continue;
         if (isGenerator(*element)) {
-            element->tickCounter = 0;
-            element->pins[kOutputPin].value = 0;
+            restartGenerator(*element);
         } else {
             clearPresentInputs(element->pins);
         }
+    }
+}
+
+void resetTriggers(CCircuit& circuit) {
+    for (auto& element : circuit.blockElements) {
+        if (!element) continue;
+        if (isGenerator(*element)) restartGenerator(*element);
+        if (!isTrigger(*element)) continue;
+        element->pins[kTriggerQ].value = 0;
+        element->pins[kTriggerNotQ].value = 1;
+        element->latchedJ = 0;
+        element->clockArmed = 0;
+        element->latchedK = 0;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "sim/DrivingOutputs.h"
 #include "sim/Evaluation.h"
 #include "sim/WireWalk.h"
 #include "sim/WiringKey.h"
@@ -99,19 +100,10 @@ void CWiringBuilder::listEvaluated() {
 
 // The outputs in the order a pass delivers them; each one's walk starts afresh.
 void CWiringBuilder::walkOutputs() {
-    for (int32_t s = 0; s < CCircuit::kBlockSlots; ++s) {
-        const CBlockElement* element = circuit_.blockElements[s].get();
-        if (!element) continue;
-        const Pin& q = element->pins[kOutputPin];
-        const Pin& second = element->pins[kSecondOutputPin];
-        if (q.connected) addRoute(blockNumber(s), 0, q);
-        if (second.present && second.connected) addRoute(blockNumber(s), 1, second);
-    }
-    for (int32_t s = 0; s < CCircuit::kLogicSlots; ++s) {
-        const CLogicElement* element = circuit_.logicElements[s].get();
-        if (element && element->pins[kOutputPin].connected)
-            addRoute(logicNumber(s), 0, element->pins[kOutputPin]);
-    }
+    forEachDrivingOutput(
+        circuit_, [this](bool inBlockTable, int32_t slot, uint8_t output, const Pin& pin) {
+            addRoute(inBlockTable ? blockNumber(slot) : logicNumber(slot), output, pin);
+        });
 }
 
 void CWiringBuilder::addRoute(uint32_t number, uint8_t output, const Pin& pin) {

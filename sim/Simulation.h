@@ -33,6 +33,11 @@ SettleResult settle(CCircuit& circuit);
 // summer and input-signal outputs keep their values.
 void resetSignals(CCircuit& circuit);
 
+// Every trigger to Q = 0 with its latches cleared (the clock seen at 1 is
+// forgotten), every generator to the start of its period with its output at 0;
+// the caller then settles.
+void resetTriggers(CCircuit& circuit);
+
 // What the power-on command does to the circuit: reset, then settle.
 SettleResult switchPowerOn(CCircuit& circuit);
 // Every generator ticks once, slots upward; true when any of them reached a switching point.

@@ -18,7 +18,9 @@ CSettlePlan& CSimulator::plan() {
 }
 
 SettleResult CSimulator::settle() {
-    return plan().settle();
+    last_ = plan().settle();
+    ++settleCount_;
+    return last_;
 }
 
 SettleResult CSimulator::switchPowerOn() {

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <memory>
 
 #include "model/Circuit.h"
@@ -36,11 +37,17 @@ class CSimulator {
     SettleResult switchPowerOn();
     bool clockTick();
 
+    // How many settles ran, and how the last of them ended.
+    uint64_t settleCount() const { return settleCount_; }
+    SettleResult lastSettle() const { return last_; }
+
   private:
     CCircuit& circuit_;
     Wiring wiring_;
     CWiringKey key_;
     std::unique_ptr<CSettlePlan> plan_;
+    uint64_t settleCount_ = 0;
+    SettleResult last_;
 };
 
 }  // namespace sim

@@ -37,11 +37,16 @@ bool recoveryNoticeShown = false;
 
 using enum web::MouseMessage;
 
-web::JsonObject menuItem(const char* text, int command,
-                         std::span<const char* const> shortcuts = {}) {
+// A check item names where the page keeps the user's choice; a plain one names nothing.
+web::JsonObject menuItem(const char* text, int command, std::span<const char* const> shortcuts = {},
+                         const char* rememberedAs = nullptr) {
     web::JsonArray keys;
     for (const char* key : shortcuts) keys.add(key);
-    return web::JsonObject().add("text", text).add("command", command).add("keys", keys);
+    return web::JsonObject()
+        .add("text", text)
+        .add("command", command)
+        .add("keys", keys)
+        .add("remembered", rememberedAs ? rememberedAs : "");
 }
 
 // The desktop's menus and their keys, with the page's two file items before "Выход".
@@ -54,7 +59,7 @@ std::string menuJson() {
                 items.add(menuItem("&Загрузить с диска...", command::FileLoadFromDisk));
                 items.add(menuItem("Сохранить на &диск...", web::kCommandSaveToDisk));
             }
-            items.add(menuItem(item.text, item.command, item.shortcuts));
+            items.add(menuItem(item.text, item.command, item.shortcuts, item.rememberedAs));
         }
         menus.add(web::JsonObject().add("title", menu.title).add("items", items));
     }
@@ -124,6 +129,10 @@ EMSCRIPTEN_KEEPALIVE void lotra_scroll(int bar, int code, int position) {
 
 EMSCRIPTEN_KEEPALIVE int lotra_enabled(int command) {
     return window && window->core().isCommandEnabled(command) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int lotra_checked(int command) {
+    return window && window->core().isCommandChecked(command) ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void lotra_command(int command) {

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "app/StatusTexts.h"
 #include "app/Vortafrm.h"
 #include "io/FileReplacement.h"
 #include "model/ElementPicture.h"
@@ -33,6 +34,7 @@ EM_JS(void, lotraSetScrollPos, (int bar, int pos), { lotra.setScrollPos(bar, pos
 EM_JS(void, lotraMoveControl, (int control, int left, int top, int width, int height), {
     lotra.moveControl(control, left, top, width, height);
 });
+EM_JS(void, lotraShowStatus, (const char* text), { lotra.showStatus(UTF8ToString(text)); });
 EM_JS(int, lotraMeasureText, (const char* text, int height, int weight, const char* face), {
     return lotra.measureText(UTF8ToString(text), height, weight, UTF8ToString(face));
 });
@@ -281,6 +283,10 @@ void WebShell::setScrollRange(platform::ScrollBarId bar, int32_t min, int32_t ma
 
 void WebShell::setScrollPos(platform::ScrollBarId bar, int32_t pos) {
     lotraSetScrollPos(static_cast<int>(bar), pos);
+}
+
+void WebShell::showStatus(const platform::WindowStatus& status) {
+    lotraShowStatus(app::statusLine(status).c_str());
 }
 
 void WebShell::moveControl(platform::ControlId control, const Rect& rect) {

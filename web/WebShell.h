@@ -66,6 +66,8 @@ class WebShell : public platform::Shell {
     void setScrollRange(platform::ScrollBarId bar, int32_t min, int32_t max) override;
     void setScrollPos(platform::ScrollBarId bar, int32_t pos) override;
     void moveControl(platform::ControlId control, const Rect& rect) override;
+    // The line under the work area.
+    void showStatus(const platform::WindowStatus& status) override;
 
   private:
     // Runs a dialog of the page with its request as JSON; its answer, or nothing on

@@ -34,6 +34,8 @@ def main():
     parser.add_argument('--font', required=True)
     parser.add_argument('--manual', required=True)
     parser.add_argument('--manual-picture', required=True)
+    parser.add_argument('--manual-pictures', default='',
+                        help="the folder of the manual's drawn pictures, when they were drawn")
     parser.add_argument('--output', required=True)
     args = parser.parse_args()
 
@@ -46,6 +48,12 @@ def main():
     picture = 'data:image/gif;base64,' + base64.b64encode(read(args.manual_picture, 'rb')).decode()
     # The manual keeps its own bytes and encoding; its background comes inline.
     manual = read(args.manual, 'rb').replace(b'fon/fon.gif', picture.encode('ascii'))
+    # So do the pictures lotra-sim drew for it in a desktop build, when there is one.
+    if args.manual_pictures and os.path.isdir(args.manual_pictures):
+        for name in sorted(os.listdir(args.manual_pictures)):
+            drawn = read(os.path.join(args.manual_pictures, name), 'rb')
+            inline = 'data:image/png;base64,' + base64.b64encode(drawn).decode('ascii')
+            manual = manual.replace(('manual/' + name).encode('ascii'), inline.encode('ascii'))
     try:
         page_script = bundle(os.path.basename(args.entry),
                              [os.path.dirname(args.entry)] + args.modules)

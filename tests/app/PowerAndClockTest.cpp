@@ -150,4 +150,65 @@ TEST_F(PowerAndClockTest, HelpCommandsOpenTheirBoxesAndExitIsLeftToTheWindow) {
     EXPECT_FALSE(window.OnCommand(0)) << "the corner button's id is handled by no one";
 }
 
+// A circuit loaded with the power on keeps the levels it came with until F5.
+TEST_F(PowerAndClockTest, SettleByHandBringsTheLevelsUpToDate) {
+    EXPECT_FALSE(window.isCommandEnabled(command::PowerSettle));
+    window.OnCommand(command::PowerOn);
+    giveSample([](CCircuit& circuit, const SampleCircuit& slots) {
+        circuit.logicElements[slots.inverter]->pins[9].value = 1;  // its input is 1
+    });
+    EXPECT_EQ(logicPins(sample.inverter)[9].value, 1);
+    EXPECT_TRUE(window.status().levelsStale);
+    EXPECT_TRUE(window.OnCommand(command::PowerSettle));
+    EXPECT_EQ(logicPins(sample.inverter)[9].value, 0);
+    EXPECT_EQ(logicPins(sample.indicator)[0].value, 0);
+    EXPECT_FALSE(window.status().levelsStale);
+    EXPECT_EQ(shell.workAreaInvalidations(false), 1);
+}
+
+// Q back to 0 and the armed clock forgotten, the generator at the start of its
+// period; the circuit then settles from there.
+TEST_F(PowerAndClockTest, ResetTriggersStartsTheCircuitOver) {
+    giveSample([](CCircuit& circuit, const SampleCircuit& slots) {
+        CBlockElement& trigger = *circuit.blockElements[slots.trigger];
+        trigger.pins[9].value = 1;
+        trigger.pins[10].value = 0;
+        trigger.clockArmed = 1;
+        trigger.latchedJ = 1;
+    });
+    window.OnCommand(command::PowerOn);
+    window.OnCommand(command::GeneratorStart);
+    for (int tick = 0; tick < 3; ++tick) window.OnTimer(timer::GeneratorClock);
+    ASSERT_EQ(generatorOutput(), 1);
+    ASSERT_EQ(triggerClock(), 1);
+    shell.clearRecords();
+    EXPECT_TRUE(window.OnCommand(command::PowerResetTriggers));
+    const CBlockElement& trigger = block(sample.trigger);
+    EXPECT_EQ(std::vector<int>({trigger.pins[9].value, trigger.pins[10].value, trigger.clockArmed,
+                                trigger.latchedJ, trigger.latchedK}),
+              (std::vector<int>{0, 1, 0, 0, 0}));
+    EXPECT_EQ(block(sample.generator).tickCounter, 0u);
+    EXPECT_EQ(generatorOutput(), 0);
+    EXPECT_EQ(triggerClock(), 0) << "settled after the reset";
+    EXPECT_TRUE(clockRunning()) << "the clock goes on from the start of the period";
+    EXPECT_EQ(shell.workAreaInvalidations(false), 1);
+}
+
+// One tick of the clock's own, without the clock: at counter 0 the generator rises
+// and the trigger's clock follows; a tick between switching points paints nothing.
+TEST_F(PowerAndClockTest, TickByHandIsOneTickOfTheClock) {
+    EXPECT_FALSE(window.isCommandEnabled(command::GeneratorTick));
+    window.OnCommand(command::PowerOn);
+    shell.clearRecords();
+    EXPECT_TRUE(window.OnCommand(command::GeneratorTick));
+    EXPECT_EQ(block(sample.generator).tickCounter, 1u);
+    EXPECT_EQ(triggerClock(), 1);
+    EXPECT_EQ(shell.workAreaInvalidations(false), 1);
+    EXPECT_FALSE(clockRunning());
+    shell.clearRecords();
+    window.OnCommand(command::GeneratorTick);
+    EXPECT_EQ(block(sample.generator).tickCounter, 2u);
+    EXPECT_TRUE(shell.invalidations.empty());
+}
+
 }  // namespace

@@ -5,6 +5,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -73,7 +75,7 @@ class MainWindowTest : public ::testing::Test {
     std::unique_ptr<CDesktopWindow> window_;
 };
 
-TEST_F(MainWindowTest, TheMenuHasSixDropDownsWithTheirItemsInOrderAndNoSeparators) {
+TEST_F(MainWindowTest, TheMenuHasItsDropDownsWithTheirItemsInOrderAndNoSeparators) {
     using Items = std::vector<std::pair<QString, int>>;
     const std::vector<std::pair<QString, Items>> expected = {
         {"&Файл",
@@ -84,6 +86,9 @@ TEST_F(MainWindowTest, TheMenuHasSixDropDownsWithTheirItemsInOrderAndNoSeparator
           {"Сохранить &рисунок...", 40033},
           {"В&ыход", 57665}}},
         {"П&равка", {{"&Отменить", 57643}, {"&Повторить", 57644}}},
+        {"В&ид",
+         {{"Пересчитывать после каждого изменения", command::ViewSettleAfterChange},
+          {"Цвет проводов по уровню", command::ViewWireLevels}}},
         {"&Выбрать",
          {{"Логический &элемент", 40006},
           {"&Триггер", 40004},
@@ -91,8 +96,13 @@ TEST_F(MainWindowTest, TheMenuHasSixDropDownsWithTheirItemsInOrderAndNoSeparator
           {"&Логический сигнал", 40007},
           {"&Генератор ТИ", 40021},
           {"&Цифровой индикатор", 40022}}},
-        {"&Питание", {{"&Вкл.", 40026}, {"В&ыкл.", 40027}}},
-        {"Управление генератором", {{"&Пуск", 40031}, {"&Стоп", 40032}}},
+        {"&Питание",
+         {{"&Вкл.", 40026},
+          {"В&ыкл.", 40027},
+          {"&Пересчитать", command::PowerSettle},
+          {"&Сбросить триггеры", command::PowerResetTriggers}}},
+        {"Управление генератором",
+         {{"&Пуск", 40031}, {"&Стоп", 40032}, {"&Такт", command::GeneratorTick}}},
         {"&Справка", {{"&О программе...", 40001}, {"&Помощь", 57670}}},
     };
     std::vector<std::pair<QString, Items>> actual;
@@ -101,7 +111,8 @@ TEST_F(MainWindowTest, TheMenuHasSixDropDownsWithTheirItemsInOrderAndNoSeparator
         Items items;
         for (QAction* action : title->menu()->actions()) {
             EXPECT_FALSE(action->isSeparator());
-            EXPECT_FALSE(action->isCheckable());
+            EXPECT_EQ(action->isCheckable(), title->text() == "В&ид")
+                << action->text().toStdString();
             items.emplace_back(action->text(), desktop::commandIdOf(*action));
         }
         actual.emplace_back(title->text(), items);
@@ -122,10 +133,15 @@ TEST_F(MainWindowTest, PowerAndGeneratorItemsFollowThePowerWhenTheirMenuOpens) {
 
 TEST_F(MainWindowTest, TheItemsShowTheirKeys) {
     const std::map<std::pair<QString, QString>, std::string> keys = {
-        {{"&Файл", "&Новый..."}, "Ctrl+N"},   {{"&Файл", "&Открыть..."}, "Ctrl+O"},
-        {{"&Файл", "&Сохранить"}, "Ctrl+S"},  {{"&Файл", "Сохранить &как..."}, "Ctrl+Shift+S"},
-        {{"П&равка", "&Отменить"}, "Ctrl+Z"}, {{"П&равка", "&Повторить"}, "Ctrl+Y; Ctrl+Shift+Z"},
+        {{"&Файл", "&Новый..."}, "Ctrl+N"},
+        {{"&Файл", "&Открыть..."}, "Ctrl+O"},
+        {{"&Файл", "&Сохранить"}, "Ctrl+S"},
+        {{"&Файл", "Сохранить &как..."}, "Ctrl+Shift+S"},
+        {{"П&равка", "&Отменить"}, "Ctrl+Z"},
+        {{"П&равка", "&Повторить"}, "Ctrl+Y; Ctrl+Shift+Z"},
         {{"&Справка", "&Помощь"}, "F1"},
+        {{"&Питание", "&Пересчитать"}, "F5"},
+        {{"Управление генератором", "&Такт"}, "Ctrl+T"},
     };
     for (QAction* title : window().menuBar()->actions()) {
         for (QAction* action : title->menu()->actions()) {
@@ -177,19 +193,73 @@ TEST_F(MainWindowTest, UndoAndRedoFollowTheRuleInTheMenuAndByTheKeys) {
     EXPECT_TRUE(placed());
 }
 
-TEST_F(MainWindowTest, F1ShowsTheHelpNoteAsTheItemDoes) {
+// The manual beside the program opens in the browser; when no browser can be
+// started the note that names it is shown instead.
+TEST_F(MainWindowTest, F1OpensTheManualOrElseShowsTheHelpNote) {
     window().show();
     window().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    const std::string manual = (directory.path() / "help.html").string();
+    std::ofstream(manual) << "<html></html>";
+    window().setManualPath(QString::fromStdString(manual));
+    std::vector<QUrl> opened;
+    bool browserStarts = true;
+    window().setBrowser([&](const QUrl& url) {
+        opened.push_back(url);
+        return browserStarts;
+    });
     QString shown;
-    QTimer::singleShot(0, &window(), [&shown] {
+    auto closeNote = [&shown] {
         if (QWidget* dialog = QApplication::activeModalWidget()) {
             shown = dialog->windowTitle();
             dialog->close();
         }
-    });
+    };
+    QTimer::singleShot(0, &window(), closeNote);
     QTest::keyClick(&window(), Qt::Key_F1);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], QUrl::fromLocalFile(QString::fromStdString(manual)));
+    EXPECT_TRUE(shown.isEmpty());
+
+    browserStarts = false;
+    QTimer::singleShot(0, &window(), closeNote);
+    QTest::keyClick(&window(), Qt::Key_F1);
+    EXPECT_EQ(opened.size(), 2u);
     EXPECT_EQ(shown, QString("Краткое руководство пользователя"));
+}
+
+// Under the work area, which keeps the client's height less the line's.
+TEST_F(MainWindowTest, TheStatusLineSitsUnderTheWorkAreaAndFollowsTheCore) {
+    window().showAtHome();
+    EXPECT_EQ(window().statusText(), QString("без имени   |   Питание выключено"));
+    window().core().OnCommand(command::PowerOn);
+    EXPECT_EQ(window().statusText(),
+              QString("без имени   |   Питание включено   |   Генератор остановлен"));
+    const QWidget* line = window().statusBar();
+    EXPECT_TRUE(line->isVisible());
+    EXPECT_EQ(window().workArea().geometry().bottom() + 1, line->geometry().top());
+    EXPECT_EQ(window().workArea().height() + line->height() + window().menuBar()->height(),
+              window().height());
+}
+
+// A check item is the user's choice: the next window starts with it as it was left.
+TEST_F(MainWindowTest, TheViewOptionsAreRememberedForTheNextWindow) {
+    QSettings("lotra", "lotra").clear();
+    QAction* colours = item("В&ид", "Цвет проводов по уровню");
+    ASSERT_NE(colours, nullptr);
+    openAndClose("В&ид");
+    EXPECT_FALSE(colours->isChecked());
+    colours->trigger();
+    EXPECT_TRUE(window().core().isCommandChecked(command::ViewWireLevels));
+    window_.reset();
+    EXPECT_TRUE(window().core().isCommandChecked(command::ViewWireLevels));
+    EXPECT_FALSE(window().core().isCommandChecked(command::ViewSettleAfterChange));
+    openAndClose("В&ид");
+    EXPECT_TRUE(item("В&ид", "Цвет проводов по уровню")->isChecked());
+    item("В&ид", "Цвет проводов по уровню")->trigger();
+    window_.reset();
+    EXPECT_FALSE(window().core().isCommandChecked(command::ViewWireLevels));
+    QSettings("lotra", "lotra").clear();
 }
 
 TEST_F(MainWindowTest, TheWindowOpensTitledAtItsOuterRectangle) {

@@ -37,7 +37,7 @@ class DeletionTest : public WireFixture {
     void answer(bool ok) { asking.deleteAnswers.push_back(ok); }
 
     ConfirmWatchingShell asking;
-    edit::EditContext deleting{circuit, state, asking, {}};
+    edit::EditContext deleting{circuit, state, asking, {}, simulation};
     int32_t source = 0, gate = 0, trigger = 0, into = 0, out = 0;
 };
 

@@ -50,6 +50,7 @@ class GestureFixture : public ::testing::Test {
     CCircuit circuit;
     EditState state;
     ScriptedShell shell;
-    edit::EditContext context{circuit, state, shell, {}};
+    sim::CSimulator simulation{circuit};
+    edit::EditContext context{circuit, state, shell, {}, simulation};
     CircuitBuilder build{circuit};
 };

@@ -104,7 +104,7 @@ TEST_F(RoutingTest, PinTheElementCannotTakeIsNoChoice) {
             return answer;
         }
     } careless;
-    edit::EditContext lenient{circuit, state, careless, {}};
+    edit::EditContext lenient{circuit, state, careless, {}, simulation};
     const int32_t gate = build.gate(true, 2, false, 100, 100);
     build.stub(LogicElement, gate, 4, {95, 125});
     for (int pin : {4, 3, 11, -1}) {

@@ -219,4 +219,23 @@ TEST(WireDrawing, EndsPiledOnSpotsDrawAsTheLastOfThemAlone) {
     }
 }
 
+// In the colours of the digits, with the highlight's width, and the pen put back.
+TEST(WirePolyline, AWireWithALevelIsDrawnInItsColour) {
+    const CWire plain = wireBetween(onPin(10, 20), onPin(60, 20));
+    CWire held = plain;
+    held.highlighted = 1;
+    RecordingCanvas canvas;
+    render::CWireLayer layer(canvas, {0, 0}, kAnywhere);
+    layer.draw(plain, WireLevel::High);
+    layer.draw(plain, WireLevel::Low);
+    layer.draw(held, WireLevel::High);
+    layer.draw(plain, WireLevel::None);
+    layer.finish();
+    const std::vector<platform::Pen> expected{
+        {1, platform::kRed}, {1, platform::kBlue}, {3, platform::kRed}, kThin};
+    std::vector<platform::Pen> pens;
+    for (const Line& line : canvas.lines()) pens.push_back(line.pen);
+    EXPECT_EQ(pens, expected);
+}
+
 }  // namespace

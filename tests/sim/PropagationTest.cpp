@@ -2,6 +2,7 @@
 
 #include "SimFixture.h"
 #include "sim/Simulation.h"
+#include "sim/WireLevels.h"
 #include "support/CircuitChecks.h"
 
 namespace {
@@ -210,6 +211,35 @@ TEST_F(PropagationTest, AnOscillatorStopsAtThePassLimitWithTheLastPassLevels) {
         EXPECT_EQ(output(loop), 1);
         EXPECT_EQ(output(follower), 0) << "the rest of the circuit still settles";
     }
+}
+
+// Each wire shows the level of the output whose delivery reaches it, through
+// junctions, and of the one delivered last where two outputs share a net.
+TEST_F(PropagationTest, WireLevelsFollowTheDeliveries) {
+    const int32_t high = signal(1), low = signal(0);
+    const int32_t near = buffer(), far = buffer();
+    const int32_t display = build.indicator();
+    const int32_t trunk = build.wire(EntrSignal, high, 9, LogicElement, near, 2);
+    const int32_t fork = branch(build, LogicElement, far, 2, trunk);
+    const int32_t lowWire = build.wire(EntrSignal, low, 9, Indicator, display, 0);
+    const int32_t loose = build.stub(Indicator, display, 1, {600, 600});
+    const int32_t nearOut = build.wire(LogicElement, near, 9, Indicator, display, 2);
+    const int32_t farOut = build.stub(LogicElement, far, 9, {700, 700});
+    build.join(farOut, 1, lowWire);
+
+    using enum WireLevel;
+    auto levelsOf = [&] {
+        const WireLevels levels = sim::wireLevels(circuit);
+        std::vector<WireLevel> picked;
+        for (int32_t wire : {trunk, fork, lowWire, loose, nearOut, farOut})
+            picked.push_back(levels[static_cast<size_t>(wire)]);
+        return picked;
+    };
+    // Before a settle the gates still show 0.
+    EXPECT_EQ(levelsOf(), (std::vector<WireLevel>{High, High, Low, None, Low, Low}));
+    sim::settle(circuit);
+    EXPECT_EQ(levelsOf(), (std::vector<WireLevel>{High, High, High, None, High, High}));
+    EXPECT_EQ(sim::wireLevels(CCircuit{}).size(), size_t{CCircuit::kWireSlots});
 }
 
 }  // namespace

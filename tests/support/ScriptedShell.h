@@ -64,6 +64,7 @@ class ScriptedShell : public platform::Shell {
     std::map<platform::ScrollBarId, std::pair<int32_t, int32_t>> scrollRanges;
     std::map<platform::ScrollBarId, int32_t> scrollPositions;
     std::map<platform::ControlId, Rect> controls;
+    std::vector<platform::WindowStatus> statuses;  // every status line handed over
 
     bool messageBox(const std::string& text, const std::string& caption,
                     platform::MessageBoxStyle style) override;
@@ -90,6 +91,7 @@ class ScriptedShell : public platform::Shell {
     void setScrollRange(platform::ScrollBarId bar, int32_t min, int32_t max) override;
     void setScrollPos(platform::ScrollBarId bar, int32_t pos) override;
     void moveControl(platform::ControlId control, const Rect& rect) override;
+    void showStatus(const platform::WindowStatus& status) override { statuses.push_back(status); }
 
     // How many times the whole work area was invalidated with this erase flag.
     int workAreaInvalidations(bool erase) const;

@@ -22,8 +22,9 @@ if (!pagePath || !fs.existsSync(pagePath)) {
 const pageUrl = 'file://' + path.resolve(pagePath);
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'lotra-web-'));
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-// A 640 x 480 work area, as the desktop's client area: the menu bar is 21 pixels.
-const kViewport = { width: 640, height: 501 };
+// A 640 x 480 work area, as the desktop's client area: the menu bar is 21 pixels
+// and the status line under the work area 20.
+const kViewport = { width: 640, height: 521 };
 let failures = 0;
 
 function check(condition, message) {

@@ -7,7 +7,7 @@ import { calls, stats } from './core.js';
 import { dialogPictures, runDialog } from './dialogs.js';
 import { byId, context2d } from './dom.js';
 import { connectDrop, deflate, download, embeddedBytes, openManual } from './files.js';
-import { MenuBar } from './menus.js';
+import { MenuBar, rememberChoice, restoreRememberedChoices } from './menus.js';
 import { picture } from './picture.js';
 import { connectPointer, doubleClicks } from './pointer.js';
 import { workScale } from './scale.js';
@@ -30,7 +30,8 @@ function runCommand(id) {
         exitProgram();
         return;
     }
-    calls.call('lotra_command', ['number'], [id], { changes: true });
+    calls.call('lotra_command', ['number'], [id], { changes: true })
+        .then(() => rememberChoice(menuBar.menus.map((m) => m.menu), id));
 }
 
 /** The work area's size in its own pixels. */
@@ -81,6 +82,7 @@ async function start() {
     menuBar.build(JSON.parse(core.UTF8ToString(calls.callNow('lotra_menu', 'number', [], []))));
     const [width, height] = clientSize();
     await calls.call('lotra_start', ['number', 'number'], [width, height]);
+    await restoreRememberedChoices(menuBar.menus.map((m) => m.menu));
     picture.paint();
     connectPointer(() => menuBar.close(), (event) => fingers.take(event));
     connectDrop();
@@ -187,6 +189,8 @@ function noteTextBoxes(edges) {
 
 /** @type {Window & { lotra?: object }} */ (window).lotra = {
     requestPaint: () => picture.requestPaint(),
+    /** @param {string} text */
+    showStatus: (text) => { byId('statusline').textContent = text; },
     /** @type {typeof picture.present} */
     present: (bytes, width, height) => picture.present(bytes, width, height),
     noteTextBoxes,

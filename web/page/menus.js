@@ -4,7 +4,7 @@
 import { calls } from './core.js';
 import { byId, modalOpen } from './dom.js';
 
-/** @typedef {{ text: string, command: number, keys: string[] }} MenuItem */
+/** @typedef {{ text: string, command: number, keys: string[], remembered: string }} MenuItem */
 /** @typedef {{ title: string, items: MenuItem[] }} Menu */
 /** @typedef {{ row: HTMLElement, item: MenuItem, enabled: boolean, mnemonic: string }} OpenItem */
 
@@ -59,6 +59,40 @@ function letterOf(event) {
     const key = event.key.length === 1 ? event.key.toLowerCase() : '';
     if (/[а-яё]/.test(key)) return key;
     return kRussianByCode[event.code] || key;
+}
+
+/** @param {number} command */
+function isChecked(command) {
+    return calls.callNow('lotra_checked', 'number', ['number'], [command]) !== 0;
+}
+
+// A check item's choice stays the user's from one visit to the next, in the
+// browser's storage for the page.
+/** @param {MenuItem} item */
+function remember(item) {
+    localStorage.setItem(item.remembered, isChecked(item.command) ? '1' : '0');
+}
+
+/**
+ * The check items as the user left them, once the core has started.
+ * @param {Menu[]} menus
+ */
+export async function restoreRememberedChoices(menus) {
+    for (const item of menus.flatMap((m) => m.items)) {
+        if (!item.remembered) continue;
+        const wanted = localStorage.getItem(item.remembered) === '1';
+        if (wanted !== isChecked(item.command)) await calls.call('lotra_command', ['number'], [item.command]);
+    }
+}
+
+/**
+ * After the command of the item ran, its choice is kept when it is a check item.
+ * @param {Menu[]} menus
+ * @param {number} command
+ */
+export function rememberChoice(menus, command) {
+    const item = menus.flatMap((m) => m.items).find((i) => i.command === command);
+    if (item && item.remembered) remember(item);
 }
 
 export class MenuBar {
@@ -131,6 +165,7 @@ export class MenuBar {
             }
             const enabled = calls.callNow('lotra_enabled', 'number', ['number'], [item.command]) !== 0;
             if (!enabled) row.classList.add('disabled');
+            if (item.remembered && isChecked(item.command)) row.classList.add('checked');
             row.addEventListener('mouseenter', () => this.highlight(itemIndex));
             row.addEventListener('mouseup', () => this.choose(itemIndex));
             dropDown.append(row);
