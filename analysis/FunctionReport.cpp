@@ -62,13 +62,15 @@ std::string variablesText(const CircuitNaming& naming) {
     return text;
 }
 
-std::string truthTableText(const CircuitFunctions& functions) {
+std::string truthTableText(const CircuitFunctions& functions, std::optional<size_t> only) {
     const CircuitNaming& naming = functions.naming;
     std::string text = std::string(texts::kTableHeading) + "\n";
     std::string header;
     for (const CircuitVariable& variable : naming.variables) header += variable.name + " ";
     header += "|";
-    for (const CircuitFunctionName& function : naming.functions) header += " " + function.name;
+    const auto shown = [&only](size_t f) { return !only || *only == f; };
+    for (size_t f = 0; f < naming.functions.size(); ++f)
+        if (shown(f)) header += " " + naming.functions[f].name;
     text += header + "\n";
     const uint32_t rows = uint32_t{1} << naming.variables.size();
     const size_t count = naming.variables.size();
@@ -78,7 +80,7 @@ std::string truthTableText(const CircuitFunctions& functions) {
             line += cell(((row >> (count - 1 - v)) & 1u) ? '1' : '0', naming.variables[v].name) + " ";
         line += "|";
         for (size_t f = 0; f < functions.functions.size(); ++f)
-            line += " " + cell(functions.functions[f].value(row) ? '1' : '0', naming.functions[f].name);
+            if (shown(f)) line += " " + cell(functions.functions[f].value(row) ? '1' : '0', naming.functions[f].name);
         text += line + "\n";
     }
     return text;

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,8 +10,10 @@ namespace analysis {
 
 // What the variables are, in a few lines (only the kinds the circuit has).
 std::string variablesText(const CircuitNaming& naming);
-// Every function side by side, one row per combination of the variables in binary order.
-std::string truthTableText(const CircuitFunctions& functions);
+// Every function side by side, or only the one numbered `only`, one row per
+// combination of the variables in binary order.
+std::string truthTableText(const CircuitFunctions& functions,
+                           std::optional<size_t> only = std::nullopt);
 // One function's minimal DNFs and CNFs, or its constant.
 std::string formsText(const AnalysedFunction& analysed);
 // All of it: the variables, the table and the forms of every function.

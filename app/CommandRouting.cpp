@@ -75,6 +75,9 @@ bool CVortafrm::OnCommand(int id) {
         case command::GeneratorStop:
             OnGeneratorStop();
             return true;
+        case command::AnalysisFunctions:
+            shell_.showCircuitFunctions();
+            return true;
         case command::HelpAbout:
             shell_.aboutDialog();
             return true;

@@ -4,7 +4,10 @@
 
 #include "model/Circuit.h"
 
+#include "model/Geometry.h"
+
 namespace platform {
+class Canvas;
 class Shell;
 struct ComputerFile;
 }  // namespace platform
@@ -48,5 +51,11 @@ void fileSaveAs(const FileCommandContext& context);
 // Writes a picture of the circuit, as shown with the power on or off, under a
 // typed name whose ending (.png, .svg, .pdf) decides the format.
 void fileSavePicture(const FileCommandContext& context, bool powerOn);
+// Writes another picture (a Karnaugh map) the same way: the name first offered is
+// `proposed`, `paint` draws it on white with its top-left corner at the origin, and
+// `title` goes under it on a PDF page.
+void savePictureUnderTypedName(platform::Shell& shell, const std::string& proposed, Size size,
+                               const std::string& title,
+                               const std::function<void(platform::Canvas&)>& paint);
 
 }  // namespace app

@@ -49,6 +49,9 @@ constexpr MenuItem kGeneratorItems[] = {
     {"&Пуск", command::GeneratorStart},
     {"&Стоп", command::GeneratorStop},
 };
+constexpr MenuItem kAnalysisItems[] = {
+    {"&Функции схемы...", command::AnalysisFunctions},
+};
 constexpr MenuItem kHelpItems[] = {
     {"&О программе...", command::HelpAbout},
     {"&Помощь", command::HelpNote, kHelpKeys},
@@ -60,6 +63,7 @@ constexpr Menu kMenus[] = {
     {"&Выбрать", kInsertItems},
     {"&Питание", kPowerItems},
     {"Управление генератором", kGeneratorItems},
+    {"&Анализ", kAnalysisItems},
     {"&Справка", kHelpItems},
 };
 // clang-format on
