@@ -30,6 +30,12 @@ CCutCircuit::CCutCircuit(const CCircuit& circuit, const CircuitNaming& naming) :
     ready_ = cutTriggerClocks();
     for (const CircuitVariable& variable : naming.variables)
         if (variable.role == VariableRole::GateState && !cutGate(variable.slot)) ready_ = false;
+    for (int32_t s = 0; s < CCircuit::kBlockSlots; ++s) {
+        const CBlockElement* block = copy_.blockElement(s);
+        if (block && kindInfo(block->kind).outputRule == OutputRule::Summer)
+            summerOutputs_.push_back(
+                {s, block->pins[kSummerSum].value, block->pins[kSummerCarryOut].value});
+    }
     // Only levels, latches and gate inversions change from row to row.
     simulator_ = std::make_unique<sim::CSimulator>(copy_, sim::CSimulator::Wiring::Fixed);
 }
@@ -100,6 +106,11 @@ bool CCutCircuit::settleRow(uint32_t row) {
     const size_t count = naming_.variables.size();
     for (size_t v = 0; v < count; ++v)
         setVariable(naming_.variables[v], ((row >> (count - 1 - v)) & 1u) != 0);
+    for (const HeldOutputs& held : summerOutputs_) {
+        Pins& pins = copy_.blockElement(held.slot)->pins;
+        pins[kSummerSum].value = held.first;
+        pins[kSummerCarryOut].value = held.second;
+    }
     return simulator_->switchPowerOn().settled;
 }
 

@@ -18,7 +18,8 @@ namespace analysis {
 //  - a gate on a feedback loop keeps its slot and its output wire but loses its
 //    inputs: with none, its conjunction is 1 and its inversion gives the variable;
 //    a twin of it in a free slot takes its input wires and computes its next value;
-//  - the input signals are set to the inputs' bits.
+//  - the input signals are set to the inputs' bits, and the summers' outputs (which
+//    a reset keeps) to what the circuit holds.
 // Every row then resets the signals and settles, as switching the power on does.
 class CCutCircuit {
   public:
@@ -46,6 +47,14 @@ class CCutCircuit {
     CCircuit copy_;
     std::vector<std::pair<int32_t, int32_t>> twins_;        // cut gate's slot, its twin's
     std::vector<std::pair<int32_t, int32_t>> clockProbes_;  // trigger's slot, its probe's
+    // The summers' outputs as the circuit holds them: a reset keeps them, so each row
+    // starts from them again rather than from what the row before left.
+    struct HeldOutputs {
+        int32_t slot;
+        uint8_t first;
+        uint8_t second;
+    };
+    std::vector<HeldOutputs> summerOutputs_;
     bool ready_ = true;
     std::unique_ptr<sim::CSimulator> simulator_;
 };
