@@ -80,6 +80,14 @@ CircuitNaming nameCircuit(const CCircuit& circuit) {
                                         static_cast<int>(i) + 1});
         }
     }
+    const std::vector<int32_t> allGates = logicSlotsInReadingOrder(circuit, OutputRule::Gate);
+    size_t free = 0;
+    for (const int32_t slot : allGates) {
+        const bool cut = std::find(gates.begin(), gates.end(), slot) != gates.end();
+        if (!cut && !circuit.logicElement(slot)->pins[kOutputPin].connected)
+            naming.functions.push_back(
+                {numbered("F", free++), FunctionRole::GateOutput, slot, kOutputPin});
+    }
     return naming;
 }
 

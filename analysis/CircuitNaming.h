@@ -21,7 +21,9 @@
 //                        generator clocks (a counter whose triggers clock each other);
 //   G1+, G2+, ...        the level each cut gate computes from its inputs: its next value;
 //   Y1.1, Y1.2, ... Y2.1 each connected input of each indicator (indicators in reading
-//                        order), by the weight of the pin: Y1.1, Y1.2, Y1.4, Y1.8, Y1.16.
+//                        order), by the weight of the pin: Y1.1, Y1.2, Y1.4, Y1.8, Y1.16;
+//   F1, F2, ...          the output of each gate wired to nothing (a circuit whose
+//                        result is read off a gate's digit), in reading order.
 namespace analysis {
 
 enum class VariableRole { TriggerState, GateState, Input };
@@ -33,12 +35,12 @@ struct CircuitVariable {
     int32_t slot = 0;
 };
 
-enum class FunctionRole { TriggerJ, TriggerK, TriggerClock, GateNext, Output };
+enum class FunctionRole { TriggerJ, TriggerK, TriggerClock, GateNext, Output, GateOutput };
 
 struct CircuitFunctionName {
     std::string name;
     FunctionRole role = FunctionRole::Output;
-    // The trigger's block slot, the cut gate's or the indicator's logic slot.
+    // The trigger's block slot, the gate's or the indicator's logic slot.
     int32_t slot = 0;
     int pin = 0;  // the input pin whose level it is (for GateNext the gate's output)
     // Of an output: the indicator's number in reading order, from 1.

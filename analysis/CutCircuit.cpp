@@ -126,6 +126,7 @@ bool CCutCircuit::level(const CircuitFunctionName& function) const {
         case FunctionRole::GateNext:
             return copy_.logicElement(partnerOf(twins_, function.slot))->pins[kOutputPin].value != 0;
         case FunctionRole::Output:
+        case FunctionRole::GateOutput:
             break;
     }
     return copy_.logicElement(function.slot)->pins[function.pin].value != 0;

@@ -58,7 +58,13 @@ std::string variablesText(const CircuitNaming& naming) {
     if (naming.variables.empty()) text += "\n";
     if (naming.hasTriggers()) text += std::string(texts::kTriggersNote) + "\n";
     if (naming.hasGateStates()) text += std::string(texts::kGatesNote) + "\n";
-    text += std::string(texts::kInputsNote) + "\n" + texts::kOutputsNote + "\n";
+    text += std::string(texts::kInputsNote) + "\n";
+    const auto has = [&naming](FunctionRole role) {
+        return std::any_of(naming.functions.begin(), naming.functions.end(),
+                           [role](const CircuitFunctionName& f) { return f.role == role; });
+    };
+    if (has(FunctionRole::Output)) text += std::string(texts::kOutputsNote) + "\n";
+    if (has(FunctionRole::GateOutput)) text += std::string(texts::kFreeOutputsNote) + "\n";
     return text;
 }
 

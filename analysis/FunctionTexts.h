@@ -23,7 +23,10 @@ inline constexpr const char* kGatesNote =
     "их следующие значения";
 inline constexpr const char* kOutputsNote =
     "Y1.1, Y1.2, ...: входы индикаторов по весу разряда, индикаторы сверху вниз";
-inline constexpr const char* kNoFunctions = "В схеме нет ни индикаторов, ни триггеров: функций нет.";
+inline constexpr const char* kFreeOutputsNote =
+    "F1, F2, ...: выходы логических элементов, не соединённые ни с чем, сверху вниз";
+inline constexpr const char* kNoFunctions =
+    "В схеме нет ни индикаторов, ни триггеров, ни свободных выходов элементов: функций нет.";
 inline std::string unsettledRows(uint32_t rows) {
     return "Строк, на которых схема не установилась: " + std::to_string(rows) +
            " (взяты уровни последнего прохода).";

@@ -29,7 +29,7 @@ void copyCircuit(const CCircuit& from, CCircuit& to) {
 
 // The level a function names, read from the pins of the whole circuit as it settled.
 bool levelInCircuit(const CCircuit& circuit, const CircuitFunctionName& function) {
-    if (function.role == FunctionRole::Output)
+    if (function.role == FunctionRole::Output || function.role == FunctionRole::GateOutput)
         return circuit.logicElement(function.slot)->pins[function.pin].value != 0;
     return circuit.blockElement(function.slot)->pins[function.pin].value != 0;
 }
