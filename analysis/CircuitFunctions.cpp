@@ -1,7 +1,7 @@
 #include "analysis/CircuitFunctions.h"
 
-#include "analysis/FunctionTexts.h"
 #include "analysis/CutCircuit.h"
+#include "analysis/FunctionTexts.h"
 
 namespace analysis {
 

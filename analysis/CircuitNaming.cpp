@@ -32,9 +32,8 @@ bool CircuitNaming::hasTriggers() const {
 }
 
 bool CircuitNaming::hasGateStates() const {
-    return std::any_of(variables.begin(), variables.end(), [](const CircuitVariable& v) {
-        return v.role == VariableRole::GateState;
-    });
+    return std::any_of(variables.begin(), variables.end(),
+                       [](const CircuitVariable& v) { return v.role == VariableRole::GateState; });
 }
 
 std::vector<std::string> CircuitNaming::variableNames() const {
@@ -57,8 +56,10 @@ CircuitNaming nameCircuit(const CCircuit& circuit) {
     const std::vector<int32_t> clocked = generatorClockedTriggers(circuit);
     for (size_t i = 0; i < triggers.size(); ++i) {
         naming.variables.push_back({numbered("Q", i), VariableRole::TriggerState, triggers[i]});
-        naming.functions.push_back({numbered("J", i), FunctionRole::TriggerJ, triggers[i], kTriggerJ});
-        naming.functions.push_back({numbered("K", i), FunctionRole::TriggerK, triggers[i], kTriggerK});
+        naming.functions.push_back(
+            {numbered("J", i), FunctionRole::TriggerJ, triggers[i], kTriggerJ});
+        naming.functions.push_back(
+            {numbered("K", i), FunctionRole::TriggerK, triggers[i], kTriggerK});
         if (std::find(clocked.begin(), clocked.end(), triggers[i]) == clocked.end())
             naming.functions.push_back(
                 {numbered("C", i), FunctionRole::TriggerClock, triggers[i], kTriggerClock});

@@ -16,9 +16,9 @@ void copyRecords(const Table& from, Table& to) {
 constexpr int kClockProbePin = 0;
 
 int32_t partnerOf(const std::vector<std::pair<int32_t, int32_t>>& pairs, int32_t slot) {
-    return std::find_if(pairs.begin(), pairs.end(), [slot](const auto& p) {
-        return p.first == slot;
-    })->second;
+    return std::find_if(pairs.begin(), pairs.end(),
+                        [slot](const auto& p) { return p.first == slot; })
+        ->second;
 }
 
 }  // namespace
@@ -124,7 +124,8 @@ bool CCutCircuit::level(const CircuitFunctionName& function) const {
                        ->pins[kClockProbePin]
                        .value != 0;
         case FunctionRole::GateNext:
-            return copy_.logicElement(partnerOf(twins_, function.slot))->pins[kOutputPin].value != 0;
+            return copy_.logicElement(partnerOf(twins_, function.slot))->pins[kOutputPin].value !=
+                   0;
         case FunctionRole::Output:
         case FunctionRole::GateOutput:
             break;

@@ -34,7 +34,8 @@ class CPassGraph {
     explicit CPassGraph(const CCircuit& circuit) : circuit_(circuit), next_(kNodes) {
         for (int32_t s = 0; s < CCircuit::kLogicSlots; ++s) {
             const CLogicElement* gate = circuit.logicElement(s);
-            if (gate && sim::isGate(*gate)) addEdges(nodeOf(LogicElement, s), gate->pins[kOutputPin]);
+            if (gate && sim::isGate(*gate))
+                addEdges(nodeOf(LogicElement, s), gate->pins[kOutputPin]);
         }
         for (int32_t s = 0; s < CCircuit::kBlockSlots; ++s) {
             const CBlockElement* block = circuit.blockElement(s);

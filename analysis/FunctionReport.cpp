@@ -45,7 +45,8 @@ std::string listText(const FormList& forms, const std::vector<std::string>& vari
 
 std::string tableString(const BooleanFunction& function) {
     std::string table;
-    for (uint32_t row = 0; row < function.rowCount(); ++row) table += function.value(row) ? '1' : '0';
+    for (uint32_t row = 0; row < function.rowCount(); ++row)
+        table += function.value(row) ? '1' : '0';
     return table;
 }
 
@@ -83,10 +84,13 @@ std::string truthTableText(const CircuitFunctions& functions, std::optional<size
     for (uint32_t row = 0; row < rows; ++row) {
         std::string line;
         for (size_t v = 0; v < count; ++v)
-            line += cell(((row >> (count - 1 - v)) & 1u) ? '1' : '0', naming.variables[v].name) + " ";
+            line +=
+                cell(((row >> (count - 1 - v)) & 1u) ? '1' : '0', naming.variables[v].name) + " ";
         line += "|";
         for (size_t f = 0; f < functions.functions.size(); ++f)
-            if (shown(f)) line += " " + cell(functions.functions[f].value(row) ? '1' : '0', naming.functions[f].name);
+            if (shown(f))
+                line += " " + cell(functions.functions[f].value(row) ? '1' : '0',
+                                   naming.functions[f].name);
         text += line + "\n";
     }
     return text;
@@ -121,8 +125,9 @@ std::string functionsJson(const CircuitFunctions& functions,
         json += std::string(f ? ", " : "") + "{\"name\": " + jsonString(a.function.name()) +
                 ", \"table\": \"" + tableString(a.function) +
                 "\", \"dnf\": " + formsJson(a.forms.dnf, names) +
-                ", \"cnf\": " + formsJson(a.forms.cnf, names) + ", \"exact\": " +
-                (a.forms.dnf.minimal && a.forms.cnf.minimal ? "true" : "false") + "}";
+                ", \"cnf\": " + formsJson(a.forms.cnf, names) +
+                ", \"exact\": " + (a.forms.dnf.minimal && a.forms.cnf.minimal ? "true" : "false") +
+                "}";
     }
     return json + "]}\n";
 }

@@ -14,7 +14,8 @@ inline constexpr const char* kNoRoomToCut =
     "Петли обратной связи не разрезать: в таблице логических элементов нет места.";
 
 inline constexpr const char* kVariablesHeading = "Переменные: ";
-inline constexpr const char* kInputsNote = "X1, X2, ...: входные сигналы сверху вниз, слева направо";
+inline constexpr const char* kInputsNote =
+    "X1, X2, ...: входные сигналы сверху вниз, слева направо";
 inline constexpr const char* kTriggersNote =
     "Q1, Q2, ...: состояния триггеров (выходы Q разрезаны); J и K: функции возбуждения, "
     "C: уровень на входе синхронизации триггера, который тактирует не генератор";
@@ -31,7 +32,8 @@ inline std::string unsettledRows(uint32_t rows) {
     return "Строк, на которых схема не установилась: " + std::to_string(rows) +
            " (взяты уровни последнего прохода).";
 }
-inline constexpr const char* kTableHeading = "Таблица истинности (первая переменная — старший разряд):";
+inline constexpr const char* kTableHeading =
+    "Таблица истинности (первая переменная — старший разряд):";
 inline constexpr const char* kConstant = " (константа)";
 inline constexpr const char* kDnf = "ДНФ";
 inline constexpr const char* kCnf = "КНФ";

@@ -192,9 +192,10 @@ void savePictureUnderTypedName(platform::Shell& shell, const std::string& propos
     const std::optional<std::string> typed = shell.fileNameDialog(text::kLabelPicture, proposed);
     if (!typed) return;
     const PictureName picture = pictureName(*typed);
-    const platform::PictureRequest request{picture.fileName, picture.format,
-                                           {0, 0, size.width, size.height}, title};
-    writeUnderTypedName(shell, picture.fileName, [&] { return shell.writePicture(request, paint); });
+    const platform::PictureRequest request{
+        picture.fileName, picture.format, {0, 0, size.width, size.height}, title};
+    writeUnderTypedName(shell, picture.fileName,
+                        [&] { return shell.writePicture(request, paint); });
 }
 
 }  // namespace app

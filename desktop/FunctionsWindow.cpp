@@ -192,8 +192,7 @@ void CFunctionsWindow::showFunction(int row) {
                  analysis::truthTableText(*shown_.functions, static_cast<size_t>(row))));
     picture_ = imageOf(pictureOf(analysed));
     map_->setPixmap(QPixmap::fromImage(picture_));
-    if (!analysis::karnaughLayout(analysed.function))
-        map_->setToolTip(QString::fromUtf8(kNoMap));
+    if (!analysis::karnaughLayout(analysed.function)) map_->setToolTip(QString::fromUtf8(kNoMap));
     save_->setEnabled(true);
 }
 

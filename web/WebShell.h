@@ -66,6 +66,9 @@ class WebShell : public platform::Shell {
     void setScrollRange(platform::ScrollBarId bar, int32_t min, int32_t max) override;
     void setScrollPos(platform::ScrollBarId bar, int32_t pos) override;
     void moveControl(platform::ControlId control, const Rect& rect) override;
+    // The page has no window of its own for the functions yet: a message box lists
+    // the variables and every function's minimal forms.
+    void showCircuitFunctions() override;
 
   private:
     // Runs a dialog of the page with its request as JSON; its answer, or nothing on

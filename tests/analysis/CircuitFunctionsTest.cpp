@@ -69,7 +69,8 @@ TEST(CircuitFunctions, AgreeWithTheSettleOfTheWholeCircuit) {
         const analysis::CircuitNaming naming = analysis::nameCircuit(circuit);
         if (naming.hasGateStates() || naming.variables.size() > 8) continue;
         std::string error;
-        const std::optional<CircuitFunctions> functions = analysis::circuitFunctions(circuit, error);
+        const std::optional<CircuitFunctions> functions =
+            analysis::circuitFunctions(circuit, error);
         ASSERT_TRUE(functions) << error;
         ++circuitsCompared;
         triggerCircuits += functions->naming.hasTriggers();
@@ -94,7 +95,8 @@ TEST(CircuitFunctions, AgreeWithTheSettleOfTheWholeCircuit) {
 
 std::string tableOf(const analysis::BooleanFunction& function) {
     std::string table;
-    for (uint32_t row = 0; row < function.rowCount(); ++row) table += function.value(row) ? '1' : '0';
+    for (uint32_t row = 0; row < function.rowCount(); ++row)
+        table += function.value(row) ? '1' : '0';
     return table;
 }
 
@@ -105,10 +107,10 @@ std::string tableOf(const analysis::BooleanFunction& function) {
 TEST(CircuitFunctions, NamesFollowTheReadingOrderOfEachKind) {
     CCircuit circuit;
     CircuitBuilder b(circuit);
-    const int32_t reset = b.block(EntrSignal, 0, 100);   // X2: lower
-    const int32_t set = b.block(EntrSignal, 50, 10);     // X1: higher
-    const int32_t right = b.block(Trigger, 300, 40);     // Q2: right of Q1
-    const int32_t left = b.block(Trigger, 200, 40);      // Q1
+    const int32_t reset = b.block(EntrSignal, 0, 100);  // X2: lower
+    const int32_t set = b.block(EntrSignal, 50, 10);    // X1: higher
+    const int32_t right = b.block(Trigger, 300, 40);    // Q2: right of Q1
+    const int32_t left = b.block(Trigger, 200, 40);     // Q1
     const int32_t clock = b.block(GTI, 0, 200);
     const int32_t lower = b.gate(false, 2, true, 100, 120);  // G2
     const int32_t upper = b.gate(false, 2, true, 100, 20);   // G1
@@ -130,12 +132,10 @@ TEST(CircuitFunctions, NamesFollowTheReadingOrderOfEachKind) {
         const char* name;
         VariableRole role;
         int32_t slot;
-    } variables[] = {{"Q1", VariableRole::TriggerState, left},
-                     {"Q2", VariableRole::TriggerState, right},
-                     {"G1", VariableRole::GateState, upper},
-                     {"G2", VariableRole::GateState, lower},
-                     {"X1", VariableRole::Input, set},
-                     {"X2", VariableRole::Input, reset}};
+    } variables[] = {
+        {"Q1", VariableRole::TriggerState, left}, {"Q2", VariableRole::TriggerState, right},
+        {"G1", VariableRole::GateState, upper},   {"G2", VariableRole::GateState, lower},
+        {"X1", VariableRole::Input, set},         {"X2", VariableRole::Input, reset}};
     ASSERT_EQ(functions->naming.variables.size(), std::size(variables));
     for (size_t v = 0; v < std::size(variables); ++v) {
         EXPECT_EQ(functions->naming.variables[v].name, variables[v].name);
@@ -171,7 +171,8 @@ TEST(CircuitFunctions, NamesFollowTheReadingOrderOfEachKind) {
     ASSERT_EQ(functions->functions.size(), std::size(expected));
     for (size_t f = 0; f < std::size(expected); ++f) {
         EXPECT_EQ(functions->functions[f].name(), expected[f].name);
-        EXPECT_EQ(tableOf(functions->functions[f]), tableFrom(expected[f].value)) << expected[f].name;
+        EXPECT_EQ(tableOf(functions->functions[f]), tableFrom(expected[f].value))
+            << expected[f].name;
     }
 }
 

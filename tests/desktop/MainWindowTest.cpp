@@ -73,7 +73,7 @@ class MainWindowTest : public ::testing::Test {
     std::unique_ptr<CDesktopWindow> window_;
 };
 
-TEST_F(MainWindowTest, TheMenuHasSixDropDownsWithTheirItemsInOrderAndNoSeparators) {
+TEST_F(MainWindowTest, TheMenuHasItsDropDownsWithTheirItemsInOrderAndNoSeparators) {
     using Items = std::vector<std::pair<QString, int>>;
     const std::vector<std::pair<QString, Items>> expected = {
         {"&Файл",

@@ -23,7 +23,8 @@ TEST(FunctionsCommand, TheExamplesPrintTheirCheckedFunctions) {
         const auto outcome = runner.lotraSim({"--functions", example(name).string()});
         EXPECT_EQ(outcome.status, 0) << name << ": " << outcome.err;
         EXPECT_TRUE(matchesCheckedFile(outcome.out, fs::path(LOTRA_SOURCE_DIR) / "tests" / "tools" /
-                                                        "functions" / (std::string(name) + ".txt")));
+                                                        "functions" /
+                                                        (std::string(name) + ".txt")));
     }
 }
 
@@ -31,16 +32,17 @@ TEST(FunctionsCommand, JsonListsTheVariablesTablesAndEveryMinimalForm) {
     CCommandRunner runner;
     const auto outcome = runner.lotraSim({"--functions", "--json", example("full-adder").string()});
     EXPECT_EQ(outcome.status, 0) << outcome.err;
-    EXPECT_EQ(outcome.out,
-              "{\"variables\": [\"X1\", \"X2\", \"X3\"], \"functions\": ["
-              "{\"name\": \"Y1.1\", \"table\": \"01101001\", "
-              "\"dnf\": [[[\"¬X1\",\"¬X2\",\"X3\"],[\"¬X1\",\"X2\",\"¬X3\"],[\"X1\",\"¬X2\",\"¬X3\"],"
-              "[\"X1\",\"X2\",\"X3\"]]], "
-              "\"cnf\": [[[\"X1\",\"X2\",\"X3\"],[\"X1\",\"¬X2\",\"¬X3\"],[\"¬X1\",\"X2\",\"¬X3\"],"
-              "[\"¬X1\",\"¬X2\",\"X3\"]]], \"exact\": true}, "
-              "{\"name\": \"Y1.2\", \"table\": \"00010111\", "
-              "\"dnf\": [[[\"X1\",\"X2\"],[\"X1\",\"X3\"],[\"X2\",\"X3\"]]], "
-              "\"cnf\": [[[\"X1\",\"X2\"],[\"X1\",\"X3\"],[\"X2\",\"X3\"]]], \"exact\": true}]}\n");
+    EXPECT_EQ(
+        outcome.out,
+        "{\"variables\": [\"X1\", \"X2\", \"X3\"], \"functions\": ["
+        "{\"name\": \"Y1.1\", \"table\": \"01101001\", "
+        "\"dnf\": [[[\"¬X1\",\"¬X2\",\"X3\"],[\"¬X1\",\"X2\",\"¬X3\"],[\"X1\",\"¬X2\",\"¬X3\"],"
+        "[\"X1\",\"X2\",\"X3\"]]], "
+        "\"cnf\": [[[\"X1\",\"X2\",\"X3\"],[\"X1\",\"¬X2\",\"¬X3\"],[\"¬X1\",\"X2\",\"¬X3\"],"
+        "[\"¬X1\",\"¬X2\",\"X3\"]]], \"exact\": true}, "
+        "{\"name\": \"Y1.2\", \"table\": \"00010111\", "
+        "\"dnf\": [[[\"X1\",\"X2\"],[\"X1\",\"X3\"],[\"X2\",\"X3\"]]], "
+        "\"cnf\": [[[\"X1\",\"X2\"],[\"X1\",\"X3\"],[\"X2\",\"X3\"]]], \"exact\": true}]}\n");
 }
 
 // A map in each format its ending names; a wrong name, a function without a map
@@ -49,8 +51,11 @@ TEST(FunctionsCommand, KarnaughMapsAreWrittenAndMistakesReported) {
     CCommandRunner runner;
     const fs::path png = runner.dir() / "carry.png";
     const fs::path svg = runner.dir() / "clock.SVG";
-    EXPECT_EQ(runner.lotraSim({"--kmap", "Y1.2", png.string(), example("full-adder").string()}).status, 0);
-    EXPECT_EQ(runner.lotraSim({"--kmap", "C2", svg.string(), example("jk-counter").string()}).status, 0);
+    EXPECT_EQ(
+        runner.lotraSim({"--kmap", "Y1.2", png.string(), example("full-adder").string()}).status,
+        0);
+    EXPECT_EQ(
+        runner.lotraSim({"--kmap", "C2", svg.string(), example("jk-counter").string()}).status, 0);
     EXPECT_EQ(textOf(png).substr(1, 3), "PNG");
     EXPECT_NE(textOf(svg).find("<svg"), std::string::npos);
 

@@ -46,10 +46,12 @@ int printFunctions(const CCircuit& circuit, bool json, std::ostream& out, std::o
     return 0;
 }
 
-int writeKarnaughMap(const CCircuit& circuit, const std::string& function,
-                     const std::string& path, std::ostream& err) {
+int writeKarnaughMap(const CCircuit& circuit, const std::string& function, const std::string& path,
+                     std::ostream& err) {
     const std::optional<platform::PictureFormat> format = formatOfName(path);
-    if (!format) return complain(err, "the name of the map's file '" + path + "' ends in none of .png, .svg, .pdf");
+    if (!format)
+        return complain(
+            err, "the name of the map's file '" + path + "' ends in none of .png, .svg, .pdf");
     std::string error;
     const std::optional<analysis::CircuitFunctions> functions =
         analysis::circuitFunctions(circuit, error);
@@ -58,22 +60,25 @@ int writeKarnaughMap(const CCircuit& circuit, const std::string& function,
     const auto named = std::find_if(names.begin(), names.end(), [&function](const auto& name) {
         return name.name == function;
     });
-    if (named == names.end()) return complain(err, "the circuit has no function '" + function + "'");
+    if (named == names.end())
+        return complain(err, "the circuit has no function '" + function + "'");
     const analysis::BooleanFunction& chosen =
         functions->functions[static_cast<size_t>(named - names.begin())];
-    const std::optional<analysis::KarnaughLayout> layout = analysis::karnaughLayout(
-        chosen, analysis::minimalForms(chosen, analysis::FormKind::Dnf));
+    const std::optional<analysis::KarnaughLayout> layout =
+        analysis::karnaughLayout(chosen, analysis::minimalForms(chosen, analysis::FormKind::Dnf));
     if (!layout)
         return complain(err, "a Karnaugh map takes 2 to 6 variables, and " + function + " has " +
                                  std::to_string(chosen.variableCount()));
     const Size size = analysis::karnaughPictureSize(*layout);
-    const platform::PictureRequest request{path, *format, {0, 0, size.width, size.height}, function};
+    const platform::PictureRequest request{
+        path, *format, {0, 0, size.width, size.height}, function};
     std::vector<uint8_t> bytes;
-    if (!drawPicture(request,
-                     [&layout](platform::Canvas& canvas) {
-                         analysis::drawKarnaughMap(canvas, *layout, {0, 0});
-                     },
-                     bytes, error))
+    if (!drawPicture(
+            request,
+            [&layout](platform::Canvas& canvas) {
+                analysis::drawKarnaughMap(canvas, *layout, {0, 0});
+            },
+            bytes, error))
         return cannotWrite(err, path, error) ? 0 : kExitFailedWrite;
     return writeOutputFile(path, bytes, err) ? 0 : kExitFailedWrite;
 }

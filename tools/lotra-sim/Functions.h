@@ -14,7 +14,7 @@ int printFunctions(const CCircuit& circuit, bool json, std::ostream& out, std::o
 // written to `path` in the format its ending names. The exit status: 0; 1 when the
 // file could not be written; 2 for no such function, one of fewer than 2 or more
 // than 6 variables, or an ending that names no format.
-int writeKarnaughMap(const CCircuit& circuit, const std::string& function,
-                     const std::string& path, std::ostream& err);
+int writeKarnaughMap(const CCircuit& circuit, const std::string& function, const std::string& path,
+                     std::ostream& err);
 
 }  // namespace lotrasim

@@ -102,7 +102,9 @@ std::optional<std::string> analysisComplaint(const SimOptions& options, bool tic
     if (tableActions(options) > 1)
         return "--truth-table, --functions and --kmap exclude each other";
     if (tableActions(options) == 1 && shapesARun(options, ticksGiven))
-        return std::string(options.truthTable ? "--truth-table" : options.functions ? "--functions" : "--kmap") +
+        return std::string(options.truthTable  ? "--truth-table"
+                           : options.functions ? "--functions"
+                                               : "--kmap") +
                " takes no other option";
     return std::nullopt;
 }

@@ -43,8 +43,8 @@ struct ParsedArguments {
 
 // The command's arguments without the program name:
 // [--ticks N] [--no-power] [--write OUT] [--vcd OUT] [--png|--svg|--pdf OUT] FILE,
-// --truth-table FILE, --functions [--json] FILE, --kmap NAME OUT FILE, --check REFERENCE [--ticks N] FILE..., --expect TABLE FILE...,
-// or --help.
+// --truth-table FILE, --functions [--json] FILE, --kmap NAME OUT FILE, --check REFERENCE [--ticks
+// N] FILE..., --expect TABLE FILE..., or --help.
 ParsedArguments parseArguments(const std::vector<std::string>& args);
 
 // What --help prints.

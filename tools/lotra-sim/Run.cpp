@@ -64,7 +64,8 @@ int run(const SimOptions& options, std::ostream& out, std::ostream& err) {
     io::decodeCircuit(bytes, circuit);
     if (options.truthTable) return runTruthTable(circuit, out, err);
     if (options.functions) return printFunctions(circuit, options.json, out, err);
-    if (options.kmapFunction) return writeKarnaughMap(circuit, *options.kmapFunction, *options.kmapPath, err);
+    if (options.kmapFunction)
+        return writeKarnaughMap(circuit, *options.kmapFunction, *options.kmapPath, err);
 
     CDumpFile dump(options.vcdPath, err);
     if (!dump.opened()) return kExitFailedWrite;

@@ -6,7 +6,8 @@
 
 namespace lotrasim {
 Terminals readingOrderTerminals(const CCircuit& circuit) {
-    return {analysis::inputSignalsInReadingOrder(circuit), analysis::indicatorsInReadingOrder(circuit)};
+    return {analysis::inputSignalsInReadingOrder(circuit),
+            analysis::indicatorsInReadingOrder(circuit)};
 }
 
 bool isSequential(const CCircuit& circuit) {
