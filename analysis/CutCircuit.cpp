@@ -40,6 +40,8 @@ CCutCircuit::CCutCircuit(const CCircuit& circuit, const CircuitNaming& naming) :
     simulator_ = std::make_unique<sim::CSimulator>(copy_, sim::CSimulator::Wiring::Fixed);
 }
 
+CCutCircuit::~CCutCircuit() = default;
+
 bool CCutCircuit::cutTriggerClocks() {
     for (const CircuitVariable& variable : naming_.variables) {
         if (variable.role != VariableRole::TriggerState) continue;

@@ -24,6 +24,7 @@ namespace analysis {
 class CCutCircuit {
   public:
     CCutCircuit(const CCircuit& circuit, const CircuitNaming& naming);
+    ~CCutCircuit();
     CCutCircuit(const CCutCircuit&) = delete;
     CCutCircuit& operator=(const CCutCircuit&) = delete;
 

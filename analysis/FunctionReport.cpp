@@ -123,9 +123,8 @@ std::string functionsJson(const CircuitFunctions& functions,
     for (size_t f = 0; f < analysed.size(); ++f) {
         const AnalysedFunction& a = analysed[f];
         json += std::string(f ? ", " : "") + "{\"name\": " + jsonString(a.function.name()) +
-                ", \"table\": \"" + tableString(a.function) +
-                "\", \"dnf\": " + formsJson(a.forms.dnf, names) +
-                ", \"cnf\": " + formsJson(a.forms.cnf, names) +
+                R"(, "table": ")" + tableString(a.function) + R"(", "dnf": )" +
+                formsJson(a.forms.dnf, names) + ", \"cnf\": " + formsJson(a.forms.cnf, names) +
                 ", \"exact\": " + (a.forms.dnf.minimal && a.forms.cnf.minimal ? "true" : "false") +
                 "}";
     }

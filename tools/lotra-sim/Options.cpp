@@ -96,6 +96,27 @@ bool kmapValues(const std::vector<std::string>& args, size_t& at, SimOptions& op
     return true;
 }
 
+// --no-power, --truth-table, --functions, --json or --kmap NAME OUT: true when taken,
+// false for a --kmap without its two values, nothing when `args[at]` is none of them.
+std::optional<bool> plainOption(const std::vector<std::string>& args, size_t& at,
+                                SimOptions& options) {
+    const std::string& arg = args[at];
+    if (arg == "--no-power") {
+        options.powerOn = false;
+    } else if (arg == "--truth-table") {
+        options.truthTable = true;
+    } else if (arg == "--functions") {
+        options.functions = true;
+    } else if (arg == "--json") {
+        options.json = true;
+    } else if (arg == "--kmap") {
+        return kmapValues(args, at, options);
+    } else {
+        return std::nullopt;
+    }
+    return true;
+}
+
 // What --functions, --json and --kmap allow beside them.
 std::optional<std::string> analysisComplaint(const SimOptions& options, bool ticksGiven) {
     if (options.json && !options.functions) return "--json goes with --functions";
@@ -127,22 +148,14 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
         } else if (arg == "--help" || arg == "-h") {
             parsed.action = ParsedArguments::Action::Help;
             return parsed;
-        } else if (arg == "--no-power") {
-            options.powerOn = false;
         } else if (name == "--ticks") {
             std::string complaint;
             const std::optional<uint32_t> ticks = ticksValue(args, at, complaint);
             if (!ticks) return failure(complaint);
             options.ticks = *ticks;
             ticksGiven = true;
-        } else if (arg == "--truth-table") {
-            options.truthTable = true;
-        } else if (arg == "--functions") {
-            options.functions = true;
-        } else if (arg == "--json") {
-            options.json = true;
-        } else if (arg == "--kmap") {
-            if (!kmapValues(args, at, options))
+        } else if (const std::optional<bool> known = plainOption(args, at, options)) {
+            if (!*known)
                 return failure("--kmap needs the name of a function and of a picture file");
         } else if (std::optional<std::string>* path = pathOption(options, name)) {
             *path = optionValue(args, at, name);
