@@ -32,6 +32,8 @@ constexpr int GeneratorTick = 41203;
 // The "Вид" menu's check items.
 constexpr int ViewSettleAfterChange = 41211;
 constexpr int ViewWireLevels = 41212;
+// The "&Анализ" menu: windows on what the circuit computes.
+constexpr int AnalysisFunctions = 41020;
 constexpr int HelpAbout = 40001;
 constexpr int HelpNote = 57670;
 }  // namespace command

@@ -110,6 +110,9 @@ bool CVortafrm::routeCommand(int id) {
             wireLevelsShown_ = !wireLevelsShown_;
             shell_.invalidateWorkArea(false);
             return true;
+        case command::AnalysisFunctions:
+            shell_.showCircuitFunctions();
+            return true;
         case command::HelpAbout:
             shell_.aboutDialog();
             return true;

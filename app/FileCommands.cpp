@@ -183,4 +183,16 @@ void fileSavePicture(const FileCommandContext& context, bool powerOn, WireLevels
                         [&] { return context.shell.writePicture(request, paint); });
 }
 
+void savePictureUnderTypedName(platform::Shell& shell, const std::string& proposed, Size size,
+                               const std::string& title,
+                               const std::function<void(platform::Canvas&)>& paint) {
+    const std::optional<std::string> typed = shell.fileNameDialog(text::kLabelPicture, proposed);
+    if (!typed) return;
+    const PictureName picture = pictureName(*typed);
+    const platform::PictureRequest request{
+        picture.fileName, picture.format, {0, 0, size.width, size.height}, title};
+    writeUnderTypedName(shell, picture.fileName,
+                        [&] { return shell.writePicture(request, paint); });
+}
+
 }  // namespace app

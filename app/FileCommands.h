@@ -5,7 +5,10 @@
 #include "model/Circuit.h"
 #include "model/WireLevel.h"
 
+#include "model/Geometry.h"
+
 namespace platform {
+class Canvas;
 class Shell;
 struct ComputerFile;
 }  // namespace platform
@@ -50,5 +53,11 @@ void fileSaveAs(const FileCommandContext& context);
 // typed name whose ending (.png, .svg, .pdf) decides the format; with wire levels
 // the wires are coloured as in the window.
 void fileSavePicture(const FileCommandContext& context, bool powerOn, WireLevels wireLevels = {});
+// Writes another picture (a Karnaugh map) the same way: the name first offered is
+// `proposed`, `paint` draws it on white with its top-left corner at the origin, and
+// `title` goes under it on a PDF page.
+void savePictureUnderTypedName(platform::Shell& shell, const std::string& proposed, Size size,
+                               const std::string& title,
+                               const std::function<void(platform::Canvas&)>& paint);
 
 }  // namespace app

@@ -59,6 +59,9 @@ constexpr MenuItem kGeneratorItems[] = {
     {"&Стоп", command::GeneratorStop},
     {"&Такт", command::GeneratorTick, kTickKeys},
 };
+constexpr MenuItem kAnalysisItems[] = {
+    {"&Функции схемы...", command::AnalysisFunctions},
+};
 constexpr MenuItem kHelpItems[] = {
     {"&О программе...", command::HelpAbout},
     {"&Помощь", command::HelpNote, kHelpKeys},
@@ -71,6 +74,7 @@ constexpr Menu kMenus[] = {
     {"&Выбрать", kInsertItems},
     {"&Питание", kPowerItems},
     {"Управление генератором", kGeneratorItems},
+    {"&Анализ", kAnalysisItems},
     {"&Справка", kHelpItems},
 };
 // clang-format on

@@ -17,6 +17,7 @@
 #include "app/MenuLayout.h"
 #include "app/Vortafrm.h"
 #include "canvas/BitmapStore.h"
+#include "desktop/FunctionsWindow.h"
 #include "desktop/MainMenu.h"
 #include "desktop/ScrollActions.h"
 #include "desktop/WorkAreaWidget.h"
@@ -60,6 +61,7 @@ CDesktopWindow::~CDesktopWindow() {
     destroyOnce();
     // The work area refers to the core, which goes before the base class deletes
     // the children.
+    delete functionsWindow_;
     delete workArea_;
 }
 
@@ -135,6 +137,15 @@ void CDesktopWindow::restoreIfMinimized() {
     show();
 }
 
+void CDesktopWindow::showCircuitFunctions() {
+    if (!functionsWindow_) functionsWindow_ = new CFunctionsWindow(*core_, *this, this);
+    functionsWindow_->open();
+}
+
+void CDesktopWindow::circuitChanged() {
+    if (functionsWindow_) functionsWindow_->followCircuit();
+}
+
 void CDesktopWindow::runCommand(int id) {
     if (id == command::AppExit) {
         close();
@@ -170,6 +181,7 @@ void CDesktopWindow::closeEvent(QCloseEvent* event) {
 void CDesktopWindow::destroyOnce() {
     if (destroyed_) return;
     destroyed_ = true;
+    if (functionsWindow_) functionsWindow_->close();
     core_->OnDestroy();
 }
 

@@ -16,6 +16,7 @@ class CVortafrm;
 
 namespace desktop {
 
+class CFunctionsWindow;
 class CWorkAreaWidget;
 
 // The user manual beside the program (in the build folder), or in the data folder
@@ -84,6 +85,10 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
     void setScrollPos(platform::ScrollBarId bar, int32_t pos) override;
     void moveControl(platform::ControlId id, const Rect& rect) override;
     void showStatus(const platform::WindowStatus& status) override;
+    void showCircuitFunctions() override;
+    void circuitChanged() override;
+    // The window "Функции схемы" once it was opened, for tests.
+    CFunctionsWindow* functionsWindow() { return functionsWindow_; }
 
   protected:
     bool event(QEvent* event) override;
@@ -102,6 +107,7 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
 
     std::unique_ptr<CVortafrm> core_;
     CWorkAreaWidget* workArea_ = nullptr;
+    CFunctionsWindow* functionsWindow_ = nullptr;
     QScrollBar* vScrollBar_ = nullptr;
     QScrollBar* hScrollBar_ = nullptr;
     QPushButton* cornerButton_ = nullptr;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "app/StatusTexts.h"
+#include "analysis/FunctionReport.h"
 #include "app/Vortafrm.h"
 #include "io/FileReplacement.h"
 #include "model/ElementPicture.h"
@@ -235,6 +236,19 @@ bool WebShell::warningDialog(const std::string& line1, const std::string& line2,
     return runDialog("warning",
                      JsonObject().add("line1", line1).add("line2", line2).add("line3", line3).str())
         .has_value();
+}
+
+void WebShell::showCircuitFunctions() {
+    std::string error;
+    const std::optional<analysis::CircuitFunctions> functions =
+        analysis::circuitFunctions(core_->circuit(), error);
+    std::string text = error;
+    if (functions) {
+        text = analysis::variablesText(functions->naming);
+        for (const analysis::AnalysedFunction& f : analysis::minimiseAll(*functions))
+            text += analysis::formsText(f);
+    }
+    messageBox(text, "Функции схемы", platform::MessageBoxStyle::Ok);
 }
 
 void WebShell::aboutDialog() {

@@ -68,6 +68,9 @@ class WebShell : public platform::Shell {
     void moveControl(platform::ControlId control, const Rect& rect) override;
     // The line under the work area.
     void showStatus(const platform::WindowStatus& status) override;
+    // The page has no window of its own for the functions yet: a message box lists
+    // the variables and every function's minimal forms.
+    void showCircuitFunctions() override;
 
   private:
     // Runs a dialog of the page with its request as JSON; its answer, or nothing on

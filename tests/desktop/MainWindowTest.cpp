@@ -103,6 +103,7 @@ TEST_F(MainWindowTest, TheMenuHasItsDropDownsWithTheirItemsInOrderAndNoSeparator
           {"&Сбросить триггеры", command::PowerResetTriggers}}},
         {"Управление генератором",
          {{"&Пуск", 40031}, {"&Стоп", 40032}, {"&Такт", command::GeneratorTick}}},
+        {"&Анализ", {{"&Функции схемы...", 41020}}},
         {"&Справка", {{"&О программе...", 40001}, {"&Помощь", 57670}}},
     };
     std::vector<std::pair<QString, Items>> actual;

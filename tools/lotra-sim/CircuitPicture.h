@@ -1,9 +1,11 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "model/Circuit.h"
+#include "platform/Canvas.h"
 #include "platform/Picture.h"
 
 namespace lotrasim {
@@ -24,5 +26,11 @@ struct PictureFile {
 bool drawCircuitPicture(const CCircuit& circuit, const PictureFile& picture,
                         const std::string& circuitFile, bool powered, std::vector<uint8_t>& bytes,
                         std::string& error);
+
+// The bytes of any other picture of the request (a Karnaugh map), drawn by `paint`
+// on white with the area's top-left corner at the origin.
+bool drawPicture(const platform::PictureRequest& request,
+                 const std::function<void(platform::Canvas&)>& paint, std::vector<uint8_t>& bytes,
+                 std::string& error);
 
 }  // namespace lotrasim

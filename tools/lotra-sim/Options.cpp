@@ -75,6 +75,11 @@ bool shapesARun(const SimOptions& options, bool ticksGiven) {
            options.pngPath || options.svgPath || options.pdfPath;
 }
 
+// The actions that print what the circuit computes instead of running it.
+int tableActions(const SimOptions& options) {
+    return int{options.truthTable} + int{options.functions} + int{options.kmapFunction.has_value()};
+}
+
 // A check takes any number of files, and a reference circuit the generator ticks
 // to run; a table holds the outputs after power on alone.
 ParsedArguments checkArguments(ParsedArguments parsed, std::vector<std::string> files,
@@ -83,7 +88,8 @@ ParsedArguments checkArguments(ParsedArguments parsed, std::vector<std::string> 
     if (options.checkReference && options.expectTable)
         return failure("--check and --expect exclude each other");
     const char* name = options.checkReference ? "--check" : "--expect";
-    if (options.truthTable || shapesARun(options, options.expectTable && ticksGiven))
+    if (tableActions(options) > 0 || options.json ||
+        shapesARun(options, options.expectTable && ticksGiven))
         return failure(std::string(name) + (options.checkReference
                                                 ? " takes no other option but --ticks"
                                                 : " takes no other option"));
@@ -92,6 +98,49 @@ ParsedArguments checkArguments(ParsedArguments parsed, std::vector<std::string> 
     if (!ticksGiven) options.ticks = kCheckTicks;
     parsed.action = ParsedArguments::Action::Run;
     return parsed;
+}
+
+// --kmap NAME OUT; advances `at` past them.
+bool kmapValues(const std::vector<std::string>& args, size_t& at, SimOptions& options) {
+    if (at + 2 >= args.size() || args[at + 1].empty() || args[at + 2].empty()) return false;
+    options.kmapFunction = args[at + 1];
+    options.kmapPath = args[at + 2];
+    at += 2;
+    return true;
+}
+
+// --no-power, --truth-table, --functions, --json or --kmap NAME OUT: true when taken,
+// false for a --kmap without its two values, nothing when `args[at]` is none of them.
+std::optional<bool> plainOption(const std::vector<std::string>& args, size_t& at,
+                                SimOptions& options) {
+    const std::string& arg = args[at];
+    if (arg == "--no-power") {
+        options.powerOn = false;
+    } else if (arg == "--truth-table") {
+        options.truthTable = true;
+    } else if (arg == "--functions") {
+        options.functions = true;
+    } else if (arg == "--json") {
+        options.json = true;
+    } else if (arg == "--kmap") {
+        return kmapValues(args, at, options);
+    } else {
+        return std::nullopt;
+    }
+    return true;
+}
+
+// What --functions, --json and --kmap allow beside them.
+std::optional<std::string> analysisComplaint(const SimOptions& options, bool ticksGiven) {
+    if (options.json && !options.functions) return "--json goes with --functions";
+    if (tableActions(options) > 1)
+        return "--truth-table, --functions and --kmap exclude each other";
+    if (tableActions(options) == 1 && shapesARun(options, ticksGiven))
+        return std::string(options.truthTable  ? "--truth-table"
+                           : options.functions ? "--functions"
+                                               : "--kmap") +
+               " takes no other option";
+    return std::nullopt;
 }
 
 }  // namespace
@@ -113,16 +162,15 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
         } else if (arg == "--help" || arg == "-h") {
             parsed.action = ParsedArguments::Action::Help;
             return parsed;
-        } else if (arg == "--no-power") {
-            options.powerOn = false;
         } else if (name == "--ticks") {
             std::string complaint;
             const std::optional<uint32_t> ticks = ticksValue(args, at, complaint);
             if (!ticks) return failure(complaint);
             options.ticks = *ticks;
             ticksGiven = true;
-        } else if (arg == "--truth-table") {
-            options.truthTable = true;
+        } else if (const std::optional<bool> known = plainOption(args, at, options)) {
+            if (!*known)
+                return failure("--kmap needs the name of a function and of a picture file");
         } else if (std::optional<std::string>* path = pathOption(options, name)) {
             *path = optionValue(args, at, name);
             if (path->value_or("").empty()) return failure(name + " needs the name of a file");
@@ -135,8 +183,8 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
     if (files.empty()) return failure("no circuit file given");
     if (files.size() > 1)
         return failure("one circuit file only, but got '" + files[0] + "' and '" + files[1] + "'");
-    if (options.truthTable && shapesARun(options, ticksGiven))
-        return failure("--truth-table takes no other option");
+    if (const std::optional<std::string> complaint = analysisComplaint(options, ticksGiven))
+        return failure(*complaint);
     options.file = files[0];
     parsed.action = ParsedArguments::Action::Run;
     return parsed;
@@ -146,6 +194,8 @@ std::string usageText() {
     return R"(Usage: lotra-sim [--ticks N] [--no-power] [--write OUT] FILE
        lotra-sim [--ticks N] [--no-power] [--vcd OUT] [--png|--svg|--pdf OUT] FILE
        lotra-sim --truth-table FILE
+       lotra-sim --functions [--json] FILE
+       lotra-sim --kmap NAME OUT FILE
        lotra-sim --check REFERENCE [--ticks N] FILE...
        lotra-sim --expect TABLE FILE...
 
@@ -173,6 +223,20 @@ levels.
                 most significant; each row starts from the file, powers on and
                 lists the inputs, the indicators' numbers and every output of
                 every gate, trigger and summer, separated by tabs
+  --functions   print what the circuit computes instead: the variables (X1, X2,
+                ... the input signals; Q1, Q2, ... the triggers' states; G1, G2,
+                ... the gates on feedback loops, each taken in reading order), the
+                truth table of every function (Y1.1, Y1.2, ... the indicators'
+                inputs by weight; J1, K1, ... what reaches each trigger's J and K;
+                G1+, ... the next value of each gate on a loop) and every minimal
+                DNF and CNF of each (exact up to 12 variables, at most 16)
+  --json        with --functions: one JSON object instead of the text,
+                {"variables": [...], "functions": [{"name", "table", "dnf",
+                "cnf", "exact"}, ...]}
+  --kmap NAME OUT
+                draw the Karnaugh map of the function NAME (2 to 6 variables) with
+                the loops of its first minimal DNF into OUT; its ending .png, .svg
+                or .pdf decides the format
   --check REFERENCE
                 compare each FILE with the circuit REFERENCE instead: the input
                 signals take every combination (at most 16 inputs) and every
@@ -211,8 +275,9 @@ not a circuit, another number of inputs or indicators); at the end
 
 Exit status: 0 on success; 1 when OUT could not be written or a checked FILE
 does not match; 2 when FILE, REFERENCE or TABLE is missing or unreadable, an
-argument is wrong, or the circuit has more than 16 input signals for a truth
-table or a check (one line on standard error).
+argument is wrong, the circuit has more than 16 input signals for a truth
+table or a check, more than 16 variables for --functions, or no function NAME of
+2 to 6 variables for --kmap (one line on standard error).
 )";
 }
 

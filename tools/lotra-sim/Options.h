@@ -12,6 +12,12 @@ struct SimOptions {
     std::optional<std::string> writePath;
     // Instead of the run: every combination of the input signals, one row each.
     bool truthTable = false;
+    // Instead of the run: the circuit's functions with their minimal forms, as
+    // text or (with --json) as one JSON object; or one function's Karnaugh map.
+    bool functions = false;
+    bool json = false;
+    std::optional<std::string> kmapFunction;
+    std::optional<std::string> kmapPath;
     // Beside the run: its waveform as a value change dump, and its picture.
     std::optional<std::string> vcdPath;
     std::optional<std::string> pngPath;
@@ -37,8 +43,8 @@ struct ParsedArguments {
 
 // The command's arguments without the program name:
 // [--ticks N] [--no-power] [--write OUT] [--vcd OUT] [--png|--svg|--pdf OUT] FILE,
-// --truth-table FILE, --check REFERENCE [--ticks N] FILE..., --expect TABLE FILE...,
-// or --help.
+// --truth-table FILE, --functions [--json] FILE, --kmap NAME OUT FILE, --check REFERENCE [--ticks
+// N] FILE..., --expect TABLE FILE..., or --help.
 ParsedArguments parseArguments(const std::vector<std::string>& args);
 
 // What --help prints.

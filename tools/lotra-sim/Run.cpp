@@ -7,6 +7,7 @@
 #include "tools/lotra-sim/CircuitInput.h"
 #include "tools/lotra-sim/CircuitPicture.h"
 #include "tools/lotra-sim/ClassCheck.h"
+#include "tools/lotra-sim/Functions.h"
 #include "tools/lotra-sim/OutputFiles.h"
 #include "tools/lotra-sim/Report.h"
 #include "tools/lotra-sim/TruthTable.h"
@@ -53,7 +54,7 @@ int runTruthTable(const CCircuit& circuit, std::ostream& out, std::ostream& err)
 
 int run(const SimOptions& options, std::ostream& out, std::ostream& err) {
     if (options.checkReference || options.expectTable) return runCheck(options, out, err);
-    if (!requestedPictures(options).empty() && !picturesAvailable()) {
+    if ((!requestedPictures(options).empty() || options.kmapFunction) && !picturesAvailable()) {
         err << "lotra-sim: this lotra-sim was built without Qt and draws no pictures\n";
         return kExitBadInput;
     }
@@ -62,6 +63,9 @@ int run(const SimOptions& options, std::ostream& out, std::ostream& err) {
     CCircuit circuit;
     io::decodeCircuit(bytes, circuit);
     if (options.truthTable) return runTruthTable(circuit, out, err);
+    if (options.functions) return printFunctions(circuit, options.json, out, err);
+    if (options.kmapFunction)
+        return writeKarnaughMap(circuit, *options.kmapFunction, *options.kmapPath, err);
 
     CDumpFile dump(options.vcdPath, err);
     if (!dump.opened()) return kExitFailedWrite;

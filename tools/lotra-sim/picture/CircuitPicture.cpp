@@ -49,4 +49,11 @@ bool drawCircuitPicture(const CCircuit& circuit, const PictureFile& picture,
                                  bytes, error);
 }
 
+bool drawPicture(const platform::PictureRequest& request,
+                 const std::function<void(platform::Canvas&)>& paint, std::vector<uint8_t>& bytes,
+                 std::string& error) {
+    const std::unique_ptr<QGuiApplication> application = offscreenApplication();
+    return canvas::encodePicture(request, paint, bytes, error);
+}
+
 }  // namespace lotrasim

@@ -2,6 +2,9 @@
 #include "tools/lotra-sim/CircuitPicture.h"
 
 namespace lotrasim {
+namespace {
+constexpr const char* kNoPictures = "this lotra-sim was built without Qt and draws no pictures";
+}  // namespace
 
 bool picturesAvailable() {
     return false;
@@ -9,7 +12,13 @@ bool picturesAvailable() {
 
 bool drawCircuitPicture(const CCircuit&, const PictureFile&, const std::string&, bool,
                         std::vector<uint8_t>&, std::string& error) {
-    error = "this lotra-sim was built without Qt and draws no pictures";
+    error = kNoPictures;
+    return false;
+}
+
+bool drawPicture(const platform::PictureRequest&, const std::function<void(platform::Canvas&)>&,
+                 std::vector<uint8_t>&, std::string& error) {
+    error = kNoPictures;
     return false;
 }
 

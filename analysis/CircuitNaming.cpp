@@ -1,0 +1,95 @@
+#include "analysis/CircuitNaming.h"
+
+#include <algorithm>
+
+#include "analysis/ReadingOrder.h"
+
+namespace analysis {
+namespace {
+
+constexpr int kIndicatorPins = 5;
+
+// The gates on loops, in reading order.
+std::vector<int32_t> stateGatesInReadingOrder(const CCircuit& circuit) {
+    const std::vector<int32_t> onLoops = gatesOnFeedbackLoops(circuit);
+    std::vector<int32_t> gates = logicSlotsInReadingOrder(circuit, OutputRule::Gate);
+    std::erase_if(gates, [&onLoops](int32_t slot) {
+        return std::find(onLoops.begin(), onLoops.end(), slot) == onLoops.end();
+    });
+    return gates;
+}
+
+std::string numbered(const char* letter, size_t index) {
+    return letter + std::to_string(index + 1);
+}
+
+}  // namespace
+
+bool CircuitNaming::hasTriggers() const {
+    return std::any_of(variables.begin(), variables.end(), [](const CircuitVariable& v) {
+        return v.role == VariableRole::TriggerState;
+    });
+}
+
+bool CircuitNaming::hasGateStates() const {
+    return std::any_of(variables.begin(), variables.end(),
+                       [](const CircuitVariable& v) { return v.role == VariableRole::GateState; });
+}
+
+std::vector<std::string> CircuitNaming::variableNames() const {
+    std::vector<std::string> names;
+    for (const CircuitVariable& variable : variables) names.push_back(variable.name);
+    return names;
+}
+
+const CircuitFunctionName* CircuitNaming::function(const std::string& name) const {
+    for (const CircuitFunctionName& f : functions)
+        if (f.name == name) return &f;
+    return nullptr;
+}
+
+CircuitNaming nameCircuit(const CCircuit& circuit) {
+    CircuitNaming naming;
+    const std::vector<int32_t> triggers = triggersInReadingOrder(circuit);
+    const std::vector<int32_t> gates = stateGatesInReadingOrder(circuit);
+    const std::vector<int32_t> inputs = inputSignalsInReadingOrder(circuit);
+    const std::vector<int32_t> clocked = generatorClockedTriggers(circuit);
+    for (size_t i = 0; i < triggers.size(); ++i) {
+        naming.variables.push_back({numbered("Q", i), VariableRole::TriggerState, triggers[i]});
+        naming.functions.push_back(
+            {numbered("J", i), FunctionRole::TriggerJ, triggers[i], kTriggerJ});
+        naming.functions.push_back(
+            {numbered("K", i), FunctionRole::TriggerK, triggers[i], kTriggerK});
+        if (std::find(clocked.begin(), clocked.end(), triggers[i]) == clocked.end())
+            naming.functions.push_back(
+                {numbered("C", i), FunctionRole::TriggerClock, triggers[i], kTriggerClock});
+    }
+    for (size_t i = 0; i < gates.size(); ++i) {
+        naming.variables.push_back({numbered("G", i), VariableRole::GateState, gates[i]});
+        naming.functions.push_back(
+            {numbered("G", i) + "+", FunctionRole::GateNext, gates[i], kOutputPin});
+    }
+    for (size_t i = 0; i < inputs.size(); ++i)
+        naming.variables.push_back({numbered("X", i), VariableRole::Input, inputs[i]});
+    const std::vector<int32_t> indicators = indicatorsInReadingOrder(circuit);
+    for (size_t i = 0; i < indicators.size(); ++i) {
+        const Pins& pins = circuit.logicElement(indicators[i])->pins;
+        for (int pin = 0; pin < kIndicatorPins; ++pin) {
+            if (!pins[pin].present || !pins[pin].connected) continue;
+            naming.functions.push_back({numbered("Y", i) + "." + std::to_string(1 << pin),
+                                        FunctionRole::Output, indicators[i], pin,
+                                        static_cast<int>(i) + 1});
+        }
+    }
+    const std::vector<int32_t> allGates = logicSlotsInReadingOrder(circuit, OutputRule::Gate);
+    size_t free = 0;
+    for (const int32_t slot : allGates) {
+        const bool cut = std::find(gates.begin(), gates.end(), slot) != gates.end();
+        if (!cut && !circuit.logicElement(slot)->pins[kOutputPin].connected)
+            naming.functions.push_back(
+                {numbered("F", free++), FunctionRole::GateOutput, slot, kOutputPin});
+    }
+    return naming;
+}
+
+}  // namespace analysis

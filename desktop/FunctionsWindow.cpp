@@ -1,0 +1,210 @@
+#include "desktop/FunctionsWindow.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "analysis/FormulaPicture.h"
+#include "analysis/FunctionReport.h"
+#include "analysis/FunctionTexts.h"
+#include "analysis/KarnaughPicture.h"
+#include "app/CircuitSnapshot.h"
+#include "app/FileCommands.h"
+#include "app/Vortafrm.h"
+#include "canvas/PainterCanvas.h"
+
+namespace desktop {
+namespace {
+
+constexpr const char* kTitle = "Функции схемы";
+constexpr const char* kSavePicture = "Сохранить рисунок...";
+constexpr const char* kComputing = "Вычисляется...";
+constexpr const char* kNoMap = "Карта Карно строится для функций от 2 до 6 переменных.";
+constexpr int kPollMs = 20;
+constexpr int32_t kFormulaWidth = 900;
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The circuit's functions and their minimal forms, computed on a copy of its tables.
+CFunctionsWindow::Result compute(const CCircuit& circuit) {
+    CFunctionsWindow::Result result;
+    result.functions = analysis::circuitFunctions(circuit, result.error);
+    if (result.functions) result.analysed = analysis::minimiseAll(*result.functions);
+    return result;
+}
+
+// The picture of a function: its map with the loops of its first minimal DNF, or,
+// of fewer than 2 or more than 6 variables, that form as a formula.
+struct FunctionPicture {
+    Size size;
+    std::function<void(platform::Canvas&)> paint;
+};
+
+FunctionPicture pictureOf(const analysis::AnalysedFunction& analysed) {
+    if (auto layout = analysis::karnaughLayout(analysed.function, analysed.forms.dnf)) {
+        const Size size = analysis::karnaughPictureSize(*layout);
+        return {size, [layout = std::move(*layout)](platform::Canvas& canvas) {
+                    analysis::drawKarnaughMap(canvas, layout, {0, 0});
+                }};
+    }
+    const analysis::FormulaPicture formula =
+        analysis::formulaPicture(analysed.forms.dnf.forms.front(), analysed.function.variables(),
+                                 analysed.function.name() + " = ", kFormulaWidth);
+    return {formula.size, [formula](platform::Canvas& canvas) {
+                analysis::drawFormula(canvas, formula, {0, 0}, {});
+            }};
+}
+
+QImage imageOf(const FunctionPicture& picture) {
+    QImage image(std::max(1, picture.size.width), std::max(1, picture.size.height),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    canvas::CPainterCanvas canvas(painter);
+    picture.paint(canvas);
+    return image;
+}
+
+}  // namespace
+
+CFunctionsWindow::CFunctionsWindow(const CVortafrm& core, platform::Shell& shell, QWidget* owner)
+    : QWidget(owner, Qt::Window), core_(core), shell_(shell) {
+    setObjectName("functionsWindow");
+    setWindowTitle(QString::fromUtf8(kTitle));
+    list_ = new QListWidget(this);
+    list_->setObjectName("functionList");
+    list_->setMaximumWidth(120);
+    variables_ = new QLabel(this);
+    variables_->setObjectName("variables");
+    variables_->setWordWrap(true);
+    forms_ = new QPlainTextEdit(this);
+    forms_->setObjectName("forms");
+    forms_->setReadOnly(true);
+    forms_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    forms_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    map_ = new QLabel(this);
+    map_->setObjectName("map");
+    auto* mapArea = new QScrollArea(this);
+    mapArea->setWidget(map_);
+    mapArea->setWidgetResizable(true);
+    mapArea->setMinimumHeight(260);
+    save_ = new QPushButton(QString::fromUtf8(kSavePicture), this);
+    save_->setObjectName("savePicture");
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(variables_);
+    right->addWidget(forms_, 1);
+    right->addWidget(mapArea, 1);
+    right->addWidget(save_, 0, Qt::AlignRight);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(list_);
+    layout->addLayout(right, 1);
+    resize(760, 640);
+
+    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) { showFunction(row); });
+    connect(save_, &QPushButton::clicked, this, [this] { savePicture(); });
+    poll_.setInterval(kPollMs);
+    connect(&poll_, &QTimer::timeout, this, [this] { collect(); });
+}
+
+// A computation under way works on its own copy; it ends within its bounds.
+CFunctionsWindow::~CFunctionsWindow() {
+    if (running_.valid()) running_.wait();
+}
+
+void CFunctionsWindow::open() {
+    show();
+    raise();
+    activateWindow();
+    startComputing();
+}
+
+void CFunctionsWindow::followCircuit() {
+    if (isVisible()) startComputing();
+}
+
+void CFunctionsWindow::startComputing() {
+    if (running_.valid()) {
+        again_ = true;
+        return;
+    }
+    variables_->setText(QString::fromUtf8(kComputing));
+    running_ = std::async(std::launch::async,
+                          [copy = app::copyTables(core_.circuit())] { return compute(copy); });
+    poll_.start();
+}
+
+void CFunctionsWindow::collect() {
+    if (running_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return;
+    shown_ = running_.get();
+    poll_.stop();
+    if (again_) {
+        again_ = false;
+        startComputing();
+        return;
+    }
+    showResult();
+}
+
+void CFunctionsWindow::showResult() {
+    const QString chosen = list_->currentItem() ? list_->currentItem()->text() : QString();
+    const QSignalBlocker blocker(list_);
+    list_->clear();
+    if (!shown_.functions) {
+        variables_->setText(fromUtf8(shown_.error));
+        showFunction(-1);
+        return;
+    }
+    std::string header = analysis::variablesText(shown_.functions->naming);
+    if (shown_.functions->unsettledRows > 0)
+        header += analysis::texts::unsettledRows(shown_.functions->unsettledRows);
+    variables_->setText(fromUtf8(header).trimmed());
+    int row = 0;
+    for (const analysis::AnalysedFunction& analysed : shown_.analysed) {
+        list_->addItem(fromUtf8(analysed.function.name()));
+        if (list_->item(list_->count() - 1)->text() == chosen) row = list_->count() - 1;
+    }
+    list_->setCurrentRow(shown_.analysed.empty() ? -1 : row);
+    showFunction(list_->currentRow());
+}
+
+void CFunctionsWindow::showFunction(int row) {
+    picture_ = QImage();
+    save_->setEnabled(false);
+    if (row < 0 || !shown_.functions || static_cast<size_t>(row) >= shown_.analysed.size()) {
+        forms_->setPlainText(shown_.functions && shown_.analysed.empty()
+                                 ? QString::fromUtf8(analysis::texts::kNoFunctions)
+                                 : QString());
+        map_->clear();
+        return;
+    }
+    const analysis::AnalysedFunction& analysed = shown_.analysed[static_cast<size_t>(row)];
+    forms_->setPlainText(
+        fromUtf8(analysis::formsText(analysed) + "\n" +
+                 analysis::truthTableText(*shown_.functions, static_cast<size_t>(row))));
+    picture_ = imageOf(pictureOf(analysed));
+    map_->setPixmap(QPixmap::fromImage(picture_));
+    if (!analysis::karnaughLayout(analysed.function)) map_->setToolTip(QString::fromUtf8(kNoMap));
+    save_->setEnabled(true);
+}
+
+void CFunctionsWindow::savePicture() {
+    const int row = list_->currentRow();
+    if (row < 0 || static_cast<size_t>(row) >= shown_.analysed.size()) return;
+    const analysis::AnalysedFunction& analysed = shown_.analysed[static_cast<size_t>(row)];
+    const FunctionPicture picture = pictureOf(analysed);
+    std::string name = analysed.function.name();
+    std::replace(name.begin(), name.end(), '+', 'p');
+    app::savePictureUnderTypedName(shell_, name + ".png", picture.size, analysed.function.name(),
+                                   picture.paint);
+}
+
+}  // namespace desktop
