@@ -25,6 +25,9 @@ constexpr int PowerOn = 40026;
 constexpr int PowerOff = 40027;
 constexpr int GeneratorStart = 40031;
 constexpr int GeneratorStop = 40032;
+// The "&Анализ" menu: windows on what the circuit computes.
+constexpr int AnalysisAutomaton = 41021;
+constexpr int AnalysisCheckByTable = 41022;
 constexpr int HelpAbout = 40001;
 constexpr int HelpNote = 57670;
 }  // namespace command

@@ -1,3 +1,4 @@
+#include "app/AutomatonCheck.h"
 #include "app/CommandIds.h"
 #include "app/Vortafrm.h"
 #include "edit/EditState.h"
@@ -74,6 +75,12 @@ bool CVortafrm::OnCommand(int id) {
             return true;
         case command::GeneratorStop:
             OnGeneratorStop();
+            return true;
+        case command::AnalysisAutomaton:
+            shell_.showCircuitAutomaton();
+            return true;
+        case command::AnalysisCheckByTable:
+            app::checkByTable(shell_, circuit_);
             return true;
         case command::HelpAbout:
             shell_.aboutDialog();

@@ -49,6 +49,10 @@ constexpr MenuItem kGeneratorItems[] = {
     {"&Пуск", command::GeneratorStart},
     {"&Стоп", command::GeneratorStop},
 };
+constexpr MenuItem kAnalysisItems[] = {
+    {"&Автомат...", command::AnalysisAutomaton},
+    {"&Проверить по таблице...", command::AnalysisCheckByTable},
+};
 constexpr MenuItem kHelpItems[] = {
     {"&О программе...", command::HelpAbout},
     {"&Помощь", command::HelpNote, kHelpKeys},
@@ -60,6 +64,7 @@ constexpr Menu kMenus[] = {
     {"&Выбрать", kInsertItems},
     {"&Питание", kPowerItems},
     {"Управление генератором", kGeneratorItems},
+    {"&Анализ", kAnalysisItems},
     {"&Справка", kHelpItems},
 };
 // clang-format on

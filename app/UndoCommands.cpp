@@ -8,6 +8,7 @@
 void CVortafrm::showRestored() {
     if (powerOn_) sim::settle(circuit_);
     shell_.invalidateWorkArea(true);
+    shell_.circuitChanged();
 }
 
 void CVortafrm::OnEditUndo() {
@@ -26,8 +27,10 @@ void CVortafrm::openUndoStep() {
 
 void CVortafrm::closeUndoStepAtRest() {
     if (gestureUnderWay(edit_)) return;
+    const uint64_t stepsBefore = history_.stepsRecorded();
     history_.closeStep(circuit_, edit_.elementChangedByUser);
     edit_.elementChangedByUser = false;
+    if (history_.stepsRecorded() != stepsBefore) shell_.circuitChanged();
 }
 
 // A step open since the press of a gesture under way already holds the circuit
@@ -41,4 +44,5 @@ void CVortafrm::replaceCircuit(CCircuit replacement, const std::string& fileName
     edit_.elementChangedByUser = false;
     if (gestureUnderWay(edit_)) openUndoStep();
     shell_.invalidateWorkArea(true);
+    shell_.circuitChanged();
 }

@@ -12,6 +12,7 @@
 #include "app/CommandIds.h"
 #include "app/Vortafrm.h"
 #include "canvas/BitmapStore.h"
+#include "desktop/AutomatonWindow.h"
 #include "desktop/MainMenu.h"
 #include "desktop/ScrollActions.h"
 #include "desktop/WorkAreaWidget.h"
@@ -43,6 +44,7 @@ CDesktopWindow::~CDesktopWindow() {
     destroyOnce();
     // The work area refers to the core, which goes before the base class deletes
     // the children.
+    delete automatonWindow_;
     delete workArea_;
 }
 
@@ -118,6 +120,15 @@ void CDesktopWindow::restoreIfMinimized() {
     show();
 }
 
+void CDesktopWindow::showCircuitAutomaton() {
+    if (!automatonWindow_) automatonWindow_ = new CAutomatonWindow(*core_, *this, this);
+    automatonWindow_->open();
+}
+
+void CDesktopWindow::circuitChanged() {
+    if (automatonWindow_) automatonWindow_->followCircuit();
+}
+
 void CDesktopWindow::runCommand(int id) {
     if (id == command::AppExit)
         close();
@@ -133,6 +144,7 @@ void CDesktopWindow::closeEvent(QCloseEvent* event) {
 void CDesktopWindow::destroyOnce() {
     if (destroyed_) return;
     destroyed_ = true;
+    if (automatonWindow_) automatonWindow_->close();
     core_->OnDestroy();
 }
 

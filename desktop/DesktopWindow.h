@@ -12,6 +12,7 @@ class CVortafrm;
 
 namespace desktop {
 
+class CAutomatonWindow;
 class CWorkAreaWidget;
 
 // The caption of a message box that has none of its own.
@@ -67,6 +68,10 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
     void setScrollRange(platform::ScrollBarId bar, int32_t min, int32_t max) override;
     void setScrollPos(platform::ScrollBarId bar, int32_t pos) override;
     void moveControl(platform::ControlId id, const Rect& rect) override;
+    void showCircuitAutomaton() override;
+    void circuitChanged() override;
+    // The window "Автомат схемы" once it was opened, for tests.
+    CAutomatonWindow* automatonWindow() { return automatonWindow_; }
 
   protected:
     bool event(QEvent* event) override;
@@ -82,6 +87,7 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
 
     std::unique_ptr<CVortafrm> core_;
     CWorkAreaWidget* workArea_ = nullptr;
+    CAutomatonWindow* automatonWindow_ = nullptr;
     QScrollBar* vScrollBar_ = nullptr;
     QScrollBar* hScrollBar_ = nullptr;
     QPushButton* cornerButton_ = nullptr;

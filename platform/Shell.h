@@ -103,6 +103,12 @@ class Shell {
     virtual void setScrollRange(ScrollBarId bar, int32_t min, int32_t max) = 0;
     virtual void setScrollPos(ScrollBarId bar, int32_t pos) = 0;
     virtual void moveControl(ControlId control, const Rect& rect) = 0;
+    // The window of the circuit's automaton: opened, or brought forward when open.
+    // It is not modal and follows the circuit (see circuitChanged).
+    virtual void showCircuitAutomaton() {}
+    // The circuit changed in more than its levels: an undo step was kept, or one was
+    // undone or redone, or a new circuit came in. The windows that follow it compute again.
+    virtual void circuitChanged() {}
     // The window's status line: called when what it shows changes.
     virtual void showStatus(const WindowStatus& /*status*/) {}
 };
