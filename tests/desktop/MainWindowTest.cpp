@@ -12,6 +12,7 @@
 
 #include "app/CommandIds.h"
 #include "app/Vortafrm.h"
+#include "desktop/AutomatonWindow.h"
 #include "desktop/DesktopWindow.h"
 #include "desktop/MainMenu.h"
 #include "desktop/WorkAreaWidget.h"
@@ -73,7 +74,7 @@ class MainWindowTest : public ::testing::Test {
     std::unique_ptr<CDesktopWindow> window_;
 };
 
-TEST_F(MainWindowTest, TheMenuHasSixDropDownsWithTheirItemsInOrderAndNoSeparators) {
+TEST_F(MainWindowTest, TheMenuHasItsDropDownsWithTheirItemsInOrderAndNoSeparators) {
     using Items = std::vector<std::pair<QString, int>>;
     const std::vector<std::pair<QString, Items>> expected = {
         {"&Файл",
@@ -93,6 +94,7 @@ TEST_F(MainWindowTest, TheMenuHasSixDropDownsWithTheirItemsInOrderAndNoSeparator
           {"&Цифровой индикатор", 40022}}},
         {"&Питание", {{"&Вкл.", 40026}, {"В&ыкл.", 40027}}},
         {"Управление генератором", {{"&Пуск", 40031}, {"&Стоп", 40032}}},
+        {"&Анализ", {{"&Автомат...", 41021}, {"&Проверить по таблице...", 41022}}},
         {"&Справка", {{"&О программе...", 40001}, {"&Помощь", 57670}}},
     };
     std::vector<std::pair<QString, Items>> actual;
@@ -266,6 +268,20 @@ TEST_F(MainWindowTest, TheRecoveryFileIsRestoredAtStartAndEmptiedWhenTheWindowCl
     EXPECT_FALSE(window().isVisible());
     EXPECT_TRUE(activeTimers().empty());
     EXPECT_EQ(std::filesystem::file_size(io::kRecoveryFileName), 0u);
+}
+
+TEST_F(MainWindowTest, TheAutomatonWindowShowsTheTableAndGraphAndFollowsTheCircuit) {
+    giveSampleCircuit(window().core());
+    item("&Анализ", "&Автомат...")->trigger();
+    desktop::CAutomatonWindow* automaton = window().automatonWindow();
+    ASSERT_NE(automaton, nullptr);
+    EXPECT_TRUE(automaton->isVisible());
+    EXPECT_TRUE(automaton->tableText().startsWith("Автомат М")) << automaton->tableText().toStdString();
+    EXPECT_FALSE(automaton->graph().isNull()) << "Graphviz drew the state graph";
+
+    window().core().replaceCircuit(CCircuit{}, "");
+    EXPECT_TRUE(automaton->tableText().startsWith("Схема комбинационная"));
+    EXPECT_TRUE(automaton->graph().isNull());
 }
 
 }  // namespace
