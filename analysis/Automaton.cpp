@@ -25,7 +25,8 @@ std::vector<uint32_t> numberClasses(size_t states, const Signature& signature) {
     std::map<Key, uint32_t> numbers;
     std::vector<uint32_t> classes(states);
     for (size_t s = 0; s < states; ++s)
-        classes[s] = numbers.emplace(signature(s), static_cast<uint32_t>(numbers.size())).first->second;
+        classes[s] =
+            numbers.emplace(signature(s), static_cast<uint32_t>(numbers.size())).first->second;
     return classes;
 }
 
@@ -36,13 +37,15 @@ std::vector<uint32_t> equivalenceClasses(const Automaton& a) {
     // First by what each state shows for every input, then split by the classes
     // the inputs lead to, until no class splits.
     std::vector<uint32_t> classes = numberClasses(a.stateCount(), [&](size_t s) {
-        return std::vector<uint8_t>(a.outputs.begin() + static_cast<std::ptrdiff_t>(s * rowLength),
-                                    a.outputs.begin() + static_cast<std::ptrdiff_t>((s + 1) * rowLength));
+        return std::vector<uint8_t>(
+            a.outputs.begin() + static_cast<std::ptrdiff_t>(s * rowLength),
+            a.outputs.begin() + static_cast<std::ptrdiff_t>((s + 1) * rowLength));
     });
     for (;;) {
         std::vector<uint32_t> refined = numberClasses(a.stateCount(), [&](size_t s) {
             std::vector<uint32_t> signature{classes[s]};
-            for (uint32_t v = 0; v < a.vectors(); ++v) signature.push_back(classes[a.nextState(s, v)]);
+            for (uint32_t v = 0; v < a.vectors(); ++v)
+                signature.push_back(classes[a.nextState(s, v)]);
             return signature;
         });
         const uint32_t before = *std::max_element(classes.begin(), classes.end());

@@ -23,7 +23,9 @@ struct Automaton {
 
     uint32_t vectors() const { return uint32_t{1} << inputNames.size(); }
     size_t stateCount() const { return states.size(); }
-    uint32_t nextState(size_t state, uint32_t input) const { return next[state * vectors() + input]; }
+    uint32_t nextState(size_t state, uint32_t input) const {
+        return next[state * vectors() + input];
+    }
     const uint8_t* output(size_t state, uint32_t input) const {
         return &outputs[(state * vectors() + input) * outputCount];
     }

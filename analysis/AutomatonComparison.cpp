@@ -112,17 +112,20 @@ std::string twoDigits(int number) {
 
 std::string differenceText(const AutomatonDifference& difference, size_t inputCount,
                            size_t outputCount) {
-    std::string words = fillPattern(texts::kStepNumbered, {std::to_string(difference.inputs.size())});
+    std::string words =
+        fillPattern(texts::kStepNumbered, {std::to_string(difference.inputs.size())});
     if (inputCount > 0) {
         std::string sequence;
         for (const uint32_t vector : difference.inputs)
             sequence += (sequence.empty() ? "" : ", ") + vectorBits(vector, inputCount);
-        words += ", " + fillPattern(difference.inputs.size() == 1 ? texts::kOneInput : texts::kInputs,
-                                    {sequence});
+        words +=
+            ", " + fillPattern(difference.inputs.size() == 1 ? texts::kOneInput : texts::kInputs,
+                               {sequence});
     }
     const std::string which =
-        outputCount == 1 ? texts::kTheIndicator
-                         : fillPattern(texts::kIndicatorNumbered, {std::to_string(difference.indicator + 1)});
+        outputCount == 1
+            ? texts::kTheIndicator
+            : fillPattern(texts::kIndicatorNumbered, {std::to_string(difference.indicator + 1)});
     return words + ": " +
            fillPattern(texts::kShowsExpected,
                        {which, twoDigits(difference.shown), twoDigits(difference.expected)});

@@ -60,7 +60,8 @@ std::string tableText(const CircuitAutomaton& circuit, bool letters) {
     std::string text = texts::kTableHeader;
     if (moore) text += "/" + outputNames(a.outputCount);
     for (uint32_t v = 0; v < a.vectors(); ++v)
-        text += '\t' + (a.inputNames.empty() ? std::string("-") : joinedNames(a.inputNames) + "=" + inputBits(a, v));
+        text += '\t' + (a.inputNames.empty() ? std::string("-")
+                                             : joinedNames(a.inputNames) + "=" + inputBits(a, v));
     text += '\n';
     for (size_t s = 0; s < a.stateCount(); ++s) {
         text += stateLabel(a, s, letters);
@@ -96,15 +97,18 @@ std::string stateLabel(const Automaton& automaton, size_t state, bool letters) {
 
 std::string automatonText(const CircuitAutomaton& circuit, const AutomatonReportOptions& options) {
     const Automaton& a = circuit.automaton;
-    if (circuit.kind == AutomatonKind::Combinational) return std::string(texts::kCombinational) + '\n';
-    std::string text = std::string(circuit.kind == AutomatonKind::Moore ? texts::kMoore : texts::kMealy) +
-                       ": " + statesCounted(a.stateCount()) + ", " + texts::kMinimalStates + " " +
-                       std::to_string(circuit.minimalStates) + ".\n";
+    if (circuit.kind == AutomatonKind::Combinational)
+        return std::string(texts::kCombinational) + '\n';
+    std::string text =
+        std::string(circuit.kind == AutomatonKind::Moore ? texts::kMoore : texts::kMealy) + ": " +
+        statesCounted(a.stateCount()) + ", " + texts::kMinimalStates + " " +
+        std::to_string(circuit.minimalStates) + ".\n";
     text += std::string(texts::kInputsLabel) + ": " + joinedNames(a.inputNames) + ". " +
             texts::kStateLabel + ": " + joinedNames(a.variableNames) + ". " + texts::kOutputsLabel +
             ": " + outputNames(a.outputCount) + ".\n";
     text += std::string(texts::kStepLabel) + ": " + circuit.step + ".\n";
-    text += std::string(texts::kStartLabel) + ": " + stateLabel(a, a.initial, options.letters) + ".\n";
+    text +=
+        std::string(texts::kStartLabel) + ": " + stateLabel(a, a.initial, options.letters) + ".\n";
     if (circuit.unsettled > 0)
         text += fillPattern(texts::kUnsettled, {std::to_string(circuit.unsettled)}) + '\n';
     return text + '\n' + tableText(circuit, options.letters);
@@ -113,10 +117,11 @@ std::string automatonText(const CircuitAutomaton& circuit, const AutomatonReport
 std::string automatonDot(const CircuitAutomaton& circuit, const AutomatonReportOptions& options) {
     const Automaton& a = circuit.automaton;
     const bool moore = circuit.kind != AutomatonKind::Mealy;
-    std::string dot = "digraph automaton {\n  rankdir=LR;\n"
-                      "  node [shape=circle, fontname=\"DejaVu Sans\"];\n"
-                      "  edge [fontname=\"DejaVu Sans\", fontsize=10];\n"
-                      "  start [shape=point, width=0.12];\n";
+    std::string dot =
+        "digraph automaton {\n  rankdir=LR;\n"
+        "  node [shape=circle, fontname=\"DejaVu Sans\"];\n"
+        "  edge [fontname=\"DejaVu Sans\", fontsize=10];\n"
+        "  start [shape=point, width=0.12];\n";
     for (size_t s = 0; s < a.stateCount(); ++s) {
         std::string label = stateLabel(a, s, options.letters);
         if (moore) label += "\n" + outputText(a, s, 0);
@@ -133,7 +138,8 @@ std::string automatonDot(const CircuitAutomaton& circuit, const AutomatonReportO
             joined += (joined.empty() ? "" : "\n") + label;
         }
         for (const auto& [to, label] : labels)
-            dot += "  s" + std::to_string(s) + " -> s" + std::to_string(to) + " [label=" + quoted(label) + "];\n";
+            dot += "  s" + std::to_string(s) + " -> s" + std::to_string(to) +
+                   " [label=" + quoted(label) + "];\n";
     }
     return dot + "}\n";
 }
@@ -143,18 +149,18 @@ std::string automatonJson(const CircuitAutomaton& circuit) {
     const char* kind = circuit.kind == AutomatonKind::Moore   ? "moore"
                        : circuit.kind == AutomatonKind::Mealy ? "mealy"
                                                               : "combinational";
-    std::string json = std::string("{\"kind\": \"") + kind + "\", \"inputs\": " +
-                       std::to_string(a.inputNames.size()) + ", \"outputs\": " +
-                       std::to_string(a.outputCount) + ", \"state_variables\": " +
-                       std::to_string(a.variableNames.size()) + ", \"initial\": " +
-                       quoted(a.states[a.initial]) + ", \"states\": [";
+    std::string json = std::string("{\"kind\": \"") + kind +
+                       "\", \"inputs\": " + std::to_string(a.inputNames.size()) +
+                       ", \"outputs\": " + std::to_string(a.outputCount) +
+                       ", \"state_variables\": " + std::to_string(a.variableNames.size()) +
+                       ", \"initial\": " + quoted(a.states[a.initial]) + ", \"states\": [";
     for (size_t s = 0; s < a.stateCount(); ++s) json += (s ? ", " : "") + quoted(a.states[s]);
     json += "], \"transitions\": [";
     for (size_t s = 0; s < a.stateCount(); ++s)
         for (uint32_t v = 0; v < a.vectors(); ++v) {
             json += std::string(s || v ? ", " : "") + "{\"from\": " + quoted(a.states[s]) +
-                    ", \"input\": " + quoted(inputBits(a, v)) + ", \"to\": " +
-                    quoted(a.states[a.nextState(s, v)]) + ", \"output\": [";
+                    ", \"input\": " + quoted(inputBits(a, v)) +
+                    ", \"to\": " + quoted(a.states[a.nextState(s, v)]) + ", \"output\": [";
             for (size_t k = 0; k < a.outputCount; ++k)
                 json += (k ? ", " : "") + std::to_string(a.output(s, v)[k]);
             json += "]}";

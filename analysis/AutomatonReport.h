@@ -15,9 +15,11 @@ std::string stateLabel(const Automaton& automaton, size_t state, bool letters);
 // The automaton as readable Russian text: what it is, the names, the step, the start
 // and the table of transitions and outputs (a Moore table shows each output in the
 // state column, a Mealy table "next/output" in every cell).
-std::string automatonText(const CircuitAutomaton& circuit, const AutomatonReportOptions& options = {});
+std::string automatonText(const CircuitAutomaton& circuit,
+                          const AutomatonReportOptions& options = {});
 // Its state graph in the DOT language, the start marked by an arrow from a point.
-std::string automatonDot(const CircuitAutomaton& circuit, const AutomatonReportOptions& options = {});
+std::string automatonDot(const CircuitAutomaton& circuit,
+                         const AutomatonReportOptions& options = {});
 // One JSON object: kind, inputs, outputs, state_variables, initial, states,
 // transitions ({from, input, to, output}) and minimal_states.
 std::string automatonJson(const CircuitAutomaton& circuit);

@@ -33,8 +33,8 @@ std::optional<std::string> readRow(const std::vector<std::string>& columns, Tabl
     if (columns.size() < 3) return texts::kTableShort;
     const std::string& bits = columns[1];
     const bool noInputs = bits == "-";
-    if (!noInputs && (bits.size() > kMaxAutomatonInputs ||
-                      bits.find_first_not_of("01") != std::string::npos))
+    if (!noInputs &&
+        (bits.size() > kMaxAutomatonInputs || bits.find_first_not_of("01") != std::string::npos))
         return fillPattern(texts::kTableBits, {bits});
     const size_t inputs = noInputs ? 0 : bits.size();
     const size_t outputs = columns.size() - 3;
@@ -43,9 +43,11 @@ std::optional<std::string> readRow(const std::vector<std::string>& columns, Tabl
         outputCount = outputs;
     }
     if (inputs != inputCount)
-        return fillPattern(texts::kTableInputCount, {std::to_string(inputs), std::to_string(inputCount)});
+        return fillPattern(texts::kTableInputCount,
+                           {std::to_string(inputs), std::to_string(inputCount)});
     if (outputs != outputCount)
-        return fillPattern(texts::kTableOutputCount, {std::to_string(outputs), std::to_string(outputCount)});
+        return fillPattern(texts::kTableOutputCount,
+                           {std::to_string(outputs), std::to_string(outputCount)});
     row.state = columns[0];
     row.input = noInputs ? 0 : static_cast<uint32_t>(std::stoul(bits, nullptr, 2));
     row.next = columns[2];
@@ -63,7 +65,8 @@ std::optional<std::string> readRow(const std::vector<std::string>& columns, Tabl
 std::string inputText(uint32_t input, size_t inputCount) {
     if (inputCount == 0) return "-";
     std::string bits;
-    for (size_t i = 0; i < inputCount; ++i) bits += ((input >> (inputCount - 1 - i)) & 1u) ? '1' : '0';
+    for (size_t i = 0; i < inputCount; ++i)
+        bits += ((input >> (inputCount - 1 - i)) & 1u) ? '1' : '0';
     return bits;
 }
 
@@ -101,7 +104,8 @@ std::optional<Automaton> parseAutomatonTable(const std::string& text, std::strin
         return std::nullopt;
     }
     Automaton automaton;
-    for (size_t i = 0; i < inputCount; ++i) automaton.inputNames.push_back("X" + std::to_string(i + 1));
+    for (size_t i = 0; i < inputCount; ++i)
+        automaton.inputNames.push_back("X" + std::to_string(i + 1));
     automaton.outputCount = outputCount;
     std::map<std::string, uint32_t> states;
     for (const TableRow& row : rows) {
@@ -121,9 +125,10 @@ std::optional<Automaton> parseAutomatonTable(const std::string& text, std::strin
         const size_t cell = size_t{states[row.state]} * vectors + row.input;
         const auto next = states.find(row.next);
         if (given[cell] || next == states.end()) {
-            error = atLine(row.line, given[cell] ? fillPattern(texts::kTableRepeated,
-                                                               {row.state, inputText(row.input, inputCount)})
-                                                 : fillPattern(texts::kTableUnknownNext, {row.next}));
+            error = atLine(row.line,
+                           given[cell] ? fillPattern(texts::kTableRepeated,
+                                                     {row.state, inputText(row.input, inputCount)})
+                                       : fillPattern(texts::kTableUnknownNext, {row.next}));
             return std::nullopt;
         }
         given[cell] = 1;
@@ -134,8 +139,9 @@ std::optional<Automaton> parseAutomatonTable(const std::string& text, std::strin
     const auto missing = std::find(given.begin(), given.end(), 0);
     if (missing != given.end()) {
         const auto cell = static_cast<size_t>(missing - given.begin());
-        error = fillPattern(texts::kTableMissing, {automaton.states[cell / vectors],
-                                                   inputText(static_cast<uint32_t>(cell % vectors), inputCount)});
+        error = fillPattern(texts::kTableMissing,
+                            {automaton.states[cell / vectors],
+                             inputText(static_cast<uint32_t>(cell % vectors), inputCount)});
         return std::nullopt;
     }
     return automaton;

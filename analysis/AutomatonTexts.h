@@ -3,10 +3,12 @@
 // What the automaton of a circuit tells the user, side by side.
 namespace analysis::texts {
 
-inline constexpr const char* kTooManyInputs = "входных сигналов %d, а автомат строится не более чем для %d";
+inline constexpr const char* kTooManyInputs =
+    "входных сигналов %d, а автомат строится не более чем для %d";
 inline constexpr const char* kTooManyStates =
     "состояний больше %d: автомат так велик, что его не показать";
-inline constexpr const char* kTooLong = "автомат строится слишком долго: такт или входов слишком много";
+inline constexpr const char* kTooLong =
+    "автомат строится слишком долго: такт или входов слишком много";
 inline constexpr const char* kStepTooLong =
     "такт в %d тиков генераторов (наименьшее общее кратное их периодов) слишком длинный; "
     "наибольший %d";
@@ -29,7 +31,8 @@ inline constexpr const char* kStepGenerators = "%d тиков генератор
 inline constexpr const char* kStepNone = "нет: входы сразу меняют состояние";
 inline constexpr const char* kStartLabel = "Начальное состояние";
 inline constexpr const char* kTableHeader = "состояние";
-inline constexpr const char* kUnsettled = "Внимание: %d раз схема не успокоилась за предел проходов.";
+inline constexpr const char* kUnsettled =
+    "Внимание: %d раз схема не успокоилась за предел проходов.";
 
 // The verdicts of a check by behaviour, and the shortest input sequence that
 // tells two automata apart: "такт 3, входы 1, 0, 1: индикатор показывает 02, ожидалось 03".

@@ -59,16 +59,18 @@ class CExploration {
                 machine_.restore(levels_[state]);
                 machine_.applyInputs(v);
                 const std::vector<uint8_t> shown = machine_.outputs();
-                std::copy(shown.begin(), shown.end(),
-                          automaton_.outputs.begin() +
-                              static_cast<std::ptrdiff_t>((size_t{state} * vectors + v) * shown.size()));
+                std::copy(
+                    shown.begin(), shown.end(),
+                    automaton_.outputs.begin() +
+                        static_cast<std::ptrdiff_t>((size_t{state} * vectors + v) * shown.size()));
                 if (!work_.spend(1 + machine_.step())) {
                     error = texts::kTooLong;
                     return false;
                 }
                 const std::optional<uint32_t> next = meet();
                 if (!next) {
-                    error = fillPattern(texts::kTooManyStates, {std::to_string(kMaxAutomatonStates)});
+                    error =
+                        fillPattern(texts::kTooManyStates, {std::to_string(kMaxAutomatonStates)});
                     return false;
                 }
                 automaton_.next[size_t{state} * vectors + v] = *next;
@@ -112,7 +114,8 @@ std::optional<CircuitAutomaton> circuitAutomaton(const CCircuit& circuit,
     // The full table: every combination of the triggers' Q, as Ctrl+click sets it.
     const bool fits = machine.triggerCount() < 13;  // 2^13 starts would pass the state limit
     const uint32_t combinations =
-        options.allStates ? (fits ? uint32_t{1} << machine.triggerCount() : kMaxAutomatonStates + 1) : 0;
+        options.allStates ? (fits ? uint32_t{1} << machine.triggerCount() : kMaxAutomatonStates + 1)
+                          : 0;
     for (uint32_t c = 0; c < combinations && start; ++c) {
         machine.restore(powerOn);
         machine.setTriggers(c);

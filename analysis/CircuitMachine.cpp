@@ -202,7 +202,8 @@ CircuitLevels CCircuitMachine::levels() const {
     for (const auto& block : copy_.blockElements) {
         if (!block) continue;
         for (const Pin& pin : block->pins) levels.bytes.push_back(pin.value);
-        levels.bytes.insert(levels.bytes.end(), {block->latchedJ, block->clockArmed, block->latchedK});
+        levels.bytes.insert(levels.bytes.end(),
+                            {block->latchedJ, block->clockArmed, block->latchedK});
         levels.counters.push_back(block->tickCounter);
     }
     return levels;

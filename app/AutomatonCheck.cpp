@@ -19,7 +19,8 @@ constexpr const char* kNoAutomaton = "Автомат схемы не постр�
 
 std::string tableCheckVerdict(const CCircuit& circuit, const std::string& tableText) {
     std::string error;
-    const std::optional<analysis::Automaton> table = analysis::parseAutomatonTable(tableText, error);
+    const std::optional<analysis::Automaton> table =
+        analysis::parseAutomatonTable(tableText, error);
     if (!table) return kBadTable + error;
     const std::optional<analysis::CircuitAutomaton> automaton =
         analysis::circuitAutomaton(circuit, {}, error);

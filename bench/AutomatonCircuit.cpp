@@ -13,7 +13,8 @@ class CNets {
   public:
     explicit CNets(TableFiller& fill) : fill_(fill) {}
     void connect(Attach from, Attach to) {
-        const auto key = std::make_pair(from.slot * 16 + from.pin, int{from.kind == LinkKind(Trigger)});
+        const auto key =
+            std::make_pair(from.slot * 16 + from.pin, int{from.kind == LinkKind(Trigger)});
         const auto net = nets_.find(key);
         if (net == nets_.end())
             nets_[key] = fill_.wire(from, to);
@@ -54,9 +55,12 @@ void buildSixTriggerCircuit(CCircuit& circuit) {
     nets.connect(first, Attach::toPin(Trigger, triggers[4], kTriggerK));
     const int32_t carry = fill.gate(true, 2, false);
     nets.connect(first, Attach::toPin(LogicElement, carry, 0));
-    nets.connect(Attach::toPin(Trigger, triggers[4], kTriggerQ), Attach::toPin(LogicElement, carry, 4));
-    nets.connect(Attach::toPin(LogicElement, carry, kOutputPin), Attach::toPin(Trigger, triggers[5], kTriggerJ));
-    nets.connect(Attach::toPin(LogicElement, carry, kOutputPin), Attach::toPin(Trigger, triggers[5], kTriggerK));
+    nets.connect(Attach::toPin(Trigger, triggers[4], kTriggerQ),
+                 Attach::toPin(LogicElement, carry, 4));
+    nets.connect(Attach::toPin(LogicElement, carry, kOutputPin),
+                 Attach::toPin(Trigger, triggers[5], kTriggerJ));
+    nets.connect(Attach::toPin(LogicElement, carry, kOutputPin),
+                 Attach::toPin(Trigger, triggers[5], kTriggerK));
     // After the gates, in the lowest free slot.
     auto indicator = std::make_unique<CLogicElement>(Indicator);
     const CLogicElement& record = *indicator;

@@ -88,7 +88,8 @@ QString CAutomatonWindow::tableText() const {
 
 void CAutomatonWindow::compute() {
     error_.clear();
-    automaton_ = analysis::circuitAutomaton(core_.circuit(), {.allStates = allStates_->isChecked()}, error_);
+    automaton_ =
+        analysis::circuitAutomaton(core_.circuit(), {.allStates = allStates_->isChecked()}, error_);
     showAutomaton();
 }
 
@@ -98,8 +99,9 @@ std::string CAutomatonWindow::dot() const {
 
 void CAutomatonWindow::showAutomaton() {
     const bool drawable = automaton_ && automaton_->kind != analysis::AutomatonKind::Combinational;
-    table_->setPlainText(fromUtf8(automaton_ ? analysis::automatonText(*automaton_, {.letters = letters_->isChecked()})
-                                             : error_));
+    table_->setPlainText(fromUtf8(
+        automaton_ ? analysis::automatonText(*automaton_, {.letters = letters_->isChecked()})
+                   : error_));
     graph_ = QImage();
     if (drawable) {
         const auto png = renderGraph(dot(), platform::PictureFormat::Png);
@@ -114,12 +116,14 @@ void CAutomatonWindow::showAutomaton() {
 
 void CAutomatonWindow::savePicture() {
     if (!automaton_) return;
-    const std::optional<std::string> typed = shell_.fileNameDialog(app::text::kLabelPicture, kProposedName);
+    const std::optional<std::string> typed =
+        shell_.fileNameDialog(app::text::kLabelPicture, kProposedName);
     if (!typed || typed->empty()) return;
     const app::PictureName name = app::pictureName(*typed);
     const auto bytes = renderGraph(dot(), name.format);
     if (!bytes || !io::replaceFile(name.fileName, *bytes))
-        shell_.messageBox(kNotWritten + name.fileName, kErrorCaption, platform::MessageBoxStyle::Ok);
+        shell_.messageBox(kNotWritten + name.fileName, kErrorCaption,
+                          platform::MessageBoxStyle::Ok);
 }
 
 }  // namespace desktop

@@ -21,14 +21,16 @@ const char* graphvizFormat(platform::PictureFormat format) {
 
 }  // namespace
 
-std::optional<std::vector<uint8_t>> renderGraph(const std::string& dot, platform::PictureFormat format) {
+std::optional<std::vector<uint8_t>> renderGraph(const std::string& dot,
+                                                platform::PictureFormat format) {
     const std::unique_ptr<GVC_t, int (*)(GVC_t*)> context(gvContext(), gvFreeContext);
     if (!context) return std::nullopt;
     const std::unique_ptr<Agraph_t, int (*)(Agraph_t*)> graph(agmemread(dot.c_str()), agclose);
     if (!graph || gvLayout(context.get(), graph.get(), "dot") != 0) return std::nullopt;
     char* data = nullptr;
     unsigned int length = 0;
-    const int failed = gvRenderData(context.get(), graph.get(), graphvizFormat(format), &data, &length);
+    const int failed =
+        gvRenderData(context.get(), graph.get(), graphvizFormat(format), &data, &length);
     std::optional<std::vector<uint8_t>> bytes;
     if (failed == 0 && data) bytes.emplace(data, data + length);
     gvFreeRenderData(data);

@@ -37,7 +37,7 @@ class CSequentialCircuit {
     CCircuit circuit_;
     CircuitBuilder build_{circuit_};
     std::map<std::tuple<int, int32_t, int>, int32_t> wires_;  // the first wire of each output
-    int32_t next_ = 0;                                       // where the next gate goes
+    int32_t next_ = 0;                                        // where the next gate goes
 };
 
 inline CSequentialCircuit::Source q(int32_t trigger) {

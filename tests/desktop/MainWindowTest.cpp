@@ -276,7 +276,8 @@ TEST_F(MainWindowTest, TheAutomatonWindowShowsTheTableAndGraphAndFollowsTheCircu
     desktop::CAutomatonWindow* automaton = window().automatonWindow();
     ASSERT_NE(automaton, nullptr);
     EXPECT_TRUE(automaton->isVisible());
-    EXPECT_TRUE(automaton->tableText().startsWith("Автомат М")) << automaton->tableText().toStdString();
+    EXPECT_TRUE(automaton->tableText().startsWith("Автомат М"))
+        << automaton->tableText().toStdString();
     EXPECT_FALSE(automaton->graph().isNull()) << "Graphviz drew the state graph";
 
     window().core().replaceCircuit(CCircuit{}, "");

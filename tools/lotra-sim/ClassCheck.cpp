@@ -68,8 +68,8 @@ std::string csvField(const std::string& field) {
 
 void printVerdict(std::ostream& out, const std::string& file, const Verdict& verdict, bool csv) {
     if (csv) {
-        out << csvField(file) << ';' << csvField(verdict.verdict) << ';' << csvField(verdict.details)
-            << '\n';
+        out << csvField(file) << ';' << csvField(verdict.verdict) << ';'
+            << csvField(verdict.details) << '\n';
         return;
     }
     out << file << '\t' << verdict.verdict;
@@ -199,7 +199,8 @@ std::optional<Reference> referenceCircuit(const std::string& path, const SimOpti
             << " inputs is more than a check can keep; ask for fewer ticks\n";
         return std::nullopt;
     }
-    return Reference{recordBehaviour(bytes, terminals, static_cast<uint32_t>(samples)), std::nullopt};
+    return Reference{recordBehaviour(bytes, terminals, static_cast<uint32_t>(samples)),
+                     std::nullopt};
 }
 
 std::optional<Reference> expectedTable(const std::string& path, bool automaton, std::ostream& err) {
@@ -233,7 +234,8 @@ int runCheck(const SimOptions& options, std::ostream& out, std::ostream& err) {
         printVerdict(out, file, verdict, options.csv);
     }
     if (!options.csv)
-        out << fill(text::kSummary, {number(matching), number(options.checkedFiles.size())}) << '\n';
+        out << fill(text::kSummary, {number(matching), number(options.checkedFiles.size())})
+            << '\n';
     out.flush();
     return matching == options.checkedFiles.size() ? 0 : kExitDiffers;
 }

@@ -65,8 +65,8 @@ bool shapesARun(const SimOptions& options, bool ticksGiven) {
 
 // The actions that print what the circuit computes instead of running it.
 int tableActions(const SimOptions& options) {
-    return int{options.truthTable} + int{options.functions} + int{options.kmapFunction.has_value()} +
-           int{options.automaton};
+    return int{options.truthTable} + int{options.functions} +
+           int{options.kmapFunction.has_value()} + int{options.automaton};
 }
 
 // The options that shape how an automaton is printed rather than built.
@@ -96,7 +96,8 @@ ParsedArguments checkArguments(ParsedArguments parsed, std::vector<std::string> 
                                bool ticksGiven) {
     SimOptions& options = parsed.options;
     if (int{options.checkReference.has_value()} + int{options.expectTable.has_value()} +
-            int{options.expectAutomaton.has_value()} > 1)
+            int{options.expectAutomaton.has_value()} >
+        1)
         return failure("--check, --expect and --expect-automaton exclude each other");
     const char* name = options.checkReference ? "--check"
                        : options.expectTable  ? "--expect"
@@ -191,8 +192,7 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
             return failure("unknown option '" + arg + "'");
         }
     }
-    if (options.checks())
-        return checkArguments(std::move(parsed), std::move(files), ticksGiven);
+    if (options.checks()) return checkArguments(std::move(parsed), std::move(files), ticksGiven);
     if (files.empty()) return failure("no circuit file given");
     if (files.size() > 1)
         return failure("one circuit file only, but got '" + files[0] + "' and '" + files[1] + "'");

@@ -63,8 +63,8 @@ struct ParsedArguments {
 // --truth-table FILE, --functions [--json] FILE, --kmap NAME OUT FILE,
 // --automaton [--dot|--json] [--all-states] [--clock N] [--letters] FILE,
 // --check REFERENCE [--ticks N] [--clock N] [--any-start] [--csv] FILE...,
-// --expect TABLE [--csv] FILE..., --expect-automaton TABLE [--clock N] [--any-start] [--csv] FILE...,
-// or --help.
+// --expect TABLE [--csv] FILE..., --expect-automaton TABLE [--clock N] [--any-start] [--csv]
+// FILE..., or --help.
 ParsedArguments parseArguments(const std::vector<std::string>& args);
 
 // What --help prints.

@@ -66,7 +66,8 @@ int run(const SimOptions& options, std::ostream& out, std::ostream& err) {
     if (options.truthTable) return runTruthTable(circuit, out, err);
     if (options.functions) return printFunctions(circuit, options.json, out, err);
     if (options.automaton) return printAutomaton(circuit, options, out, err);
-    if (options.kmapFunction) return writeKarnaughMap(circuit, *options.kmapFunction, *options.kmapPath, err);
+    if (options.kmapFunction)
+        return writeKarnaughMap(circuit, *options.kmapFunction, *options.kmapPath, err);
 
     CDumpFile dump(options.vcdPath, err);
     if (!dump.opened()) return kExitFailedWrite;
