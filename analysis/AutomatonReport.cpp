@@ -149,8 +149,8 @@ std::string automatonJson(const CircuitAutomaton& circuit) {
     const char* kind = circuit.kind == AutomatonKind::Moore   ? "moore"
                        : circuit.kind == AutomatonKind::Mealy ? "mealy"
                                                               : "combinational";
-    std::string json = std::string("{\"kind\": \"") + kind +
-                       "\", \"inputs\": " + std::to_string(a.inputNames.size()) +
+    std::string json = std::string(R"({"kind": ")") + kind + R"(", "inputs": )" +
+                       std::to_string(a.inputNames.size()) +
                        ", \"outputs\": " + std::to_string(a.outputCount) +
                        ", \"state_variables\": " + std::to_string(a.variableNames.size()) +
                        ", \"initial\": " + quoted(a.states[a.initial]) + ", \"states\": [";

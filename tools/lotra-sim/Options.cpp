@@ -1,6 +1,8 @@
 #include "tools/lotra-sim/Options.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <limits>
 
 namespace lotrasim {
@@ -76,18 +78,26 @@ bool shapesAnAutomaton(const SimOptions& options) {
 
 // The flags that take no value; false for any other argument.
 bool setFlag(SimOptions& options, const std::string& arg) {
-    bool* flag = arg == "--truth-table"  ? &options.truthTable
-                 : arg == "--functions"  ? &options.functions
-                 : arg == "--json"       ? &options.json
-                 : arg == "--automaton"  ? &options.automaton
-                 : arg == "--dot"        ? &options.dot
-                 : arg == "--all-states" ? &options.allStates
-                 : arg == "--letters"    ? &options.letters
-                 : arg == "--any-start"  ? &options.anyStart
-                 : arg == "--csv"        ? &options.csv
-                                         : nullptr;
-    if (flag) *flag = true;
-    return flag != nullptr;
+    struct Flag {
+        const char* name;
+        bool SimOptions::*field;
+    };
+    static constexpr Flag kFlags[] = {
+        {"--truth-table", &SimOptions::truthTable},
+        {"--functions", &SimOptions::functions},
+        {"--json", &SimOptions::json},
+        {"--automaton", &SimOptions::automaton},
+        {"--dot", &SimOptions::dot},
+        {"--all-states", &SimOptions::allStates},
+        {"--letters", &SimOptions::letters},
+        {"--any-start", &SimOptions::anyStart},
+        {"--csv", &SimOptions::csv},
+    };
+    const auto* flag = std::find_if(std::begin(kFlags), std::end(kFlags),
+                                    [&arg](const Flag& f) { return arg == f.name; });
+    if (flag == std::end(kFlags)) return false;
+    options.*flag->field = true;
+    return true;
 }
 
 // A check takes any number of files, and a reference circuit the generator ticks
@@ -125,6 +135,37 @@ bool kmapValues(const std::vector<std::string>& args, size_t& at, SimOptions& op
     options.kmapPath = args[at + 2];
     at += 2;
     return true;
+}
+
+// The value of --clock into the options, or the complaint about it.
+std::optional<std::string> readClock(const std::vector<std::string>& args, size_t& at,
+                                     SimOptions& options) {
+    const std::optional<std::string> value = optionValue(args, at, "--clock");
+    const std::optional<uint32_t> ordinal = value ? parseTicks(*value) : std::nullopt;
+    if (!ordinal || *ordinal == 0 || *ordinal > 127)
+        return "--clock needs the number of an input signal from 1, not '" + value.value_or("") +
+               "'";
+    options.clockOrdinal = static_cast<int>(*ordinal);
+    return std::nullopt;
+}
+
+// The options with values of their own: --ticks, --clock and --kmap. Nothing for
+// another name; otherwise what is wrong with the value, empty when nothing is.
+std::optional<std::string> readValueOption(const std::vector<std::string>& args, size_t& at,
+                                           const std::string& name, SimOptions& options,
+                                           bool& ticksGiven) {
+    if (name == "--ticks") {
+        std::string complaint;
+        const std::optional<uint32_t> ticks = ticksValue(args, at, complaint);
+        options.ticks = ticks.value_or(options.ticks);
+        ticksGiven = true;
+        return ticks ? "" : complaint;
+    }
+    if (name == "--clock") return readClock(args, at, options).value_or("");
+    if (args[at] != "--kmap") return std::nullopt;
+    return kmapValues(args, at, options)
+               ? ""
+               : "--kmap needs the name of a function and of a picture file";
 }
 
 // What --functions, --json and --kmap allow beside them.
@@ -168,23 +209,9 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
             return parsed;
         } else if (arg == "--no-power") {
             options.powerOn = false;
-        } else if (name == "--ticks") {
-            std::string complaint;
-            const std::optional<uint32_t> ticks = ticksValue(args, at, complaint);
-            if (!ticks) return failure(complaint);
-            options.ticks = *ticks;
-            ticksGiven = true;
         } else if (setFlag(options, arg)) {
-        } else if (name == "--clock") {
-            const std::optional<std::string> value = optionValue(args, at, name);
-            const std::optional<uint32_t> ordinal = value ? parseTicks(*value) : std::nullopt;
-            if (!ordinal || *ordinal == 0 || *ordinal > 127)
-                return failure("--clock needs the number of an input signal from 1, not '" +
-                               value.value_or("") + "'");
-            options.clockOrdinal = static_cast<int>(*ordinal);
-        } else if (arg == "--kmap") {
-            if (!kmapValues(args, at, options))
-                return failure("--kmap needs the name of a function and of a picture file");
+        } else if (const auto complaint = readValueOption(args, at, name, options, ticksGiven)) {
+            if (!complaint->empty()) return failure(*complaint);
         } else if (std::optional<std::string>* path = pathOption(options, name)) {
             *path = optionValue(args, at, name);
             if (path->value_or("").empty()) return failure(name + " needs the name of a file");
