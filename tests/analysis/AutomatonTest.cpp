@@ -252,11 +252,11 @@ TEST(AutomatonTest, ChecksByBehaviourNameTheShortestDifference) {
         "состояние вход следующее выход\nA - B 0\nB - C 1\nC - D 2\nD - A 3\n", error);
     ASSERT_TRUE(typed) << error;
     struct Case {
-        const char* name;
+        const char* name = "";
         CounterShape shape;
-        bool anyStart;
-        bool matches;
-        const char* verdict;
+        bool anyStart = false;
+        bool matches = false;
+        const char* verdict = "";
     };
     const Case cases[] = {
         {"drawn as a ripple counter", {.ripple = true}, false, true, "совпадает\t"},
