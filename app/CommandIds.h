@@ -34,6 +34,8 @@ constexpr int ViewSettleAfterChange = 41211;
 constexpr int ViewWireLevels = 41212;
 // The "&Анализ" menu: windows on what the circuit computes.
 constexpr int AnalysisFunctions = 41020;
+constexpr int AnalysisAutomaton = 41021;
+constexpr int AnalysisCheckByTable = 41022;
 constexpr int HelpAbout = 40001;
 constexpr int HelpNote = 57670;
 }  // namespace command

@@ -1,3 +1,4 @@
+#include "app/AutomatonCheck.h"
 #include "app/CommandIds.h"
 #include "app/Vortafrm.h"
 #include "edit/EditState.h"
@@ -112,6 +113,12 @@ bool CVortafrm::routeCommand(int id) {
             return true;
         case command::AnalysisFunctions:
             shell_.showCircuitFunctions();
+            return true;
+        case command::AnalysisAutomaton:
+            shell_.showCircuitAutomaton();
+            return true;
+        case command::AnalysisCheckByTable:
+            app::checkByTable(shell_, circuit_);
             return true;
         case command::HelpAbout:
             shell_.aboutDialog();

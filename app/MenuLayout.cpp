@@ -62,6 +62,10 @@ constexpr MenuItem kGeneratorItems[] = {
 constexpr MenuItem kAnalysisItems[] = {
     {"&Функции схемы...", command::AnalysisFunctions},
 };
+constexpr MenuItem kAnalysisItems[] = {
+    {"&Автомат...", command::AnalysisAutomaton},
+    {"&Проверить по таблице...", command::AnalysisCheckByTable},
+};
 constexpr MenuItem kHelpItems[] = {
     {"&О программе...", command::HelpAbout},
     {"&Помощь", command::HelpNote, kHelpKeys},

@@ -18,6 +18,7 @@
 #include "app/Vortafrm.h"
 #include "canvas/BitmapStore.h"
 #include "desktop/FunctionsWindow.h"
+#include "desktop/AutomatonWindow.h"
 #include "desktop/MainMenu.h"
 #include "desktop/ScrollActions.h"
 #include "desktop/WorkAreaWidget.h"
@@ -62,6 +63,7 @@ CDesktopWindow::~CDesktopWindow() {
     // The work area refers to the core, which goes before the base class deletes
     // the children.
     delete functionsWindow_;
+    delete automatonWindow_;
     delete workArea_;
 }
 
@@ -142,8 +144,14 @@ void CDesktopWindow::showCircuitFunctions() {
     functionsWindow_->open();
 }
 
+void CDesktopWindow::showCircuitAutomaton() {
+    if (!automatonWindow_) automatonWindow_ = new CAutomatonWindow(*core_, *this, this);
+    automatonWindow_->open();
+}
+
 void CDesktopWindow::circuitChanged() {
     if (functionsWindow_) functionsWindow_->followCircuit();
+    if (automatonWindow_) automatonWindow_->followCircuit();
 }
 
 void CDesktopWindow::runCommand(int id) {
@@ -182,6 +190,7 @@ void CDesktopWindow::destroyOnce() {
     if (destroyed_) return;
     destroyed_ = true;
     if (functionsWindow_) functionsWindow_->close();
+    if (automatonWindow_) automatonWindow_->close();
     core_->OnDestroy();
 }
 

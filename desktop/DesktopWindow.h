@@ -17,6 +17,7 @@ class CVortafrm;
 namespace desktop {
 
 class CFunctionsWindow;
+class CAutomatonWindow;
 class CWorkAreaWidget;
 
 // The user manual beside the program (in the build folder), or in the data folder
@@ -89,6 +90,9 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
     void circuitChanged() override;
     // The window "Функции схемы" once it was opened, for tests.
     CFunctionsWindow* functionsWindow() { return functionsWindow_; }
+    void showCircuitAutomaton() override;
+    // The window "Автомат схемы" once it was opened, for tests.
+    CAutomatonWindow* automatonWindow() { return automatonWindow_; }
 
   protected:
     bool event(QEvent* event) override;
@@ -108,6 +112,7 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
     std::unique_ptr<CVortafrm> core_;
     CWorkAreaWidget* workArea_ = nullptr;
     CFunctionsWindow* functionsWindow_ = nullptr;
+    CAutomatonWindow* automatonWindow_ = nullptr;
     QScrollBar* vScrollBar_ = nullptr;
     QScrollBar* hScrollBar_ = nullptr;
     QPushButton* cornerButton_ = nullptr;

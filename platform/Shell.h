@@ -106,6 +106,9 @@ class Shell {
     // The window of what the circuit computes: opened, or brought forward when open.
     // It is not modal and follows the circuit (see circuitChanged).
     virtual void showCircuitFunctions() {}
+    // The window of the circuit's automaton: opened, or brought forward when open.
+    // It is not modal and follows the circuit (see circuitChanged).
+    virtual void showCircuitAutomaton() {}
     // The circuit changed in more than its levels: an undo step was kept, or one was
     // undone or redone, or a new circuit came in. The windows that follow it compute again.
     virtual void circuitChanged() {}

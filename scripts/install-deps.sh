@@ -4,7 +4,7 @@
 # the web page needs (Emscripten, and Chromium with node for its browser test).
 set -euo pipefail
 
-build_packages=(cmake g++ make ninja-build qt6-base-dev qt6-svg-dev libgl-dev
+build_packages=(cmake g++ make ninja-build qt6-base-dev qt6-svg-dev libgl-dev libgraphviz-dev
                 qt6-translations-l10n fonts-liberation fonts-dejavu-core)
 test_packages=(libgtest-dev googletest libbenchmark-dev xvfb xauth xdotool imagemagick
                x11-utils jwm clang-14 clang-tidy-14 clang-format-14 libclang-rt-14-dev gtkwave

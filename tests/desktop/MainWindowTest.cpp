@@ -14,6 +14,7 @@
 
 #include "app/CommandIds.h"
 #include "app/Vortafrm.h"
+#include "desktop/AutomatonWindow.h"
 #include "desktop/DesktopWindow.h"
 #include "desktop/MainMenu.h"
 #include "desktop/WorkAreaWidget.h"
@@ -103,7 +104,10 @@ TEST_F(MainWindowTest, TheMenuHasItsDropDownsWithTheirItemsInOrderAndNoSeparator
           {"&Сбросить триггеры", command::PowerResetTriggers}}},
         {"Управление генератором",
          {{"&Пуск", 40031}, {"&Стоп", 40032}, {"&Такт", command::GeneratorTick}}},
-        {"&Анализ", {{"&Функции схемы...", 41020}}},
+        {"&Анализ",
+         {{"&Функции схемы...", 41020},
+          {"&Автомат...", 41021},
+          {"&Проверить по таблице...", 41022}}},
         {"&Справка", {{"&О программе...", 40001}, {"&Помощь", 57670}}},
     };
     std::vector<std::pair<QString, Items>> actual;
@@ -337,6 +341,21 @@ TEST_F(MainWindowTest, TheRecoveryFileIsRestoredAtStartAndEmptiedWhenTheWindowCl
     EXPECT_FALSE(window().isVisible());
     EXPECT_TRUE(activeTimers().empty());
     EXPECT_EQ(std::filesystem::file_size(io::kRecoveryFileName), 0u);
+}
+
+TEST_F(MainWindowTest, TheAutomatonWindowShowsTheTableAndGraphAndFollowsTheCircuit) {
+    giveSampleCircuit(window().core());
+    item("&Анализ", "&Автомат...")->trigger();
+    desktop::CAutomatonWindow* automaton = window().automatonWindow();
+    ASSERT_NE(automaton, nullptr);
+    EXPECT_TRUE(automaton->isVisible());
+    EXPECT_TRUE(automaton->tableText().startsWith("Автомат М"))
+        << automaton->tableText().toStdString();
+    EXPECT_FALSE(automaton->graph().isNull()) << "Graphviz drew the state graph";
+
+    window().core().replaceCircuit(CCircuit{}, "");
+    EXPECT_TRUE(automaton->tableText().startsWith("Схема комбинационная"));
+    EXPECT_TRUE(automaton->graph().isNull());
 }
 
 }  // namespace

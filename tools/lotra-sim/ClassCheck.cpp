@@ -4,6 +4,9 @@
 #include <initializer_list>
 #include <optional>
 
+#include "analysis/AutomatonComparison.h"
+#include "analysis/AutomatonTable.h"
+#include "analysis/ReadingOrder.h"
 #include "io/CircuitFile.h"
 #include "tools/lotra-sim/Behaviour.h"
 #include "tools/lotra-sim/CheckTexts.h"
@@ -40,11 +43,49 @@ std::string number(size_t value) {
 
 struct Verdict {
     bool matches = false;
-    std::string text;
+    std::string verdict;
+    std::string details;
 };
 
 Verdict incomparable(const std::string& reason) {
-    return {false, std::string(text::kIncomparable) + '\t' + reason};
+    return {false, text::kIncomparable, reason};
+}
+
+// What a file is checked against: the readings of a combinational reference, or
+// the automaton of a sequential one or of a typed table.
+struct Reference {
+    std::optional<Behaviour> behaviour;
+    std::optional<analysis::Automaton> automaton;
+};
+
+// A field of a CSV line, quoted when it holds the separator, a quote or a line break.
+std::string csvField(const std::string& field) {
+    if (field.find_first_of(";\"\n\r") == std::string::npos) return field;
+    std::string quoted = "\"";
+    for (const char c : field) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + '"';
+}
+
+void printVerdict(std::ostream& out, const std::string& file, const Verdict& verdict, bool csv) {
+    if (csv) {
+        out << csvField(file) << ';' << csvField(verdict.verdict) << ';'
+            << csvField(verdict.details) << '\n';
+        return;
+    }
+    out << file << '\t' << verdict.verdict;
+    if (!verdict.details.empty()) out << '\t' << verdict.details;
+    out << '\n';
+}
+
+Verdict automatonVerdictOf(const analysis::Automaton& reference, const CCircuit& circuit,
+                           const SimOptions& options) {
+    std::string error;
+    const std::optional<analysis::CircuitAutomaton> automaton =
+        analysis::circuitAutomaton(circuit, {.clockOrdinal = options.clockOrdinal}, error);
+    if (!automaton) return incomparable(error);
+    const analysis::AutomatonVerdict verdict =
+        analysis::automatonVerdict(reference, automaton->automaton, options.anyStart);
+    return {verdict.matches, verdict.verdict, verdict.details};
 }
 
 std::string unreadableReason(const ReadFailure& failure) {
@@ -99,7 +140,7 @@ std::optional<std::string> firstDifference(const Behaviour& reference,
     return found;
 }
 
-Verdict checkFile(const Behaviour& reference, const std::string& path) {
+Verdict checkFile(const Reference& against, const std::string& path, const SimOptions& options) {
     std::vector<uint8_t> bytes;
     if (const std::optional<ReadFailure> failure = readWholeFile(path, bytes))
         return incomparable(unreadableReason(*failure));
@@ -107,6 +148,8 @@ Verdict checkFile(const Behaviour& reference, const std::string& path) {
     CCircuit circuit;
     io::decodeCircuit(bytes, circuit);
     if (circuit.isEmpty()) return incomparable(text::kNotACircuit);
+    if (against.automaton) return automatonVerdictOf(*against.automaton, circuit, options);
+    const Behaviour& reference = *against.behaviour;
     const Terminals terminals = readingOrderTerminals(circuit);
     if (terminals.inputs.size() != reference.inputCount)
         return incomparable(fill(text::kOtherInputCount,
@@ -115,12 +158,13 @@ Verdict checkFile(const Behaviour& reference, const std::string& path) {
         return incomparable(fill(text::kOtherIndicatorCount, {number(terminals.indicators.size()),
                                                               number(reference.indicatorCount)}));
     if (const std::optional<std::string> found = firstDifference(reference, bytes, terminals))
-        return {false, std::string(text::kDiffers) + '\t' + *found};
-    return {true, text::kMatches};
+        return {false, text::kDiffers, *found};
+    return {true, text::kMatches, ""};
 }
 
-std::optional<Behaviour> referenceCircuit(const std::string& path, uint32_t ticks,
+std::optional<Reference> referenceCircuit(const std::string& path, const SimOptions& options,
                                           std::ostream& err) {
+    const uint32_t ticks = options.ticks;
     std::vector<uint8_t> bytes;
     if (!readWholeFile(path, bytes, err)) return std::nullopt;
     CCircuit circuit;
@@ -130,6 +174,16 @@ std::optional<Behaviour> referenceCircuit(const std::string& path, uint32_t tick
         return std::nullopt;
     }
     const Terminals terminals = readingOrderTerminals(circuit);
+    if (!analysis::triggersInReadingOrder(circuit).empty()) {
+        std::string error;
+        std::optional<analysis::CircuitAutomaton> automaton =
+            analysis::circuitAutomaton(circuit, {.clockOrdinal = options.clockOrdinal}, error);
+        if (!automaton) {
+            err << "lotra-sim: the reference '" << path << "': " << error << '\n';
+            return std::nullopt;
+        }
+        return Reference{std::nullopt, std::move(automaton->automaton)};
+    }
     if (terminals.indicators.empty()) {
         err << "lotra-sim: the reference '" << path << "' has no indicator to compare\n";
         return std::nullopt;
@@ -147,35 +201,46 @@ std::optional<Behaviour> referenceCircuit(const std::string& path, uint32_t tick
             << " inputs is more than a check can keep; ask for fewer ticks\n";
         return std::nullopt;
     }
-    return recordBehaviour(bytes, terminals, static_cast<uint32_t>(samples));
+    return Reference{recordBehaviour(bytes, terminals, static_cast<uint32_t>(samples)),
+                     std::nullopt};
 }
 
-std::optional<Behaviour> expectedTable(const std::string& path, std::ostream& err) {
+std::optional<Reference> expectedTable(const std::string& path, bool automaton, std::ostream& err) {
     std::vector<uint8_t> bytes;
     if (!readWholeFile(path, bytes, err)) return std::nullopt;
     std::string error;
-    std::optional<Behaviour> table =
-        parseExpectTable(std::string(bytes.begin(), bytes.end()), error);
-    if (!table) err << "lotra-sim: '" << path << "': " << error << '\n';
-    return table;
+    const std::string text(bytes.begin(), bytes.end());
+    Reference reference;
+    if (automaton)
+        reference.automaton = analysis::parseAutomatonTable(text, error);
+    else
+        reference.behaviour = parseExpectTable(text, error);
+    if (reference.automaton || reference.behaviour) return reference;
+    err << "lotra-sim: '" << path << "': " << error << '\n';
+    return std::nullopt;
 }
 
 }  // namespace
 
 int runCheck(const SimOptions& options, std::ostream& out, std::ostream& err) {
-    const std::optional<Behaviour> reference =
-        options.checkReference ? referenceCircuit(*options.checkReference, options.ticks, err)
-                               : expectedTable(*options.expectTable, err);
+    const std::optional<Reference> reference =
+        options.checkReference
+            ? referenceCircuit(*options.checkReference, options, err)
+            : expectedTable(options.expectTable.value_or(options.expectAutomaton.value_or("")),
+                            options.expectAutomaton.has_value(), err);
     if (!reference) return kExitBadReference;
     size_t matching = 0;
     for (const std::string& file : options.checkedFiles) {
-        const Verdict verdict = checkFile(*reference, file);
+        const Verdict verdict = checkFile(*reference, file, options);
         matching += verdict.matches ? 1 : 0;
         // Each verdict goes out as soon as it is known: a check stopped half way
         // keeps what it found.
-        out << file << '\t' << verdict.text << std::endl;
+        printVerdict(out, file, verdict, options.csv);
+        out.flush();
     }
-    out << fill(text::kSummary, {number(matching), number(options.checkedFiles.size())}) << '\n';
+    if (!options.csv)
+        out << fill(text::kSummary, {number(matching), number(options.checkedFiles.size())})
+            << '\n';
     out.flush();
     return matching == options.checkedFiles.size() ? 0 : kExitDiffers;
 }

@@ -2,7 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <limits>
 
 namespace lotrasim {
@@ -65,6 +67,7 @@ std::optional<std::string>* pathOption(SimOptions& options, const std::string& n
     if (name == "--pdf") return &options.pdfPath;
     if (name == "--check") return &options.checkReference;
     if (name == "--expect") return &options.expectTable;
+    if (name == "--expect-automaton") return &options.expectAutomaton;
     return nullptr;
 }
 
@@ -77,7 +80,37 @@ bool shapesARun(const SimOptions& options, bool ticksGiven) {
 
 // The actions that print what the circuit computes instead of running it.
 int tableActions(const SimOptions& options) {
-    return int{options.truthTable} + int{options.functions} + int{options.kmapFunction.has_value()};
+    return int{options.truthTable} + int{options.functions} +
+           int{options.kmapFunction.has_value()} + int{options.automaton};
+}
+
+// The options that shape how an automaton is printed rather than built.
+bool shapesAnAutomaton(const SimOptions& options) {
+    return options.dot || options.allStates || options.letters;
+}
+
+// The flags that take no value; false for any other argument.
+bool setFlag(SimOptions& options, const std::string& arg) {
+    struct Flag {
+        const char* name;
+        bool SimOptions::*field;
+    };
+    static constexpr Flag kFlags[] = {
+        {"--truth-table", &SimOptions::truthTable},
+        {"--functions", &SimOptions::functions},
+        {"--json", &SimOptions::json},
+        {"--automaton", &SimOptions::automaton},
+        {"--dot", &SimOptions::dot},
+        {"--all-states", &SimOptions::allStates},
+        {"--letters", &SimOptions::letters},
+        {"--any-start", &SimOptions::anyStart},
+        {"--csv", &SimOptions::csv},
+    };
+    const auto* flag = std::find_if(std::begin(kFlags), std::end(kFlags),
+                                    [&arg](const Flag& f) { return arg == f.name; });
+    if (flag == std::end(kFlags)) return false;
+    options.*flag->field = true;
+    return true;
 }
 
 // A check takes any number of files, and a reference circuit the generator ticks
@@ -85,14 +118,22 @@ int tableActions(const SimOptions& options) {
 ParsedArguments checkArguments(ParsedArguments parsed, std::vector<std::string> files,
                                bool ticksGiven) {
     SimOptions& options = parsed.options;
-    if (options.checkReference && options.expectTable)
-        return failure("--check and --expect exclude each other");
-    const char* name = options.checkReference ? "--check" : "--expect";
-    if (tableActions(options) > 0 || options.json ||
-        shapesARun(options, options.expectTable && ticksGiven))
+    if (int{options.checkReference.has_value()} + int{options.expectTable.has_value()} +
+            int{options.expectAutomaton.has_value()} >
+        1)
+        return failure("--check, --expect and --expect-automaton exclude each other");
+    const char* name = options.checkReference ? "--check"
+                       : options.expectTable  ? "--expect"
+                                              : "--expect-automaton";
+    const bool byTable = !options.checkReference;
+    if (tableActions(options) > 0 || options.json || shapesAnAutomaton(options) ||
+        shapesARun(options, byTable && ticksGiven))
         return failure(std::string(name) + (options.checkReference
-                                                ? " takes no other option but --ticks"
-                                                : " takes no other option"));
+                                                ? " takes no other option but --ticks, --clock, "
+                                                  "--any-start and --csv"
+                                                : " takes no other option but --csv"));
+    if (options.expectTable && (options.anyStart || options.clockOrdinal > 0))
+        return failure("--any-start and --clock go with --check and --expect-automaton");
     if (files.empty()) return failure(std::string("no circuit file to check after ") + name);
     options.checkedFiles = std::move(files);
     if (!ticksGiven) options.ticks = kCheckTicks;
@@ -109,35 +150,53 @@ bool kmapValues(const std::vector<std::string>& args, size_t& at, SimOptions& op
     return true;
 }
 
-// --no-power, --truth-table, --functions, --json or --kmap NAME OUT: true when taken,
-// false for a --kmap without its two values, nothing when `args[at]` is none of them.
-std::optional<bool> plainOption(const std::vector<std::string>& args, size_t& at,
-                                SimOptions& options) {
-    const std::string& arg = args[at];
-    if (arg == "--no-power") {
-        options.powerOn = false;
-    } else if (arg == "--truth-table") {
-        options.truthTable = true;
-    } else if (arg == "--functions") {
-        options.functions = true;
-    } else if (arg == "--json") {
-        options.json = true;
-    } else if (arg == "--kmap") {
-        return kmapValues(args, at, options);
-    } else {
-        return std::nullopt;
+// The value of --clock into the options, or the complaint about it.
+std::optional<std::string> readClock(const std::vector<std::string>& args, size_t& at,
+                                     SimOptions& options) {
+    const std::optional<std::string> value = optionValue(args, at, "--clock");
+    const std::optional<uint32_t> ordinal = value ? parseTicks(*value) : std::nullopt;
+    if (!ordinal || *ordinal == 0 || *ordinal > 127)
+        return "--clock needs the number of an input signal from 1, not '" + value.value_or("") +
+               "'";
+    options.clockOrdinal = static_cast<int>(*ordinal);
+    return std::nullopt;
+}
+
+// The options with values of their own: --ticks, --clock and --kmap. Nothing for
+// another name; otherwise what is wrong with the value, empty when nothing is.
+std::optional<std::string> readValueOption(const std::vector<std::string>& args, size_t& at,
+                                           const std::string& name, SimOptions& options,
+                                           bool& ticksGiven) {
+    if (name == "--ticks") {
+        std::string complaint;
+        const std::optional<uint32_t> ticks = ticksValue(args, at, complaint);
+        options.ticks = ticks.value_or(options.ticks);
+        ticksGiven = true;
+        return ticks ? "" : complaint;
     }
-    return true;
+    if (name == "--clock") return readClock(args, at, options).value_or("");
+    if (args[at] != "--kmap") return std::nullopt;
+    return kmapValues(args, at, options)
+               ? ""
+               : "--kmap needs the name of a function and of a picture file";
 }
 
 // What --functions, --json and --kmap allow beside them.
 std::optional<std::string> analysisComplaint(const SimOptions& options, bool ticksGiven) {
-    if (options.json && !options.functions) return "--json goes with --functions";
+    if (options.json && !options.functions && !options.automaton)
+        return "--json goes with --functions or --automaton";
+    if (options.json && options.dot) return "--json and --dot exclude each other";
+    if (shapesAnAutomaton(options) && !options.automaton)
+        return "--dot, --all-states and --letters go with --automaton";
+    if (options.clockOrdinal > 0 && !options.automaton)
+        return "--clock goes with --automaton, --check and --expect-automaton";
+    if (options.anyStart || options.csv) return "--any-start and --csv go with a check";
     if (tableActions(options) > 1)
         return "--truth-table, --functions and --kmap exclude each other";
     if (tableActions(options) == 1 && shapesARun(options, ticksGiven))
         return std::string(options.truthTable  ? "--truth-table"
                            : options.functions ? "--functions"
+                           : options.automaton ? "--automaton"
                                                : "--kmap") +
                " takes no other option";
     return std::nullopt;
@@ -154,7 +213,8 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
     for (size_t at = 0; at < args.size(); ++at) {
         const std::string& arg = args[at];
         const std::string name = arg.substr(0, arg.find('='));  // of "--name=VALUE" too
-        const bool checking = options.checkReference || options.expectTable;
+        const bool checking =
+            options.checkReference || options.expectTable || options.expectAutomaton;
         if (optionsEnded || isFileArgument(arg, checking)) {
             files.push_back(arg);
         } else if (arg == "--") {
@@ -162,15 +222,11 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
         } else if (arg == "--help" || arg == "-h") {
             parsed.action = ParsedArguments::Action::Help;
             return parsed;
-        } else if (name == "--ticks") {
-            std::string complaint;
-            const std::optional<uint32_t> ticks = ticksValue(args, at, complaint);
-            if (!ticks) return failure(complaint);
-            options.ticks = *ticks;
-            ticksGiven = true;
-        } else if (const std::optional<bool> known = plainOption(args, at, options)) {
-            if (!*known)
-                return failure("--kmap needs the name of a function and of a picture file");
+        } else if (arg == "--no-power") {
+            options.powerOn = false;
+        } else if (setFlag(options, arg)) {
+        } else if (const auto complaint = readValueOption(args, at, name, options, ticksGiven)) {
+            if (!complaint->empty()) return failure(*complaint);
         } else if (std::optional<std::string>* path = pathOption(options, name)) {
             *path = optionValue(args, at, name);
             if (path->value_or("").empty()) return failure(name + " needs the name of a file");
@@ -178,8 +234,7 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
             return failure("unknown option '" + arg + "'");
         }
     }
-    if (options.checkReference || options.expectTable)
-        return checkArguments(std::move(parsed), std::move(files), ticksGiven);
+    if (options.checks()) return checkArguments(std::move(parsed), std::move(files), ticksGiven);
     if (files.empty()) return failure("no circuit file given");
     if (files.size() > 1)
         return failure("one circuit file only, but got '" + files[0] + "' and '" + files[1] + "'");
@@ -196,8 +251,10 @@ std::string usageText() {
        lotra-sim --truth-table FILE
        lotra-sim --functions [--json] FILE
        lotra-sim --kmap NAME OUT FILE
-       lotra-sim --check REFERENCE [--ticks N] FILE...
-       lotra-sim --expect TABLE FILE...
+       lotra-sim --automaton [--dot|--json] [--all-states] [--clock N] [--letters] FILE
+       lotra-sim --check REFERENCE [--ticks N] [--clock N] [--any-start] [--csv] FILE...
+       lotra-sim --expect TABLE [--csv] FILE...
+       lotra-sim --expect-automaton TABLE [--clock N] [--any-start] [--csv] FILE...
 
 Reads the circuit file FILE, switches the power on as the power-on command of the
 editor does (input levels and generator counters cleared, then the circuit settles),
@@ -237,13 +294,47 @@ levels.
                 draw the Karnaugh map of the function NAME (2 to 6 variables) with
                 the loops of its first minimal DNF into OUT; its ending .png, .svg
                 or .pdf decides the format
+  --automaton   print the circuit's automaton instead: its inputs X1, X2, ... (the
+                input signals but the clock signal), its state Q1, ... G1, ...
+                (as --functions names them) and its outputs Y1, ... (the
+                indicators' numbers); whether it is a Moore or a Mealy automaton,
+                how many states it has and its minimal automaton has, and the
+                table of transitions and outputs. One clock is as many generator
+                ticks as the least common multiple of the generators' periods;
+                without generators, a pulse (1, then 0) on the clock signal: the
+                first input signal that reaches a trigger's clock. States are
+                met breadth first from power on, input vectors in binary order
+                (at most 16 inputs and 4096 states)
+  --dot         with --automaton: the state graph in the DOT language instead
+  --json        with --automaton: one JSON object instead, {"kind", "inputs",
+                "outputs", "state_variables", "initial", "states",
+                "transitions": [{"from", "input", "to", "output"}, ...],
+                "minimal_states"}
+  --all-states  with --automaton: every combination of the triggers' states is
+                a start too, as Ctrl+click sets it, for the full table
+  --clock N     the Nth input signal in reading order is the clock signal
+  --letters     with --automaton: name the states A, B, C ... beside their bits
   --check REFERENCE
                 compare each FILE with the circuit REFERENCE instead: the input
                 signals take every combination (at most 16 inputs) and every
                 indicator must show what REFERENCE's shows after power on and,
                 when REFERENCE has a generator or a trigger, after each of N
                 generator ticks (--ticks, default 100). Inputs and indicators are
-                taken in reading order: top to bottom, left to right at one height
+                taken in reading order: top to bottom, left to right at one height.
+                When REFERENCE has a trigger, its automaton and each FILE's are
+                compared instead: from both starts, every input sequence must give
+                the same numbers; the first difference is the shortest sequence
+                that tells them apart. Two that differ only by their start
+                ("совпадает, кроме начального состояния") do not match unless
+                --any-start is given
+  --expect-automaton TABLE
+                compare each FILE's automaton with one typed as a table: a header
+                line, then per state and input vector the state's name, the input
+                bits (X1 first, "-" without inputs), the next state's name and each
+                indicator's number, separated by tabs or spaces; the first line's
+                state is the start, states match up to their names
+  --any-start   with a check of automata: another start still matches
+  --csv         with a check: one line "name;verdict;details" per file instead
   --expect TABLE
                 compare each FILE with a typed table instead: a header line, then
                 one line per input combination with the input bits (inputs in
@@ -269,7 +360,8 @@ two-digit number), L<slot>.9 for a gate's output, B<slot>.9 and B<slot>.10 for a
 trigger's or summer's outputs.
 
 A check prints one tab-separated line per FILE: its name, then "совпадает", or
-"не совпадает" and the first difference, or "не сравнить" and why (unreadable,
+"не совпадает" and the first difference (for automata "такт 3, входы 1, 0, 1:
+индикатор показывает 02, ожидалось 03"), or "не сравнить" and why (unreadable,
 not a circuit, another number of inputs or indicators); at the end
 "совпадают N из M".
 

@@ -18,6 +18,15 @@ struct SimOptions {
     bool json = false;
     std::optional<std::string> kmapFunction;
     std::optional<std::string> kmapPath;
+    // Instead of the run: the circuit's automaton as text, as a DOT graph (--dot) or
+    // as JSON (--json); from every combination of the triggers too (--all-states),
+    // clocked by the input signal named (--clock N, from 1; 0 finds it), the states
+    // also named by letters (--letters).
+    bool automaton = false;
+    bool dot = false;
+    bool allStates = false;
+    bool letters = false;
+    int clockOrdinal = 0;
     // Beside the run: its waveform as a value change dump, and its picture.
     std::optional<std::string> vcdPath;
     std::optional<std::string> pngPath;
@@ -28,7 +37,15 @@ struct SimOptions {
     // (--check) or with a table of the outputs the teacher typed (--expect).
     std::optional<std::string> checkReference;
     std::optional<std::string> expectTable;
+    // ...or with an automaton the teacher typed as a table (--expect-automaton);
+    // another start counts as a match with --any-start; --csv prints one
+    // "name;verdict;details" line per file for a grade book.
+    std::optional<std::string> expectAutomaton;
+    bool anyStart = false;
+    bool csv = false;
     std::vector<std::string> checkedFiles;
+
+    bool checks() const { return checkReference || expectTable || expectAutomaton; }
 };
 
 // How many generator ticks a check runs a sequential circuit when not told.
@@ -43,8 +60,11 @@ struct ParsedArguments {
 
 // The command's arguments without the program name:
 // [--ticks N] [--no-power] [--write OUT] [--vcd OUT] [--png|--svg|--pdf OUT] FILE,
-// --truth-table FILE, --functions [--json] FILE, --kmap NAME OUT FILE, --check REFERENCE [--ticks
-// N] FILE..., --expect TABLE FILE..., or --help.
+// --truth-table FILE, --functions [--json] FILE, --kmap NAME OUT FILE,
+// --automaton [--dot|--json] [--all-states] [--clock N] [--letters] FILE,
+// --check REFERENCE [--ticks N] [--clock N] [--any-start] [--csv] FILE...,
+// --expect TABLE [--csv] FILE..., --expect-automaton TABLE [--clock N] [--any-start] [--csv]
+// FILE..., or --help.
 ParsedArguments parseArguments(const std::vector<std::string>& args);
 
 // What --help prints.

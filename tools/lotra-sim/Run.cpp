@@ -4,6 +4,7 @@
 
 #include "io/CircuitFile.h"
 #include "sim/Simulator.h"
+#include "tools/lotra-sim/Automaton.h"
 #include "tools/lotra-sim/CircuitInput.h"
 #include "tools/lotra-sim/CircuitPicture.h"
 #include "tools/lotra-sim/ClassCheck.h"
@@ -53,7 +54,7 @@ int runTruthTable(const CCircuit& circuit, std::ostream& out, std::ostream& err)
 }  // namespace
 
 int run(const SimOptions& options, std::ostream& out, std::ostream& err) {
-    if (options.checkReference || options.expectTable) return runCheck(options, out, err);
+    if (options.checks()) return runCheck(options, out, err);
     if ((!requestedPictures(options).empty() || options.kmapFunction) && !picturesAvailable()) {
         err << "lotra-sim: this lotra-sim was built without Qt and draws no pictures\n";
         return kExitBadInput;
@@ -64,6 +65,7 @@ int run(const SimOptions& options, std::ostream& out, std::ostream& err) {
     io::decodeCircuit(bytes, circuit);
     if (options.truthTable) return runTruthTable(circuit, out, err);
     if (options.functions) return printFunctions(circuit, options.json, out, err);
+    if (options.automaton) return printAutomaton(circuit, options, out, err);
     if (options.kmapFunction)
         return writeKarnaughMap(circuit, *options.kmapFunction, *options.kmapPath, err);
 

@@ -1,0 +1,129 @@
+#include "desktop/AutomatonWindow.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "analysis/AutomatonReport.h"
+#include "app/FileMessages.h"
+#include "app/PictureNames.h"
+#include "app/Vortafrm.h"
+#include "desktop/GraphPicture.h"
+#include "io/FileReplacement.h"
+#include "platform/Shell.h"
+
+namespace desktop {
+namespace {
+
+constexpr const char* kTitle = "Автомат схемы";
+constexpr const char* kSavePicture = "Сохранить рисунок...";
+constexpr const char* kLetters = "Буквы";
+constexpr const char* kAllStates = "Все состояния триггеров";
+constexpr const char* kNoGraph = "Graphviz не нарисовал граф.";
+constexpr const char* kProposedName = "automat.png";
+constexpr const char* kNotWritten = "Не удалось записать рисунок ";
+constexpr const char* kErrorCaption = "Ошибка";
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+CAutomatonWindow::CAutomatonWindow(const CVortafrm& core, platform::Shell& shell, QWidget* owner)
+    : QWidget(owner, Qt::Window), core_(core), shell_(shell) {
+    setObjectName("automatonWindow");
+    setWindowTitle(fromUtf8(kTitle));
+    table_ = new QPlainTextEdit(this);
+    table_->setReadOnly(true);
+    table_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    table_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    letters_ = new QCheckBox(fromUtf8(kLetters), this);
+    allStates_ = new QCheckBox(fromUtf8(kAllStates), this);
+    save_ = new QPushButton(fromUtf8(kSavePicture), this);
+    picture_ = new QLabel(this);
+    picture_->setAlignment(Qt::AlignCenter);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(picture_);
+    scroll->setWidgetResizable(true);
+    scroll->setBackgroundRole(QPalette::Base);
+
+    auto* options = new QHBoxLayout;
+    options->addWidget(letters_);
+    options->addWidget(allStates_);
+    options->addStretch();
+    options->addWidget(save_);
+    auto* panes = new QHBoxLayout;
+    panes->addWidget(table_, 1);
+    panes->addWidget(scroll, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(options);
+    layout->addLayout(panes);
+    resize(960, 460);
+
+    connect(letters_, &QCheckBox::toggled, this, [this] { showAutomaton(); });
+    connect(allStates_, &QCheckBox::toggled, this, [this] { followCircuit(); });
+    connect(save_, &QPushButton::clicked, this, [this] { savePicture(); });
+}
+
+void CAutomatonWindow::open() {
+    compute();
+    show();
+    raise();
+    activateWindow();
+}
+
+void CAutomatonWindow::followCircuit() {
+    if (isVisible()) compute();
+}
+
+QString CAutomatonWindow::tableText() const {
+    return table_->toPlainText();
+}
+
+void CAutomatonWindow::compute() {
+    error_.clear();
+    automaton_ =
+        analysis::circuitAutomaton(core_.circuit(), {.allStates = allStates_->isChecked()}, error_);
+    showAutomaton();
+}
+
+std::string CAutomatonWindow::dot() const {
+    return analysis::automatonDot(*automaton_, {.letters = letters_->isChecked()});
+}
+
+void CAutomatonWindow::showAutomaton() {
+    const bool drawable = automaton_ && automaton_->kind != analysis::AutomatonKind::Combinational;
+    table_->setPlainText(fromUtf8(
+        automaton_ ? analysis::automatonText(*automaton_, {.letters = letters_->isChecked()})
+                   : error_));
+    graph_ = QImage();
+    if (drawable) {
+        const auto png = renderGraph(dot(), platform::PictureFormat::Png);
+        if (png) graph_.loadFromData(png->data(), static_cast<int>(png->size()), "PNG");
+    }
+    save_->setEnabled(drawable && !graph_.isNull());
+    if (graph_.isNull())
+        picture_->setText(drawable ? fromUtf8(kNoGraph) : QString());
+    else
+        picture_->setPixmap(QPixmap::fromImage(graph_));
+}
+
+void CAutomatonWindow::savePicture() {
+    if (!automaton_) return;
+    const std::optional<std::string> typed =
+        shell_.fileNameDialog(app::text::kLabelPicture, kProposedName);
+    if (!typed || typed->empty()) return;
+    const app::PictureName name = app::pictureName(*typed);
+    const auto bytes = renderGraph(dot(), name.format);
+    if (!bytes || !io::replaceFile(name.fileName, *bytes))
+        shell_.messageBox(kNotWritten + name.fileName, kErrorCaption,
+                          platform::MessageBoxStyle::Ok);
+}
+
+}  // namespace desktop

@@ -1,0 +1,41 @@
+#include "desktop/GraphPicture.h"
+
+#include <gvc.h>
+
+#include <memory>
+
+namespace desktop {
+namespace {
+
+const char* graphvizFormat(platform::PictureFormat format) {
+    switch (format) {
+        case platform::PictureFormat::Svg:
+            return "svg";
+        case platform::PictureFormat::Pdf:
+            return "pdf";
+        case platform::PictureFormat::Png:
+            break;
+    }
+    return "png";
+}
+
+}  // namespace
+
+std::optional<std::vector<uint8_t>> renderGraph(const std::string& dot,
+                                                platform::PictureFormat format) {
+    const std::unique_ptr<GVC_t, int (*)(GVC_t*)> context(gvContext(), gvFreeContext);
+    if (!context) return std::nullopt;
+    const std::unique_ptr<Agraph_t, int (*)(Agraph_t*)> graph(agmemread(dot.c_str()), agclose);
+    if (!graph || gvLayout(context.get(), graph.get(), "dot") != 0) return std::nullopt;
+    char* data = nullptr;
+    unsigned int length = 0;
+    const int failed =
+        gvRenderData(context.get(), graph.get(), graphvizFormat(format), &data, &length);
+    std::optional<std::vector<uint8_t>> bytes;
+    if (failed == 0 && data) bytes.emplace(data, data + length);
+    gvFreeRenderData(data);
+    gvFreeLayout(context.get(), graph.get());
+    return bytes;
+}
+
+}  // namespace desktop
