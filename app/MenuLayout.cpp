@@ -61,8 +61,6 @@ constexpr MenuItem kGeneratorItems[] = {
 };
 constexpr MenuItem kAnalysisItems[] = {
     {"&Функции схемы...", command::AnalysisFunctions},
-};
-constexpr MenuItem kAnalysisItems[] = {
     {"&Автомат...", command::AnalysisAutomaton},
     {"&Проверить по таблице...", command::AnalysisCheckByTable},
 };
