@@ -235,6 +235,14 @@ bool WebShell::warningDialog(const std::string& line1, const std::string& line2,
         .has_value();
 }
 
+platform::SaveChangesAnswer WebShell::saveChangesDialog() {
+    const std::optional<JsonValue> answer = runDialog("saveChanges", "{}");
+    if (!answer) return platform::SaveChangesAnswer::Cancel;
+    const JsonValue* save = answer->member("save");
+    return save && save->asBool().value_or(false) ? platform::SaveChangesAnswer::Save
+                                                  : platform::SaveChangesAnswer::DontSave;
+}
+
 void WebShell::aboutDialog() {
     runDialog("about", "{}");
 }

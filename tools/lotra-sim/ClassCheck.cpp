@@ -103,8 +103,7 @@ Verdict checkFile(const Behaviour& reference, const std::string& path) {
         return incomparable(unreadableReason(*failure));
     if (bytes.empty()) return incomparable(text::kEmptyFile);
     CCircuit circuit;
-    io::decodeCircuit(bytes, circuit);
-    if (circuit.isEmpty()) return incomparable(text::kNotACircuit);
+    if (!io::decodeCircuitFile(bytes, circuit)) return incomparable(text::kNotACircuit);
     const Terminals terminals = readingOrderTerminals(circuit);
     if (terminals.inputs.size() != reference.inputCount)
         return incomparable(fill(text::kOtherInputCount,

@@ -7,8 +7,13 @@ bool picturesAvailable() {
     return false;
 }
 
-bool drawCircuitPicture(const CCircuit&, const PictureFile&, const std::string&, bool,
-                        std::vector<uint8_t>&, std::string& error) {
+struct PictureDrawer::Application {};
+
+PictureDrawer::PictureDrawer() = default;
+PictureDrawer::~PictureDrawer() = default;
+
+bool PictureDrawer::draw(const CCircuit&, const PictureFile&, const std::string&, bool,
+                         std::vector<uint8_t>&, std::string& error) const {
     error = "this lotra-sim was built without Qt and draws no pictures";
     return false;
 }
