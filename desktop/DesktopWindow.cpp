@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWindow>
@@ -13,7 +14,9 @@
 #include "app/Vortafrm.h"
 #include "canvas/BitmapStore.h"
 #include "desktop/MainMenu.h"
+#include "desktop/MenuKeys.h"
 #include "desktop/ScrollActions.h"
+#include "desktop/WindowPlacement.h"
 #include "desktop/WorkAreaWidget.h"
 #include "platform/ProgramName.h"
 #include "render/Scrolling.h"
@@ -25,6 +28,13 @@ constexpr int kIconId = 101;
 const QRect kOuterRectangle{100, 50, 640, 480};
 }  // namespace
 
+// The home rectangle where the screen has room for it; a small or scaled-up screen
+// gets it smaller and moved into the area its windows may use.
+QRect CDesktopWindow::homeRectangle() const {
+    const QScreen* on = screen();
+    return on ? placedWithin(kOuterRectangle, on->availableGeometry()) : kOuterRectangle;
+}
+
 CDesktopWindow::CDesktopWindow() : core_(std::make_unique<CVortafrm>(*this)) {
     setWindowTitle(QString::fromUtf8(platform::kProgramName));
     if (const QImage& icon = canvas::bitmapImage(kIconId); !icon.isNull())
@@ -32,10 +42,11 @@ CDesktopWindow::CDesktopWindow() : core_(std::make_unique<CVortafrm>(*this)) {
     buildMainMenu(
         *menuBar(), [this](int id) { return core_->isCommandEnabled(id); },
         [this](int id) { runCommand(id); });
+    connectMenuKeys(*menuBar());
     workArea_ = new CWorkAreaWidget(*core_, this);
     setCentralWidget(workArea_);
     createControls();
-    setGeometry(kOuterRectangle);
+    setGeometry(homeRectangle());
     core_->OnCreate();
 }
 
@@ -94,9 +105,10 @@ void CDesktopWindow::fitOuterRectangle() {
     const QMargins frame = windowHandle()->frameMargins();
     if (frame.isNull()) return;
     outerRectanglePending_ = false;
-    resize(kOuterRectangle.width() - frame.left() - frame.right(),
-           kOuterRectangle.height() - frame.top() - frame.bottom());
-    move(kOuterRectangle.topLeft());
+    const QRect outer = homeRectangle();
+    resize(outer.width() - frame.left() - frame.right(),
+           outer.height() - frame.top() - frame.bottom());
+    move(outer.topLeft());
 }
 
 bool CDesktopWindow::event(QEvent* event) {
@@ -126,6 +138,10 @@ void CDesktopWindow::runCommand(int id) {
 }
 
 void CDesktopWindow::closeEvent(QCloseEvent* event) {
+    if (!destroyed_ && !core_->OnQueryClose()) {
+        event->ignore();
+        return;
+    }
     destroyOnce();
     event->accept();
 }

@@ -28,7 +28,8 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
     CDesktopWindow(const CDesktopWindow&) = delete;
     CDesktopWindow& operator=(const CDesktopWindow&) = delete;
 
-    // Shows the window with the outer rectangle 640 x 480 at (100, 50).
+    // Shows the window with the outer rectangle 640 x 480 at (100, 50), or as much
+    // of it as the screen's available area holds.
     void showAtHome();
     // Another copy of the program asked for this window: restore it when it is
     // minimised, and nothing else.
@@ -52,6 +53,7 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
                                               const std::string& preset) override;
     bool warningDialog(const std::string& line1, const std::string& line2,
                        const std::string& line3) override;
+    platform::SaveChangesAnswer saveChangesDialog() override;
     void aboutDialog() override;
     void helpNoteDialog() override;
     // The desktop's files are the computer's own, and its menu offers no other.
@@ -79,6 +81,7 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
     void sendScroll(QScrollBar* bar, int code);
     void destroyOnce();
     void fitOuterRectangle();
+    QRect homeRectangle() const;
 
     std::unique_ptr<CVortafrm> core_;
     CWorkAreaWidget* workArea_ = nullptr;

@@ -5,6 +5,7 @@
 #include "io/Recovery.h"
 #include "model/ElementParams.h"
 #include "platform/DialogTexts.h"
+#include "platform/ProgramName.h"
 #include "platform/Shell.h"
 #include "render/Scrolling.h"
 #include "web/ConstantsModule.h"
@@ -85,6 +86,10 @@ void addDialogTexts(ConstantsModule::Table& texts) {
         .add("Delay", Delay)
         .add("FileNameTitle", FileNameTitle)
         .add("WarningTitle", WarningTitle)
+        .add("SaveChangesQuestion", SaveChangesQuestion)
+        .add("SaveChanges", SaveChanges)
+        .add("DontSaveChanges", DontSaveChanges)
+        .add("CancelClosing", CancelClosing)
         .add("PinChoiceTitle", PinChoiceTitle)
         .add("PinChoiceQuestion", PinChoiceQuestion)
         .add("AboutTitle", AboutTitle)
@@ -108,7 +113,8 @@ void addDialogTexts(ConstantsModule::Table& texts) {
         .add("EnterIntegerInRange", EnterIntegerInRange)
         .add("EnterNumber", EnterNumber)
         .add("EnterNumberInRange", EnterNumberInRange)
-        .add("EnterFileName", EnterFileName);
+        .add("EnterFileName", EnterFileName)
+        .add("EnterShorterFileName", EnterShorterFileName);
 }
 
 void addTexts(ConstantsModule& module) {
@@ -123,7 +129,8 @@ void addTexts(ConstantsModule& module) {
         .add("StartHere", text::kStartHere)
         .add("Restart", text::kRestart)
         .add("StorageMayBeCleared", text::kStorageMayBeCleared)
-        .add("DefaultCaption", text::kDefaultCaption);
+        .add("DefaultCaption", text::kDefaultCaption)
+        .add("ProgramName", platform::kProgramName);
 }
 
 // The pin-choice dialog's layout belongs here too, once the element kinds' own
