@@ -45,6 +45,8 @@ bool picturesAvailable() {
     return true;
 }
 
+// A member, so that it is called only while the drawer's application lives.
+// NOLINTNEXTLINE(readability-convert-member-functions-to-static)
 bool PictureDrawer::draw(const CCircuit& circuit, const PictureFile& picture,
                          const std::string& circuitFile, bool powered, std::vector<uint8_t>& bytes,
                          std::string& error) const {
