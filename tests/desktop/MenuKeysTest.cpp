@@ -18,11 +18,11 @@ class MenuKeysTest : public ShownWindowTest {
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
     // The title of the menu open now, or nothing.
-    QString openMenu() const {
+    static QString openMenu() {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         return menu ? menu->menuAction()->text() : QString();
     }
-    void closeMenus() {
+    static void closeMenus() {
         while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
     }
 };
@@ -31,9 +31,9 @@ class MenuKeysTest : public ShownWindowTest {
 // menu J is О, as on a Russian keyboard.
 TEST_F(MenuKeysTest, MenuLettersWorkWithALatinLayoutAndF10OrALoneAltOpenTheFirstMenu) {
     const struct {
-        Qt::Key key;
+        Qt::Key key = Qt::Key_unknown;
         Qt::KeyboardModifiers modifiers;
-        const char* opens;
+        const char* opens = "";
     } kKeys[] = {
         {Qt::Key_G, Qt::AltModifier, "&Питание"},
         {Qt::Key_H, Qt::AltModifier, "П&равка"},
