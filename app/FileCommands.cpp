@@ -27,6 +27,10 @@ void reportWriteFailure(platform::Shell& shell, const std::string& fileName) {
     reportError(shell, text::kFileNotWritten, fileName);
 }
 
+void reportNotACircuit(platform::Shell& shell, const std::string& fileName) {
+    shell.messageBox(text::notACircuitFile(fileName), platform::kErrorCaption, MessageBoxStyle::Ok);
+}
+
 bool warnBeforeOpening(platform::Shell& shell) {
     return shell.warningDialog(text::kWarningAttention, text::kWarningOpenFile,
                                text::kWarningUnsavedLost);
@@ -64,7 +68,17 @@ bool writeCircuitUnderTypedName(platform::Shell& shell, const std::string& fileN
 void saveUnderTypedName(const FileCommandContext& context, const std::string& fileName) {
     if (writeCircuitUnderTypedName(context.shell, fileName, context.circuit)) {
         context.currentFileName = fileName;
+        context.markSaved();
     }
+}
+
+// Whether there is no file of that name, or it reads as a circuit file now.
+bool absentOrCircuit(const std::string& fileName) {
+    if (::access(fileName.c_str(), F_OK) != 0) return true;
+    const io::ExistingFile file = io::openExistingFile(fileName);
+    std::vector<uint8_t> bytes;
+    CCircuit read;
+    return file.isOpen() && io::readWholeFile(file, bytes) && io::decodeCircuitFile(bytes, read);
 }
 
 // A name from the computer as a name in the folder: no directories.
@@ -85,6 +99,10 @@ bool mayReplace(platform::Shell& shell, const std::string& fileName) {
 // "Открыть..." opens a typed name.
 void copyAndOpen(const FileCommandContext& context, const platform::ComputerFile& file) {
     const std::string fileName = folderName(file.name);
+    if (CCircuit read; !io::decodeCircuitFile(file.bytes, read)) {
+        reportNotACircuit(context.shell, fileName);
+        return;
+    }
     if (!mayReplace(context.shell, fileName)) return;
     if (!io::replaceFile(fileName, file.bytes)) {
         reportWriteFailure(context.shell, fileName);
@@ -102,6 +120,7 @@ void fileNew(const FileCommandContext& context) {
     }
     // From here the old circuit is gone even when the user cancels the naming.
     context.replaceCircuit(CCircuit{}, context.currentFileName);
+    context.markSaved();
 
     const std::optional<std::string> fileName =
         context.shell.fileNameDialog(text::kLabelNew, context.currentFileName);
@@ -131,10 +150,14 @@ void openNamedFile(const FileCommandContext& context, const std::string& fileNam
         reportError(context.shell, text::kFileNotRead, fileName);
         return;
     }
-    io::removeAbandonedTemporaries(fileName);
     CCircuit opened;
-    io::decodeCircuit(bytes, opened);
+    if (!io::decodeCircuitFile(bytes, opened)) {
+        reportNotACircuit(context.shell, fileName);
+        return;
+    }
+    io::removeAbandonedTemporaries(fileName);
     context.replaceCircuit(std::move(opened), fileName);
+    context.markSaved();
 }
 
 void fileLoadFromDisk(const FileCommandContext& context) {
@@ -148,11 +171,14 @@ void openDroppedFile(const FileCommandContext& context, const platform::Computer
 }
 
 void fileSave(const FileCommandContext& context) {
-    if (!context.currentFileName.empty()) {
+    const std::string& current = context.currentFileName;
+    if (!current.empty()) {
+        if (!absentOrCircuit(current) && !confirmOverwrite(context.shell, current)) return;
         // Replaced only once the new contents are complete: a failure keeps the old file.
-        if (!io::writeCircuitFile(context.currentFileName, context.circuit)) {
-            reportWriteFailure(context.shell, context.currentFileName);
-        }
+        if (io::writeCircuitFile(current, context.circuit))
+            context.markSaved();
+        else
+            reportWriteFailure(context.shell, current);
         return;
     }
     const std::optional<std::string> fileName = context.shell.fileNameDialog(text::kLabelSave, "");

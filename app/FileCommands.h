@@ -20,16 +20,20 @@ namespace app {
 
 // The main window's door for a new circuit under a file name (CVortafrm::replaceCircuit).
 using CircuitDoor = std::function<void(CCircuit replacement, const std::string& fileName)>;
+// Told that the circuit as it stands is the one in its file now (after Open and
+// Save), or holds nothing to lose (after New).
+using SavedMark = std::function<void()>;
 
 // What the file commands work on: the main window's circuit, which they replace
 // only through `replaceCircuit` (painting a picture of it still refreshes the
 // bitmaps of signals and generators), the name of the current circuit file (empty
-// when there is none) and the desktop.
+// when there is none), the desktop, and who keeps track of unsaved changes.
 struct FileCommandContext {
     CCircuit& circuit;
     std::string& currentFileName;
     platform::Shell& shell;
     CircuitDoor replaceCircuit;
+    SavedMark markSaved = [] {};
 };
 
 // Empties the work area and creates an empty file under a typed name.
@@ -37,7 +41,8 @@ void fileNew(const FileCommandContext& context);
 // Replaces the circuit by the one of a typed file, with the levels stored there.
 void fileOpen(const FileCommandContext& context);
 // Opens a named file as "Открыть..." does once the name is typed: the circuit is
-// replaced only by the whole file; a missing or unreadable file is reported.
+// replaced only by the whole file; a missing or unreadable file, or one that is not
+// a circuit file, is reported, and the circuit and its name stay.
 void openNamedFile(const FileCommandContext& context, const std::string& fileName);
 // After the warning of "Открыть...", asks the desktop for a file of the user's
 // computer, copies it into the current folder under its own name and opens it
@@ -46,6 +51,8 @@ void fileLoadFromDisk(const FileCommandContext& context);
 // The same for a file the user dropped on the window, from the warning on.
 void openDroppedFile(const FileCommandContext& context, const platform::ComputerFile& file);
 // Writes the circuit to the current file, or asks for a name when there is none.
+// A current file that no longer reads as a circuit is replaced only after the
+// warning for an existing file.
 void fileSave(const FileCommandContext& context);
 // Writes the circuit under a typed name, which becomes the current file.
 void fileSaveAs(const FileCommandContext& context);

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "platform/DialogTexts.h"
+
 // What the file commands say to the user. A "%s" stands for the name as typed.
 namespace app::text {
 
@@ -25,6 +27,11 @@ inline constexpr const char* kLabelNew = "Создать файл:";
 inline constexpr const char* kLabelOpen = "Открыть файл:";
 inline constexpr const char* kLabelSave = "Имя файла";
 inline constexpr const char* kLabelPicture = "Имя рисунка";
+
+// A file with bytes in it but no circuit, in the words lotra-sim uses too.
+inline std::string notACircuitFile(const std::string& fileName) {
+    return "Файл " + fileName + ": " + platform::text::NotACircuitFile;
+}
 
 // The message with the typed name in place of its "%s". The name is inserted as
 // it stands, so a name that itself holds "%" signs is shown unchanged.

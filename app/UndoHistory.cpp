@@ -33,14 +33,16 @@ void CUndoHistory::record(CCircuit before, std::optional<std::string> fileName) 
     for (const Step& step : redo_) bytes_ -= step.bytes;
     redo_.clear();
     const size_t size = footprintBytes(before);
-    undo_.push_back({std::move(before), std::move(fileName), size});
+    undo_.push_back({std::move(before), std::move(fileName), size, currentState_});
     bytes_ += size;
     ++stepsRecorded_;
+    currentState_ = stepsRecorded_;
     trim();
 }
 
 void CUndoHistory::exchange(Step& step, CCircuit& circuit, std::string& fileName) {
     std::swap(step.tables, circuit);
+    std::swap(step.state, currentState_);
     if (step.fileName) std::swap(*step.fileName, fileName);
     bytes_ -= step.bytes;
     step.bytes = footprintBytes(step.tables);

@@ -47,6 +47,13 @@ class CUndoHistory {
     // undo list.
     void redo(CCircuit& circuit, std::string& fileName);
 
+    // Marks the tables as they stand as the ones in their file (or as holding nothing
+    // to lose); undo and redo come back to that mark, a new step leaves it.
+    void markSaved() { savedState_ = currentState_; }
+    // Whether the tables are as they were at the last mark: level changes alone, and
+    // steps undone back to it, do not count.
+    bool isAtSavedMark() const { return currentState_ == savedState_; }
+
     size_t undoCount() const { return undo_.size(); }
     size_t redoCount() const { return redo_.size(); }
     // The bytes of the kept copies (the open step's copy, or the one left by a step
@@ -60,6 +67,7 @@ class CUndoHistory {
         CCircuit tables;
         std::optional<std::string> fileName;  // only for New and Open
         size_t bytes = 0;
+        uint64_t state = 0;  // which state of the circuit the tables are
     };
 
     void record(CCircuit before, std::optional<std::string> fileName);
@@ -77,6 +85,9 @@ class CUndoHistory {
     std::deque<Step> redo_;  // the next step to redo at the back
     size_t bytes_ = 0;
     uint64_t stepsRecorded_ = 0;
+    // Every state the tables reach by a new step gets a number of its own.
+    uint64_t currentState_ = 0;
+    uint64_t savedState_ = 0;
 };
 
 }  // namespace app

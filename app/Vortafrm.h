@@ -37,6 +37,13 @@ class CVortafrm {
     // and destruction.
     void OnCreate();
     void OnDestroy();
+    // The window is about to close: true when it may. With changes since the last
+    // Save or Open the user is asked first, and "Сохранить" saves as the file menu
+    // does (the window stays when that saves nothing).
+    bool OnQueryClose();
+    // Whether the circuit differs from its file in more than levels: closing now
+    // would lose work.
+    bool hasUnsavedChanges() const { return !history_.isAtSavedMark(); }
 
     void OnPaint(platform::Canvas& canvas);
     void OnSize(int32_t width, int32_t height);

@@ -8,7 +8,8 @@ app::FileCommandContext CVortafrm::fileCommandContext() {
     return {circuit_, currentFileName_, shell_,
             [this](CCircuit replacement, const std::string& fileName) {
                 replaceCircuit(std::move(replacement), fileName);
-            }};
+            },
+            [this] { history_.markSaved(); }};
 }
 
 void CVortafrm::OnFileNew() {
@@ -38,4 +39,18 @@ void CVortafrm::OnFileSaveAs() {
 
 void CVortafrm::OnFileSavePicture() {
     app::fileSavePicture(fileCommandContext(), powerOn_, shownWireLevels());
+}
+
+bool CVortafrm::OnQueryClose() {
+    if (!hasUnsavedChanges()) return true;
+    switch (shell_.saveChangesDialog()) {
+        case platform::SaveChangesAnswer::Save:
+            OnFileSave();
+            return !hasUnsavedChanges();
+        case platform::SaveChangesAnswer::DontSave:
+            return true;
+        case platform::SaveChangesAnswer::Cancel:
+            break;
+    }
+    return false;
 }

@@ -32,6 +32,9 @@ class ConfirmingShell : public platform::Shell {
     bool warningDialog(const std::string&, const std::string&, const std::string&) override {
         return false;
     }
+    platform::SaveChangesAnswer saveChangesDialog() override {
+        return platform::SaveChangesAnswer::Cancel;
+    }
     void aboutDialog() override {}
     void helpNoteDialog() override {}
     std::optional<platform::ComputerFile> chooseComputerFile() override { return std::nullopt; }

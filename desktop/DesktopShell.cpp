@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -17,6 +18,8 @@
 #include "desktop/WorkAreaWidget.h"
 #include "dialogs/DialogRequests.h"
 #include "io/FileReplacement.h"
+#include "platform/DialogTexts.h"
+#include "platform/ProgramName.h"
 
 namespace desktop {
 
@@ -70,6 +73,26 @@ std::optional<std::string> CDesktopWindow::fileNameDialog(const std::string& lab
 bool CDesktopWindow::warningDialog(const std::string& line1, const std::string& line2,
                                    const std::string& line3) {
     return dialogs::runWarningDialog(this, line1, line2, line3);
+}
+
+// Enter saves, Escape and the window's close button cancel the closing.
+platform::SaveChangesAnswer CDesktopWindow::saveChangesDialog() {
+    namespace text = platform::text;
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(platform::kProgramName),
+                    QString::fromUtf8(text::SaveChangesQuestion), QMessageBox::NoButton, this);
+    box.setObjectName("saveChanges");
+    QPushButton* save =
+        box.addButton(QString::fromUtf8(text::SaveChanges), QMessageBox::AcceptRole);
+    QPushButton* dontSave =
+        box.addButton(QString::fromUtf8(text::DontSaveChanges), QMessageBox::DestructiveRole);
+    QPushButton* cancel =
+        box.addButton(QString::fromUtf8(text::CancelClosing), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save) return platform::SaveChangesAnswer::Save;
+    if (box.clickedButton() == dontSave) return platform::SaveChangesAnswer::DontSave;
+    return platform::SaveChangesAnswer::Cancel;
 }
 
 void CDesktopWindow::aboutDialog() {

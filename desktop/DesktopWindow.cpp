@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
@@ -20,7 +21,9 @@
 #include "desktop/FunctionsWindow.h"
 #include "desktop/AutomatonWindow.h"
 #include "desktop/MainMenu.h"
+#include "desktop/MenuKeys.h"
 #include "desktop/ScrollActions.h"
+#include "desktop/WindowPlacement.h"
 #include "desktop/WorkAreaWidget.h"
 #include "platform/ProgramName.h"
 #include "render/Scrolling.h"
@@ -34,6 +37,13 @@ const QRect kOuterRectangle{100, 50, 640, 480};
 // Where the user's own settings of the program are kept from one run to the next.
 constexpr const char* kSettingsOwner = "lotra";
 }  // namespace
+
+// The home rectangle where the screen has room for it; a small or scaled-up screen
+// gets it smaller and moved into the area its windows may use.
+QRect CDesktopWindow::homeRectangle() const {
+    const QScreen* on = screen();
+    return on ? placedWithin(kOuterRectangle, on->availableGeometry()) : kOuterRectangle;
+}
 
 CDesktopWindow::CDesktopWindow() : core_(std::make_unique<CVortafrm>(*this)) {
     setWindowTitle(QString::fromUtf8(platform::kProgramName));
@@ -51,7 +61,8 @@ CDesktopWindow::CDesktopWindow() : core_(std::make_unique<CVortafrm>(*this)) {
     workArea_ = new CWorkAreaWidget(*core_, this);
     setCentralWidget(workArea_);
     createControls();
-    setGeometry(kOuterRectangle);
+    connectMenuKeys(*menuBar());
+    setGeometry(homeRectangle());
     browser_ = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     manualPath_ = installedManualPath();
     core_->OnCreate();
@@ -115,9 +126,10 @@ void CDesktopWindow::fitOuterRectangle() {
     const QMargins frame = windowHandle()->frameMargins();
     if (frame.isNull()) return;
     outerRectanglePending_ = false;
-    resize(kOuterRectangle.width() - frame.left() - frame.right(),
-           kOuterRectangle.height() - frame.top() - frame.bottom());
-    move(kOuterRectangle.topLeft());
+    const QRect outer = homeRectangle();
+    resize(outer.width() - frame.left() - frame.right(),
+           outer.height() - frame.top() - frame.bottom());
+    move(outer.topLeft());
 }
 
 bool CDesktopWindow::event(QEvent* event) {
@@ -182,6 +194,10 @@ void CDesktopWindow::rememberChoice(int id) {
 }
 
 void CDesktopWindow::closeEvent(QCloseEvent* event) {
+    if (!destroyed_ && !core_->OnQueryClose()) {
+        event->ignore();
+        return;
+    }
     destroyOnce();
     event->accept();
 }

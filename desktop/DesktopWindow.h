@@ -38,7 +38,8 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
     CDesktopWindow(const CDesktopWindow&) = delete;
     CDesktopWindow& operator=(const CDesktopWindow&) = delete;
 
-    // Shows the window with the outer rectangle 640 x 480 at (100, 50).
+    // Shows the window with the outer rectangle 640 x 480 at (100, 50), or as much
+    // of it as the screen's available area holds.
     void showAtHome();
     // Another copy of the program asked for this window: restore it when it is
     // minimised, and nothing else.
@@ -68,6 +69,7 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
                                               const std::string& preset) override;
     bool warningDialog(const std::string& line1, const std::string& line2,
                        const std::string& line3) override;
+    platform::SaveChangesAnswer saveChangesDialog() override;
     void aboutDialog() override;
     // Opens the manual in the user's browser, or shows the note that names it when
     // no browser can be started or the manual is not there.
@@ -108,6 +110,7 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
     // The check items as the user left them in an earlier run, and kept for the next.
     void restoreRememberedChoices();
     void rememberChoice(int id);
+    QRect homeRectangle() const;
 
     std::unique_ptr<CVortafrm> core_;
     CWorkAreaWidget* workArea_ = nullptr;

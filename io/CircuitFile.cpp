@@ -15,6 +15,11 @@ void readCircuit(int fd, CCircuit& circuit) {
     decodeCircuit(bytes, circuit);
 }
 
+bool decodeCircuitFile(std::span<const uint8_t> bytes, CCircuit& circuit) {
+    decodeCircuit(bytes, circuit);
+    return bytes.empty() || !circuit.isEmpty();
+}
+
 bool writeCircuitFile(const std::string& path, const CCircuit& circuit) {
     return replaceFile(path, encodeCircuit(circuit));
 }

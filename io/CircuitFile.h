@@ -16,6 +16,10 @@ std::vector<uint8_t> encodeCircuit(const CCircuit& circuit);
 // are dropped and every link is made mutual). The caller empties the tables first
 // where needed.
 void decodeCircuit(std::span<const uint8_t> bytes, CCircuit& circuit);
+// Decodes the bytes of a whole file into empty tables; false when they are not a
+// circuit file: bytes there are, yet not one record the reader keeps. An empty
+// file is the empty circuit.
+bool decodeCircuitFile(std::span<const uint8_t> bytes, CCircuit& circuit);
 
 // Writes the circuit to an open file descriptor; false unless every byte was written.
 bool writeCircuit(const CCircuit& circuit, int fd);

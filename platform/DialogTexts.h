@@ -28,7 +28,15 @@ inline constexpr const char* Duty = "Коэффициент заполнения
 inline constexpr const char* Delay = "Задержка импульса, с.";
 
 inline constexpr const char* FileNameTitle = "Операции с файлами";
+inline constexpr const char* Browse = "Обзор...";
+// Said of a file that holds bytes but no circuit, by the window and by lotra-sim.
+inline constexpr const char* NotACircuitFile = "это не файл схемы";
 inline constexpr const char* WarningTitle = "Предупреждение";
+
+inline constexpr const char* SaveChangesQuestion = "Сохранить изменения в схеме?";
+inline constexpr const char* SaveChanges = "Сохранить";
+inline constexpr const char* DontSaveChanges = "Не сохранять";
+inline constexpr const char* CancelClosing = "Отмена";
 
 inline constexpr const char* PinChoiceTitle = "Проводник";
 inline constexpr const char* PinChoiceQuestion =
@@ -63,5 +71,7 @@ inline constexpr const char* EnterIntegerInRange = "Введите целое ч
 inline constexpr const char* EnterNumber = "Введите число.";
 inline constexpr const char* EnterNumberInRange = "Введите число от %1 до %2.";
 inline constexpr const char* EnterFileName = "Введите имя файла.";
+// %1 is the most characters a typed name may have.
+inline constexpr const char* EnterShorterFileName = "Введите имя файла не длиннее %1 символов.";
 
 }  // namespace platform::text

@@ -20,6 +20,9 @@ namespace platform {
 enum class MessageBoxStyle { Ok, OkCancelExclamation };
 
 enum class ScrollBarId { Vertical, Horizontal };
+
+// The answers to "Сохранить изменения в схеме?" when the window is closed.
+enum class SaveChangesAnswer { Save, DontSave, Cancel };
 enum class ControlId { VerticalBar, HorizontalBar, CornerButton };
 
 // Key-state bits that come with every mouse message.
@@ -76,6 +79,8 @@ class Shell {
     // Three lines with "Продолжить" and "Отказаться"; true for "Продолжить".
     virtual bool warningDialog(const std::string& line1, const std::string& line2,
                                const std::string& line3) = 0;
+    // Asked when the window closes with changes since the last Save or Open.
+    virtual SaveChangesAnswer saveChangesDialog() = 0;
     virtual void aboutDialog() = 0;
     virtual void helpNoteDialog() = 0;
     // Lets the user choose a file of their computer; nothing when they chose none.

@@ -6,6 +6,7 @@
 #include "model/ElementParams.h"
 #include "model/PinChoiceLayout.h"
 #include "platform/DialogTexts.h"
+#include "platform/ProgramName.h"
 #include "platform/Shell.h"
 #include "render/Scrolling.h"
 #include "web/ConstantsModule.h"
@@ -96,6 +97,10 @@ void addDialogTexts(ConstantsModule::Table& texts) {
         .add("Delay", Delay)
         .add("FileNameTitle", FileNameTitle)
         .add("WarningTitle", WarningTitle)
+        .add("SaveChangesQuestion", SaveChangesQuestion)
+        .add("SaveChanges", SaveChanges)
+        .add("DontSaveChanges", DontSaveChanges)
+        .add("CancelClosing", CancelClosing)
         .add("PinChoiceTitle", PinChoiceTitle)
         .add("PinChoiceQuestion", PinChoiceQuestion)
         .add("AboutTitle", AboutTitle)
@@ -119,7 +124,8 @@ void addDialogTexts(ConstantsModule::Table& texts) {
         .add("EnterIntegerInRange", EnterIntegerInRange)
         .add("EnterNumber", EnterNumber)
         .add("EnterNumberInRange", EnterNumberInRange)
-        .add("EnterFileName", EnterFileName);
+        .add("EnterFileName", EnterFileName)
+        .add("EnterShorterFileName", EnterShorterFileName);
 }
 
 void addTexts(ConstantsModule& module) {
@@ -135,7 +141,8 @@ void addTexts(ConstantsModule& module) {
         .add("Restart", text::kRestart)
         .add("StorageMayBeCleared", text::kStorageMayBeCleared)
         .add("RecoveryUnwritten", text::kRecoveryUnwritten)
-        .add("DefaultCaption", text::kDefaultCaption);
+        .add("DefaultCaption", text::kDefaultCaption)
+        .add("ProgramName", platform::kProgramName);
 }
 
 // The pin-choice dialog's layout belongs here too, once the element kinds' own

@@ -168,11 +168,16 @@ EMSCRIPTEN_KEEPALIVE int lotra_recovery_behind() {
     return window && !web::recoveryHolds(window->core().circuit()) ? 1 : 0;
 }
 
-// "Выход": the window goes as on the desktop, leaving an empty recovery file.
+// "Выход": the window goes as on the desktop, leaving an empty recovery file, unless
+// the user keeps it when asked about unsaved changes.
 EMSCRIPTEN_KEEPALIVE void lotra_exit() {
-    if (!window) return;
+    if (!window || !window->core().OnQueryClose()) return;
     window->core().OnDestroy();
     window.reset();
+}
+
+EMSCRIPTEN_KEEPALIVE int lotra_window_open() {
+    return window ? 1 : 0;
 }
 
 }  // extern "C"

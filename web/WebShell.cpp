@@ -251,6 +251,14 @@ void WebShell::showCircuitFunctions() {
     messageBox(text, "Функции схемы", platform::MessageBoxStyle::Ok);
 }
 
+platform::SaveChangesAnswer WebShell::saveChangesDialog() {
+    const std::optional<JsonValue> answer = runDialog("saveChanges", "{}");
+    if (!answer) return platform::SaveChangesAnswer::Cancel;
+    const JsonValue* save = answer->member("save");
+    return save && save->asBool().value_or(false) ? platform::SaveChangesAnswer::Save
+                                                  : platform::SaveChangesAnswer::DontSave;
+}
+
 void WebShell::aboutDialog() {
     runDialog("about", "{}");
 }

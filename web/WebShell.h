@@ -49,6 +49,7 @@ class WebShell : public platform::Shell {
                                               const std::string& preset) override;
     bool warningDialog(const std::string& line1, const std::string& line2,
                        const std::string& line3) override;
+    platform::SaveChangesAnswer saveChangesDialog() override;
     void aboutDialog() override;
     void helpNoteDialog() override;
     // The page's file chooser; the chosen file's bytes come through the page's staging file.

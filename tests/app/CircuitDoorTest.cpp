@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "app/CommandIds.h"
 #include "app/Vortafrm.h"
 #include "io/CircuitFile.h"
@@ -73,7 +75,7 @@ const Arrival kArrivals[] = {
 
 // The student has opened first.vrt and chosen a summer that waits to be placed,
 // when a new circuit comes in.
-class CircuitDoorTest : public ::testing::TestWithParam<Arrival> {
+class OpenedFirstFile : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(directory.ok());
@@ -100,6 +102,8 @@ class CircuitDoorTest : public ::testing::TestWithParam<Arrival> {
     ScriptedShell shell;
     CVortafrm window{shell};
 };
+
+class CircuitDoorTest : public OpenedFirstFile, public ::testing::WithParamInterface<Arrival> {};
 
 // Undone, the circuit before comes back under its own name, so a save goes to that
 // file and never writes it over the one that came in.
@@ -139,5 +143,90 @@ INSTANTIATE_TEST_SUITE_P(EachWayIn, CircuitDoorTest, ::testing::ValuesIn(kArriva
                          [](const ::testing::TestParamInfo<Arrival>& arrival) {
                              return std::string(arrival.param.what);
                          });
+
+// Bytes of a picture, which the reader finds no record in.
+const Bytes kPngBytes{0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+
+// The ways a file that is not a circuit can be offered, each answered so that it would
+// come in.
+struct Offer {
+    const char* what;
+    void (*offer)(CVortafrm& window, ScriptedShell& shell);
+};
+
+const Offer kOffers[] = {
+    {"Open",
+     [](CVortafrm& window, ScriptedShell& shell) {
+         shell.warningAnswers = {true};
+         shell.fileNameAnswers = {"picture.png"};
+         window.OnCommand(command::FileOpen);
+     }},
+    {"FromDisk",
+     [](CVortafrm& window, ScriptedShell& shell) {
+         shell.warningAnswers = {true};
+         shell.computerFileAnswers = {platform::ComputerFile{"picture.png", kPngBytes}};
+         window.OnCommand(command::FileLoadFromDisk);
+     }},
+    {"Dropped",
+     [](CVortafrm& window, ScriptedShell& shell) {
+         shell.warningAnswers = {true};
+         window.OnDropFile({"picture.png", kPngBytes});
+     }},
+};
+
+void PrintTo(const Offer& offer, std::ostream* out) {
+    *out << offer.what;
+}
+
+class ForeignFileTest : public OpenedFirstFile, public ::testing::WithParamInterface<Offer> {};
+
+void writeBytes(const std::string& name, const Bytes& bytes) {
+    std::ofstream(name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+}
+
+// The picture is refused in the words lotra-sim uses; the work area, its file name
+// and the history stay, and the next Save goes to the circuit's own file.
+TEST_P(ForeignFileTest, IsRefusedAndTheCircuitAndItsNameStay) {
+    writeBytes("picture.png", kPngBytes);
+    const Bytes before = shown();
+    const size_t stepsBefore = window.history().undoCount();
+
+    GetParam().offer(window, shell);
+
+    ASSERT_EQ(shell.messageBoxes.size(), 1u);
+    EXPECT_EQ(shell.messageBoxes[0].text, "Файл picture.png: это не файл схемы");
+    EXPECT_EQ(shell.messageBoxes[0].caption, "Ошибка");
+    EXPECT_EQ(shell.unanswered, 0);
+    EXPECT_EQ(shown(), before);
+    EXPECT_EQ(window.currentFileName(), "first.vrt");
+    EXPECT_EQ(window.history().undoCount(), stepsBefore);
+    EXPECT_EQ(bytesOf("picture.png"), kPngBytes);
+
+    choose(command::FileSave);
+    EXPECT_EQ(bytesOf("picture.png"), kPngBytes);
+    EXPECT_EQ(bytesOf("first.vrt"), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachWayIn, ForeignFileTest, ::testing::ValuesIn(kOffers),
+                         [](const ::testing::TestParamInfo<Offer>& offer) {
+                             return std::string(offer.param.what);
+                         });
+
+// A current file that something else has since turned into a picture is written over
+// only after the warning for an existing file.
+TEST_F(OpenedFirstFile, SaveOverACurrentFileThatIsNoLongerACircuitWarnsFirst) {
+    writeBytes("first.vrt", kPngBytes);
+    shell.warningAnswers = {false};
+    choose(command::FileSave);
+    ASSERT_EQ(shell.warnings.size(), 1u);
+    EXPECT_EQ(shell.warnings[0][0], "Файл с именем first.vrt уже существует!");
+    EXPECT_EQ(bytesOf("first.vrt"), kPngBytes);
+
+    shell.warningAnswers = {true};
+    choose(command::FileSave);
+    EXPECT_EQ(bytesOf("first.vrt"), shown());
+}
 
 }  // namespace

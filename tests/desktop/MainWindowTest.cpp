@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
@@ -337,6 +338,30 @@ TEST_F(MainWindowTest, TheRecoveryFileIsRestoredAtStartAndEmptiedWhenTheWindowCl
     item("&Питание", "&Вкл.")->trigger();
     item("Управление генератором", "&Пуск")->trigger();
 
+    // The restored work was never saved: "Выход" asks, "Отмена" keeps the window
+    // and "Не сохранять" lets it go.
+    QString question;
+    QStringList buttons;
+    const auto answerWith = [&](const QString& button) {
+        QTimer::singleShot(0, &window(), [&, button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            question = box->text();
+            buttons.clear();
+            for (QAbstractButton* each : box->buttons()) buttons << each->text();
+            for (QAbstractButton* each : box->buttons())
+                if (each->text() == button) each->click();
+        });
+    };
+    answerWith("Отмена");
+    item("&Файл", "В&ыход")->trigger();
+    EXPECT_EQ(question, "Сохранить изменения в схеме?");
+    buttons.sort();
+    EXPECT_EQ(buttons, (QStringList{"Не сохранять", "Отмена", "Сохранить"}));
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_FALSE(activeTimers().empty());
+
+    answerWith("Не сохранять");
     item("&Файл", "В&ыход")->trigger();
     EXPECT_FALSE(window().isVisible());
     EXPECT_TRUE(activeTimers().empty());

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QTest>
 
 #include "DialogTestSupport.h"
@@ -41,6 +43,39 @@ TEST(FileNameDialog, TakesTwentyFourCharactersAndRefusesTheTwentyFifth) {
     clickButton(&dialog, "ok");
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.fileName, twentyFour);
+}
+
+// A path chosen with "Обзор..." goes into the field whole; a longer name pasted in
+// is refused, not cut to its first 24 characters.
+TEST(FileNameDialog, TakesAChosenPathWholeAndRefusesAPastedNameTooLong) {
+    MessageBoxWatcher boxes;
+    CFileNameDlg dialog(nullptr);
+    ASSERT_TRUE(showActive(dialog));
+    auto* name = control<QLineEdit>(&dialog, "edit1006");
+    typeInto(name, "");
+    const QString pasted = "лабораторная-работа-номер-3.vrt";
+    name->insert(pasted);
+    EXPECT_EQ(name->text(), pasted);
+    clickButton(&dialog, "ok");
+    EXPECT_TRUE(isRefusedOn(dialog, name));
+    EXPECT_EQ(boxes.texts, QStringList{"Введите имя файла не длиннее 24 символов."});
+
+    const QString chosen = QDir::temp().absoluteFilePath("схема-сумматора-на-вентилях.vrt");
+    bool acted = false;
+    whenModalOpens(
+        [&](QDialog& chooser) {
+            auto* files = qobject_cast<QFileDialog*>(&chooser);
+            ASSERT_NE(files, nullptr);
+            files->selectFile(chosen);
+            chooser.accept();  // QFileDialog takes the selected file
+        },
+        acted);
+    clickButton(&dialog, "browse");
+    EXPECT_TRUE(acted);
+    EXPECT_EQ(name->text(), chosen);
+    clickButton(&dialog, "ok");
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.fileName, chosen);
 }
 
 TEST(FileNameDialog, RefusesAnEmptyName) {

@@ -6,10 +6,12 @@
 
 #include "support/FileContents.h"
 
-LotraSimOutcome runLotraSim(const std::string& arguments, const std::filesystem::path& scratch) {
+LotraSimOutcome runLotraSim(const std::string& arguments, const std::filesystem::path& scratch,
+                            const std::vector<std::string>& env) {
     const std::filesystem::path out = scratch / "lotra-sim.out";
     const std::filesystem::path err = scratch / "lotra-sim.err";
-    const std::string command = quotedWords({LOTRA_SIM_PATH}) + " " + arguments + " >" +
+    const std::string through = env.empty() ? "" : "env " + quotedWords(env) + " ";
+    const std::string command = through + quotedWords({LOTRA_SIM_PATH}) + " " + arguments + " >" +
                                 quotedWords({out.string()}) + " 2>" + quotedWords({err.string()});
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, textOf(out), textOf(err)};

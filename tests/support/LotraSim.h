@@ -12,8 +12,10 @@ struct LotraSimOutcome {
 };
 
 // Runs the built lotra-sim with the arguments as a shell reads them (quoted by the
-// caller where needed); what it prints passes through files in `scratch`.
-LotraSimOutcome runLotraSim(const std::string& arguments, const std::filesystem::path& scratch);
+// caller where needed); what it prints passes through files in `scratch`. `env`
+// runs it through env(1) with those words first (names to unset with -u, say).
+LotraSimOutcome runLotraSim(const std::string& arguments, const std::filesystem::path& scratch,
+                            const std::vector<std::string>& env = {});
 
 // The words put in single quotes one by one, for runLotraSim.
 std::string quotedWords(const std::vector<std::string>& words);

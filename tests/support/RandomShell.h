@@ -30,6 +30,10 @@ class RandomShell : public platform::Shell {
                                               const std::string& preset) override;
     bool warningDialog(const std::string& line1, const std::string& line2,
                        const std::string& line3) override;
+    // The sessions never close the window.
+    platform::SaveChangesAnswer saveChangesDialog() override {
+        return platform::SaveChangesAnswer::Cancel;
+    }
     void aboutDialog() override {}
     void helpNoteDialog() override {}
     // The sessions give the commands of the desktop, which has no files from elsewhere.

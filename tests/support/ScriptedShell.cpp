@@ -74,6 +74,11 @@ bool ScriptedShell::warningDialog(const std::string& line1, const std::string& l
     return nextAnswer(warningAnswers).value_or(false);
 }
 
+platform::SaveChangesAnswer ScriptedShell::saveChangesDialog() {
+    log.push_back("saveChanges");
+    return nextAnswer(saveChangesAnswers).value_or(platform::SaveChangesAnswer::Cancel);
+}
+
 void ScriptedShell::aboutDialog() {
     ++aboutShown;
     log.push_back("about");

@@ -37,6 +37,7 @@ class ScriptedShell : public platform::Shell {
     std::deque<bool> warningAnswers;
     std::deque<bool> pictureAnswers;  // whether the picture file was written
     std::deque<std::optional<platform::ComputerFile>> computerFileAnswers;
+    std::deque<platform::SaveChangesAnswer> saveChangesAnswers;  // none queued: Cancel
 
     // What was asked, in order.
     std::vector<std::string> log;  // one line per request, e.g. "question: A | B"
@@ -77,6 +78,7 @@ class ScriptedShell : public platform::Shell {
                                               const std::string& preset) override;
     bool warningDialog(const std::string& line1, const std::string& line2,
                        const std::string& line3) override;
+    platform::SaveChangesAnswer saveChangesDialog() override;
     void aboutDialog() override;
     void helpNoteDialog() override;
     std::optional<platform::ComputerFile> chooseComputerFile() override;

@@ -16,8 +16,9 @@ class CCommandRunner {
     using Outcome = LotraSimOutcome;
 
     // The arguments are put in single quotes one by one.
-    Outcome lotraSim(const std::vector<std::string>& args) const {
-        return runLotraSim(quotedWords(args), dir());
+    Outcome lotraSim(const std::vector<std::string>& args,
+                     const std::vector<std::string>& env = {}) const {
+        return runLotraSim(quotedWords(args), dir(), env);
     }
     const std::filesystem::path& dir() const { return dir_.path(); }
 

@@ -94,6 +94,29 @@ TEST_F(CourseCommand, PictureIsCroppedToTheCircuitAndShowsTheLevelsWhenPowered) 
     EXPECT_NE(textOf(powered), textOf(unpowered)) << "digits only when powered";
 }
 
+// Without a display and without a platform named in the environment, as on a
+// server: every picture format of one run comes from the one offscreen application.
+TEST_F(CourseCommand, AllThreePicturesOfOneRunAreWrittenWithoutADisplay) {
+    CCircuit circuit;
+    CircuitBuilder(circuit).gate(true, 2, false, 100, 100);
+    const fs::path file = save(circuit);
+    const std::vector<std::string> noDisplay{"-u", "DISPLAY",        "-u", "WAYLAND_DISPLAY",
+                                             "-u", "QT_QPA_PLATFORM"};
+    const fs::path png = runner.dir() / "a.png";
+    const fs::path svg = runner.dir() / "a.svg";
+    const fs::path pdf = runner.dir() / "a.pdf";
+
+    const auto outcome =
+        runner.lotraSim({"--png", png, "--svg", svg, "--pdf", pdf, file}, noDisplay);
+    if (outcome.status == 2 && outcome.err.find("without Qt") != std::string::npos)
+        GTEST_SKIP() << "this lotra-sim draws no pictures";
+
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(textOf(png).rfind("\x89PNG", 0), 0u);
+    EXPECT_NE(textOf(svg).find("<svg"), std::string::npos);
+    EXPECT_EQ(textOf(pdf).rfind("%PDF", 0), 0u);
+}
+
 TEST_F(CourseCommand, EveryOutputOfOneRunIsWrittenAndFailuresReported) {
     CCircuit circuit;
     CircuitBuilder(circuit).block(GTI);

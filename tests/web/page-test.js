@@ -753,7 +753,7 @@ async function main() {
         check(Buffer.compare(Buffer.from((await workAreaPixels(page)).bytes), Buffer.from(shown.bytes)) === 0,
               'a refused replacement changed the circuit on the screen');
 
-        // --- A dropped file of noise is read like any damaged circuit file: no crash, no hang.
+        // --- A dropped file of noise holds no record: it is refused, with no crash and no hang.
         await page.evaluate(() => {
             const noise = new Uint8Array(4096).map((_, i) => (i * 2654435761) >>> 24);
             const transfer = new DataTransfer();
@@ -762,6 +762,9 @@ async function main() {
         });
         await dialogOpen(page);
         await clickButton(page, 'Продолжить');
+        await page.waitForFunction(() => document.getElementById('modal').textContent
+            .includes('Файл noise.vrt: это не файл схемы'), { timeout: 10000 });
+        await clickButton(page, 'OK');
         await page.waitForFunction(() => !lotra.isBusy() && document.getElementById('modal').hidden,
                                    { timeout: 10000 });
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/DialogTexts.h"
 
 // What a check prints for each file, in the words of the teacher who reads it.
 namespace lotrasim::text {
@@ -14,7 +15,7 @@ inline constexpr const char* kFolder = "это папка, а не файл";
 inline constexpr const char* kSpecialFile = "это не файл схемы, а канал или устройство";
 inline constexpr const char* kUnreadable = "файл не читается";
 inline constexpr const char* kEmptyFile = "файл пуст";
-inline constexpr const char* kNotACircuit = "это не файл схемы";
+inline constexpr const char* kNotACircuit = platform::text::NotACircuitFile;
 inline constexpr const char* kOtherInputCount = "входных сигналов %d, а в образце %d";
 inline constexpr const char* kOtherIndicatorCount = "индикаторов %d, а в образце %d";
 

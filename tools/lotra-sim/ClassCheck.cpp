@@ -146,8 +146,7 @@ Verdict checkFile(const Reference& against, const std::string& path, const SimOp
         return incomparable(unreadableReason(*failure));
     if (bytes.empty()) return incomparable(text::kEmptyFile);
     CCircuit circuit;
-    io::decodeCircuit(bytes, circuit);
-    if (circuit.isEmpty()) return incomparable(text::kNotACircuit);
+    if (!io::decodeCircuitFile(bytes, circuit)) return incomparable(text::kNotACircuit);
     if (against.automaton) return automatonVerdictOf(*against.automaton, circuit, options);
     const Behaviour& reference = *against.behaviour;
     const Terminals terminals = readingOrderTerminals(circuit);

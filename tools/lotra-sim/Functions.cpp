@@ -73,7 +73,8 @@ int writeKarnaughMap(const CCircuit& circuit, const std::string& function, const
     const platform::PictureRequest request{
         path, *format, {0, 0, size.width, size.height}, function};
     std::vector<uint8_t> bytes;
-    if (!drawPicture(
+    const PictureDrawer drawer;
+    if (!drawer.drawPicture(
             request,
             [&layout](platform::Canvas& canvas) {
                 analysis::drawKarnaughMap(canvas, *layout, {0, 0});

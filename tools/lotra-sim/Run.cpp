@@ -29,11 +29,14 @@ std::vector<PictureFile> requestedPictures(const SimOptions& options) {
 
 // Each picture asked for; false when any could not be written.
 bool writePictures(const SimOptions& options, CCircuit& circuit, std::ostream& err) {
+    const std::vector<PictureFile> pictures = requestedPictures(options);
+    if (pictures.empty()) return true;
+    const PictureDrawer drawer;
     bool written = true;
-    for (const PictureFile& picture : requestedPictures(options)) {
+    for (const PictureFile& picture : pictures) {
         std::vector<uint8_t> bytes;
         std::string error;
-        if (!drawCircuitPicture(circuit, picture, options.file, options.powerOn, bytes, error))
+        if (!drawer.draw(circuit, picture, options.file, options.powerOn, bytes, error))
             written = cannotWrite(err, picture.path, error);
         else
             written = writeOutputFile(picture.path, bytes, err) && written;

@@ -215,6 +215,9 @@ function pinChoice(request) {
     return d.show();
 }
 
+/** The most characters a typed file name may have. */
+const kMaxTypedName = 24;
+
 /**
  * @param {{ label: string, name: string }} request
  * @returns {Promise<Answer | null>} {name}
@@ -222,11 +225,22 @@ function pinChoice(request) {
 function fileName(request) {
     const d = new Dialog(texts.FileNameTitle, 186, 63);
     d.edit([8, 8, 68, 12], { readOnly: true, maxLength: 40 }).value = request.label;
-    const name = d.edit([79, 7, 100, 12], { maxLength: 24 });
-    name.value = request.name.slice(0, 24);
+    // A typed name has at most 24 characters: a keystroke past them does nothing, and a
+    // longer name pasted in is refused rather than cut. The preset may be longer (a
+    // file from the disk keeps its own name).
+    const name = d.edit([79, 7, 100, 12]);
+    name.value = request.name;
+    name.addEventListener('beforeinput', (event) => {
+        if (event.inputType !== 'insertText' || !event.data) return;
+        const selected = (name.selectionEnd ?? 0) - (name.selectionStart ?? 0);
+        if (name.value.length - selected + event.data.length > kMaxTypedName) event.preventDefault();
+    });
     d.okCancel([7, 42, 50, 14], [129, 42, 50, 14], async () => {
         // No file can have an empty name; asking again beats reporting a failure later.
         if (name.value === '') return d.refuse(name, texts.EnterFileName);
+        if (name.value.length > kMaxTypedName && name.value !== request.name) {
+            return d.refuse(name, texts.EnterShorterFileName.replace('%1', String(kMaxTypedName)));
+        }
         d.close({ name: name.value });
     });
     return d.show(name);
@@ -242,6 +256,17 @@ function warning(request) {
     d.defaultButton = d.button(texts.Continue, [7, 53, 50, 14], () => d.close({}));
     const refuse = d.button(texts.Refuse, [144, 53, 50, 14], () => d.close(null));
     return d.show(refuse);
+}
+
+/** Asked when "Выход" would lose changes; Enter saves, Escape cancels the exit. */
+function saveChanges() {
+    const d = new Dialog(texts.ProgramName, 186, 45);
+    d.staticText(texts.SaveChangesQuestion, [7, 7, 172, 10]);
+    const save = d.button(texts.SaveChanges, [7, 24, 54, 14], () => d.close({ save: true }));
+    d.defaultButton = save;
+    d.button(texts.DontSaveChanges, [66, 24, 54, 14], () => d.close({ save: false }));
+    d.button(texts.CancelClosing, [125, 24, 54, 14], () => d.close(null));
+    return d.show(save);
 }
 
 function about() {
@@ -288,7 +313,7 @@ function helpNote() {
 /** @type {Record<string, (request: any) => Promise<Answer | null>>} */
 const kinds = {
     message: messageBox, logic: logicElement, generator, question, delete: deleteConfirm,
-    pin: pinChoice, fileName, warning, about, help: helpNote,
+    pin: pinChoice, fileName, warning, saveChanges, about, help: helpNote,
     pickFile: async ({ stagedPath }) => {
         const name = await pickFile(stagedPath);
         return name === null ? null : { name };

@@ -105,8 +105,13 @@ function workWouldBeLost() {
 async function exitProgram() {
     if (exiting) return;
     exiting = true;
-    timers.killAll();
+    // With unsaved changes the core asks first, and the user may stay.
     await calls.call('lotra_exit', [], []);
+    if (calls.module && calls.callNow('lotra_window_open', 'number', [], []) !== 0) {
+        exiting = false;
+        return;
+    }
+    timers.killAll();
     await folder.syncOnce();
     calls.module = null;
     releaseLock();

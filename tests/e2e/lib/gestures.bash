@@ -62,6 +62,15 @@ dialog_ok() { # title dx dy [text]
     wait_window_gone "$1" "$patience"
     sleep "$pause"
 }
+# "Сохранить изменения в схеме?", which closing with unsaved work asks, answered
+# with "Не сохранять", the middle one of its three buttons along the bottom.
+dont_save_changes() {
+    local id X Y WIDTH HEIGHT SCREEN WINDOW
+    wait_for '[ -n "$(other_windows)" ]' "$patience" || fail "closing asked nothing"
+    id=$(other_windows | head -1)
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 23)) click 1
+}
 # A pin button of the pin-choice dialog: inputs at (17, 72 + 20 n); the output of
 # a 26 x 21 input signal at (151, 94), of a 30 x 30 gate at (167, 112).
 choose_pin() { # dx dy

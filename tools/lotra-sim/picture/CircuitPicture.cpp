@@ -19,40 +19,47 @@ void reportSeriousQtMessages(QtMsgType type, const QMessageLogContext&, const QS
         std::fprintf(stderr, "lotra-sim: %s\n", qPrintable(text));
 }
 
-// Fonts need an application object. A command has no display, so it draws on the
-// offscreen platform, and the object goes when the picture is written, while the
-// libraries it cleans up after are still there.
-std::unique_ptr<QGuiApplication> offscreenApplication() {
-    if (QGuiApplication::instance()) return nullptr;
+}  // namespace
+
+// A command has no display, so it draws on the offscreen platform. The object goes
+// when the drawer does, while the libraries it cleans up after are still there.
+struct PictureDrawer::Application {
+    std::unique_ptr<QGuiApplication> offscreen;
+};
+
+PictureDrawer::PictureDrawer() : application_(std::make_unique<Application>()) {
+    if (QGuiApplication::instance()) return;
     qInstallMessageHandler(reportSeriousQtMessages);
+    // Qt takes the options it knows out of these, so they serve one application only.
     static int argc = 3;
     static char program[] = "lotra-sim";
     static char platformOption[] = "-platform";
     static char platform[] = "offscreen";
     static char* argv[] = {program, platformOption, platform, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
+    application_->offscreen = std::make_unique<QGuiApplication>(argc, argv);
 }
 
-}  // namespace
+PictureDrawer::~PictureDrawer() = default;
 
 bool picturesAvailable() {
     return true;
 }
 
-bool drawCircuitPicture(const CCircuit& circuit, const PictureFile& picture,
-                        const std::string& circuitFile, bool powered, std::vector<uint8_t>& bytes,
-                        std::string& error) {
-    const std::unique_ptr<QGuiApplication> application = offscreenApplication();
+// A member, so that it is called only while the drawer's application lives.
+// NOLINTNEXTLINE(readability-convert-member-functions-to-static)
+bool PictureDrawer::draw(const CCircuit& circuit, const PictureFile& picture,
+                         const std::string& circuitFile, bool powered, std::vector<uint8_t>& bytes,
+                         std::string& error) const {
     const platform::PictureRequest request =
         render::circuitPictureRequest(circuit, picture.path, picture.format, circuitFile);
     return canvas::encodePicture(request, render::circuitPainting(circuit, request.area, powered),
                                  bytes, error);
 }
 
-bool drawPicture(const platform::PictureRequest& request,
-                 const std::function<void(platform::Canvas&)>& paint, std::vector<uint8_t>& bytes,
-                 std::string& error) {
-    const std::unique_ptr<QGuiApplication> application = offscreenApplication();
+// NOLINTNEXTLINE(readability-convert-member-functions-to-static)
+bool PictureDrawer::drawPicture(const platform::PictureRequest& request,
+                                const std::function<void(platform::Canvas&)>& paint,
+                                std::vector<uint8_t>& bytes, std::string& error) const {
     return canvas::encodePicture(request, paint, bytes, error);
 }
 

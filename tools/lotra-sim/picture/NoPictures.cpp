@@ -10,14 +10,20 @@ bool picturesAvailable() {
     return false;
 }
 
-bool drawCircuitPicture(const CCircuit&, const PictureFile&, const std::string&, bool,
-                        std::vector<uint8_t>&, std::string& error) {
+struct PictureDrawer::Application {};
+
+PictureDrawer::PictureDrawer() = default;
+PictureDrawer::~PictureDrawer() = default;
+
+bool PictureDrawer::draw(const CCircuit&, const PictureFile&, const std::string&, bool,
+                         std::vector<uint8_t>&, std::string& error) const {
     error = kNoPictures;
     return false;
 }
 
-bool drawPicture(const platform::PictureRequest&, const std::function<void(platform::Canvas&)>&,
-                 std::vector<uint8_t>&, std::string& error) {
+bool PictureDrawer::drawPicture(const platform::PictureRequest&,
+                                const std::function<void(platform::Canvas&)>&,
+                                std::vector<uint8_t>&, std::string& error) const {
     error = kNoPictures;
     return false;
 }
