@@ -25,6 +25,9 @@ constexpr const char* kSaveAsKeys[] = {"Ctrl+Shift+S"};
 constexpr const char* kUndoKeys[] = {"Ctrl+Z"};
 constexpr const char* kRedoKeys[] = {"Ctrl+Y", "Ctrl+Shift+Z"};
 constexpr const char* kHelpKeys[] = {"F1"};
+constexpr const char* kZoomInKeys[] = {"Ctrl+="};
+constexpr const char* kZoomOutKeys[] = {"Ctrl+-"};
+constexpr const char* kZoomNaturalKeys[] = {"Ctrl+0"};
 
 // One item per line, as the menus show them.
 // clang-format off
@@ -39,6 +42,11 @@ constexpr MenuItem kFileItems[] = {
 constexpr MenuItem kEditItems[] = {
     {"&Отменить", command::EditUndo, kUndoKeys},
     {"&Повторить", command::EditRedo, kRedoKeys},
+};
+constexpr MenuItem kViewItems[] = {
+    {"Крупнее", command::ViewZoomIn, kZoomInKeys},
+    {"Мельче", command::ViewZoomOut, kZoomOutKeys},
+    {"Обычный размер", command::ViewZoomNatural, kZoomNaturalKeys},
 };
 constexpr std::array<MenuItem, kInsertMenuKinds.size()> kInsertItems = insertItems();
 constexpr MenuItem kPowerItems[] = {
@@ -57,6 +65,7 @@ constexpr MenuItem kHelpItems[] = {
 constexpr Menu kMenus[] = {
     {"&Файл", kFileItems},
     {"П&равка", kEditItems},
+    {"В&ид", kViewItems},
     {"&Выбрать", kInsertItems},
     {"&Питание", kPowerItems},
     {"Управление генератором", kGeneratorItems},

@@ -105,6 +105,8 @@ class Shell {
     virtual void moveControl(ControlId control, const Rect& rect) = 0;
     // The window's status line: called when what it shows changes.
     virtual void showStatus(const WindowStatus& /*status*/) {}
+    // The zoom of the view changed (in percent): the desktop remembers it for the user.
+    virtual void zoomChanged(int32_t /*zoom*/) {}
 };
 
 }  // namespace platform

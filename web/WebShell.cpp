@@ -12,6 +12,7 @@
 #include "web/DiskFiles.h"
 #include "web/PageJson.h"
 #include "web/PictureFile.h"
+#include "web/PictureZoom.h"
 
 // The page's side of every request (page/shell.js): each call goes to the global
 // `lotra` object there.
@@ -23,6 +24,7 @@ EM_JS(void, lotraPresent, (const uint32_t* pixels, int width, int height), {
 EM_JS(void, lotraNoteTextBoxes, (const int32_t* edges, int count), {
     lotra.noteTextBoxes(Array.from(HEAP32.subarray(edges >> 2, (edges >> 2) + count * 4)));
 });
+EM_JS(void, lotraRememberZoom, (int zoom), { lotra.rememberZoom(zoom); });
 EM_JS(void, lotraSetTimer, (int id, int intervalMs), { lotra.setTimer(id, intervalMs); });
 EM_JS(void, lotraKillTimer, (int id), { lotra.killTimer(id); });
 EM_JS(void, lotraSetScrollRange, (int bar, int min, int max), {
@@ -129,12 +131,28 @@ void WebShell::resize(int32_t width, int32_t height) {
 void WebShell::paint() {
     invalid_ = false;
     if (picture_.empty()) return;
-    std::fill(picture_.pixels.begin(), picture_.pixels.end(), pixelWord(platform::kWhite));
-    PixelCanvas canvas(picture_, text_);
+    const Viewport view = core_->viewport();
+    const bool natural = view.zoom == Viewport::kNaturalZoom;
+    // At another zoom the picture is drawn at its natural size first, then magnified.
+    if (!natural) {
+        const int32_t width = view.workReach(picture_.width);
+        const int32_t height = view.workReach(picture_.height);
+        naturalPicture_ = {
+            width, height,
+            std::vector<uint32_t>(static_cast<size_t>(width) * static_cast<size_t>(height))};
+    }
+    Picture& drawn = natural ? picture_ : naturalPicture_;
+    std::fill(drawn.pixels.begin(), drawn.pixels.end(), pixelWord(platform::kWhite));
+    PixelCanvas canvas(drawn, text_);
     core_->OnPaint(canvas);
+    if (!natural) magnify(naturalPicture_, view, picture_);
+    // The text boxes as they show, magnified with the picture.
+    const Viewport magnifier{0, 0, view.zoom};
     std::vector<int32_t> edges;
-    for (const Rect& box : canvas.textBoxes())
+    for (const Rect& drawnBox : canvas.textBoxes()) {
+        const Rect box = magnifier.toClientRect(drawnBox);
         edges.insert(edges.end(), {box.left, box.top, box.right, box.bottom});
+    }
     lotraNoteTextBoxes(edges.data(), static_cast<int>(canvas.textBoxes().size()));
     lotraPresent(picture_.pixels.data(), picture_.width, picture_.height);
 }
@@ -260,6 +278,10 @@ void WebShell::invalidateRect(const Rect&, bool) {
     if (invalid_) return;
     invalid_ = true;
     lotraRequestPaint();
+}
+
+void WebShell::zoomChanged(int32_t zoom) {
+    lotraRememberZoom(zoom);
 }
 
 void WebShell::setTimer(int id, int intervalMs) {

@@ -66,6 +66,8 @@ class WebShell : public platform::Shell {
     void setScrollRange(platform::ScrollBarId bar, int32_t min, int32_t max) override;
     void setScrollPos(platform::ScrollBarId bar, int32_t pos) override;
     void moveControl(platform::ControlId control, const Rect& rect) override;
+    // Kept in the browser's storage for the page, as the desktop keeps it for the user.
+    void zoomChanged(int32_t zoom) override;
 
   private:
     // Runs a dialog of the page with its request as JSON; its answer, or nothing on
@@ -79,6 +81,8 @@ class WebShell : public platform::Shell {
     std::optional<Point> pointer_;
     bool invalid_ = false;
     Picture picture_;
+    // The picture at its natural size, drawn first when the view is zoomed.
+    Picture naturalPicture_;
     PageTextStamper text_;
 };
 

@@ -16,6 +16,7 @@ import { folder } from './storage.js';
 import { measureText, stampText } from './text.js';
 import { coreWait, timers } from './timers.js';
 import { connectTouchBar, fingers } from './touch.js';
+import { connectWheel, rememberZoom, restoreZoom } from './wheel.js';
 
 /** After a change the recovery file is written this soon, not only every 15 seconds. */
 const kAutosaveAfterChangeMs = 2000;
@@ -81,8 +82,10 @@ async function start() {
     menuBar.build(JSON.parse(core.UTF8ToString(calls.callNow('lotra_menu', 'number', [], []))));
     const [width, height] = clientSize();
     await calls.call('lotra_start', ['number', 'number'], [width, height]);
+    await restoreZoom();
     picture.paint();
     connectPointer(() => menuBar.close(), (event) => fingers.take(event));
+    connectWheel();
     connectDrop();
     followClientSize();
     document.addEventListener('visibilitychange', () => picture.paintIfPending());
@@ -224,6 +227,7 @@ function noteTextBoxes(edges) {
     nextWake: () => coreWait.next(),
     takeAnswer: () => coreWait.take(),
     setIcon,
+    rememberZoom,
     stats,
     isBusy: () => calls.isBusy(),
     timerIds: () => timers.ids(),
