@@ -125,6 +125,11 @@ void CDesktopWindow::setScrollPos(platform::ScrollBarId bar, int32_t pos) {
     scrollBar(bar).setValue(pos);
 }
 
+void CDesktopWindow::setScrollPage(platform::ScrollBarId bar, int32_t page) {
+    const QSignalBlocker blocker(scrollBar(bar));
+    scrollBar(bar).setPageStep(std::max(page, 1));
+}
+
 void CDesktopWindow::moveControl(platform::ControlId id, const Rect& rect) {
     QWidget& widget = control(id);
     widget.setGeometry(rect.left, rect.top, rect.width(), rect.height());

@@ -67,6 +67,7 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
     void setScrollRange(platform::ScrollBarId bar, int32_t min, int32_t max) override;
     void setScrollPos(platform::ScrollBarId bar, int32_t pos) override;
     void moveControl(platform::ControlId id, const Rect& rect) override;
+    void setScrollPage(platform::ScrollBarId bar, int32_t page) override;
     void zoomChanged(int32_t zoom) override { Q_EMIT zoomChosen(zoom); }
 
   Q_SIGNALS:

@@ -103,6 +103,9 @@ class Shell {
     virtual void setScrollRange(ScrollBarId bar, int32_t min, int32_t max) = 0;
     virtual void setScrollPos(ScrollBarId bar, int32_t pos) = 0;
     virtual void moveControl(ControlId control, const Rect& rect) = 0;
+    // How much of the bar's range the client area shows, for the thumb's length: a
+    // bar placed by moveControl shows its own length until told otherwise.
+    virtual void setScrollPage(ScrollBarId /*bar*/, int32_t /*page*/) {}
     // The window's status line: called when what it shows changes.
     virtual void showStatus(const WindowStatus& /*status*/) {}
     // The zoom of the view changed (in percent): the desktop remembers it for the user.

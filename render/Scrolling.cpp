@@ -56,11 +56,15 @@ void layoutScrollBars(platform::Shell& shell, Size client, const Viewport& view)
                          kWorkAreaSize - view.workExtent(client.height));
     shell.moveControl(platform::ControlId::VerticalBar,
                       placed(0, 0, kBarThickness, client.height - kBarThickness));
+    shell.setScrollPage(platform::ScrollBarId::Vertical,
+                        view.workExtent(std::max(client.height - kBarThickness, 0)));
     shell.setScrollRange(platform::ScrollBarId::Horizontal, 0,
                          kWorkAreaSize - view.workExtent(client.width));
     shell.moveControl(platform::ControlId::HorizontalBar,
                       placed(kBarThickness, client.height - kBarThickness,
                              client.width - kBarThickness, kBarThickness));
+    shell.setScrollPage(platform::ScrollBarId::Horizontal,
+                        view.workExtent(std::max(client.width - kBarThickness, 0)));
 }
 
 void layoutCornerButton(platform::Shell& shell, Size client) {

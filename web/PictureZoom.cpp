@@ -29,8 +29,9 @@ uint32_t averaged(const Picture& natural, Span columns, Span rows) {
                 sums[channel] += (pixel >> (8 * channel)) & 0xFFU;
         }
     }
-    const auto count =
-        static_cast<uint32_t>((columns.last - columns.first) * (rows.last - rows.first));
+    // Spans are never empty; the least count of one keeps that plain to the reader.
+    const auto count = static_cast<uint32_t>(
+        std::max(1, (columns.last - columns.first) * (rows.last - rows.first)));
     uint32_t pixel = 0;
     for (size_t channel = 0; channel < sums.size(); ++channel)
         pixel |= ((sums[channel] + count / 2) / count) << (8 * channel);

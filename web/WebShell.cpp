@@ -30,6 +30,7 @@ EM_JS(void, lotraKillTimer, (int id), { lotra.killTimer(id); });
 EM_JS(void, lotraSetScrollRange, (int bar, int min, int max), {
     lotra.setScrollRange(bar, min, max);
 });
+EM_JS(void, lotraSetScrollPage, (int bar, int page), { lotra.setScrollPage(bar, page); });
 EM_JS(void, lotraSetScrollPos, (int bar, int pos), { lotra.setScrollPos(bar, pos); });
 EM_JS(void, lotraMoveControl, (int control, int left, int top, int width, int height), {
     lotra.moveControl(control, left, top, width, height);
@@ -298,6 +299,10 @@ void WebShell::setScrollRange(platform::ScrollBarId bar, int32_t min, int32_t ma
 
 void WebShell::setScrollPos(platform::ScrollBarId bar, int32_t pos) {
     lotraSetScrollPos(static_cast<int>(bar), pos);
+}
+
+void WebShell::setScrollPage(platform::ScrollBarId bar, int32_t page) {
+    lotraSetScrollPage(static_cast<int>(bar), page);
 }
 
 void WebShell::moveControl(platform::ControlId control, const Rect& rect) {

@@ -66,6 +66,7 @@ class WebShell : public platform::Shell {
     void setScrollRange(platform::ScrollBarId bar, int32_t min, int32_t max) override;
     void setScrollPos(platform::ScrollBarId bar, int32_t pos) override;
     void moveControl(platform::ControlId control, const Rect& rect) override;
+    void setScrollPage(platform::ScrollBarId bar, int32_t page) override;
     // Kept in the browser's storage for the page, as the desktop keeps it for the user.
     void zoomChanged(int32_t zoom) override;
 

@@ -73,7 +73,7 @@ class MainWindowTest : public ::testing::Test {
     std::unique_ptr<CDesktopWindow> window_;
 };
 
-TEST_F(MainWindowTest, TheMenuHasSixDropDownsWithTheirItemsInOrderAndNoSeparators) {
+TEST_F(MainWindowTest, TheMenuHasSevenDropDownsWithTheirItemsInOrderAndNoSeparators) {
     using Items = std::vector<std::pair<QString, int>>;
     const std::vector<std::pair<QString, Items>> expected = {
         {"&Файл",
@@ -84,6 +84,7 @@ TEST_F(MainWindowTest, TheMenuHasSixDropDownsWithTheirItemsInOrderAndNoSeparator
           {"Сохранить &рисунок...", 40033},
           {"В&ыход", 57665}}},
         {"П&равка", {{"&Отменить", 57643}, {"&Повторить", 57644}}},
+        {"В&ид", {{"Крупнее", 41101}, {"Мельче", 41102}, {"Обычный размер", 41103}}},
         {"&Выбрать",
          {{"Логический &элемент", 40006},
           {"&Триггер", 40004},
@@ -125,7 +126,8 @@ TEST_F(MainWindowTest, TheItemsShowTheirKeys) {
         {{"&Файл", "&Новый..."}, "Ctrl+N"},   {{"&Файл", "&Открыть..."}, "Ctrl+O"},
         {{"&Файл", "&Сохранить"}, "Ctrl+S"},  {{"&Файл", "Сохранить &как..."}, "Ctrl+Shift+S"},
         {{"П&равка", "&Отменить"}, "Ctrl+Z"}, {{"П&равка", "&Повторить"}, "Ctrl+Y; Ctrl+Shift+Z"},
-        {{"&Справка", "&Помощь"}, "F1"},
+        {{"&Справка", "&Помощь"}, "F1"},      {{"В&ид", "Крупнее"}, "Ctrl+="},
+        {{"В&ид", "Мельче"}, "Ctrl+-"},       {{"В&ид", "Обычный размер"}, "Ctrl+0"},
     };
     for (QAction* title : window().menuBar()->actions()) {
         for (QAction* action : title->menu()->actions()) {

@@ -59,7 +59,7 @@ TEST_F(WorkAreaZoomTest, TheWheelScrollsByLinesAndZoomsAboutThePointer) {
     const QPoint pointer{200, 150};
     struct Step {
         QPoint turn;
-        Qt::KeyboardModifiers modifiers;
+        Qt::KeyboardModifiers modifiers = Qt::NoModifier;
         Viewport expected;
     };
     const Step steps[] = {

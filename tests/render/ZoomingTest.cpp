@@ -11,9 +11,9 @@ constexpr Size kClient{640, 480};
 
 TEST(Zooming, StepsAndTheirEnds) {
     struct Case {
-        int32_t zoom;
-        int steps;
-        int32_t expected;
+        int32_t zoom = 0;
+        int steps = 0;
+        int32_t expected = 0;
     };
     const Case cases[] = {{100, 1, 150}, {100, -1, 75},  {150, 2, 300},  {400, 1, 400},
                           {25, -1, 25},  {110, 1, 150},  {110, -1, 100}, {10, -1, 25},
@@ -25,7 +25,7 @@ TEST(Zooming, StepsAndTheirEnds) {
 TEST(Zooming, TheWorkAreaPointUnderTheAnchorStaysThere) {
     struct Case {
         Viewport from;
-        int32_t zoom;
+        int32_t zoom = 0;
         Point anchor;
         Viewport expected;
     };

@@ -201,6 +201,8 @@ function noteTextBoxes(edges) {
     setScrollRange: (id, min, max) => scrollControls.setRange(id, min, max),
     /** @type {typeof scrollControls.setPos} */
     setScrollPos: (id, pos) => scrollControls.setPos(id, pos),
+    /** @type {typeof scrollControls.setPage} */
+    setScrollPage: (id, page) => scrollControls.setPage(id, page),
     /** @type {typeof scrollControls.moveControl} */
     moveControl: (id, left, top, width, height) =>
         scrollControls.moveControl(id, left, top, width, height),
