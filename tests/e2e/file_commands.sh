@@ -90,7 +90,7 @@ wait_replaced saved.vrt none
 cmp -s saved.vrt fixture.vrt || fail "the saved bytes differ from the restored circuit"
 
 # Power on shows the levels; Save now rewrites the current file without asking.
-choose_menu 3 0 # "Питание" / "Вкл."
+choose_menu 4 0 # "Питание" / "Вкл."
 park_pointer
 shot_until powered red_levels_shown powered || fail "no level drawn in red"
 first_save=$(stat -c %i saved.vrt)

@@ -59,18 +59,18 @@ find_main_window 120
 find_work_area
 
 
-choose_menu 2 3 && to 150 100 && click_at 150 100 # input signal
-choose_menu 2 0 && dialog_ok "Логический элемент" 67 57 1 && to 250 100 && click_at 250 100
-choose_menu 2 5 && to 350 100 && click_at 350 100 # indicator
-choose_menu 2 4 && dialog_ok "Генератор импульсов" 0 0 && to 150 250 && click_at 150 250
+choose_menu 3 3 && to 150 100 && click_at 150 100 # input signal
+choose_menu 3 0 && dialog_ok "Логический элемент" 67 57 1 && to 250 100 && click_at 250 100
+choose_menu 3 5 && to 350 100 && click_at 350 100 # indicator
+choose_menu 3 4 && dialog_ok "Генератор импульсов" 0 0 && to 150 250 && click_at 150 250
 click_at 160 108 && choose_pin 151 94
 click_at 265 125 && choose_pin 17 112
 click_at 265 125 && choose_pin 167 112
 click_at 380 115 && choose_pin 17 72
 to 500 300
 
-choose_menu 3 0 # power on
-choose_menu 4 0 # generator start
+choose_menu 4 0 # power on
+choose_menu 5 0 # generator start
 sleep $((3 * ${pause%.*} + 2))
 choose_menu 0 3 # save as
 dialog_ok "Операции с файлами" 0 0 "leak-check.vrt"

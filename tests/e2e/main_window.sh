@@ -55,7 +55,7 @@ shot unpowered
 [ "$(count_colour unpowered red $indicator_number)" -eq 0 ] || fail "a number before power on"
 [ "$(count_colour unpowered blue $inverter_digit)" -eq 0 ] || fail "a digit before power on"
 
-choose_menu 3 0 # "Питание" / "Вкл."
+choose_menu 4 0 # "Питание" / "Вкл."
 shot powered
 red_number=$(count_colour powered red $indicator_number)
 blue_inverter=$(count_colour powered blue $inverter_digit)
@@ -69,7 +69,7 @@ echo "after power on: indicator number $red_number red pixels, inverter digit" \
 [ "$blue_generator" -gt 5 ] || fail "the generator shows no blue 0"
 
 # The generator clock: within a few periods its output is seen both at 1 and at 0.
-choose_menu 4 0 # "Управление генератором" / "Пуск"
+choose_menu 5 0 # "Управление генератором" / "Пуск"
 high=0
 low=0
 for i in $(seq 12); do

@@ -30,12 +30,12 @@ find_work_area
 
 
 # --- Three elements from the "Выбрать" menu, each carried by the pointer and placed.
-choose_menu 2 3 # "Логический сигнал"
+choose_menu 3 3 # "Логический сигнал"
 to 150 100 && click_at 150 100
-choose_menu 2 0 # "Логический элемент": one input, inverted output
+choose_menu 3 0 # "Логический элемент": one input, inverted output
 dialog_ok "Логический элемент" 67 57 1 # the "Инверитированный выход" box
 to 250 100 && click_at 250 100
-choose_menu 2 5 # "Цифровой индикатор"
+choose_menu 3 5 # "Цифровой индикатор"
 to 350 100 && click_at 350 100
 to 500 300
 shot placed
@@ -58,7 +58,7 @@ shot wired
 [ "$(count_colour wired dark 290 104 55 3)" -gt 40 ] || fail "the second wire is missing"
 
 # --- Power on: the inverter turns the signal's 0 into 1, the indicator shows 01.
-choose_menu 3 0 # "Питание" / "Вкл."
+choose_menu 4 0 # "Питание" / "Вкл."
 shot powered
 gate_digit="273 104 9 10"
 number="370 102 32 28"

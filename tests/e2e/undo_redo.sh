@@ -42,9 +42,9 @@ press() { # keys
 # The steps both runs share: the signal and the indicator placed, then the wire
 # from the signal's output, bent twice, to the indicator's pin 0.
 place_both() {
-    choose_menu 2 3 # "Логический сигнал"
+    choose_menu 3 3 # "Логический сигнал"
     to 150 100 && click_at 150 100
-    choose_menu 2 5 # "Цифровой индикатор"
+    choose_menu 3 5 # "Цифровой индикатор"
     to 350 100 && click_at 350 100
 }
 draw_wire() {
