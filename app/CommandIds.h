@@ -15,6 +15,10 @@ constexpr int FileLoadFromDisk = 41001;
 // The framework's standard ids of the edit commands.
 constexpr int EditUndo = 57643;
 constexpr int EditRedo = 57644;
+// The "В&ид" menu's zoom commands.
+constexpr int ViewZoomIn = 41101;
+constexpr int ViewZoomOut = 41102;
+constexpr int ViewZoomNatural = 41103;
 constexpr int InsertLogicElement = kindInfo(LogicElement).insertCommand;
 constexpr int InsertTrigger = kindInfo(Trigger).insertCommand;
 constexpr int InsertSummer = kindInfo(Summer).insertCommand;

@@ -3,6 +3,7 @@
 #include "app/Vortafrm.h"
 #include "edit/EditState.h"
 #include "platform/Shell.h"
+#include "render/Zooming.h"
 
 bool CVortafrm::isCommandEnabled(int id) const {
     switch (id) {
@@ -19,6 +20,12 @@ bool CVortafrm::isCommandEnabled(int id) const {
             return history_.canUndo() && !gestureUnderWay(edit_);
         case command::EditRedo:
             return history_.canRedo() && !gestureUnderWay(edit_);
+        case command::ViewZoomIn:
+            return viewport_.zoom < render::kLargestZoom;
+        case command::ViewZoomOut:
+            return viewport_.zoom > render::kSmallestZoom;
+        case command::ViewZoomNatural:
+            return viewport_.zoom != Viewport::kNaturalZoom;
         default:
             return true;
     }
@@ -79,6 +86,11 @@ bool CVortafrm::routeCommand(int id) {
             return true;
         case command::EditRedo:
             OnEditRedo();
+            return true;
+        case command::ViewZoomIn:
+        case command::ViewZoomOut:
+        case command::ViewZoomNatural:
+            OnViewZoom(id);
             return true;
         case command::FileSavePicture:
             OnFileSavePicture();

@@ -27,6 +27,9 @@ constexpr const char* kRedoKeys[] = {"Ctrl+Y", "Ctrl+Shift+Z"};
 constexpr const char* kHelpKeys[] = {"F1"};
 constexpr const char* kSettleKeys[] = {"F5"};
 constexpr const char* kTickKeys[] = {"Ctrl+T"};
+constexpr const char* kZoomInKeys[] = {"Ctrl+="};
+constexpr const char* kZoomOutKeys[] = {"Ctrl+-"};
+constexpr const char* kZoomNaturalKeys[] = {"Ctrl+0"};
 
 // One item per line, as the menus show them.
 // clang-format off
@@ -43,6 +46,9 @@ constexpr MenuItem kEditItems[] = {
     {"&Повторить", command::EditRedo, kRedoKeys},
 };
 constexpr MenuItem kViewItems[] = {
+    {"Крупнее", command::ViewZoomIn, kZoomInKeys},
+    {"Мельче", command::ViewZoomOut, kZoomOutKeys},
+    {"Обычный размер", command::ViewZoomNatural, kZoomNaturalKeys},
     {"Пересчитывать после каждого изменения", command::ViewSettleAfterChange, {},
      "view/settleAfterChange"},
     {"Цвет проводов по уровню", command::ViewWireLevels, {}, "view/wireLevels"},

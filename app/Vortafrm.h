@@ -45,11 +45,20 @@ class CVortafrm {
     // would lose work.
     bool hasUnsavedChanges() const { return !history_.isAtSavedMark(); }
 
+    // Paints what the client area shows at the natural size, with the client area's
+    // top-left corner at the canvas origin; the desktop magnifies the picture by the
+    // viewport's zoom (at 100 % it is the client area itself).
     void OnPaint(platform::Canvas& canvas);
     void OnSize(int32_t width, int32_t height);
     void OnVScroll(int code, int32_t thumbPosition);
     void OnHScroll(int code, int32_t thumbPosition);
     void OnTimer(int id);
+    // The wheel, or a touchpad's two-finger scroll: `turn` in eighths of a degree,
+    // 120 a notch, positive for up (away from the user) and for left. Shift sends the
+    // vertical turn sideways, Ctrl zooms about the pointer (client coordinates).
+    void OnMouseWheel(uint32_t flags, Point turn, Point point);
+    // The zoom the user last chose, given back when the window opens.
+    void restoreZoom(int32_t zoom);
 
     // Mouse messages: key-state bits (platform::MK_*) and the pointer in client coordinates.
     void OnMouseMove(uint32_t flags, Point point);
@@ -115,6 +124,11 @@ class CVortafrm {
     // undone last; with the power on it then settles.
     void OnEditUndo();
     void OnEditRedo();
+    // The "В&ид" menu's zoom, about the middle of the work area.
+    void OnViewZoom(int command);
+    // The view at that zoom with the work-area point under `anchor` kept there.
+    void zoomAbout(int32_t zoom, Point anchor);
+    void showScrollPositions();
 
     // The undo history's steps: a message that may change the tables opens one
     // before it runs, and it closes after any message that leaves no gesture under
@@ -150,6 +164,9 @@ class CVortafrm {
     // of the wiring while the wiring stays as it is.
     sim::CSimulator simulation_{circuit_};
     Viewport viewport_;
+    // What the wheel turned short of a whole line or zoom step, kept for its next turn.
+    Point wheelScrollRest_;
+    int32_t wheelZoomRest_ = 0;
     app::CUndoHistory history_;
 
     // Only for the status line: the timer itself is the clock.

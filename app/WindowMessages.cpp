@@ -7,15 +7,16 @@ void CVortafrm::OnPaint(platform::Canvas& canvas) {
     const render::PointerItems following{edit_.pendingLogicElement.get(),
                                          edit_.pendingBlockElement.get(), edit_.wireInProgress};
     const Size client = shell_.clientSize();
-    render::paintWorkArea(canvas, circuit_, following, viewport_, powerOn_,
-                          {0, 0, client.width, client.height}, shownWireLevels());
+    const Size shown{viewport_.workReach(client.width), viewport_.workReach(client.height)};
+    render::paintWorkArea(canvas, circuit_, following, viewport_.atNaturalZoom(), powerOn_,
+                          {0, 0, shown.width, shown.height}, shownWireLevels());
 }
 
 // A resize only moves the controls and sets the ranges; the offsets are clamped
 // again by the next scroll message.
 void CVortafrm::OnSize(int32_t width, int32_t height) {
     const Size client{width, height};
-    render::layoutScrollBars(shell_, client);
+    render::layoutScrollBars(shell_, client, viewport_);
     render::layoutCornerButton(shell_, client);
 }
 

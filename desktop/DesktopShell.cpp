@@ -173,6 +173,11 @@ QString CDesktopWindow::statusText() const {
     return statusLine_->text();
 }
 
+void CDesktopWindow::setScrollPage(platform::ScrollBarId bar, int32_t page) {
+    const QSignalBlocker blocker(scrollBar(bar));
+    scrollBar(bar).setPageStep(std::max(page, 1));
+}
+
 void CDesktopWindow::moveControl(platform::ControlId id, const Rect& rect) {
     QWidget& widget = control(id);
     widget.setGeometry(rect.left, rect.top, rect.width(), rect.height());

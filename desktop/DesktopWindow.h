@@ -95,6 +95,12 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
     void showCircuitAutomaton() override;
     // The window "Автомат схемы" once it was opened, for tests.
     CAutomatonWindow* automatonWindow() { return automatonWindow_; }
+    void setScrollPage(platform::ScrollBarId bar, int32_t page) override;
+    void zoomChanged(int32_t zoom) override { Q_EMIT zoomChosen(zoom); }
+
+  Q_SIGNALS:
+    // The user chose another zoom.
+    void zoomChosen(int32_t zoom);
 
   protected:
     bool event(QEvent* event) override;

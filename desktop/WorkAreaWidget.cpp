@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include "app/Vortafrm.h"
 #include "canvas/PainterCanvas.h"
@@ -34,13 +35,38 @@ uint32_t CWorkAreaWidget::keyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifie
 // The records are drawn over white every time: Qt paints into a back buffer, so
 // repainting the background never shows as a flicker, and a repaint without
 // erasing looks the same as drawing over the previous picture.
+// At another zoom the picture is drawn at its natural size and magnified: by whole
+// pixels, crisp, when it grows, and smoothed, so that text stays readable, when it
+// shrinks.
 void CWorkAreaWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::white);
-    canvas::CPainterCanvas canvas(painter);
-    core_.OnPaint(canvas);
+    const Viewport& view = core_.viewport();
+    if (view.zoom == Viewport::kNaturalZoom) {
+        canvas::CPainterCanvas canvas(painter);
+        core_.OnPaint(canvas);
+    } else {
+        QImage natural(view.workReach(width()), view.workReach(height()), QImage::Format_RGB32);
+        natural.fill(Qt::white);
+        QPainter naturalPainter(&natural);
+        canvas::CPainterCanvas canvas(naturalPainter);
+        core_.OnPaint(canvas);
+        naturalPainter.end();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, view.zoom < Viewport::kNaturalZoom);
+        painter.drawImage(
+            QRect(0, 0, view.clientExtent(natural.width()), view.clientExtent(natural.height())),
+            natural);
+    }
     painter.end();
     Q_EMIT painted();
+}
+
+// Qt reports a turn of the wheel, or a touchpad's scroll, as the wheel's angle.
+void CWorkAreaWidget::wheelEvent(QWheelEvent* event) {
+    const QPoint turn = event->angleDelta();
+    core_.OnMouseWheel(keyFlags(event->buttons(), event->modifiers()), {turn.x(), turn.y()},
+                       {event->position().toPoint().x(), event->position().toPoint().y()});
+    event->accept();
 }
 
 void CWorkAreaWidget::resizeEvent(QResizeEvent*) {

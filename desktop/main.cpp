@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <memory>
 
+#include "app/Vortafrm.h"
 #include "desktop/DesktopWindow.h"
 #include "desktop/QtTexts.h"
 #include "desktop/SingleInstance.h"
+#include "desktop/ViewSettings.h"
 #include "platform/ProgramName.h"
 
 namespace {
@@ -22,6 +24,9 @@ class CCircuitApp : public QApplication {
         // Only the copy that shows a window needs Qt's texts.
         desktop::installRussianQtTexts(*this);
         window_ = std::make_unique<desktop::CDesktopWindow>();
+        window_->core().restoreZoom(desktop::rememberedZoom());
+        QObject::connect(window_.get(), &desktop::CDesktopWindow::zoomChosen, window_.get(),
+                         &desktop::rememberZoom);
         QObject::connect(instance_.get(), &desktop::CSingleInstance::restoreRequested,
                          window_.get(), &desktop::CDesktopWindow::restoreIfMinimized);
         window_->showAtHome();

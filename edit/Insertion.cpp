@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "model/Grid.h"
 #include "platform/Shell.h"
 #include "sim/Generator.h"
 
@@ -25,11 +24,9 @@ bool contains(const Rect& rect, Point point) {
 // Work-area position of a new element: the pointer on the grid when it is over the
 // work area, else the visible top-left corner.
 Point startPosition(const EditContext& context, std::optional<Point> pointer) {
-    Point client = kVisibleTopLeft;
-    if (pointer && contains(workAreaRect(context.shell.clientSize()), *pointer)) {
-        client = {snapToGrid(pointer->x), snapToGrid(pointer->y)};
-    }
-    return context.viewport.toWorkArea(client);
+    if (pointer && contains(workAreaRect(context.shell.clientSize()), *pointer))
+        return context.viewport.toSnappedWorkArea(*pointer);
+    return context.viewport.toSnappedWorkArea(kVisibleTopLeft);
 }
 
 template <typename Element>

@@ -20,8 +20,8 @@ void insertElement(EditContext& context, ElementKind kind, std::optional<Point> 
 // Where a pending element is drawn: its rectangle in client coordinates.
 template <typename Element>
 Rect clientRect(const Element& element, const Viewport& view) {
-    const Point corner = view.toClient({element.x, element.y});
-    return {corner.x, corner.y, corner.x + element.width, corner.y + element.height};
+    return view.toClientRect(
+        Rect{element.x, element.y, element.x + element.width, element.y + element.height});
 }
 
 }  // namespace edit

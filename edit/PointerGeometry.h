@@ -13,10 +13,10 @@ inline Point rawWorkPoint(const EditContext& context, Point pointer) {
     return context.viewport.toWorkArea(pointer);
 }
 
-// The pointer put on the grid first, then in work-area coordinates; the scroll
-// offsets are multiples of 5, so the result is on the grid too.
+// The pointer in work-area coordinates on the grid; the scroll offsets are
+// multiples of 5, so the grid of the work area and of the picture are one.
 inline Point snappedWorkPoint(const EditContext& context, Point pointer) {
-    return context.viewport.toWorkArea({snapToGrid(pointer.x), snapToGrid(pointer.y)});
+    return context.viewport.toSnappedWorkArea(pointer);
 }
 
 // True when exactly one element lies under the pointer, in either table. Overlapping

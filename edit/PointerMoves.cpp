@@ -47,8 +47,8 @@ void dragWireEnd(EditContext& context, WireEndRef ref, Point pointer) {
         context.viewport.toClient(ref.end == 1 ? wire->points.back() : wire->points.front());
     const auto [left, right] = std::minmax({anchor.x, pointer.x, before.x});
     const auto [top, bottom] = std::minmax({anchor.y, pointer.y, before.y});
-    context.shell.invalidateRect({left - kRubberBandMargin, top - kRubberBandMargin,
-                                  right + kRubberBandMargin, bottom + kRubberBandMargin},
+    const int32_t margin = context.viewport.clientExtent(kRubberBandMargin);
+    context.shell.invalidateRect({left - margin, top - margin, right + margin, bottom + margin},
                                  true);
 }
 

@@ -117,8 +117,13 @@ class Shell {
     // The circuit changed in more than its levels: an undo step was kept, or one was
     // undone or redone, or a new circuit came in. The windows that follow it compute again.
     virtual void circuitChanged() {}
+    // How much of the bar's range the client area shows, for the thumb's length: a
+    // bar placed by moveControl shows its own length until told otherwise.
+    virtual void setScrollPage(ScrollBarId /*bar*/, int32_t /*page*/) {}
     // The window's status line: called when what it shows changes.
     virtual void showStatus(const WindowStatus& /*status*/) {}
+    // The zoom of the view changed (in percent): the desktop remembers it for the user.
+    virtual void zoomChanged(int32_t /*zoom*/) {}
 };
 
 }  // namespace platform

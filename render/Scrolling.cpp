@@ -33,11 +33,15 @@ int32_t scrolledOffset(int32_t offset, int code, int32_t thumbPosition, int32_t 
 Viewport offsetsAfterScroll(Viewport view, platform::ScrollBarId bar, int code,
                             int32_t thumbPosition, Size client) {
     if (bar == platform::ScrollBarId::Vertical) {
-        view.scrollY = scrolledOffset(view.scrollY, code, thumbPosition, client.height);
+        view.scrollY =
+            scrolledOffset(view.scrollY, code, thumbPosition, view.workExtent(client.height));
     } else {
-        view.scrollX = scrolledOffset(view.scrollX, code, thumbPosition, client.width);
+        view.scrollX =
+            scrolledOffset(view.scrollX, code, thumbPosition, view.workExtent(client.width));
     }
-    return {snapToGrid(view.scrollX), snapToGrid(view.scrollY)};
+    view.scrollX = snapToGrid(view.scrollX);
+    view.scrollY = snapToGrid(view.scrollY);
+    return view;
 }
 
 namespace {
@@ -47,14 +51,20 @@ Rect placed(int32_t left, int32_t top, int32_t width, int32_t height) {
 }
 }  // namespace
 
-void layoutScrollBars(platform::Shell& shell, Size client) {
-    shell.setScrollRange(platform::ScrollBarId::Vertical, 0, kWorkAreaSize - client.height);
+void layoutScrollBars(platform::Shell& shell, Size client, const Viewport& view) {
+    shell.setScrollRange(platform::ScrollBarId::Vertical, 0,
+                         kWorkAreaSize - view.workExtent(client.height));
     shell.moveControl(platform::ControlId::VerticalBar,
                       placed(0, 0, kBarThickness, client.height - kBarThickness));
-    shell.setScrollRange(platform::ScrollBarId::Horizontal, 0, kWorkAreaSize - client.width);
+    shell.setScrollPage(platform::ScrollBarId::Vertical,
+                        view.workExtent(std::max(client.height - kBarThickness, 0)));
+    shell.setScrollRange(platform::ScrollBarId::Horizontal, 0,
+                         kWorkAreaSize - view.workExtent(client.width));
     shell.moveControl(platform::ControlId::HorizontalBar,
                       placed(kBarThickness, client.height - kBarThickness,
                              client.width - kBarThickness, kBarThickness));
+    shell.setScrollPage(platform::ScrollBarId::Horizontal,
+                        view.workExtent(std::max(client.width - kBarThickness, 0)));
 }
 
 void layoutCornerButton(platform::Shell& shell, Size client) {

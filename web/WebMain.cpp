@@ -118,6 +118,18 @@ EMSCRIPTEN_KEEPALIVE void lotra_mouse(int message, unsigned flags, int x, int y)
     }
 }
 
+// The wheel's turn (120 a notch, positive up and left) over the work area.
+EMSCRIPTEN_KEEPALIVE void lotra_wheel(unsigned flags, int turnX, int turnY, int x, int y) {
+    if (!window) return;
+    window->trackPointer(Point{x, y});
+    window->core().OnMouseWheel(flags, {turnX, turnY}, {x, y});
+}
+
+// The zoom the user chose last time the page was open.
+EMSCRIPTEN_KEEPALIVE void lotra_restore_zoom(int zoom) {
+    if (window) window->core().restoreZoom(zoom);
+}
+
 EMSCRIPTEN_KEEPALIVE void lotra_scroll(int bar, int code, int position) {
     if (!window) return;
     if (bar == static_cast<int>(platform::ScrollBarId::Vertical)) {

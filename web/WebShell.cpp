@@ -15,6 +15,7 @@
 #include "web/DiskFiles.h"
 #include "web/PageJson.h"
 #include "web/PictureFile.h"
+#include "web/PictureZoom.h"
 
 // The page's side of every request (page/shell.js): each call goes to the global
 // `lotra` object there.
@@ -26,11 +27,13 @@ EM_JS(void, lotraPresent, (const uint32_t* pixels, int width, int height), {
 EM_JS(void, lotraNoteTextBoxes, (const int32_t* edges, int count), {
     lotra.noteTextBoxes(Array.from(HEAP32.subarray(edges >> 2, (edges >> 2) + count * 4)));
 });
+EM_JS(void, lotraRememberZoom, (int zoom), { lotra.rememberZoom(zoom); });
 EM_JS(void, lotraSetTimer, (int id, int intervalMs), { lotra.setTimer(id, intervalMs); });
 EM_JS(void, lotraKillTimer, (int id), { lotra.killTimer(id); });
 EM_JS(void, lotraSetScrollRange, (int bar, int min, int max), {
     lotra.setScrollRange(bar, min, max);
 });
+EM_JS(void, lotraSetScrollPage, (int bar, int page), { lotra.setScrollPage(bar, page); });
 EM_JS(void, lotraSetScrollPos, (int bar, int pos), { lotra.setScrollPos(bar, pos); });
 EM_JS(void, lotraMoveControl, (int control, int left, int top, int width, int height), {
     lotra.moveControl(control, left, top, width, height);
@@ -133,12 +136,28 @@ void WebShell::resize(int32_t width, int32_t height) {
 void WebShell::paint() {
     invalid_ = false;
     if (picture_.empty()) return;
-    std::fill(picture_.pixels.begin(), picture_.pixels.end(), pixelWord(platform::kWhite));
-    PixelCanvas canvas(picture_, text_);
+    const Viewport view = core_->viewport();
+    const bool natural = view.zoom == Viewport::kNaturalZoom;
+    // At another zoom the picture is drawn at its natural size first, then magnified.
+    if (!natural) {
+        const int32_t width = view.workReach(picture_.width);
+        const int32_t height = view.workReach(picture_.height);
+        naturalPicture_ = {
+            width, height,
+            std::vector<uint32_t>(static_cast<size_t>(width) * static_cast<size_t>(height))};
+    }
+    Picture& drawn = natural ? picture_ : naturalPicture_;
+    std::fill(drawn.pixels.begin(), drawn.pixels.end(), pixelWord(platform::kWhite));
+    PixelCanvas canvas(drawn, text_);
     core_->OnPaint(canvas);
+    if (!natural) magnify(naturalPicture_, view, picture_);
+    // The text boxes as they show, magnified with the picture.
+    const Viewport magnifier{0, 0, view.zoom};
     std::vector<int32_t> edges;
-    for (const Rect& box : canvas.textBoxes())
+    for (const Rect& drawnBox : canvas.textBoxes()) {
+        const Rect box = magnifier.toClientRect(drawnBox);
         edges.insert(edges.end(), {box.left, box.top, box.right, box.bottom});
+    }
     lotraNoteTextBoxes(edges.data(), static_cast<int>(canvas.textBoxes().size()));
     lotraPresent(picture_.pixels.data(), picture_.width, picture_.height);
 }
@@ -291,6 +310,10 @@ void WebShell::invalidateRect(const Rect&, bool) {
     lotraRequestPaint();
 }
 
+void WebShell::zoomChanged(int32_t zoom) {
+    lotraRememberZoom(zoom);
+}
+
 void WebShell::setTimer(int id, int intervalMs) {
     lotraSetTimer(id, intervalMs);
 }
@@ -309,6 +332,10 @@ void WebShell::setScrollPos(platform::ScrollBarId bar, int32_t pos) {
 
 void WebShell::showStatus(const platform::WindowStatus& status) {
     lotraShowStatus(app::statusLine(status).c_str());
+}
+
+void WebShell::setScrollPage(platform::ScrollBarId bar, int32_t page) {
+    lotraSetScrollPage(static_cast<int>(bar), page);
 }
 
 void WebShell::moveControl(platform::ControlId control, const Rect& rect) {

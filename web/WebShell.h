@@ -72,6 +72,9 @@ class WebShell : public platform::Shell {
     // The page has no window of its own for the functions yet: a message box lists
     // the variables and every function's minimal forms.
     void showCircuitFunctions() override;
+    void setScrollPage(platform::ScrollBarId bar, int32_t page) override;
+    // Kept in the browser's storage for the page, as the desktop keeps it for the user.
+    void zoomChanged(int32_t zoom) override;
 
   private:
     // Runs a dialog of the page with its request as JSON; its answer, or nothing on
@@ -85,6 +88,8 @@ class WebShell : public platform::Shell {
     std::optional<Point> pointer_;
     bool invalid_ = false;
     Picture picture_;
+    // The picture at its natural size, drawn first when the view is zoomed.
+    Picture naturalPicture_;
     PageTextStamper text_;
 };
 

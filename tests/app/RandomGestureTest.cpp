@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <iostream>
+#include <random>
 
 #include "app/CommandIds.h"
 #include "io/CircuitFile.h"
@@ -65,6 +66,50 @@ TEST(RandomGestureTest, ARecordedSessionReplaysToTheSameCircuit) {
     EXPECT_FALSE(first.window().circuit().isEmpty()) << "the gestures build something";
     EXPECT_EQ(io::encodeCircuit(first.window().circuit()),
               io::encodeCircuit(second.window().circuit()));
+}
+
+// What a session does at 100 % it does at a larger zoom with the pointer's
+// coordinates scaled: the same circuit, byte for byte. Left out are what rests on
+// client pixels that do not scale (the strips of the scroll bars, the window's
+// size) and what changes the zoom itself.
+std::vector<WindowMessage> scalableMessages(const std::vector<WindowMessage>& sent) {
+    const Rect inside{kBarThickness, 0, 640, 480 - kBarThickness};
+    std::vector<WindowMessage> kept{{WindowMessage::Type::MouseMove, 0, {320, 240}, 0, 0, 0}};
+    for (const WindowMessage& m : sent) {
+        const bool pointer = m.type <= WindowMessage::Type::Wheel;
+        const bool zooms =
+            (m.type == WindowMessage::Type::Command &&
+             (m.value == command::ViewZoomIn || m.value == command::ViewZoomOut ||
+              m.value == command::ViewZoomNatural)) ||
+            (m.type == WindowMessage::Type::Wheel && (m.flags & platform::MK_CONTROL));
+        const bool outside = m.point.x < inside.left || m.point.x >= inside.right ||
+                             m.point.y < inside.top || m.point.y >= inside.bottom;
+        if (zooms || m.type == WindowMessage::Type::Size || (pointer && outside)) continue;
+        kept.push_back(m);
+    }
+    return kept;
+}
+
+TEST(RandomGestureTest, TheSameGesturesAtALargerZoomBuildTheSameCircuit) {
+    std::mt19937 random(static_cast<uint32_t>(environmentNumber("LOTRA_RANDOM_SEED", 1)));
+    for (int session = 0; session < 4; ++session) {
+        const auto seed = static_cast<uint32_t>(random());
+        const int32_t zoom = std::uniform_int_distribution<int32_t>(2, 4)(random) * 100;
+        std::vector<WindowMessage> sent;
+        ASSERT_FALSE(runRandomSession(seed, 2000, sent));
+        GestureSession natural;
+        GestureSession zoomed(zoom);
+        for (const WindowMessage& m : scalableMessages(sent)) {
+            ASSERT_TRUE(natural.sendAndCheck(m).empty()) << describe(m);
+            WindowMessage scaled = m;
+            scaled.point = {m.point.x * zoom / 100, m.point.y * zoom / 100};
+            ASSERT_TRUE(zoomed.sendAndCheck(scaled).empty()) << describe(scaled);
+        }
+        EXPECT_FALSE(natural.window().circuit().isEmpty()) << "seed " << seed;
+        EXPECT_EQ(io::encodeCircuit(natural.window().circuit()),
+                  io::encodeCircuit(zoomed.window().circuit()))
+            << "seed " << seed << " at " << zoom << " %";
+    }
 }
 
 // The shrinker keeps only what a fault needs: here power on, then a generator

@@ -89,7 +89,10 @@ TEST_F(MainWindowTest, TheMenuHasItsDropDownsWithTheirItemsInOrderAndNoSeparator
           {"В&ыход", 57665}}},
         {"П&равка", {{"&Отменить", 57643}, {"&Повторить", 57644}}},
         {"В&ид",
-         {{"Пересчитывать после каждого изменения", command::ViewSettleAfterChange},
+         {{"Крупнее", 41101},
+          {"Мельче", 41102},
+          {"Обычный размер", 41103},
+          {"Пересчитывать после каждого изменения", command::ViewSettleAfterChange},
           {"Цвет проводов по уровню", command::ViewWireLevels}}},
         {"&Выбрать",
          {{"Логический &элемент", 40006},
@@ -148,6 +151,9 @@ TEST_F(MainWindowTest, TheItemsShowTheirKeys) {
         {{"&Справка", "&Помощь"}, "F1"},
         {{"&Питание", "&Пересчитать"}, "F5"},
         {{"Управление генератором", "&Такт"}, "Ctrl+T"},
+        {{"В&ид", "Крупнее"}, "Ctrl+="},
+        {{"В&ид", "Мельче"}, "Ctrl+-"},
+        {{"В&ид", "Обычный размер"}, "Ctrl+0"},
     };
     for (QAction* title : window().menuBar()->actions()) {
         for (QAction* action : title->menu()->actions()) {

@@ -44,7 +44,8 @@ const int kCommands[] = {
     command::InsertGenerator, command::InsertIndicator, command::PowerOn,
     command::PowerOff,        command::GeneratorStart,  command::GeneratorStop,
     command::HelpAbout,       command::HelpNote,        command::EditUndo,
-    command::EditRedo,
+    command::EditRedo,        command::ViewZoomIn,      command::ViewZoomOut,
+    command::ViewZoomNatural,
 };
 const int kInsertCommands[] = {
     command::InsertLogicElement, command::InsertTrigger,   command::InsertSummer,
@@ -145,6 +146,12 @@ class GestureGenerator {
                 other(Type::Command, id);
         }
     }
+    // A notch or part of one, or a touchpad's long sweep, of either direction.
+    void wheel() {
+        const int32_t turn = below(3) == 0 ? between(-400, 400) : (below(2) ? 120 : -120);
+        const bool across = below(4) == 0;
+        send({Type::Wheel, modifiers(), target(), across ? turn : 0, across ? 0 : turn, 0});
+    }
     void menuCommand() {
         if (below(2) == 0) {
             other(Type::Command, kInsertCommands[below(std::size(kInsertCommands))]);
@@ -164,8 +171,9 @@ class GestureGenerator {
         if (roll < 74) return menuCommand();
         if (roll < 78) return undoOrRedo();
         if (roll < 92) return timerTicks();
-        if (roll < 95)
+        if (roll < 94)
             return other(below(2) ? Type::VScroll : Type::HScroll, below(9), between(-20, 2100));
+        if (roll < 95) return wheel();
         if (roll < 96) return other(Type::Size, between(0, 900), between(0, 700));
         other(Type::Paint, 0);
     }

@@ -22,6 +22,13 @@ GestureSession::GestureSession() {
     window_.OnSize(shell_.client.width, shell_.client.height);
 }
 
+GestureSession::GestureSession(int32_t zoom) : GestureSession() {
+    shell_.client = {shell_.client.width * zoom / Viewport::kNaturalZoom,
+                     shell_.client.height * zoom / Viewport::kNaturalZoom};
+    window_.OnSize(shell_.client.width, shell_.client.height);
+    window_.restoreZoom(zoom);
+}
+
 GestureSession::~GestureSession() {
     if (!destroyed_) window_.OnDestroy();
 }
@@ -34,7 +41,7 @@ bool GestureSession::timerRunning(int id) const {
 void GestureSession::send(const WindowMessage& m) {
     using Type = WindowMessage::Type;
     shell_.reseed(m.answerSeed);
-    if (m.type <= Type::RButtonDown) shell_.pointer = m.point;
+    if (m.type <= Type::Wheel) shell_.pointer = m.point;
     switch (m.type) {
         case Type::MouseMove:
             window_.OnMouseMove(m.flags, m.point);
@@ -50,6 +57,9 @@ void GestureSession::send(const WindowMessage& m) {
             break;
         case Type::RButtonDown:
             window_.OnRButtonDown(m.flags, m.point);
+            break;
+        case Type::Wheel:
+            window_.OnMouseWheel(m.flags, {m.value, m.value2}, m.point);
             break;
         case Type::Command:
             window_.OnCommand(m.value);

@@ -14,6 +14,8 @@
 class GestureSession {
   public:
     GestureSession();
+    // The same at that zoom, with a client area as much larger (or smaller).
+    explicit GestureSession(int32_t zoom);
     ~GestureSession();
     GestureSession(const GestureSession&) = delete;
     GestureSession& operator=(const GestureSession&) = delete;

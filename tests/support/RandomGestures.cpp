@@ -18,6 +18,8 @@ const char* typeName(WindowMessage::Type type) {
             return "left double click";
         case WindowMessage::Type::RButtonDown:
             return "right down";
+        case WindowMessage::Type::Wheel:
+            return "wheel";
         case WindowMessage::Type::Command:
             return "command";
         case WindowMessage::Type::Timer:
@@ -43,7 +45,7 @@ std::string flagNames(uint32_t flags) {
 }
 
 bool isPointerMessage(WindowMessage::Type type) {
-    return type <= WindowMessage::Type::RButtonDown;
+    return type <= WindowMessage::Type::Wheel;
 }
 
 }  // namespace
@@ -53,6 +55,8 @@ std::string describe(const WindowMessage& m) {
     if (isPointerMessage(m.type)) {
         text +=
             " " + std::to_string(m.point.x) + "," + std::to_string(m.point.y) + flagNames(m.flags);
+        if (m.type == WindowMessage::Type::Wheel)
+            text += " turned " + std::to_string(m.value) + "," + std::to_string(m.value2);
     } else if (m.type == WindowMessage::Type::Command || m.type == WindowMessage::Type::Timer) {
         text += " " + std::to_string(m.value);
     } else if (m.type != WindowMessage::Type::Paint) {

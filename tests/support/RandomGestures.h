@@ -17,6 +17,8 @@ struct WindowMessage {
         LButtonUp,
         LButtonDblClk,
         RButtonDown,
+        // The wheel at the point: value and value2 are the turn across and down.
+        Wheel,
         Command,
         Timer,
         VScroll,
@@ -27,7 +29,7 @@ struct WindowMessage {
     Type type = Type::MouseMove;
     uint32_t flags = 0;
     Point point{};
-    int32_t value = 0;   // command id, timer id, scroll code, or width
+    int32_t value = 0;   // command id, timer id, scroll code, width, or the wheel's turn
     int32_t value2 = 0;  // thumb position or height
     uint32_t answerSeed = 0;
 };

@@ -16,6 +16,7 @@ import { folder } from './storage.js';
 import { measureText, stampText } from './text.js';
 import { coreWait, timers } from './timers.js';
 import { connectTouchBar, fingers } from './touch.js';
+import { connectWheel, rememberZoom, restoreZoom } from './wheel.js';
 
 /** After a change the recovery file is written this soon, not only every 15 seconds. */
 const kAutosaveAfterChangeMs = 2000;
@@ -83,8 +84,10 @@ async function start() {
     const [width, height] = clientSize();
     await calls.call('lotra_start', ['number', 'number'], [width, height]);
     await restoreRememberedChoices(menuBar.menus.map((m) => m.menu));
+    await restoreZoom();
     picture.paint();
     connectPointer(() => menuBar.close(), (event) => fingers.take(event));
+    connectWheel();
     connectDrop();
     followClientSize();
     document.addEventListener('visibilitychange', () => picture.paintIfPending());
@@ -207,6 +210,8 @@ function noteTextBoxes(edges) {
     setScrollRange: (id, min, max) => scrollControls.setRange(id, min, max),
     /** @type {typeof scrollControls.setPos} */
     setScrollPos: (id, pos) => scrollControls.setPos(id, pos),
+    /** @type {typeof scrollControls.setPage} */
+    setScrollPage: (id, page) => scrollControls.setPage(id, page),
     /** @type {typeof scrollControls.moveControl} */
     moveControl: (id, left, top, width, height) =>
         scrollControls.moveControl(id, left, top, width, height),
@@ -232,6 +237,7 @@ function noteTextBoxes(edges) {
     nextWake: () => coreWait.next(),
     takeAnswer: () => coreWait.take(),
     setIcon,
+    rememberZoom,
     stats,
     /** @param {boolean} unwritten the recovery file is behind the circuit */
     showRecoveryUnwritten: (unwritten) => {

@@ -169,6 +169,18 @@ class ScrollControls {
     }
 
     /**
+     * How much of the range the work area shows, for the thumb's length.
+     * @param {number} id
+     * @param {number} page
+     */
+    setPage(id, page) {
+        const bar = this.bars[id];
+        if (!bar) return;
+        bar.page = Math.max(1, page);
+        bar.update();
+    }
+
+    /**
      * @param {number} id a bar's control, or the corner button
      * @param {number} left in the work area's pixels, as all four
      * @param {number} top

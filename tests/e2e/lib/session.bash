@@ -7,7 +7,7 @@
 #   make_work_folder                 $work, removed at exit with the programs ended
 #   track_pid, end_program           programs to end at exit (latest first), or sooner
 #   wait_program_exit                a program that ends by itself
-#   isolate_runtime_folders          our own TMPDIR and XDG_RUNTIME_DIR
+#   isolate_runtime_folders          our own TMPDIR, XDG_RUNTIME_DIR and XDG_CONFIG_HOME
 #   now_ms, wait_for                 waiting for a condition with a deadline
 #   pause, patience                  how long the program is given
 #   fail, keep_screenshots           the end of a failed run
@@ -98,9 +98,10 @@ end_session() {
 }
 
 # The single-instance socket lives in the temporary folder: ours is kept apart from
-# any copy the user runs, and from the other tests.
+# any copy the user runs, and from the other tests. The settings the program
+# remembers for the user (its zoom) start afresh too.
 isolate_runtime_folders() {
-    export TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime"
+    export TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
     mkdir -p "$TMPDIR" "$XDG_RUNTIME_DIR"
     chmod 700 "$XDG_RUNTIME_DIR"
 }
