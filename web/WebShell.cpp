@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
-#include "app/StatusTexts.h"
 #include "analysis/FunctionReport.h"
+#include "app/StatusTexts.h"
 #include "app/Vortafrm.h"
 #include "io/FileReplacement.h"
 #include "model/ElementPicture.h"
