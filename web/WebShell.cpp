@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "analysis/AutomatonReport.h"
 #include "analysis/FunctionReport.h"
 #include "app/StatusTexts.h"
 #include "app/Vortafrm.h"
@@ -268,6 +269,14 @@ void WebShell::showCircuitFunctions() {
             text += analysis::formsText(f);
     }
     messageBox(text, "Функции схемы", platform::MessageBoxStyle::Ok);
+}
+
+void WebShell::showCircuitAutomaton() {
+    std::string error;
+    const std::optional<analysis::CircuitAutomaton> automaton =
+        analysis::circuitAutomaton(core_->circuit(), {}, error);
+    messageBox(automaton ? analysis::automatonText(*automaton) : error, "Автомат схемы",
+               platform::MessageBoxStyle::Ok);
 }
 
 platform::SaveChangesAnswer WebShell::saveChangesDialog() {

@@ -72,6 +72,8 @@ class WebShell : public platform::Shell {
     // The page has no window of its own for the functions yet: a message box lists
     // the variables and every function's minimal forms.
     void showCircuitFunctions() override;
+    // Nor for the automaton: a message box holds its table as text.
+    void showCircuitAutomaton() override;
     void setScrollPage(platform::ScrollBarId bar, int32_t page) override;
     // Kept in the browser's storage for the page, as the desktop keeps it for the user.
     void zoomChanged(int32_t zoom) override;
