@@ -25,6 +25,7 @@ test-sanitize: deps-test
 	@$(MAKE) --no-print-directory configure BUILD_DIR=build-asan CMAKE_FLAGS="-DLOTRA_SANITIZE=ON -DLOTRA_TESTS=ON -DLOTRA_BENCH=OFF"
 	@cmake --build build-asan -j $(JOBS)
 	@cd build-asan && ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j $(JOBS) -E 'e2e_package|web_page'
 
