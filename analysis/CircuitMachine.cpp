@@ -7,29 +7,13 @@
 #include "analysis/CircuitNaming.h"
 #include "analysis/ReadingOrder.h"
 #include "analysis/TextFill.h"
+#include "analysis/WalkedWires.h"
+#include "model/CircuitCopy.h"
 #include "sim/Evaluation.h"
 #include "sim/WireWalk.h"
 
 namespace analysis {
 namespace {
-
-template <typename Table>
-void copyRecords(const Table& from, Table& to) {
-    using Record = typename Table::value_type::element_type;
-    for (size_t slot = 0; slot < from.size(); ++slot)
-        if (from[slot]) to[slot] = std::make_unique<Record>(*from[slot]);
-}
-
-struct WalkedWires {
-    const CWire* enter(int32_t slot) {
-        if (std::find(walked.begin(), walked.end(), slot) != walked.end()) return nullptr;
-        const CWire* wire = circuit.wire(slot);
-        if (wire) walked.push_back(slot);
-        return wire;
-    }
-    const CCircuit& circuit;
-    std::vector<int32_t> walked;
-};
 
 // Whether a level from that output reaches a trigger's clock pin through wires and gates.
 bool reachesTriggerClock(const CCircuit& circuit, const Pin& output) {
@@ -70,9 +54,7 @@ bool pinLevel(const Pin& pin) {
 }  // namespace
 
 CCircuitMachine::CCircuitMachine(const CCircuit& circuit, int clockOrdinal) {
-    copyRecords(circuit.logicElements, copy_.logicElements);
-    copyRecords(circuit.blockElements, copy_.blockElements);
-    copyRecords(circuit.wires, copy_.wires);
+    copyTablesInto(circuit, copy_);
     // A run only sets levels, latches and counters: the wiring stays as the circuit had it.
     simulator_ = std::make_unique<sim::CSimulator>(copy_, sim::CSimulator::Wiring::Fixed);
     const CircuitNaming naming = nameCircuit(copy_);

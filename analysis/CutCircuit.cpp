@@ -2,15 +2,10 @@
 
 #include <algorithm>
 
+#include "model/CircuitCopy.h"
+
 namespace analysis {
 namespace {
-
-template <typename Table>
-void copyRecords(const Table& from, Table& to) {
-    using Record = typename Table::value_type::element_type;
-    for (size_t slot = 0; slot < from.size(); ++slot)
-        if (from[slot]) to[slot] = std::make_unique<Record>(*from[slot]);
-}
 
 // The pin of a probe that a trigger's clock wire is moved to.
 constexpr int kClockProbePin = 0;
@@ -24,9 +19,7 @@ int32_t partnerOf(const std::vector<std::pair<int32_t, int32_t>>& pairs, int32_t
 }  // namespace
 
 CCutCircuit::CCutCircuit(const CCircuit& circuit, const CircuitNaming& naming) : naming_(naming) {
-    copyRecords(circuit.logicElements, copy_.logicElements);
-    copyRecords(circuit.blockElements, copy_.blockElements);
-    copyRecords(circuit.wires, copy_.wires);
+    copyTablesInto(circuit, copy_);
     ready_ = cutTriggerClocks();
     for (const CircuitVariable& variable : naming.variables)
         if (variable.role == VariableRole::GateState && !cutGate(variable.slot)) ready_ = false;

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "analysis/CircuitNaming.h"
+#include "analysis/WalkedWires.h"
 #include "sim/Evaluation.h"
 #include "sim/WireWalk.h"
 
@@ -14,18 +15,6 @@ size_t nodeOf(ElementKind kind, int32_t slot) {
     return isLogicTableKind(kind) ? static_cast<size_t>(slot)
                                   : static_cast<size_t>(CCircuit::kLogicSlots + slot);
 }
-
-// The wires one output's walk has entered.
-struct WalkedWires {
-    const CWire* enter(int32_t slot) {
-        if (std::find(walked.begin(), walked.end(), slot) != walked.end()) return nullptr;
-        const CWire* wire = circuit.wire(slot);
-        if (wire) walked.push_back(slot);
-        return wire;
-    }
-    const CCircuit& circuit;
-    std::vector<int32_t> walked;
-};
 
 // What a level passes through within one settle: gates and summers, from an
 // output to the inputs its wire reaches.

@@ -8,20 +8,6 @@ namespace {
 // What the allocator adds to every block it hands out (its header and rounding).
 constexpr size_t kAllocationOverhead = 16;
 
-// A record already in the slot is overwritten, its memory used again.
-template <typename Table>
-void copyTable(const Table& from, Table& to) {
-    using Record = typename Table::value_type::element_type;
-    for (size_t slot = 0; slot < from.size(); ++slot) {
-        if (!from[slot])
-            to[slot].reset();
-        else if (to[slot])
-            *to[slot] = *from[slot];
-        else
-            to[slot] = std::make_unique<Record>(*from[slot]);
-    }
-}
-
 void clearLevels(Pins& pins) {
     for (Pin& pin : pins) pin.value = 0;
 }
@@ -80,18 +66,6 @@ size_t tableBytes(const Table& table) {
 }
 
 }  // namespace
-
-CCircuit copyTables(const CCircuit& circuit) {
-    CCircuit copy;
-    copyTablesInto(circuit, copy);
-    return copy;
-}
-
-void copyTablesInto(const CCircuit& from, CCircuit& to) {
-    copyTable(from.logicElements, to.logicElements);
-    copyTable(from.blockElements, to.blockElements);
-    copyTable(from.wires, to.wires);
-}
 
 bool differApartFromLevels(const CCircuit& a, const CCircuit& b) {
     return tablesDiffer(a.logicElements, b.logicElements) ||

@@ -2,17 +2,11 @@
 #include <cstddef>
 
 #include "model/Circuit.h"
+#include "model/CircuitCopy.h"
 
-// Whole copies of the three tables, as the undo history keeps them.
+// What the undo history asks of its copies of the three tables (made by
+// copyTables): whether they differ, and what they cost.
 namespace app {
-
-// A copy of every record, slot for slot, with everything a record holds: levels,
-// trigger latches, generator counts and drawing state, which the file does not
-// all keep.
-CCircuit copyTables(const CCircuit& circuit);
-// The same copy made over an earlier one, whose records and point buffers are
-// used again where the slot is still taken.
-void copyTablesInto(const CCircuit& from, CCircuit& to);
 
 // Whether the two circuits differ in anything but their levels (pin values,
 // trigger latches, generator counts), which the power and the clock change

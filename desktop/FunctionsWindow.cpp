@@ -138,7 +138,7 @@ void CFunctionsWindow::startComputing() {
     }
     variables_->setText(QString::fromUtf8(kComputing));
     running_ = std::async(std::launch::async,
-                          [copy = app::copyTables(core_.circuit())] { return compute(copy); });
+                          [copy = copyTables(core_.circuit())] { return compute(copy); });
     poll_.start();
 }
 

@@ -25,7 +25,7 @@ class FrameCheckerTest : public ::testing::Test {
         ASSERT_TRUE(frameViolations(window).empty())
             << ::testing::PrintToString(frameViolations(window));
         ASSERT_FALSE(gestureUnderWay(window.editState()));
-        circuit = app::copyTables(window.circuit());
+        circuit = copyTables(window.circuit());
     }
     void click(int32_t x, int32_t y) {
         window.OnLButtonDown(platform::MK_LBUTTON, {x, y});

@@ -167,7 +167,7 @@ TEST(UndoHistoryTest, AStepCopiedOverAnEarlierCopyTakesBackEveryRecord) {
     circuit.wires[1].reset();
     circuit.wires[2] = std::make_unique<CWire>();
     circuit.blockElements[0]->latchedJ = 1;
-    const CCircuit before = app::copyTables(circuit);
+    const CCircuit before = copyTables(circuit);
     history.openStep(circuit);
     circuit.wires[2]->points.push_back({5, 5});
     circuit.blockElements[0].reset();
