@@ -9,16 +9,6 @@ namespace {
 
 constexpr int kIndicatorPins = 5;
 
-// The gates on loops, in reading order.
-std::vector<int32_t> stateGatesInReadingOrder(const CCircuit& circuit) {
-    const std::vector<int32_t> onLoops = gatesOnFeedbackLoops(circuit);
-    std::vector<int32_t> gates = logicSlotsInReadingOrder(circuit, OutputRule::Gate);
-    std::erase_if(gates, [&onLoops](int32_t slot) {
-        return std::find(onLoops.begin(), onLoops.end(), slot) == onLoops.end();
-    });
-    return gates;
-}
-
 std::string numbered(const char* letter, size_t index) {
     return letter + std::to_string(index + 1);
 }
@@ -51,7 +41,13 @@ const CircuitFunctionName* CircuitNaming::function(const std::string& name) cons
 CircuitNaming nameCircuit(const CCircuit& circuit) {
     CircuitNaming naming;
     const std::vector<int32_t> triggers = triggersInReadingOrder(circuit);
-    const std::vector<int32_t> gates = stateGatesInReadingOrder(circuit);
+    // Every gate is numbered in reading order among all gates; the ones on a loop are
+    // cut and become variables under that number.
+    const std::vector<int32_t> allGates = logicSlotsInReadingOrder(circuit, OutputRule::Gate);
+    const std::vector<int32_t> onLoops = gatesOnFeedbackLoops(circuit);
+    const auto onLoop = [&onLoops](int32_t slot) {
+        return std::find(onLoops.begin(), onLoops.end(), slot) != onLoops.end();
+    };
     const std::vector<int32_t> inputs = inputSignalsInReadingOrder(circuit);
     const std::vector<int32_t> clocked = generatorClockedTriggers(circuit);
     for (size_t i = 0; i < triggers.size(); ++i) {
@@ -64,10 +60,11 @@ CircuitNaming nameCircuit(const CCircuit& circuit) {
             naming.functions.push_back(
                 {numbered("C", i), FunctionRole::TriggerClock, triggers[i], kTriggerClock});
     }
-    for (size_t i = 0; i < gates.size(); ++i) {
-        naming.variables.push_back({numbered("G", i), VariableRole::GateState, gates[i]});
+    for (size_t i = 0; i < allGates.size(); ++i) {
+        if (!onLoop(allGates[i])) continue;
+        naming.variables.push_back({numbered("G", i), VariableRole::GateState, allGates[i]});
         naming.functions.push_back(
-            {numbered("G", i) + "+", FunctionRole::GateNext, gates[i], kOutputPin});
+            {numbered("G", i) + "+", FunctionRole::GateNext, allGates[i], kOutputPin});
     }
     for (size_t i = 0; i < inputs.size(); ++i)
         naming.variables.push_back({numbered("X", i), VariableRole::Input, inputs[i]});
@@ -81,11 +78,9 @@ CircuitNaming nameCircuit(const CCircuit& circuit) {
                                         static_cast<int>(i) + 1});
         }
     }
-    const std::vector<int32_t> allGates = logicSlotsInReadingOrder(circuit, OutputRule::Gate);
     size_t free = 0;
     for (const int32_t slot : allGates) {
-        const bool cut = std::find(gates.begin(), gates.end(), slot) != gates.end();
-        if (!cut && !circuit.logicElement(slot)->pins[kOutputPin].connected)
+        if (!onLoop(slot) && !circuit.logicElement(slot)->pins[kOutputPin].connected)
             naming.functions.push_back(
                 {numbered("F", free++), FunctionRole::GateOutput, slot, kOutputPin});
     }

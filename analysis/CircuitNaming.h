@@ -12,14 +12,15 @@
 // Variables, in this order (the first the most significant bit of a table row):
 //   Q1, Q2, ...  the triggers' Q, in reading order; a trigger's outputs are cut and
 //                its Q taken as a variable, inverse Q as its complement;
-//   G1, G2, ...  the gates that lie on a feedback loop (a latch made of gates), in
-//                reading order; each one's output is cut and taken as a variable;
+//   G3, G4, ...  the gates that lie on a feedback loop (a latch made of gates), each
+//                by its number among all gates in reading order (G3: the third gate);
+//                each one's output is cut and taken as a variable;
 //   X1, X2, ...  the input signals, in reading order.
 // Functions of the variables, in this order:
 //   J1, K1, J2, K2, ...  the levels that reach each trigger's J and K, and C1, C2, ...
 //                        the level that reaches its clock, for a trigger that no
 //                        generator clocks (a counter whose triggers clock each other);
-//   G1+, G2+, ...        the level each cut gate computes from its inputs: its next value;
+//   G3+, G4+, ...        the level each cut gate computes from its inputs: its next value;
 //   Y1.1, Y1.2, ... Y2.1 each connected input of each indicator (indicators in reading
 //                        order), by the weight of the pin: Y1.1, Y1.2, Y1.4, Y1.8, Y1.16;
 //   F1, F2, ...          the output of each gate wired to nothing (a circuit whose

@@ -112,12 +112,14 @@ TEST(CircuitFunctions, NamesFollowTheReadingOrderOfEachKind) {
     const int32_t right = b.block(Trigger, 300, 40);    // Q2: right of Q1
     const int32_t left = b.block(Trigger, 200, 40);     // Q1
     const int32_t clock = b.block(GTI, 0, 200);
-    const int32_t lower = b.gate(false, 2, true, 100, 120);  // G2
-    const int32_t upper = b.gate(false, 2, true, 100, 20);   // G1
+    const int32_t lower = b.gate(false, 2, true, 100, 120);  // G3
+    const int32_t upper = b.gate(false, 2, true, 100, 20);   // G2
+    const int32_t free = b.gate(false, 2, true, 100, 0);     // the first gate: F1
     const int32_t shown = b.indicator(400, 0);
     b.wire(GTI, clock, 9, Trigger, left, kTriggerClock);
     b.wire(Trigger, left, kTriggerQ, Trigger, right, kTriggerClock);
-    b.wire(EntrSignal, set, 9, LogicElement, upper, 0);
+    const int32_t fromSet = b.wire(EntrSignal, set, 9, LogicElement, upper, 0);
+    b.join(b.stub(LogicElement, free, 0, {90, 5}), 1, fromSet);
     const int32_t fromLower = b.wire(LogicElement, lower, 9, LogicElement, upper, 4);
     b.wire(EntrSignal, reset, 9, LogicElement, lower, 4);
     const int32_t fromUpper = b.wire(LogicElement, upper, 9, LogicElement, lower, 0);
@@ -134,7 +136,7 @@ TEST(CircuitFunctions, NamesFollowTheReadingOrderOfEachKind) {
         int32_t slot;
     } variables[] = {
         {"Q1", VariableRole::TriggerState, left}, {"Q2", VariableRole::TriggerState, right},
-        {"G1", VariableRole::GateState, upper},   {"G2", VariableRole::GateState, lower},
+        {"G2", VariableRole::GateState, upper},   {"G3", VariableRole::GateState, lower},
         {"X1", VariableRole::Input, set},         {"X2", VariableRole::Input, reset}};
     ASSERT_EQ(functions->naming.variables.size(), std::size(variables));
     for (size_t v = 0; v < std::size(variables); ++v) {
@@ -142,7 +144,7 @@ TEST(CircuitFunctions, NamesFollowTheReadingOrderOfEachKind) {
         EXPECT_EQ(functions->naming.variables[v].role, variables[v].role) << variables[v].name;
         EXPECT_EQ(functions->naming.variables[v].slot, variables[v].slot) << variables[v].name;
     }
-    // The variables of a row, Q1 Q2 G1 G2 X1 X2 from the most significant bit.
+    // The variables of a row, Q1 Q2 G2 G3 X1 X2 from the most significant bit.
     struct Row {
         bool q1, q2, g1, g2, x1, x2;
     };
@@ -163,10 +165,11 @@ TEST(CircuitFunctions, NamesFollowTheReadingOrderOfEachKind) {
         {"J2", [](const Row& r) { return r.g1; }},
         {"K2", [](const Row&) { return false; }},
         {"C2", [](const Row& r) { return r.q1; }},  // clocked by Q1, not by the generator
-        {"G1+", [](const Row& r) { return !(r.x1 || r.g2); }},
-        {"G2+", [](const Row& r) { return !(r.g1 || r.x2); }},
+        {"G2+", [](const Row& r) { return !(r.x1 || r.g2); }},
+        {"G3+", [](const Row& r) { return !(r.g1 || r.x2); }},
         {"Y1.1", [](const Row& r) { return r.g2; }},
         {"Y1.4", [](const Row& r) { return r.q2; }},
+        {"F1", [](const Row& r) { return !r.x1; }},  // gates off the loop keep their number
     };
     ASSERT_EQ(functions->functions.size(), std::size(expected));
     for (size_t f = 0; f < std::size(expected); ++f) {
