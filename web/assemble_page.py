@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Puts the page together: the template with its styles, the page's modules bundled
-into one script, the core (its wasm already inside), the web font and the user
-manual all inside one HTML file."""
+into one script, the core (its wasm already inside), Graphviz for the web, the
+web font and the user manual all inside one HTML file."""
 import argparse
 import base64
 import os
@@ -36,6 +36,9 @@ def main():
     parser.add_argument('--manual-picture', required=True)
     parser.add_argument('--manual-pictures', default='',
                         help="the folder of the manual's drawn pictures, when they were drawn")
+    parser.add_argument('--graph-library', required=True,
+                        help="Graphviz for the web (@viz-js/viz's viz-global.js), which the "
+                             "automaton's panel draws its graph with")
     parser.add_argument('--output', required=True)
     args = parser.parse_args()
 
@@ -59,7 +62,8 @@ def main():
                              [os.path.dirname(args.entry)] + args.modules)
     except BundleError as error:
         raise SystemExit('assemble_page: ' + str(error))
-    scripts = [data_element('manual', manual), inline_script(page_script)]
+    scripts = [data_element('manual', manual), inline_script(read(args.graph_library)),
+               inline_script(page_script)]
     # The wasm leaves the core's script for an element of its own, which the page
     # hands to the core as bytes: the core then fetches nothing.
     core = read(args.core)
