@@ -159,10 +159,10 @@ class FunctionsPanel {
         if (this.stepping) return;
         this.stepping = true;
         try {
-            for (let more = true, busy = false; more && this.panel && this.panel.open;) {
+            for (let more = true, busy = false; more && calls.running && this.panel && this.panel.open;) {
                 await new Promise((resolve) => setTimeout(resolve, busy ? kSliceMs : 0));
                 busy = calls.inCall || calls.isBusy();
-                if (busy) continue;
+                if (busy || !calls.running) continue;
                 const from = performance.now();
                 do {
                     more = calls.callNow('lotra_functions_step', 'number', [], []) !== 0;
@@ -174,12 +174,23 @@ class FunctionsPanel {
         }
     }
 
-    /** @param {FunctionsAnswer} json */
+    /**
+     * The core's answer, shown once the step that gave it has returned: showing it
+     * asks the core for a picture.
+     * @param {FunctionsAnswer} json
+     */
     answer(json) {
-        this.shown = json;
-        this.answers++;
         this.lastMs = performance.now() - this.startedAt;
         stats.lastAnalysisMs = this.lastMs;
+        queueMicrotask(() => {
+            this.show(json);
+            this.answers++;
+        });
+    }
+
+    /** @param {FunctionsAnswer} json */
+    show(json) {
+        this.shown = json;
         const { notes: top, list } = this.parts;
         list.replaceChildren();
         if ('error' in json) {

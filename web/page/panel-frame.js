@@ -5,6 +5,8 @@ import { analysisTexts } from './constants.js';
 
 /** How many panels were shown, for placing each new one a little lower. */
 let shownPanels = 0;
+/** @type {HTMLElement | null} the panel in front of the others */
+let frontPanel = null;
 
 export class Panel {
     /**
@@ -36,6 +38,7 @@ export class Panel {
         this.body.className = 'body';
         this.element.append(caption, this.body);
         this.dragBy(caption);
+        this.element.addEventListener('pointerdown', () => this.raise(), { capture: true });
         // Keys typed in the panel are the panel's, not the work area's.
         this.element.addEventListener('keydown', (event) => {
             if (!event.ctrlKey && !event.altKey && event.key !== 'F1' && event.key !== 'F10') {
@@ -49,8 +52,18 @@ export class Panel {
         return !this.element.hidden;
     }
 
-    // Shown where it was, or, the first time, a little right of and below the last.
+    // In front of the other panels, still under the menus and dialogs.
+    raise() {
+        if (frontPanel === this.element) return;
+        if (frontPanel) frontPanel.classList.remove('front');
+        this.element.classList.add('front');
+        frontPanel = this.element;
+    }
+
+    // Shown where it was, or, the first time, a little right of and below the last;
+    // brought forward when it is open already.
     show() {
+        this.raise();
         if (this.open) return;
         this.element.hidden = false;
         if (!this.element.style.left) {
