@@ -17,6 +17,12 @@ def inline_script(text):
     return '<script>\n' + text.replace('</script', '<\\/script') + '\n</script>'
 
 
+def text_element(element_id, text):
+    """A script the page does not run but hands to a worker of its own."""
+    return (f'<script type="text/plain" id="{element_id}">' + text.replace('</script', '<\\/script') +
+            '</script>')
+
+
 def data_element(element_id, data):
     """Bytes the page reads as base64 text: decoded natively, never parsed as script."""
     return (f'<script type="application/octet-stream" id="{element_id}">' +
@@ -38,7 +44,7 @@ def main():
                         help="the folder of the manual's drawn pictures, when they were drawn")
     parser.add_argument('--graph-library', required=True,
                         help="Graphviz for the web (@viz-js/viz's viz-global.js), which the "
-                             "automaton's panel draws its graph with")
+                             "automaton's panel runs in a worker to draw its graph")
     parser.add_argument('--output', required=True)
     args = parser.parse_args()
 
@@ -62,7 +68,7 @@ def main():
                              [os.path.dirname(args.entry)] + args.modules)
     except BundleError as error:
         raise SystemExit('assemble_page: ' + str(error))
-    scripts = [data_element('manual', manual), inline_script(read(args.graph_library)),
+    scripts = [data_element('manual', manual), text_element('graph-library', read(args.graph_library)),
                inline_script(page_script)]
     # The wasm leaves the core's script for an element of its own, which the page
     # hands to the core as bytes: the core then fetches nothing.

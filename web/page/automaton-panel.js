@@ -1,22 +1,71 @@
 // @ts-check
 // The panel "Автомат схемы": the table of transitions and outputs as the core writes
-// it, and the state graph that Graphviz (the page's own copy, put into the page as
-// Viz) lays out from the core's DOT text, the start marked by an arrow from a point.
+// it, and the state graph that Graphviz (the page's own copy, put into the page as the
+// text of a script) lays out from the core's DOT text, the start marked by an arrow
+// from a point.
 import { analysisTexts as t, command } from './constants.js';
 import { calls } from './core.js';
-import { context2d } from './dom.js';
+import { byId, context2d } from './dom.js';
 import { Panel, element } from './panel-frame.js';
 
 /** @typedef {{ text: string, combinational: boolean, dot: string }} AutomatonAnswer */
 
-/** @type {Promise<VizInstance> | null} Graphviz, started when a graph is first drawn */
-let graphviz = null;
+// What the worker runs after Graphviz's script: one DOT text in, its SVG (or what
+// went wrong) out.
+const kWorkerAnswers = `
+const graphviz = Viz.instance();
+onmessage = async (event) => {
+    try {
+        postMessage({ svg: (await graphviz).renderString(event.data, { format: 'svg', engine: 'dot' }) });
+    } catch (error) {
+        postMessage({ error: String(error) });
+    }
+};`;
 
-/** @param {string} dot */
-async function drawGraph(dot) {
-    if (!graphviz) graphviz = Viz.instance();
-    return (await graphviz).renderString(dot, { format: 'svg', engine: 'dot' });
+// Graphviz lays a graph out in a worker of its own, so that a large one (a minute for
+// 64 states and their 1024 arrows) never stops the page and its clock. A graph asked
+// for while another is being laid out stops that one.
+class GraphDrawer {
+    constructor() {
+        /** @type {Worker | null} */
+        this.worker = null;
+        /** @type {{ resolve: (svg: string) => void, reject: (error: Error) => void } | null} */
+        this.waiting = null;
+    }
+
+    /**
+     * @param {string} dot
+     * @returns {Promise<string>} the SVG text
+     */
+    draw(dot) {
+        if (this.waiting && this.worker) {
+            this.worker.terminate();
+            this.worker = null;
+            this.waiting.reject(new Error('a later graph was asked for'));
+        }
+        const worker = this.worker || this.start();
+        return new Promise((resolve, reject) => {
+            this.waiting = { resolve, reject };
+            worker.postMessage(dot);
+        });
+    }
+
+    start() {
+        const source = byId('graph-library').textContent + kWorkerAnswers;
+        const worker = new Worker(URL.createObjectURL(new Blob([source], { type: 'text/javascript' })));
+        worker.onmessage = (/** @type {MessageEvent<{ svg?: string, error?: string }>} */ event) => {
+            const waiting = this.waiting;
+            this.waiting = null;
+            if (!waiting) return;
+            if (event.data.svg) waiting.resolve(event.data.svg);
+            else waiting.reject(new Error(event.data.error || 'no drawing'));
+        };
+        this.worker = worker;
+        return worker;
+    }
 }
+
+const graphs = new GraphDrawer();
 
 class AutomatonPanel {
     constructor() {
@@ -74,12 +123,13 @@ class AutomatonPanel {
         this.shownSvg = null;
         save.disabled = true;
         graph.replaceChildren();
+        if (json.dot) graph.textContent = t.Computing;
         if (!json.dot) {
             this.answers++;
             return;
         }
         try {
-            const svg = await drawGraph(json.dot);
+            const svg = await graphs.draw(json.dot);
             if (generation !== this.generation) return;
             graph.innerHTML = svg;
             this.shownSvg = svg;

@@ -10,7 +10,7 @@ export default [
         languageOptions: {
             ecmaVersion: 2022,
             sourceType: 'module',
-            globals: { ...globals.browser, createLotraCore: 'readonly', Viz: 'readonly' },
+            globals: { ...globals.browser, createLotraCore: 'readonly' },
         },
         rules: {
             eqeqeq: 'error',

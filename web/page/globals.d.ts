@@ -21,11 +21,3 @@ interface LotraCore {
 }
 
 declare function createLotraCore(options: { wasmBinary: Uint8Array }): Promise<LotraCore>;
-
-// Graphviz for the web (the npm package @viz-js/viz, put into the page before the
-// page's modules as the global Viz).
-interface VizInstance {
-    renderString(input: string, options?: { format?: string; engine?: string }): string;
-}
-
-declare const Viz: { instance(): Promise<VizInstance> };
