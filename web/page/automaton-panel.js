@@ -83,8 +83,6 @@ class AutomatonPanel {
             graph: element('div', 'graph'),
             save: element('button', '', t.SavePicture),
             toFunctions: element('button', '', t.OpenFunctions),
-            letters: /** @type {HTMLInputElement | null} */ (null),
-            allStates: /** @type {HTMLInputElement | null} */ (null),
         };
     }
 
@@ -96,7 +94,6 @@ class AutomatonPanel {
                                         [Number(letters.checked), Number(allStates.checked)]);
         const [lettersLabel, letters] = panel.checkBox(t.Letters, choose);
         const [allStatesLabel, allStates] = panel.checkBox(t.AllStates, choose);
-        Object.assign(this.parts, { letters, allStates });
         const { table, graph, save, toFunctions } = this.parts;
         save.addEventListener('click', () => calls.call('lotra_automaton_save', [], []));
         toFunctions.addEventListener('click',
@@ -122,8 +119,7 @@ class AutomatonPanel {
         toFunctions.hidden = !json.combinational;
         this.shownSvg = null;
         save.disabled = true;
-        graph.replaceChildren();
-        if (json.dot) graph.textContent = t.Computing;
+        graph.textContent = json.dot ? t.Computing : '';
         if (!json.dot) {
             this.answers++;
             return;
