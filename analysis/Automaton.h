@@ -57,6 +57,8 @@ struct CircuitAutomaton {
     size_t minimalStates = 1;
     std::string step;        // what one clock is, in Russian
     uint64_t unsettled = 0;  // settles that stopped at their pass bound
+    // A clock signal was named, but the circuit's generators give its step.
+    bool clockIgnored = false;
 };
 
 // Explores the circuit's states breadth first from power on, input vectors in

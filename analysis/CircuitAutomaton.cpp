@@ -133,6 +133,7 @@ std::optional<CircuitAutomaton> circuitAutomaton(const CCircuit& circuit,
     result.minimalStates = minimalStateCount(result.automaton);
     result.step = stepText(machine);
     result.unsettled = machine.unsettled();
+    result.clockIgnored = options.clockOrdinal > 0 && machine.stepKind() == StepKind::Generators;
     return result;
 }
 

@@ -209,16 +209,22 @@ void fileSavePicture(const FileCommandContext& context, bool powerOn, WireLevels
                         [&] { return context.shell.writePicture(request, paint); });
 }
 
-void savePictureUnderTypedName(platform::Shell& shell, const std::string& proposed, Size size,
-                               const std::string& title,
-                               const std::function<void(platform::Canvas&)>& paint) {
+void savePictureFileUnderTypedName(platform::Shell& shell, const std::string& proposed,
+                                   const std::function<bool(const PictureName&)>& write) {
     const std::optional<std::string> typed = shell.fileNameDialog(text::kLabelPicture, proposed);
     if (!typed) return;
     const PictureName picture = pictureName(*typed);
-    const platform::PictureRequest request{
-        picture.fileName, picture.format, {0, 0, size.width, size.height}, title};
-    writeUnderTypedName(shell, picture.fileName,
-                        [&] { return shell.writePicture(request, paint); });
+    writeUnderTypedName(shell, picture.fileName, [&] { return write(picture); });
+}
+
+void savePictureUnderTypedName(platform::Shell& shell, const std::string& proposed, Size size,
+                               const std::string& title,
+                               const std::function<void(platform::Canvas&)>& paint) {
+    savePictureFileUnderTypedName(shell, proposed, [&](const PictureName& picture) {
+        const platform::PictureRequest request{
+            picture.fileName, picture.format, {0, 0, size.width, size.height}, title};
+        return shell.writePicture(request, paint);
+    });
 }
 
 }  // namespace app

@@ -2,6 +2,7 @@
 #include <functional>
 #include <string>
 
+#include "app/PictureNames.h"
 #include "model/Circuit.h"
 #include "model/WireLevel.h"
 
@@ -66,5 +67,9 @@ void fileSavePicture(const FileCommandContext& context, bool powerOn, WireLevels
 void savePictureUnderTypedName(platform::Shell& shell, const std::string& proposed, Size size,
                                const std::string& title,
                                const std::function<void(platform::Canvas&)>& paint);
+// The same for a picture that `write` makes and writes whole in the format the typed
+// name asks for; false when it could not, which is reported.
+void savePictureFileUnderTypedName(platform::Shell& shell, const std::string& proposed,
+                                   const std::function<bool(const PictureName&)>& write);
 
 }  // namespace app

@@ -10,10 +10,9 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "analysis/FormulaPicture.h"
+#include "analysis/FunctionPicture.h"
 #include "analysis/FunctionReport.h"
 #include "analysis/FunctionTexts.h"
-#include "analysis/KarnaughPicture.h"
 #include "app/CircuitSnapshot.h"
 #include "app/FileCommands.h"
 #include "app/Vortafrm.h"
@@ -27,7 +26,6 @@ constexpr const char* kSavePicture = "Сохранить рисунок...";
 constexpr const char* kComputing = "Вычисляется...";
 constexpr const char* kNoMap = "Карта Карно строится для функций от 2 до 6 переменных.";
 constexpr int kPollMs = 20;
-constexpr int32_t kFormulaWidth = 900;
 
 QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -41,29 +39,7 @@ CFunctionsWindow::Result compute(const CCircuit& circuit) {
     return result;
 }
 
-// The picture of a function: its map with the loops of its first minimal DNF, or,
-// of fewer than 2 or more than 6 variables, that form as a formula.
-struct FunctionPicture {
-    Size size;
-    std::function<void(platform::Canvas&)> paint;
-};
-
-FunctionPicture pictureOf(const analysis::AnalysedFunction& analysed) {
-    if (auto layout = analysis::karnaughLayout(analysed.function, analysed.forms.dnf)) {
-        const Size size = analysis::karnaughPictureSize(*layout);
-        return {size, [layout = std::move(*layout)](platform::Canvas& canvas) {
-                    analysis::drawKarnaughMap(canvas, layout, {0, 0});
-                }};
-    }
-    const analysis::FormulaPicture formula =
-        analysis::formulaPicture(analysed.forms.dnf.forms.front(), analysed.function.variables(),
-                                 analysed.function.name() + " = ", kFormulaWidth);
-    return {formula.size, [formula](platform::Canvas& canvas) {
-                analysis::drawFormula(canvas, formula, {0, 0}, {});
-            }};
-}
-
-QImage imageOf(const FunctionPicture& picture) {
+QImage imageOf(const analysis::FunctionPicture& picture) {
     QImage image(std::max(1, picture.size.width), std::max(1, picture.size.height),
                  QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -190,9 +166,10 @@ void CFunctionsWindow::showFunction(int row) {
     forms_->setPlainText(
         fromUtf8(analysis::formsText(analysed) + "\n" +
                  analysis::truthTableText(*shown_.functions, static_cast<size_t>(row))));
-    picture_ = imageOf(pictureOf(analysed));
+    const analysis::FunctionPicture picture = analysis::functionPicture(analysed);
+    picture_ = imageOf(picture);
     map_->setPixmap(QPixmap::fromImage(picture_));
-    if (!analysis::karnaughLayout(analysed.function)) map_->setToolTip(QString::fromUtf8(kNoMap));
+    if (!picture.map) map_->setToolTip(QString::fromUtf8(kNoMap));
     save_->setEnabled(true);
 }
 
@@ -200,11 +177,9 @@ void CFunctionsWindow::savePicture() {
     const int row = list_->currentRow();
     if (row < 0 || static_cast<size_t>(row) >= shown_.analysed.size()) return;
     const analysis::AnalysedFunction& analysed = shown_.analysed[static_cast<size_t>(row)];
-    const FunctionPicture picture = pictureOf(analysed);
-    std::string name = analysed.function.name();
-    std::replace(name.begin(), name.end(), '+', 'p');
-    app::savePictureUnderTypedName(shell_, name + ".png", picture.size, analysed.function.name(),
-                                   picture.paint);
+    const analysis::FunctionPicture picture = analysis::functionPicture(analysed);
+    app::savePictureUnderTypedName(shell_, analysis::functionPictureName(analysed), picture.size,
+                                   analysed.function.name(), picture.paint);
 }
 
 }  // namespace desktop

@@ -1,5 +1,7 @@
 #include "web/PageConstants.h"
 
+#include "analysis/AnalysisTexts.h"
+#include "analysis/FunctionTexts.h"
 #include "app/CommandIds.h"
 #include "app/FileMessages.h"
 #include "io/Recovery.h"
@@ -25,6 +27,7 @@ void addCalls(ConstantsModule& module) {
     module.table("command")
         .add("AppExit", command::AppExit)
         .add("LoadFromDisk", command::FileLoadFromDisk)
+        .add("AnalysisFunctions", command::AnalysisFunctions)
         .add("SaveToDisk", kCommandSaveToDisk);
     module.table("timer")
         .add("GeneratorClock", timer::GeneratorClock)
@@ -145,6 +148,37 @@ void addTexts(ConstantsModule& module) {
         .add("ProgramName", platform::kProgramName);
 }
 
+// What the analysis panels say: the core's texts for its functions, and the panels' own.
+void addAnalysisTexts(ConstantsModule& module) {
+    namespace analysed = analysis::texts;
+    module.table("analysisTexts")
+        .add("FunctionsTitle", text::kFunctionsTitle)
+        .add("AutomatonTitle", text::kAutomatonTitle)
+        .add("SavePicture", text::kSavePicture)
+        .add("Close", text::kClosePanel)
+        .add("Computing", text::kComputing)
+        .add("Letters", text::kLetters)
+        .add("AllStates", text::kAllStates)
+        .add("NoGraph", text::kNoGraph)
+        .add("NoMap", text::kNoMap)
+        .add("OpenFunctions", text::kOpenFunctions)
+        .add("VariablesHeading", analysed::kVariablesHeading)
+        .add("InputsNote", analysed::kInputsNote)
+        .add("TriggersNote", analysed::kTriggersNote)
+        .add("GatesNote", analysed::kGatesNote)
+        .add("OutputsNote", analysed::kOutputsNote)
+        .add("FreeOutputsNote", analysed::kFreeOutputsNote)
+        .add("NoFunctions", analysed::kNoFunctions)
+        .add("TableHeading", analysed::kTableHeading)
+        .add("Constant", analysed::kConstant)
+        .add("Dnf", analysed::kDnf)
+        .add("Cnf", analysed::kCnf)
+        .add("NotNecessarilyMinimal", analysed::kNotNecessarilyMinimal)
+        .add("Not", analysed::kNot)
+        .add("And", analysed::kAnd)
+        .add("Or", analysed::kOr);
+}
+
 // The pin-choice dialog's layout belongs here too, once the element kinds' own
 // descriptions hold it: a table of its own, built from them.
 
@@ -156,6 +190,7 @@ std::string pageConstants() {
     addLimits(module);
     addPinChoiceLayout(module);
     addTexts(module);
+    addAnalysisTexts(module);
     return module.str();
 }
 

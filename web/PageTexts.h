@@ -22,4 +22,16 @@ inline constexpr const char* kRecoveryUnwritten =
 // desktop, its program file's name.
 inline constexpr const char* kDefaultCaption = "lotra";
 
+// The panels of the analysis menu.
+inline constexpr const char* kFunctionsTitle = "Функции схемы";
+inline constexpr const char* kAutomatonTitle = "Автомат схемы";
+inline constexpr const char* kSavePicture = "Сохранить рисунок...";
+inline constexpr const char* kClosePanel = "Закрыть";
+inline constexpr const char* kComputing = "Вычисляется...";
+inline constexpr const char* kLetters = "Буквы";
+inline constexpr const char* kAllStates = "Все состояния триггеров";
+inline constexpr const char* kNoGraph = "Graphviz не нарисовал граф.";
+inline constexpr const char* kNoMap = "Карта Карно строится для функций от 2 до 6 переменных.";
+inline constexpr const char* kOpenFunctions = "Открыть «Функции схемы»";
+
 }  // namespace web::text

@@ -188,6 +188,35 @@ EMSCRIPTEN_KEEPALIVE void lotra_exit() {
     window.reset();
 }
 
+// The panels of the analysis menu (page/functions-panel.js, page/automaton-panel.js).
+EMSCRIPTEN_KEEPALIVE int lotra_functions_step() {
+    return window && window->functionsPanel().step() ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void lotra_functions_picture(int index) {
+    if (window) window->functionsPanel().showPicture(index);
+}
+
+EMSCRIPTEN_KEEPALIVE void lotra_functions_save(int index) {
+    if (window) window->functionsPanel().savePicture(index);
+}
+
+EMSCRIPTEN_KEEPALIVE void lotra_functions_close() {
+    if (window) window->functionsPanel().close();
+}
+
+EMSCRIPTEN_KEEPALIVE void lotra_automaton_choose(int letters, int allStates) {
+    if (window) window->automatonPanel().choose(letters != 0, allStates != 0);
+}
+
+EMSCRIPTEN_KEEPALIVE void lotra_automaton_save() {
+    if (window) window->automatonPanel().savePicture();
+}
+
+EMSCRIPTEN_KEEPALIVE void lotra_automaton_close() {
+    if (window) window->automatonPanel().close();
+}
+
 EMSCRIPTEN_KEEPALIVE int lotra_window_open() {
     return window ? 1 : 0;
 }

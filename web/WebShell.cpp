@@ -4,8 +4,6 @@
 
 #include <cstdlib>
 
-#include "analysis/AutomatonReport.h"
-#include "analysis/FunctionReport.h"
 #include "app/StatusTexts.h"
 #include "app/Vortafrm.h"
 #include "io/FileReplacement.h"
@@ -121,7 +119,10 @@ const TextStamp& PageTextStamper::stamp(const platform::Font& font, const std::s
     return stamps_.emplace(key, std::move(made)).first->second;
 }
 
-WebShell::WebShell() : core_(std::make_unique<CVortafrm>(*this)) {}
+WebShell::WebShell()
+    : core_(std::make_unique<CVortafrm>(*this)),
+      functionsPanel_(*core_, *this, text_),
+      automatonPanel_(*core_, *this) {}
 
 WebShell::~WebShell() = default;
 
@@ -258,25 +259,9 @@ bool WebShell::warningDialog(const std::string& line1, const std::string& line2,
         .has_value();
 }
 
-void WebShell::showCircuitFunctions() {
-    std::string error;
-    const std::optional<analysis::CircuitFunctions> functions =
-        analysis::circuitFunctions(core_->circuit(), error);
-    std::string text = error;
-    if (functions) {
-        text = analysis::variablesText(functions->naming);
-        for (const analysis::AnalysedFunction& f : analysis::minimiseAll(*functions))
-            text += analysis::formsText(f);
-    }
-    messageBox(text, "Функции схемы", platform::MessageBoxStyle::Ok);
-}
-
-void WebShell::showCircuitAutomaton() {
-    std::string error;
-    const std::optional<analysis::CircuitAutomaton> automaton =
-        analysis::circuitAutomaton(core_->circuit(), {}, error);
-    messageBox(automaton ? analysis::automatonText(*automaton) : error, "Автомат схемы",
-               platform::MessageBoxStyle::Ok);
+void WebShell::circuitChanged() {
+    functionsPanel_.followCircuit();
+    automatonPanel_.followCircuit();
 }
 
 platform::SaveChangesAnswer WebShell::saveChangesDialog() {

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "platform/Shell.h"
+#include "web/AutomatonPanel.h"
 #include "web/Bitmaps.h"
+#include "web/FunctionsPanel.h"
 #include "web/JsonReader.h"
 #include "web/PixelCanvas.h"
 
@@ -31,6 +33,8 @@ class WebShell : public platform::Shell {
     ~WebShell() override;
 
     CVortafrm& core() { return *core_; }
+    CFunctionsPanel& functionsPanel() { return functionsPanel_; }
+    CAutomatonPanel& automatonPanel() { return automatonPanel_; }
     // The work area's new size in CSS pixels: the controls are laid out again.
     void resize(int32_t width, int32_t height);
     // The pointer moved to `point` in the work area, or left it.
@@ -69,11 +73,10 @@ class WebShell : public platform::Shell {
     void moveControl(platform::ControlId control, const Rect& rect) override;
     // The line under the work area.
     void showStatus(const platform::WindowStatus& status) override;
-    // The page has no window of its own for the functions yet: a message box lists
-    // the variables and every function's minimal forms.
-    void showCircuitFunctions() override;
-    // Nor for the automaton: a message box holds its table as text.
-    void showCircuitAutomaton() override;
+    // The panels beside the work area that follow the circuit.
+    void showCircuitFunctions() override { functionsPanel_.open(); }
+    void showCircuitAutomaton() override { automatonPanel_.open(); }
+    void circuitChanged() override;
     void setScrollPage(platform::ScrollBarId bar, int32_t page) override;
     // Kept in the browser's storage for the page, as the desktop keeps it for the user.
     void zoomChanged(int32_t zoom) override;
@@ -93,6 +96,8 @@ class WebShell : public platform::Shell {
     // The picture at its natural size, drawn first when the view is zoomed.
     Picture naturalPicture_;
     PageTextStamper text_;
+    CFunctionsPanel functionsPanel_;
+    CAutomatonPanel automatonPanel_;
 };
 
 }  // namespace web

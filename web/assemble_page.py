@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Puts the page together: the template with its styles, the page's modules bundled
-into one script, the core (its wasm already inside), the web font and the user
-manual all inside one HTML file."""
+into one script, the core (its wasm already inside), Graphviz for the web, the
+web font and the user manual all inside one HTML file."""
 import argparse
 import base64
 import os
@@ -15,6 +15,12 @@ from bundle_modules import BundleError, bundle  # noqa: E402
 def inline_script(text):
     # Nothing inside a script element may close it early.
     return '<script>\n' + text.replace('</script', '<\\/script') + '\n</script>'
+
+
+def text_element(element_id, text):
+    """A script the page does not run but hands to a worker of its own."""
+    return (f'<script type="text/plain" id="{element_id}">' + text.replace('</script', '<\\/script') +
+            '</script>')
 
 
 def data_element(element_id, data):
@@ -36,6 +42,9 @@ def main():
     parser.add_argument('--manual-picture', required=True)
     parser.add_argument('--manual-pictures', default='',
                         help="the folder of the manual's drawn pictures, when they were drawn")
+    parser.add_argument('--graph-library', required=True,
+                        help="Graphviz for the web (@viz-js/viz's viz-global.js), which the "
+                             "automaton's panel runs in a worker to draw its graph")
     parser.add_argument('--output', required=True)
     args = parser.parse_args()
 
@@ -59,7 +68,8 @@ def main():
                              [os.path.dirname(args.entry)] + args.modules)
     except BundleError as error:
         raise SystemExit('assemble_page: ' + str(error))
-    scripts = [data_element('manual', manual), inline_script(page_script)]
+    scripts = [data_element('manual', manual), text_element('graph-library', read(args.graph_library)),
+               inline_script(page_script)]
     # The wasm leaves the core's script for an element of its own, which the page
     # hands to the core as bytes: the core then fetches nothing.
     core = read(args.core)

@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "analysis/CircuitFunctions.h"
+#include "analysis/FunctionReport.h"
+#include "analysis/FunctionsComputation.h"
 #include "sim/RandomCircuit.h"
 #include "sim/Simulation.h"
 #include "support/CircuitBuilder.h"
@@ -177,6 +179,39 @@ TEST(CircuitFunctions, NamesFollowTheReadingOrderOfEachKind) {
         EXPECT_EQ(tableOf(functions->functions[f]), tableFrom(expected[f].value))
             << expected[f].name;
     }
+}
+
+// Cut into steps of a few rows or one form each, the work gives what the one-go
+// computation gives, in as many steps as its pieces, also when the tables grow past
+// one step's rows.
+TEST(CircuitFunctions, StepwiseComputationGivesTheSameFunctionsAndForms) {
+    int longTables = 0;
+    for (unsigned seed = 1; seed <= 300; ++seed) {
+        CCircuit circuit;
+        buildRandomCircuit(circuit, seed);
+        if (analysis::nameCircuit(circuit).variables.size() > 10) continue;
+        std::string error;
+        const std::optional<CircuitFunctions> whole = analysis::circuitFunctions(circuit, error);
+        analysis::CFunctionsComputation stepwise(circuit);
+        int steps = 0;
+        while (stepwise.step()) ++steps;
+        ASSERT_TRUE(stepwise.done());
+        ASSERT_EQ(whole.has_value(), stepwise.functions().has_value()) << "seed " << seed;
+        if (!whole) {
+            EXPECT_EQ(stepwise.error(), error);
+            continue;
+        }
+        const uint32_t rows = uint32_t{1} << whole->naming.variables.size();
+        const uint32_t rowSteps = (rows + analysis::CFunctionsComputation::kRowsPerStep - 1) /
+                                  analysis::CFunctionsComputation::kRowsPerStep;
+        longTables += rowSteps > 1;
+        EXPECT_EQ(steps + 1, static_cast<int>(rowSteps + 2 * whole->functions.size()))
+            << "seed " << seed;
+        EXPECT_EQ(analysis::functionsJson(*stepwise.functions(), stepwise.analysed()),
+                  analysis::functionsJson(*whole, analysis::minimiseAll(*whole)))
+            << "seed " << seed;
+    }
+    EXPECT_GE(longTables, 20);
 }
 
 }  // namespace

@@ -132,6 +132,17 @@ TEST_F(ClassCheck, InputsAreNamedByWhereTheyAreDrawnAndSequencesTickByTick) {
     const auto brief =
         runner.lotraSim({"--check", example("jk-counter.vrt"), "--ticks", "4", slowClock});
     EXPECT_EQ(brief.status, 0) << brief.out;
+    // Its generators give the clock: a clock signal named is ignored, and said so for
+    // the reference and for each circuit checked, as for one automaton printed.
+    const auto named =
+        runner.lotraSim({"--check", example("jk-counter.vrt"), "--clock", "1", sameClock});
+    EXPECT_EQ(verdictOf(named.out, sameClock), "совпадает");
+    const std::string ignored = "--clock 1 не действует: такт автомата задают генераторы схемы\n";
+    EXPECT_EQ(named.err, "lotra-sim: '" + example("jk-counter.vrt") + "': " + ignored +
+                             "lotra-sim: '" + sameClock + "': " + ignored);
+    const auto printed = runner.lotraSim({"--automaton", "--clock", "1", sameClock});
+    EXPECT_EQ(printed.status, 0);
+    EXPECT_EQ(printed.err, "lotra-sim: " + ignored);
 }
 
 // `lotra-sim --check ref *.vrt` over a folder where students named files like

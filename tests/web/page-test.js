@@ -4,7 +4,10 @@
 // desktop's double click, keys and clock (behind a dialog, behind another tab), screen
 // scaling, a finger's tap, and storage that is full. Prints the start, settle, tick and
 // size figures.
-// Usage: node page-test.js PAGE LOTRA_SIM REFERENCE_SESSION SOURCE_DIR [WRITE_FULL_CHAIN]
+// The analysis panels: a full adder's forms and Karnaugh map, the JK counter's state
+// graph, and the generator's ticks while twelve inputs are worked out.
+// Usage: node page-test.js PAGE LOTRA_SIM REFERENCE_SESSION SOURCE_DIR [WRITE_FULL_CHAIN
+//        WRITE_CRAFTED_REPAINTS WRITE_SIX_BIT_ADDER]
 'use strict';
 const fs = require('fs');
 const os = require('os');
@@ -12,7 +15,7 @@ const path = require('path');
 const { execFileSync } = require('child_process');
 const puppeteer = require('puppeteer-core');
 
-const [pagePath, simPath, referencePath, sourceDir, fullChainWriter, craftedWriter] =
+const [pagePath, simPath, referencePath, sourceDir, fullChainWriter, craftedWriter, adderWriter] =
     process.argv.slice(2);
 const kSkip = 77;
 if (!pagePath || !fs.existsSync(pagePath)) {
@@ -597,6 +600,157 @@ async function craftedRepaints(page) {
     }
 }
 
+// The file a button of a panel hands to the browser once a name is typed for it.
+async function panelDownload(page, button, name) {
+    const folder = fs.mkdtempSync(path.join(work, 'download-'));
+    const client = await page.createCDPSession();
+    await client.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
+    await page.click(button);
+    await dialogOpen(page);
+    await page.keyboard.type(name);
+    await page.keyboard.press('Enter');
+    for (let i = 0; i < 100 && !fs.readdirSync(folder).some((f) => !f.endsWith('.crdownload')); i++) {
+        await sleep(50);
+    }
+    await allQuiet(page);
+    const [saved] = fs.readdirSync(folder);
+    return { name: saved, bytes: saved ? fs.readFileSync(path.join(folder, saved)) : Buffer.alloc(0) };
+}
+
+// A picture of the page in a window of a usual size, for a person to look at.
+// The viewport keeps its touch screen: a change of that would reload the page.
+async function screenshotLarger(page, name) {
+    const viewport = page.viewport();
+    await page.setViewport({ ...viewport, width: 1100, height: 760 });
+    await allQuiet(page);
+    await page.screenshot({ path: path.join(work, name) });
+    await page.setViewport(viewport);
+    await allQuiet(page);
+}
+
+const kFunctionsCommand = 41020;
+const kAutomatonCommand = 41021;
+
+// "Функции схемы..." on the full adder: the carry's forms with bars over nothing, the
+// sum's with six bars, and the map as big as lotra-sim draws it, with its loops in
+// colour; "Автомат..." on the adder says it has no states, and on the JK counter
+// that comes in next shows four states and the start's arrow.
+async function analysisPanels(page) {
+    const examples = path.join(sourceDir, 'res/examples');
+    // Under names the page's folder does not hold yet, so that nothing asks to replace them.
+    const copy = (name) => {
+        const file = path.join(work, 'panel-' + name);
+        fs.copyFileSync(path.join(examples, name), file);
+        return file;
+    };
+    await loadFromDisk(page, copy('full-adder.vrt'));
+    const answered = (panel, count) => page.waitForFunction(
+        (name, n) => lotra[name].answers >= n, { timeout: 20000 }, panel, count).catch(async (error) => {
+        const state = await page.evaluate((name) => JSON.stringify({ ...lotra[name], panel: undefined,
+            parts: undefined, busy: lotra.isBusy() }), panel);
+        throw new Error(`${panel} did not answer (${state}): ${error.message}`);
+    });
+    await chooseCommand(page, kFunctionsCommand);
+    await answered('functionsPanel', 1);
+    await page.select('#functions-panel select', 'Y1.2');
+    await allQuiet(page);
+    const carry = await page.evaluate(() => [...document.querySelectorAll('#functions-panel .form')]
+        .map((form) => [form.textContent, form.querySelectorAll('.negated').length]));
+    check(JSON.stringify(carry) === JSON.stringify([['X1·X2 ∨ X1·X3 ∨ X2·X3', 0],
+                                                    ['(X1 ∨ X2)·(X1 ∨ X3)·(X2 ∨ X3)', 0]]),
+          'the carry\'s forms are ' + JSON.stringify(carry));
+    const map = await page.evaluate(() => {
+        const canvas = document.querySelector('#functions-panel canvas');
+        const bytes = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+        let coloured = 0;
+        for (let i = 0; i < bytes.length; i += 4) {
+            if (Math.max(bytes[i], bytes[i + 1], bytes[i + 2]) - Math.min(bytes[i], bytes[i + 1], bytes[i + 2]) > 60) coloured++;
+        }
+        return { width: canvas.width, height: canvas.height, coloured };
+    });
+    const simMap = path.join(work, 'carry-map.png');
+    execFileSync(simPath, ['--kmap', 'Y1.2', simMap, path.join(examples, 'full-adder.vrt')]);
+    const desktopMap = await pngPixels(page, simMap);
+    check(map.width === desktopMap.width && map.height === desktopMap.height && map.coloured > 50,
+          `the map is ${map.width}x${map.height} with ${map.coloured} coloured pixels, ` +
+          `lotra-sim's ${desktopMap.width}x${desktopMap.height}`);
+    await page.select('#functions-panel select', 'Y1.1');
+    await allQuiet(page);
+    const sum = await page.evaluate(() => [...document.querySelectorAll('#functions-panel .form')]
+        .map((form) => form.querySelectorAll('.negated').length));
+    check(JSON.stringify(sum) === '[6,6]', 'the sum\'s forms have bars ' + JSON.stringify(sum));
+    const mapFile = await panelDownload(page, '#functions-panel .buttons button', 'sum.png');
+    check(mapFile.name === 'sum.png' && mapFile.bytes.toString('latin1', 1, 4) === 'PNG',
+          `the map saved as ${mapFile.name}`);
+    await screenshotLarger(page, 'functions-panel.png');
+
+    // The adder has no states: the panel says so and points to the functions. It follows
+    // the circuit: the counter that comes in is drawn.
+    await chooseCommand(page, kAutomatonCommand);
+    await answered('automatonPanel', 1);
+    const combinational = await page.evaluate(() => [
+        document.querySelector('#automaton-panel pre').textContent,
+        document.querySelector('#automaton-panel .left button').hidden,
+        document.querySelectorAll('#automaton-panel svg').length]);
+    check(/комбинационная/.test(combinational[0]) && !combinational[1] && combinational[2] === 0,
+          'the adder\'s automaton panel shows ' + JSON.stringify(combinational));
+    await loadFromDisk(page, copy('jk-counter.vrt'));
+    await answered('automatonPanel', 2);
+    const graph = await page.evaluate(() => {
+        const titles = (kind) => [...document.querySelectorAll(`#automaton-panel svg g.${kind} > title`)]
+            .map((t) => t.textContent);
+        return { nodes: titles('node'), edges: titles('edge') };
+    });
+    const states = graph.nodes.filter((name) => /^s\d+$/.test(name));
+    check(states.length === 4 && graph.nodes.includes('start') && graph.edges.includes('start->s0'),
+          'the graph has ' + JSON.stringify(graph));
+    for (const [name, header] of [['graph.svg', '<?xml'], ['graph.png', '\x89PNG'], ['graph.pdf', '%PDF-']]) {
+        const file = await panelDownload(page, '#automaton-panel .buttons > button', name);
+        check(file.name === name && file.bytes.toString('latin1', 0, header.length) === header,
+              `${name}: the panel saved ${file.name} starting ${file.bytes.toString('latin1', 0, 8)}`);
+    }
+    await screenshotLarger(page, 'automaton-panel.png');
+    await page.click('#automaton-panel .close');
+    console.log(`analysis panels: screenshots ${work}/functions-panel.png, ${work}/automaton-panel.png`);
+
+    // Twelve inputs worked out stepwise: the generator's ticks keep coming, none late
+    // by more than 100 ms, and the panel follows the circuit that came in.
+    if (adderWriter) {
+        const adder = path.join(work, 'six-bit-adder.vrt');
+        execFileSync(adderWriter, [adder]);
+        await chooseIfEnabled(page, 40026);
+        await chooseCommand(page, 40031);
+        await allQuiet(page);
+        const before = await page.evaluate(() => {
+            lotra.stats.tickLateMs = {};
+            lotra.functionsPanel.longestSliceMs = 0;
+            return [performance.now(), lotra.stats.ticks[1] || 0, lotra.functionsPanel.answers];
+        });
+        await loadFromDisk(page, adder);
+        await answered('functionsPanel', before[2] + 1);
+        const after = await page.evaluate(() => [performance.now(), lotra.stats.ticks[1] || 0,
+                                                 lotra.stats.tickLateMs[1] || 0, lotra.stats.lastAnalysisMs,
+                                                 document.querySelector('#functions-panel select').length,
+                                                 lotra.functionsPanel.longestSliceMs]);
+        const [to, ticks, late, computed, functions, slice] = after;
+        const expected = Math.round((to - before[0]) / 100);
+        console.log(`six-bit adder: ${functions} functions worked out in ${Math.round(computed)} ms; ` +
+                    `the longest slice of work ${Math.round(slice)} ms; ${ticks - before[1]} ticks in ` +
+                    `${Math.round(to - before[0])} ms, the latest ${Math.round(late)} ms late`);
+        check(functions === 7, `the adder has ${functions} functions, not 7`);
+        // What the page worked out in steps is what lotra-sim works out at once.
+        const shown = await page.evaluate(() => JSON.stringify(lotra.functionsPanel.shown));
+        const printed = execFileSync(simPath, ['--functions', '--json', adder]).toString();
+        check(shown === JSON.stringify(JSON.parse(printed)), 'the panel\'s functions differ from lotra-sim\'s');
+        check(Math.abs(ticks - before[1] - expected) <= 2, `${ticks - before[1]} ticks, not ${expected}`);
+        check(late <= 100 && slice <= 100,
+              `a tick ran ${Math.round(late)} ms late, a slice of work took ${Math.round(slice)} ms`);
+        await chooseCommand(page, 40032);
+    }
+    await page.click('#functions-panel .close');
+    await allQuiet(page);
+}
+
 // A file of the computer dropped on the page under that name.
 async function dropFile(page, file, name) {
     await page.evaluate((bytes, fileName) => {
@@ -803,6 +957,7 @@ async function main() {
                         `repainted in ${median(repaint)} ms`);
         }
         if (craftedWriter) await craftedRepaints(page);
+        await analysisPanels(page);
 
     } catch (error) {
         if (currentPage) await currentPage.screenshot({ path: path.join(work, 'failed.png') }).catch(() => {});

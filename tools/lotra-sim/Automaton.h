@@ -1,6 +1,7 @@
 #pragma once
 #include <ostream>
 
+#include "analysis/Automaton.h"
 #include "model/Circuit.h"
 #include "tools/lotra-sim/Options.h"
 
@@ -10,5 +11,10 @@ namespace lotrasim {
 // or 2 when the circuit passes the limits (the reason on `err`).
 int printAutomaton(const CCircuit& circuit, const SimOptions& options, std::ostream& out,
                    std::ostream& err);
+
+// Tells on `err` that --clock is ignored when the circuit's generators give its
+// step; `file` names the circuit, or is empty for the one --automaton reads.
+void warnOfIgnoredClock(const analysis::CircuitAutomaton& automaton, const SimOptions& options,
+                        const std::string& file, std::ostream& err);
 
 }  // namespace lotrasim

@@ -27,4 +27,7 @@ inline constexpr const char* kTheIndicator = "индикатор";
 inline constexpr const char* kIndicatorNumbered = "индикатор %d";
 inline constexpr const char* kShowsExpected = "%s показывает %s, ожидалось %s";
 
+// After "--clock N", for a circuit whose generators give the automaton's step.
+inline constexpr const char* kClockIgnored = " не действует: такт автомата задают генераторы схемы";
+
 }  // namespace lotrasim::text

@@ -8,6 +8,7 @@
 #include "analysis/AutomatonTable.h"
 #include "analysis/ReadingOrder.h"
 #include "io/CircuitFile.h"
+#include "tools/lotra-sim/Automaton.h"
 #include "tools/lotra-sim/Behaviour.h"
 #include "tools/lotra-sim/CheckTexts.h"
 #include "tools/lotra-sim/CircuitInput.h"
@@ -78,11 +79,12 @@ void printVerdict(std::ostream& out, const std::string& file, const Verdict& ver
 }
 
 Verdict automatonVerdictOf(const analysis::Automaton& reference, const CCircuit& circuit,
-                           const SimOptions& options) {
+                           const std::string& path, const SimOptions& options, std::ostream& err) {
     std::string error;
     const std::optional<analysis::CircuitAutomaton> automaton =
         analysis::circuitAutomaton(circuit, {.clockOrdinal = options.clockOrdinal}, error);
     if (!automaton) return incomparable(error);
+    warnOfIgnoredClock(*automaton, options, path, err);
     const analysis::AutomatonVerdict verdict =
         analysis::automatonVerdict(reference, automaton->automaton, options.anyStart);
     return {verdict.matches, verdict.verdict, verdict.details};
@@ -140,14 +142,16 @@ std::optional<std::string> firstDifference(const Behaviour& reference,
     return found;
 }
 
-Verdict checkFile(const Reference& against, const std::string& path, const SimOptions& options) {
+Verdict checkFile(const Reference& against, const std::string& path, const SimOptions& options,
+                  std::ostream& err) {
     std::vector<uint8_t> bytes;
     if (const std::optional<ReadFailure> failure = readWholeFile(path, bytes))
         return incomparable(unreadableReason(*failure));
     if (bytes.empty()) return incomparable(text::kEmptyFile);
     CCircuit circuit;
     if (!io::decodeCircuitFile(bytes, circuit)) return incomparable(text::kNotACircuit);
-    if (against.automaton) return automatonVerdictOf(*against.automaton, circuit, options);
+    if (against.automaton)
+        return automatonVerdictOf(*against.automaton, circuit, path, options, err);
     const Behaviour& reference = *against.behaviour;
     const Terminals terminals = readingOrderTerminals(circuit);
     if (terminals.inputs.size() != reference.inputCount)
@@ -181,6 +185,7 @@ std::optional<Reference> referenceCircuit(const std::string& path, const SimOpti
             err << "lotra-sim: the reference '" << path << "': " << error << '\n';
             return std::nullopt;
         }
+        warnOfIgnoredClock(*automaton, options, path, err);
         return Reference{std::nullopt, std::move(automaton->automaton)};
     }
     if (terminals.indicators.empty()) {
@@ -230,7 +235,7 @@ int runCheck(const SimOptions& options, std::ostream& out, std::ostream& err) {
     if (!reference) return kExitBadReference;
     size_t matching = 0;
     for (const std::string& file : options.checkedFiles) {
-        const Verdict verdict = checkFile(*reference, file, options);
+        const Verdict verdict = checkFile(*reference, file, options, err);
         matching += verdict.matches ? 1 : 0;
         // Each verdict goes out as soon as it is known: a check stopped half way
         // keeps what it found.

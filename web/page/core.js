@@ -21,6 +21,8 @@
  * @property {number} lastPaintMs how long the last whole paint of the work area took
  * @property {Record<number, number>} ticks each timer's ticks run so far
  * @property {number} [coreReady]
+ * @property {number} [lastAnalysisMs] how long the functions panel's last answer took
+ * @property {Record<number, number>} tickLateMs the latest each timer's ticks ran (a test may start it afresh)
  * @property {number} [folderReady]
  * @property {{ name: string, ms: number, paintMs: number }} [lastCall]
  * @property {{ left: number, top: number, right: number, bottom: number }[]} [textBoxes]
@@ -28,7 +30,7 @@
 
 /** @type {PageStats} */
 export const stats = { firstFrame: null, started: performance.now(), calls: 0, ticks: {},
-                       lastPaintMs: 0 };
+                       tickLateMs: {}, lastPaintMs: 0 };
 
 // Runs exported functions of the core. A call that may open a dialog settles when
 // the dialog is closed. Calls run one at a time in the order they came: one that

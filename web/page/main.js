@@ -3,10 +3,12 @@
 // what the core asks of it through the global `lotra` object (the core's EM_JS calls
 // reach it by that name); the one-copy rule and the end of the program.
 import { command, texts, timer } from './constants.js';
+import { automatonPanel } from './automaton-panel.js';
 import { calls, stats } from './core.js';
 import { dialogPictures, runDialog } from './dialogs.js';
 import { byId, context2d } from './dom.js';
 import { connectDrop, deflate, download, embeddedBytes, openManual } from './files.js';
+import { functionsPanel } from './functions-panel.js';
 import { MenuBar, rememberChoice, restoreRememberedChoices } from './menus.js';
 import { picture } from './picture.js';
 import { connectPointer, doubleClicks } from './pointer.js';
@@ -245,6 +247,8 @@ function noteTextBoxes(edges) {
         bar.textContent = texts.RecoveryUnwritten;
         bar.hidden = !unwritten;
     },
+    functionsPanel,
+    automatonPanel,
     isBusy: () => calls.isBusy(),
     timerIds: () => timers.ids(),
 };

@@ -127,6 +127,7 @@ class Timers {
         }
         if (!first) return null;
         const [id, timer] = first;
+        stats.tickLateMs[id] = Math.max(stats.tickLateMs[id] || 0, now - timer.due);
         const missed = Math.floor((now - kCatchUpMs - timer.due) / timer.interval);
         if (missed > 0) timer.due += missed * timer.interval;
         timer.due += timer.interval;
