@@ -6,6 +6,7 @@
 void CVortafrm::OnPowerOn() {
     powerOn_ = true;
     simulation_.switchPowerOn();
+    timing_.startAtPowerOn(circuit_);
     // Without erasing, so that the digits appear without the work area flashing white.
     shell_.invalidateWorkArea(false);
 }
@@ -15,6 +16,7 @@ void CVortafrm::OnPowerOff() {
     generatorRunning_ = false;
     shell_.killTimer(timer::GeneratorClock);
     sim::resetSignals(circuit_);
+    timing_.stopAtPowerOff();
     shell_.invalidateWorkArea(true);
 }
 

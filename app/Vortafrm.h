@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "analysis/TimingRecording.h"
 #include "app/FileCommands.h"
 #include "app/UndoHistory.h"
 #include "edit/EditContext.h"
@@ -98,6 +99,8 @@ class CVortafrm {
     bool recoveryUnwritten() const { return recoveryUnwritten_; }
     // What the status line shows, as last handed to the desktop.
     const platform::WindowStatus& status() const { return shownStatus_; }
+    // The levels from the last power on, for the timing diagram.
+    const analysis::CTimingRecording& timingRecording() const { return timing_; }
 
   private:
     // The commands of the "Питание" and "Управление генератором" menus.
@@ -184,4 +187,7 @@ class CVortafrm {
     CCircuit trial_;
     platform::WindowStatus shownStatus_;
     bool statusShown_ = false;
+    // Takes a column wherever the clock or a toggle settled the circuit; the undo
+    // history leaves it alone.
+    analysis::CTimingRecording timing_;
 };
