@@ -76,7 +76,8 @@ std::optional<int> pinIndex(int32_t kindNumber, int pin) {
 
 }  // namespace
 
-CTimingRecording::CTimingRecording(uint64_t keptColumns) : kept_(std::max<uint64_t>(keptColumns, 1)) {}
+CTimingRecording::CTimingRecording(uint64_t keptColumns)
+    : kept_(std::max<uint64_t>(keptColumns, 1)) {}
 
 void CTimingRecording::startAtPowerOn(const CCircuit& circuit) {
     columns_.clear();
@@ -124,7 +125,8 @@ bool CTimingRecording::sample(const CCircuit& circuit, const Layout& layout, Col
         if (*probe.kind != probe.expected) return false;
         const RecordedPins& recorded = recordedPins(storedNumber(probe.expected));
         for (int n = 0; n < recorded.count; ++n) {
-            const Pin& pin = (*probe.pins)[static_cast<size_t>(recorded.pins[static_cast<size_t>(n)])];
+            const Pin& pin =
+                (*probe.pins)[static_cast<size_t>(recorded.pins[static_cast<size_t>(n)])];
             const uint64_t high = recorded.inputs ? (pin.connected & pin.value) : pin.value;
             word |= (high & 1U) << filled;
             if (++filled < kWordBits) continue;
@@ -181,16 +183,17 @@ std::optional<bool> CTimingRecording::level(const SignalSource& source, uint64_t
     const bool logic = isLogicTableKind(source.kind);
     const auto slot = static_cast<size_t>(source.slot);
     const Layout& layout = segment->layout;
-    if (slot >= (logic ? layout.logic.kinds.size() : layout.block.kinds.size())) return std::nullopt;
+    if (slot >= (logic ? layout.logic.kinds.size() : layout.block.kinds.size()))
+        return std::nullopt;
     const int32_t kind = logic ? layout.logic.kinds[slot] : layout.block.kinds[slot];
     if (kind != storedNumber(source.kind)) return std::nullopt;
     const std::optional<int> index = pinIndex(kind, source.pin);
     if (!index) return std::nullopt;
     const auto bit = static_cast<size_t>(
         (logic ? layout.logic.firstBits[slot] : layout.block.firstBits[slot]) + *index);
-    const size_t word = static_cast<size_t>(column - segment->firstColumn) *
-                            static_cast<size_t>(layout.words) +
-                        bit / kWordBits;
+    const size_t word =
+        static_cast<size_t>(column - segment->firstColumn) * static_cast<size_t>(layout.words) +
+        bit / kWordBits;
     return (segment->words[word] >> (bit % kWordBits) & 1U) != 0;
 }
 
