@@ -10,71 +10,90 @@ namespace {
 
 constexpr size_t kWordBits = 64;
 constexpr uint32_t kCauseBits = 2;
+constexpr int kIndicatorInputs = 5;
 
-// The pins a slot of the kind gives levels for: an indicator its inputs, every
-// other kind its outputs, in pin order.
-struct RecordedPins {
-    std::array<int8_t, kPinCount> pins{};
-    int count = 0;
-    bool inputs = false;
-};
-
-RecordedPins recordedPinsOf(ElementKind kind) {
-    const ElementKindInfo& info = kindInfo(kind);
-    RecordedPins recorded;
-    recorded.inputs = info.showsNumber;
-    for (int pin = 0; pin < kPinCount; ++pin)
-        if (hasPin(info.pins, pin) && isInputPin(pin) == recorded.inputs)
-            recorded.pins[static_cast<size_t>(recorded.count++)] = static_cast<int8_t>(pin);
-    return recorded;
+bool shownByDefault(const CBlockElement& element) {
+    const OutputRule rule = kindInfo(element.kind).outputRule;
+    return rule == OutputRule::User || rule == OutputRule::Clock ||
+           rule == OutputRule::Trigger;
 }
 
-// Indexed by the kind's stored number; 0 (an empty slot) records nothing.
-const std::array<RecordedPins, 7> kRecordedPins = [] {
-    std::array<RecordedPins, 7> kinds{};
-    for (const ElementKind kind : kElementKinds)
-        kinds[static_cast<size_t>(storedNumber(kind))] = recordedPinsOf(kind);
-    return kinds;
-}();
+bool before(const SignalSource& a, const SignalSource& b) {
+    const auto key = [](const SignalSource& s) {
+        return std::make_tuple(!isLogicTableKind(s.kind), s.slot, s.pin, s.kind);
+    };
+    return key(a) < key(b);
+}
 
-const RecordedPins& recordedPins(int32_t kindNumber) {
-    return kRecordedPins[static_cast<size_t>(kindNumber)];
+// The source's pin on its element in the circuit, or nullptr when it is not there.
+const Pin* pinOf(const CCircuit& circuit, const SignalSource& source) {
+    if (source.pin < 0 || source.pin >= kPinCount) return nullptr;
+    const auto pinNumber = static_cast<size_t>(source.pin);
+    const Pin* pin = nullptr;
+    if (isLogicTableKind(source.kind)) {
+        const CLogicElement* element = circuit.logicElement(source.slot);
+        if (element && element->kind == source.kind) pin = &element->pins[pinNumber];
+    } else {
+        const CBlockElement* element = circuit.blockElement(source.slot);
+        if (element && element->kind == source.kind) pin = &element->pins[pinNumber];
+    }
+    return pin && pin->present ? pin : nullptr;
 }
 
 template <typename Element>
-int32_t kindNumberOf(const std::unique_ptr<Element>& element) {
-    return element ? storedNumber(element->kind) : 0;
+bool sameProbes(const std::vector<Element>& a, const std::vector<Element>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+        return x.record == y.record && x.value == y.value;
+    });
 }
 
-template <typename Table, typename Records>
-bool sameRecords(const Table& table, const Records& records) {
-    for (size_t slot = 0; slot < table.size(); ++slot)
-        if (table[slot].get() != records[slot]) return false;
-    return true;
-}
+constexpr uint8_t kAlwaysCounts = 1;
 
-template <typename Table, typename TableLayout, typename Probes>
-int layTable(const Table& table, TableLayout& layout, Probes& probes, int bit) {
-    for (size_t slot = 0; slot < table.size(); ++slot) {
-        layout.records[slot] = table[slot].get();
-        layout.kinds[slot] = kindNumberOf(table[slot]);
-        layout.firstBits[slot] = static_cast<int16_t>(bit);
-        if (!table[slot]) continue;
-        probes.push_back({&table[slot]->kind, table[slot]->kind, &table[slot]->pins, bit});
-        bit += recordedPins(layout.kinds[slot]).count;
+// Packs the levels into whole words, in probe order, logic table first: the word
+// fills in a register and is stored once, so that no bit waits for the one before.
+class CBitPacker {
+  public:
+    explicit CBitPacker(uint64_t* words) : next_(words) {}
+    template <typename Probes>
+    bool gather(const Probes& probes) {
+        for (const auto& probe : probes) {
+            if (probe.slot->get() != probe.record) return false;
+            word_ |= static_cast<uint64_t>(*probe.value & *probe.mask & 1U) << filled_;
+            if (++filled_ < kWordBits) continue;
+            *next_++ = word_;
+            word_ = 0;
+            filled_ = 0;
+        }
+        return true;
     }
-    return bit;
-}
+    void finish() {
+        if (filled_ > 0) *next_ = word_;
+    }
 
-// Where the pin sits among the slot's levels, or nothing.
-std::optional<int> pinIndex(int32_t kindNumber, int pin) {
-    const RecordedPins& recorded = recordedPins(kindNumber);
-    for (int n = 0; n < recorded.count; ++n)
-        if (recorded.pins[static_cast<size_t>(n)] == pin) return n;
-    return std::nullopt;
-}
+  private:
+    uint64_t* next_;
+    uint64_t word_ = 0;
+    size_t filled_ = 0;
+};
 
 }  // namespace
+
+std::vector<SignalSource> shownByDefault(const CCircuit& circuit) {
+    std::vector<SignalSource> shown;
+    for (int32_t slot = 0; slot < CCircuit::kLogicSlots; ++slot)
+        if (const CLogicElement* element = circuit.logicElement(slot);
+            element && kindInfo(element->kind).showsNumber)
+            for (int pin = 0; pin < kIndicatorInputs; ++pin)
+                if (element->pins[static_cast<size_t>(pin)].present)
+                    shown.push_back({element->kind, slot, pin});
+    for (int32_t slot = 0; slot < CCircuit::kBlockSlots; ++slot)
+        if (const CBlockElement* element = circuit.blockElement(slot);
+            element && shownByDefault(*element))
+            for (const int pin : {kOutputPin, kSecondOutputPin})
+                if (element->pins[static_cast<size_t>(pin)].present)
+                    shown.push_back({element->kind, slot, pin});
+    return shown;
+}
 
 CTimingRecording::CTimingRecording(uint64_t keptColumns)
     : kept_(std::max<uint64_t>(keptColumns, 1)) {}
@@ -85,6 +104,7 @@ void CTimingRecording::startAtPowerOn(const CCircuit& circuit) {
     endColumn_ = 0;
     tick_ = 0;
     recording_ = true;
+    relayout_ = true;
     record(circuit, ColumnCause::PowerOn);
 }
 
@@ -103,70 +123,109 @@ void CTimingRecording::recordManualChange(const CCircuit& circuit) {
     if (recording_) record(circuit, ColumnCause::Manual);
 }
 
-CTimingRecording::Layout CTimingRecording::layoutOf(const CCircuit& circuit) {
+void CTimingRecording::track(const SignalSource& source) {
+    if (std::find(tracked_.begin(), tracked_.end(), source) != tracked_.end()) return;
+    tracked_.push_back(source);
+    relayout_ = true;
+}
+
+CTimingRecording::Layout CTimingRecording::layoutOf(const CCircuit& circuit) const {
     Layout layout;
-    int bit = layTable(circuit.logicElements, layout.logic, layout.probes, 0);
-    bit = layTable(circuit.blockElements, layout.block, layout.probes, bit);
-    layout.words = static_cast<int32_t>((static_cast<size_t>(bit) + kWordBits - 1) / kWordBits);
+    layout.circuit = &circuit;
+    layout.sources = shownByDefault(circuit);
+    for (const SignalSource& source : tracked_)
+        if (pinOf(circuit, source) &&
+            std::find(layout.sources.begin(), layout.sources.end(), source) ==
+                layout.sources.end())
+            layout.sources.push_back(source);
+    std::sort(layout.sources.begin(), layout.sources.end(), before);
+    for (const SignalSource& source : layout.sources) {
+        const auto pinNumber = static_cast<size_t>(source.pin);
+        const auto slot = static_cast<size_t>(source.slot);
+        if (isLogicTableKind(source.kind)) {
+            const auto& held = circuit.logicElements[slot];
+            const Pin& pin = held->pins[pinNumber];
+            const bool connectedToo = kindInfo(source.kind).showsNumber;
+            layout.logic.push_back(
+                {&held, held.get(), &pin.value, connectedToo ? &pin.connected : &kAlwaysCounts});
+        } else {
+            const auto& held = circuit.blockElements[slot];
+            layout.block.push_back(
+                {&held, held.get(), &held->pins[pinNumber].value, &kAlwaysCounts});
+        }
+    }
+    layout.words = (layout.sources.size() + kWordBits - 1) / kWordBits;
     return layout;
 }
 
-bool CTimingRecording::sample(const CCircuit& circuit, const Layout& layout, ColumnBits& bits) {
-    if (!sameRecords(circuit.logicElements, layout.logic.records) ||
-        !sameRecords(circuit.blockElements, layout.block.records))
-        return false;
-    // The levels lie in probe order, one after another, so they gather in a register.
-    bits.fill(0);
-    uint64_t word = 0;
-    size_t filled = 0;
-    size_t next = 0;
-    for (const ElementProbe& probe : layout.probes) {
-        // A record freed and another made at its address in the same slot.
-        if (*probe.kind != probe.expected) return false;
-        const RecordedPins& recorded = recordedPins(storedNumber(probe.expected));
-        for (int n = 0; n < recorded.count; ++n) {
-            const Pin& pin =
-                (*probe.pins)[static_cast<size_t>(recorded.pins[static_cast<size_t>(n)])];
-            const uint64_t high = recorded.inputs ? (pin.connected & pin.value) : pin.value;
-            word |= (high & 1U) << filled;
-            if (++filled < kWordBits) continue;
-            bits[next++] = word;
-            word = 0;
-            filled = 0;
-        }
-    }
-    if (filled > 0) bits[next] = word;
+bool CTimingRecording::Layout::sameRecords(const Layout& other) const {
+    return circuit == other.circuit && sources == other.sources &&
+           sameProbes(logic, other.logic) && sameProbes(block, other.block);
+}
+
+bool CTimingRecording::sample(const Layout& layout, uint64_t* words) {
+    CBitPacker packer(words);
+    if (!packer.gather(layout.logic) || !packer.gather(layout.block)) return false;
+    packer.finish();
     return true;
 }
 
-// A change of the tables' kinds starts a segment with a layout of its own: the
-// rows of elements that went end there, those of new ones begin.
+// A record that went, or (once told of a change) a source that came or went, starts
+// a segment with a layout of its own: the rows of what went end there, the rows of
+// what came begin.
 void CTimingRecording::record(const CCircuit& circuit, ColumnCause cause) {
-    ColumnBits bits{};
-    if (segments_.empty() || !sample(circuit, segments_.back().layout, bits)) {
-        segments_.push_back({layoutOf(circuit), endColumn_, {}});
-        sample(circuit, segments_.back().layout, bits);
+    bool fits = !relayout_ && !segments_.empty() && segments_.back().layout.circuit == &circuit;
+    if (relayout_ && !segments_.empty()) {
+        Layout now = layoutOf(circuit);
+        fits = now.sameRecords(segments_.back().layout);
+        if (!fits) segments_.push_back({std::move(now), endColumn_, {}});
+        fits = true;
     }
-    Segment& segment = segments_.back();
-    segment.words.insert(segment.words.end(), bits.begin(), bits.begin() + segment.layout.words);
-    columns_.push_back(tick_ << kCauseBits | static_cast<uint32_t>(cause));
+    relayout_ = false;
+    if (fits) {
+        Segment& segment = segments_.back();
+        if (!sample(segment.layout, segment.words.appendUnset(segment.layout.words))) {
+            segment.words.dropBack(segment.layout.words);
+            fits = false;
+        }
+    }
+    if (!fits) {
+        segments_.push_back({layoutOf(circuit), endColumn_, {}});
+        Segment& segment = segments_.back();
+        sample(segment.layout, segment.words.appendUnset(segment.layout.words));
+    }
+    const uint32_t packed = tick_ << kCauseBits | static_cast<uint32_t>(cause);
+    columns_.append(&packed, 1);
     ++endColumn_;
     ++version_;
     if (columns_.size() > kept_) dropOldest();
 }
 
 void CTimingRecording::dropOldest() {
-    columns_.pop_front();
+    columns_.dropFront(1);
     Segment& oldest = segments_.front();
-    oldest.words.erase(oldest.words.begin(), oldest.words.begin() + oldest.layout.words);
+    oldest.words.dropFront(oldest.layout.words);
     ++oldest.firstColumn;
     if (segments_.size() > 1 && oldest.firstColumn == segments_[1].firstColumn)
-        segments_.pop_front();
+        segments_.erase(segments_.begin());
 }
 
 TimingColumn CTimingRecording::column(uint64_t n) const {
     const uint32_t packed = columns_[static_cast<size_t>(n - firstColumn())];
     return {packed >> kCauseBits, static_cast<ColumnCause>(packed & ((1U << kCauseBits) - 1))};
+}
+
+uint64_t CTimingRecording::firstColumnAtTick(uint32_t tick) const {
+    uint64_t low = firstColumn();
+    uint64_t high = endColumn_;
+    while (low < high) {
+        const uint64_t middle = low + (high - low) / 2;
+        if (column(middle).tick < tick)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
 }
 
 const CTimingRecording::Segment* CTimingRecording::segmentOf(uint64_t column) const {
@@ -177,57 +236,62 @@ const CTimingRecording::Segment* CTimingRecording::segmentOf(uint64_t column) co
     return after == segments_.begin() ? nullptr : &*(after - 1);
 }
 
+std::optional<size_t> CTimingRecording::bitOf(const Segment& segment, const SignalSource& source) {
+    const std::vector<SignalSource>& sources = segment.layout.sources;
+    const auto found = std::lower_bound(sources.begin(), sources.end(), source, before);
+    if (found == sources.end() || !(*found == source)) return std::nullopt;
+    return static_cast<size_t>(found - sources.begin());
+}
+
 std::optional<bool> CTimingRecording::level(const SignalSource& source, uint64_t column) const {
-    const Segment* segment = segmentOf(column);
-    if (!segment || source.slot < 0) return std::nullopt;
-    const bool logic = isLogicTableKind(source.kind);
-    const auto slot = static_cast<size_t>(source.slot);
-    const Layout& layout = segment->layout;
-    if (slot >= (logic ? layout.logic.kinds.size() : layout.block.kinds.size()))
-        return std::nullopt;
-    const int32_t kind = logic ? layout.logic.kinds[slot] : layout.block.kinds[slot];
-    if (kind != storedNumber(source.kind)) return std::nullopt;
-    const std::optional<int> index = pinIndex(kind, source.pin);
-    if (!index) return std::nullopt;
-    const auto bit = static_cast<size_t>(
-        (logic ? layout.logic.firstBits[slot] : layout.block.firstBits[slot]) + *index);
-    const size_t word =
-        static_cast<size_t>(column - segment->firstColumn) * static_cast<size_t>(layout.words) +
-        bit / kWordBits;
-    return (segment->words[word] >> (bit % kWordBits) & 1U) != 0;
+    std::vector<int8_t> one;
+    levels(source, column, 1, one);
+    if (one.front() < 0) return std::nullopt;
+    return one.front() == 1;
+}
+
+void CTimingRecording::levels(const SignalSource& source, uint64_t first, uint64_t count,
+                              std::vector<int8_t>& out) const {
+    out.assign(static_cast<size_t>(count), -1);
+    const uint64_t end = std::min(first + count, endColumn_);
+    uint64_t n = std::max(first, firstColumn());
+    while (n < end) {
+        const Segment* segment = segmentOf(n);
+        const auto next = static_cast<size_t>(segment - segments_.data()) + 1;
+        const uint64_t segmentEnd =
+            next < segments_.size() ? segments_[next].firstColumn : endColumn_;
+        const uint64_t stop = std::min(end, segmentEnd);
+        if (const std::optional<size_t> bit = bitOf(*segment, source)) {
+            const size_t words = segment->layout.words;
+            for (uint64_t c = n; c < stop; ++c) {
+                const uint64_t word =
+                    segment->words[static_cast<size_t>(c - segment->firstColumn) * words +
+                                   *bit / kWordBits];
+                out[static_cast<size_t>(c - first)] =
+                    static_cast<int8_t>(word >> (*bit % kWordBits) & 1U);
+            }
+        }
+        n = stop;
+    }
 }
 
 std::vector<SignalSource> CTimingRecording::sources() const {
     std::vector<SignalSource> found;
-    const auto add = [&found](int32_t kindNumber, size_t slot) {
-        if (kindNumber == 0) return;
-        const RecordedPins& recorded = recordedPins(kindNumber);
-        for (int n = 0; n < recorded.count; ++n) {
-            const SignalSource source{static_cast<ElementKind>(kindNumber),
-                                      static_cast<int32_t>(slot),
-                                      recorded.pins[static_cast<size_t>(n)]};
+    for (const Segment& segment : segments_)
+        for (const SignalSource& source : segment.layout.sources)
             if (std::find(found.begin(), found.end(), source) == found.end())
                 found.push_back(source);
-        }
-    };
-    for (const Segment& segment : segments_)
-        for (size_t slot = 0; slot < segment.layout.logic.kinds.size(); ++slot)
-            add(segment.layout.logic.kinds[slot], slot);
-    for (const Segment& segment : segments_)
-        for (size_t slot = 0; slot < segment.layout.block.kinds.size(); ++slot)
-            add(segment.layout.block.kinds[slot], slot);
-    const auto key = [](const SignalSource& s) {
-        return std::make_tuple(!isLogicTableKind(s.kind), s.slot, s.pin, s.kind);
-    };
-    std::sort(found.begin(), found.end(),
-              [&key](const SignalSource& a, const SignalSource& b) { return key(a) < key(b); });
+    std::sort(found.begin(), found.end(), before);
     return found;
 }
 
 size_t CTimingRecording::bytesUsed() const {
-    size_t bytes = columns_.size() * sizeof(uint32_t);
+    size_t bytes = columns_.bytesUsed();
     for (const Segment& segment : segments_)
-        bytes += sizeof(Segment) + segment.words.size() * sizeof(uint64_t);
+        bytes += sizeof(Segment) + segment.words.bytesUsed() +
+                 segment.layout.sources.capacity() * sizeof(SignalSource) +
+                 segment.layout.logic.capacity() * sizeof(Probe<CLogicElement>) +
+                 segment.layout.block.capacity() * sizeof(Probe<CBlockElement>);
     return bytes;
 }
 

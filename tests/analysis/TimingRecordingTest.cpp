@@ -45,6 +45,8 @@ TEST(TimingRecording, KeepsTheLastColumnsWithTheirTicksAndCauses) {
     levels.sources.insert(levels.sources.end(),
                           {{Trigger, trigger, 9}, {Trigger, trigger, 10}, {EntrSignal, signal, 9}});
     CTimingRecording recording(50);
+    // A gate's output is recorded only when asked for; the rest are shown by default.
+    recording.track(levels.sources[0]);
     EXPECT_FALSE(recording.isRecording());
     recording.recordTick(circuit);
     EXPECT_EQ(recording.endColumn(), 0U) << "nothing is recorded before the power is on";
@@ -92,6 +94,7 @@ TEST(TimingRecording, RowsEndAndBeginWhereTheTablesChange) {
     circuit.blockElements[first].reset();
     recording.recordTick(circuit);
     build.block(GTI);
+    recording.circuitChanged();
     circuit.blockElements[first]->pins[9].value = 1;
     recording.recordTick(circuit);
     const SignalSource signal{EntrSignal, first, 9};

@@ -210,6 +210,7 @@ TEST_F(PowerAndClockTest, TickByHandIsOneTickOfTheClock) {
     window.OnCommand(command::GeneratorTick);
     EXPECT_EQ(block(sample.generator).tickCounter, 2u);
     EXPECT_TRUE(shell.invalidations.empty());
+}
 
 // The recording takes a column where the window's clock and toggles settle: at
 // power on, at every tick (a switching point or not) and after a confirmed toggle;
