@@ -244,10 +244,13 @@ std::optional<size_t> CTimingRecording::bitOf(const Segment& segment, const Sign
 }
 
 std::optional<bool> CTimingRecording::level(const SignalSource& source, uint64_t column) const {
-    std::vector<int8_t> one;
-    levels(source, column, 1, one);
-    if (one.front() < 0) return std::nullopt;
-    return one.front() == 1;
+    const Segment* segment = segmentOf(column);
+    const std::optional<size_t> bit = segment ? bitOf(*segment, source) : std::nullopt;
+    if (!bit) return std::nullopt;
+    const uint64_t word =
+        segment->words[static_cast<size_t>(column - segment->firstColumn) * segment->layout.words +
+                       *bit / kWordBits];
+    return (word >> (*bit % kWordBits) & 1U) != 0;
 }
 
 void CTimingRecording::levels(const SignalSource& source, uint64_t first, uint64_t count,

@@ -5,10 +5,14 @@
 
 #include "io/CircuitFile.h"
 #include "tools/lotra-sim/Behaviour.h"
-#include "tools/lotra-sim/Probes.h"
+#include "analysis/Probes.h"
 #include "tools/lotra-sim/Report.h"
 
 namespace lotrasim {
+
+using analysis::circuitProbes;
+using analysis::Probe;
+using analysis::probeValue;
 namespace {
 
 struct Columns {
