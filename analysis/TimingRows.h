@@ -12,6 +12,9 @@
 // kind: ГТИ1 for a generator, Э3 for the third gate, S1 for a summer.
 namespace analysis {
 
+// What the row menu of the panel does to a row.
+enum class TimingRowAction { Remove, MoveUp, MoveDown, Split };
+
 struct TimingRow {
     std::string name;
     // One source for a signal; the bits of a number, least significant first.

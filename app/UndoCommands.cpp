@@ -7,7 +7,7 @@
 void CVortafrm::showRestored() {
     if (powerOn_) simulation_.settle();
     shell_.invalidateWorkArea(true);
-    timing_.circuitChanged();
+    timingFollowsCircuit();
     shell_.circuitChanged();
 }
 
@@ -31,7 +31,7 @@ void CVortafrm::closeUndoStepAtRest() {
     history_.closeStep(circuit_, edit_.elementChangedByUser);
     edit_.elementChangedByUser = false;
     if (history_.stepsRecorded() == stepsBefore) return;
-    timing_.circuitChanged();
+    timingFollowsCircuit();
     shell_.circuitChanged();
 }
 
@@ -47,6 +47,6 @@ void CVortafrm::replaceCircuit(CCircuit replacement, const std::string& fileName
     if (gestureUnderWay(edit_)) openUndoStep();
     shell_.invalidateWorkArea(true);
     afterMessage();
-    timing_.circuitChanged();
+    timingFollowsCircuit();
     shell_.circuitChanged();
 }

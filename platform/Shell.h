@@ -114,6 +114,8 @@ class Shell {
     // The window of the circuit's automaton: opened, or brought forward when open.
     // It is not modal and follows the circuit (see circuitChanged).
     virtual void showCircuitAutomaton() {}
+    // The panel of the timing diagram under the work area: shown when hidden, else hidden.
+    virtual void toggleTimingDiagram() {}
     // The circuit changed in more than its levels: an undo step was kept, or one was
     // undone or redone, or a new circuit came in. The windows that follow it compute again.
     virtual void circuitChanged() {}
