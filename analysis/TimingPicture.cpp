@@ -210,6 +210,12 @@ int64_t timingColumnLeft(const CTimingRecording& recording, uint64_t column, int
     return tickLeft + manualOffset(pixelsPerTick, column - recording.firstColumnAtTick(at.tick));
 }
 
+int64_t timingLastScroll(const CTimingRecording& recording, const CTimingRows& rows,
+                         const TimingView& view) {
+    const int64_t room = view.size.width - timingLayout(rows).nameWidth;
+    return std::max<int64_t>(0, timingPlotWidth(recording, view.pixelsPerTick) - room);
+}
+
 void drawTimingDiagram(Canvas& canvas, const CTimingRecording& recording, const CTimingRows& rows,
                        const TimingView& view) {
     const TimingLayout layout = timingLayout(rows);

@@ -41,6 +41,10 @@ int64_t timingPlotWidth(const CTimingRecording& recording, int32_t pixelsPerTick
 // Where the column starts in the plot.
 int64_t timingColumnLeft(const CTimingRecording& recording, uint64_t column, int32_t pixelsPerTick);
 
+// The furthest the view scrolls: the latest column at its right edge (0 while all fits).
+int64_t timingLastScroll(const CTimingRecording& recording, const CTimingRows& rows,
+                         const TimingView& view);
+
 // Draws what the view shows, on white, with its top-left corner at the origin;
 // only the visible columns are read.
 void drawTimingDiagram(platform::Canvas& canvas, const CTimingRecording& recording,
