@@ -35,12 +35,31 @@ bool hasState(const CTimingRows& rows) {
     return !rows.state().bits.empty();
 }
 
-void line(Canvas& canvas, Rgb colour, int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
-    const Pen before = canvas.selectPen({1, colour});
-    canvas.moveTo(static_cast<int32_t>(x0), static_cast<int32_t>(y0));
-    canvas.lineTo(static_cast<int32_t>(x1), static_cast<int32_t>(y1));
-    canvas.selectPen(before);
-}
+// Lines of one pixel, the pen changed only when the colour does: a dense diagram
+// is tens of thousands of lines in two colours.
+class CInk {
+  public:
+    explicit CInk(Canvas& canvas) : canvas_(canvas), before_(canvas.selectPen({1, kNoColour})) {}
+    ~CInk() { canvas_.selectPen(before_); }
+    CInk(const CInk&) = delete;
+    CInk& operator=(const CInk&) = delete;
+
+    void line(Rgb colour, int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
+        if (!(colour == colour_)) {
+            canvas_.selectPen({1, colour});
+            colour_ = colour;
+        }
+        canvas_.moveTo(static_cast<int32_t>(x0), static_cast<int32_t>(y0));
+        canvas_.lineTo(static_cast<int32_t>(x1), static_cast<int32_t>(y1));
+    }
+    Canvas& canvas() { return canvas_; }
+
+  private:
+    static constexpr Rgb kNoColour{1, 2, 3};
+    Canvas& canvas_;
+    Pen before_;
+    Rgb colour_ = kNoColour;
+};
 
 // The pixels a manual change sits after its tick (the k-th of them further on).
 int64_t manualOffset(int32_t pixelsPerTick, uint64_t k) {
@@ -96,33 +115,37 @@ void forEachStretch(const std::vector<int>& values, const VisibleColumns& visibl
     }
 }
 
-void drawSignal(Canvas& canvas, const std::vector<int>& values, const VisibleColumns& visible,
+// A stretch of one pixel after a change is all edge: its line from high to low is
+// the whole of it.
+void drawSignal(CInk& ink, const std::vector<int>& values, const VisibleColumns& visible,
                 int32_t top, int32_t plotLeft, int32_t plotRight) {
     const int32_t high = top + 5;
     const int32_t low = top + kTimingRowHeight - 6;
     forEachStretch(values, visible, plotLeft, plotRight,
                    [&](int value, int64_t from, int64_t to, bool changed) {
                        const Rgb colour = value ? kHigh : kLow;
-                       line(canvas, colour, from, value ? high : low, to, value ? high : low);
-                       if (changed && from > plotLeft) line(canvas, colour, from, high, from, low + 1);
+                       const bool edge = changed && from > plotLeft;
+                       if (edge) ink.line(colour, from, high, from, low + 1);
+                       if (!edge || to - from > 1)
+                           ink.line(colour, from, value ? high : low, to, value ? high : low);
                    });
 }
 
-void drawNumber(Canvas& canvas, const TimingRow& row, const std::vector<int>& values,
+void drawNumber(CInk& ink, const TimingRow& row, const std::vector<int>& values,
                 const VisibleColumns& visible, int32_t top, int32_t plotLeft, int32_t plotRight) {
     const int32_t upper = top + 2;
     const int32_t lower = top + kTimingRowHeight - 3;
     forEachStretch(values, visible, plotLeft, plotRight,
                    [&](int value, int64_t from, int64_t to, bool changed) {
-                       line(canvas, platform::kBlack, from, upper, to, upper);
-                       line(canvas, platform::kBlack, from, lower, to, lower);
+                       ink.line(platform::kBlack, from, upper, to, upper);
+                       ink.line(platform::kBlack, from, lower, to, lower);
                        if (changed && from > plotLeft)
-                           line(canvas, platform::kBlack, from, upper, from, lower + 1);
+                           ink.line(platform::kBlack, from, upper, from, lower + 1);
                        const std::string text = valueText(row, value);
                        const int32_t width = textWidth(text);
                        if (to - from < width + 2 * kTextGap) return;
                        const int64_t x = from + (to - from - width) / 2;
-                       canvas.textOut(static_cast<int32_t>(x),
+                       ink.canvas().textOut(static_cast<int32_t>(x),
                                       top + (kTimingRowHeight - kTextHeight) / 2, text);
                    });
 }
@@ -162,22 +185,23 @@ void forEachLabelledSecond(const Axis& axis, int32_t z, AtSecond at) {
     }
 }
 
-void drawAxis(Canvas& canvas, const CTimingRecording& recording, const VisibleColumns& visible,
+void drawAxis(CInk& ink, const CTimingRecording& recording, const VisibleColumns& visible,
               const Axis& axis, int32_t z) {
-    line(canvas, platform::kBlack, axis.plotLeft, axis.top, axis.plotRight, axis.top);
+    ink.line(platform::kBlack, axis.plotLeft, axis.top, axis.plotRight, axis.top);
     if (z >= kLeastTickMarkSpacing)
         for (int64_t x = axis.shift; x < axis.plotRight; x += z)
-            if (x >= axis.plotLeft) line(canvas, platform::kBlack, x, axis.top, x, axis.top + 3);
+            if (x >= axis.plotLeft) ink.line(platform::kBlack, x, axis.top, x, axis.top + 3);
     for (size_t i = 0; i < visible.count(); ++i)
         if (recording.column(visible.first + i).cause == ColumnCause::Manual &&
             visible.left[i] >= axis.plotLeft)
-            line(canvas, kManualMark, visible.left[i], axis.top + 1, visible.left[i], axis.top + 6);
+            ink.line(kManualMark, visible.left[i], axis.top + 1, visible.left[i], axis.top + 6);
     forEachLabelledSecond(axis, z, [&](uint32_t tick, int64_t x) {
-        line(canvas, platform::kBlack, x, axis.top, x, axis.top + 7);
+        ink.line(platform::kBlack, x, axis.top, x, axis.top + 7);
         const std::string text = secondsText(tick);
         const int64_t left = std::clamp<int64_t>(x - textWidth(text) / 2, axis.plotLeft,
                                                  axis.plotRight - textWidth(text));
-        if (left >= axis.plotLeft) canvas.textOut(static_cast<int32_t>(left), axis.top + 8, text);
+        if (left >= axis.plotLeft)
+            ink.canvas().textOut(static_cast<int32_t>(left), axis.top + 8, text);
     });
 }
 
@@ -222,27 +246,28 @@ void drawTimingDiagram(Canvas& canvas, const CTimingRecording& recording, const 
     const int32_t plotLeft = layout.nameWidth;
     const int32_t plotRight = view.size.width;
     const platform::Font font = canvas.selectFont(kFont);
+    CInk ink(canvas);
     const VisibleColumns visible = visibleColumns(recording, view, plotLeft);
     Axis axis{layout.axisTop, plotLeft, plotRight, plotLeft - view.scroll, 0};
     if (visible.count() > 0) axis.firstTick = recording.column(recording.firstColumn()).tick;
     forEachLabelledSecond(axis, view.pixelsPerTick,
-                          [&](uint32_t, int64_t x) { line(canvas, kGrid, x, 0, x, axis.top); });
-    line(canvas, kGrid, plotLeft - 1, 0, plotLeft - 1, layout.axisTop);
+                          [&](uint32_t, int64_t x) { ink.line(kGrid, x, 0, x, axis.top); });
+    ink.line(kGrid, plotLeft - 1, 0, plotLeft - 1, layout.axisTop);
     std::vector<int> values;
     const auto drawRow = [&](const TimingRow& row, int32_t top) {
         canvas.textOut(kTextGap, top + (kTimingRowHeight - kTextHeight) / 2, row.name);
-        line(canvas, kGrid, 0, top + kTimingRowHeight - 1, plotRight, top + kTimingRowHeight - 1);
+        ink.line(kGrid, 0, top + kTimingRowHeight - 1, plotRight, top + kTimingRowHeight - 1);
         if (visible.count() == 0) return;
         rowValues(recording, row, visible.first, visible.count(), values);
         if (row.bits.size() > 1 || row.bus)
-            drawNumber(canvas, row, values, visible, top, plotLeft, plotRight);
+            drawNumber(ink, row, values, visible, top, plotLeft, plotRight);
         else
-            drawSignal(canvas, values, visible, top, plotLeft, plotRight);
+            drawSignal(ink, values, visible, top, plotLeft, plotRight);
     };
     if (hasState(rows)) drawRow(rows.state(), 0);
     for (size_t r = 0; r < rows.rows().size(); ++r)
         drawRow(rows.rows()[r], layout.top + static_cast<int32_t>(r) * kTimingRowHeight);
-    if (visible.count() > 0) drawAxis(canvas, recording, visible, axis, view.pixelsPerTick);
+    if (visible.count() > 0) drawAxis(ink, recording, visible, axis, view.pixelsPerTick);
     canvas.selectFont(font);
 }
 
