@@ -11,7 +11,9 @@ namespace analysis {
 template <typename T>
 class CDroppingBuffer {
   public:
-    void append(const T* values, size_t count) { values_.insert(values_.end(), values, values + count); }
+    void append(const T* values, size_t count) {
+        values_.insert(values_.end(), values, values + count);
+    }
     // Room for `count` more values, for the caller to fill.
     T* appendUnset(size_t count) {
         values_.resize(values_.size() + count);

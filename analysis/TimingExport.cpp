@@ -20,8 +20,8 @@ std::vector<Probe> rowProbes(const std::vector<TimingRow>& rows) {
     std::vector<Probe> probes;
     for (const TimingRow& row : rows) {
         if (row.bus)
-            probes.push_back({'L', row.bits.front().slot, row.bits.front().kind,
-                              Probe::kIndicatorNumber});
+            probes.push_back(
+                {'L', row.bits.front().slot, row.bits.front().kind, Probe::kIndicatorNumber});
         else if (row.bits.size() == 1)
             probes.push_back(probeOf(row.bits.front()));
     }
@@ -42,9 +42,9 @@ std::string timingValueChangeDump(const CTimingRecording& recording, const CTimi
         if (row.bus || row.bits.size() == 1) shown.push_back(row);
     const bool tenths = anyManual(recording);
     std::ostringstream out;
-    CValueChangeDump dump(out, rowProbes(shown),
-                          tenths ? CValueChangeDump::Unit::TenthOfTick
-                                 : CValueChangeDump::Unit::Tick);
+    CValueChangeDump dump(
+        out, rowProbes(shown),
+        tenths ? CValueChangeDump::Unit::TenthOfTick : CValueChangeDump::Unit::Tick);
     const uint64_t perTick = tenths ? kTenths : 1;
     std::vector<int> values(shown.size());
     uint64_t manualAfterTick = 0;

@@ -103,8 +103,8 @@ VisibleColumns visibleColumns(const CTimingRecording& recording, const TimingVie
 
 // Draws stretches of equal value, each from its first column to the next stretch.
 template <typename DrawStretch>
-void forEachStretch(const std::vector<int>& values, const VisibleColumns& visible,
-                    int32_t plotLeft, int32_t plotRight, DrawStretch draw) {
+void forEachStretch(const std::vector<int>& values, const VisibleColumns& visible, int32_t plotLeft,
+                    int32_t plotRight, DrawStretch draw) {
     for (size_t i = 0; i < values.size();) {
         size_t j = i + 1;
         while (j < values.size() && values[j] == values[i]) ++j;
@@ -146,7 +146,7 @@ void drawNumber(CInk& ink, const TimingRow& row, const std::vector<int>& values,
                        if (to - from < width + 2 * kTextGap) return;
                        const int64_t x = from + (to - from - width) / 2;
                        ink.canvas().textOut(static_cast<int32_t>(x),
-                                      top + (kTimingRowHeight - kTextHeight) / 2, text);
+                                            top + (kTimingRowHeight - kTextHeight) / 2, text);
                    });
 }
 
@@ -175,7 +175,8 @@ struct Axis {
 template <typename AtSecond>
 void forEachLabelledSecond(const Axis& axis, int32_t z, AtSecond at) {
     const uint32_t step = labelStep(z) * kTicksPerSecond;
-    const int64_t fromTick = std::max<int64_t>(0, (axis.plotLeft - axis.shift) / z) + axis.firstTick;
+    const int64_t fromTick =
+        std::max<int64_t>(0, (axis.plotLeft - axis.shift) / z) + axis.firstTick;
     for (uint64_t tick = static_cast<uint64_t>(fromTick) / step * step;; tick += step) {
         if (tick < axis.firstTick) continue;
         const int64_t x = static_cast<int64_t>(tick - axis.firstTick) * z + axis.shift;
@@ -213,8 +214,7 @@ TimingLayout timingLayout(const CTimingRows& rows) {
     for (const TimingRow& row : rows.rows()) widest = std::max(widest, textWidth(row.name));
     layout.nameWidth = std::max(kLeastNameWidth, widest + 2 * kTextGap);
     layout.top = hasState(rows) ? kTimingRowHeight : 0;
-    layout.axisTop =
-        layout.top + static_cast<int32_t>(rows.rows().size()) * kTimingRowHeight;
+    layout.axisTop = layout.top + static_cast<int32_t>(rows.rows().size()) * kTimingRowHeight;
     layout.height = layout.axisTop + kTimingAxisHeight;
     return layout;
 }
@@ -226,7 +226,8 @@ int64_t timingPlotWidth(const CTimingRecording& recording, int32_t pixelsPerTick
     return int64_t{last - first + 1} * pixelsPerTick;
 }
 
-int64_t timingColumnLeft(const CTimingRecording& recording, uint64_t column, int32_t pixelsPerTick) {
+int64_t timingColumnLeft(const CTimingRecording& recording, uint64_t column,
+                         int32_t pixelsPerTick) {
     const uint32_t first = recording.column(recording.firstColumn()).tick;
     const TimingColumn at = recording.column(column);
     const int64_t tickLeft = int64_t{at.tick - first} * pixelsPerTick;

@@ -14,8 +14,7 @@ constexpr int kIndicatorInputs = 5;
 
 bool shownByDefault(const CBlockElement& element) {
     const OutputRule rule = kindInfo(element.kind).outputRule;
-    return rule == OutputRule::User || rule == OutputRule::Clock ||
-           rule == OutputRule::Trigger;
+    return rule == OutputRule::User || rule == OutputRule::Clock || rule == OutputRule::Trigger;
 }
 
 bool before(const SignalSource& a, const SignalSource& b) {
@@ -135,8 +134,7 @@ CTimingRecording::Layout CTimingRecording::layoutOf(const CCircuit& circuit) con
     layout.sources = shownByDefault(circuit);
     for (const SignalSource& source : tracked_)
         if (pinOf(circuit, source) &&
-            std::find(layout.sources.begin(), layout.sources.end(), source) ==
-                layout.sources.end())
+            std::find(layout.sources.begin(), layout.sources.end(), source) == layout.sources.end())
             layout.sources.push_back(source);
     std::sort(layout.sources.begin(), layout.sources.end(), before);
     for (const SignalSource& source : layout.sources) {
@@ -159,8 +157,8 @@ CTimingRecording::Layout CTimingRecording::layoutOf(const CCircuit& circuit) con
 }
 
 bool CTimingRecording::Layout::sameRecords(const Layout& other) const {
-    return circuit == other.circuit && sources == other.sources &&
-           sameProbes(logic, other.logic) && sameProbes(block, other.block);
+    return circuit == other.circuit && sources == other.sources && sameProbes(logic, other.logic) &&
+           sameProbes(block, other.block);
 }
 
 bool CTimingRecording::sample(const Layout& layout, uint64_t* words) {

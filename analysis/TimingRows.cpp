@@ -20,8 +20,8 @@ TimingRow signal(std::string name, ElementKind kind, int32_t slot, int pin = kOu
 
 // Every row the circuit can give, by kind in the order the defaults take them.
 struct NamedSignals {
-    std::vector<TimingRow> inputs, generators, triggers, inverseTriggers, indicators,
-        indicatorBits, gates, summers;
+    std::vector<TimingRow> inputs, generators, triggers, inverseTriggers, indicators, indicatorBits,
+        gates, summers;
 };
 
 std::string gateName(const CircuitNaming& naming, int32_t slot, size_t readingIndex) {
@@ -42,9 +42,8 @@ void nameIndicators(const CCircuit& circuit, NamedSignals& named) {
             if (!element.pins[static_cast<size_t>(pin)].present) continue;
             number.bits.push_back({element.kind, indicators[i], pin});
             if (element.pins[static_cast<size_t>(pin)].connected)
-                named.indicatorBits.push_back(
-                    signal(number.name + "." + std::to_string(1 << pin), element.kind,
-                           indicators[i], pin));
+                named.indicatorBits.push_back(signal(number.name + "." + std::to_string(1 << pin),
+                                                     element.kind, indicators[i], pin));
         }
         named.indicators.push_back(std::move(number));
     }
@@ -84,9 +83,9 @@ void append(std::vector<TimingRow>& to, const std::vector<TimingRow>& rows) {
 std::vector<TimingRow> everyNamedRow(const CCircuit& circuit) {
     const NamedSignals named = nameSignals(circuit);
     std::vector<TimingRow> all;
-    for (const auto* rows : {&named.inputs, &named.generators, &named.triggers,
-                             &named.inverseTriggers, &named.indicators, &named.indicatorBits,
-                             &named.gates, &named.summers})
+    for (const auto* rows :
+         {&named.inputs, &named.generators, &named.triggers, &named.inverseTriggers,
+          &named.indicators, &named.indicatorBits, &named.gates, &named.summers})
         append(all, *rows);
     return all;
 }

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "model/Circuit.h"
 #include "analysis/Probes.h"
+#include "model/Circuit.h"
 
 namespace analysis {
 

@@ -41,8 +41,9 @@ void saveTimingDiagram(platform::Shell& shell, const std::string& circuitFile,
     if (namesDump(*typed)) {
         const std::string dump = analysis::timingValueChangeDump(recording, rows);
         const auto* bytes = reinterpret_cast<const uint8_t*>(dump.data());
-        writeUnderTypedName(shell, *typed,
-                            [&] { return io::replaceFile(*typed, {bytes, dump.size()}); });
+        const std::span<const uint8_t> written(bytes, dump.size());
+        if (writeUnderTypedName(shell, *typed, [&] { return io::replaceFile(*typed, written); }))
+            shell.handOver(*typed, written);
         return;
     }
     const PictureName picture = pictureName(*typed);

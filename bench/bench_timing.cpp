@@ -1,6 +1,6 @@
 // Redrawing the timing diagram of a full recording: 100,000 columns of 64 signals
 // that change at random, at one pixel a tick (the most columns in view) and at ten,
-// through the window's canvas and the page's.
+// through the window's canvas.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -11,7 +11,6 @@
 #include "analysis/TimingPicture.h"
 #include "canvas/PainterCanvas.h"
 #include "model/Circuit.h"
-#include "web/PixelCanvas.h"
 
 namespace {
 
@@ -48,8 +47,8 @@ struct FullRecording {
         }
     }
     analysis::TimingView lastView(int32_t pixelsPerTick) const {
-        analysis::TimingView view{pixelsPerTick, 0,
-                                  {kViewWidth, analysis::timingLayout(rows).height}};
+        analysis::TimingView view{
+            pixelsPerTick, 0, {kViewWidth, analysis::timingLayout(rows).height}};
         view.scroll = analysis::timingLastScroll(recording, rows, view);
         return view;
     }
@@ -73,31 +72,5 @@ void BM_RedrawTimingDiagramQt(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RedrawTimingDiagramQt)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
-
-// The page's text comes from the browser; here every text is an empty box.
-class BlankText : public web::TextStamper {
-  public:
-    const web::TextStamp& stamp(const platform::Font&, const std::string&) override {
-        return stamp_;
-    }
-
-  private:
-    web::TextStamp stamp_{24, 14, std::vector<uint8_t>(24 * 14, 0)};
-};
-
-void BM_RedrawTimingDiagramPage(benchmark::State& state) {
-    const FullRecording& full = fullRecording();
-    const analysis::TimingView view = full.lastView(static_cast<int32_t>(state.range(0)));
-    web::Picture picture;
-    picture.width = view.size.width;
-    picture.height = view.size.height;
-    BlankText text;
-    for (auto _ : state) {
-        picture.pixels.assign(static_cast<size_t>(picture.width * picture.height), 0xFFFFFFFFU);
-        web::PixelCanvas canvas(picture, text);
-        analysis::drawTimingDiagram(canvas, full.recording, full.rows, view);
-    }
-}
-BENCHMARK(BM_RedrawTimingDiagramPage)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -56,9 +56,9 @@ bool CTimingDiagramView::event(QEvent* event) {
     const std::optional<uint64_t> column =
         analysis::timingColumnAt(recording, core_.timingRows(), view(), help->pos().x());
     if (column)
-        QToolTip::showText(help->globalPos(),
-                           fromUtf8(analysis::timingTooltip(recording, core_.timingRows(), *column)),
-                           this);
+        QToolTip::showText(
+            help->globalPos(),
+            fromUtf8(analysis::timingTooltip(recording, core_.timingRows(), *column)), this);
     else
         QToolTip::hideText();
     return true;
@@ -143,7 +143,8 @@ void CTimingPanel::refresh() {
         analysis::timingLastScroll(core_.timingRecording(), core_.timingRows(), diagram_->view());
     const bool following = following_;
     const QSignalBlocker quiet(scroll_);
-    scroll_->setRange(0, static_cast<int>(std::min<int64_t>(last, std::numeric_limits<int>::max())));
+    scroll_->setRange(0,
+                      static_cast<int>(std::min<int64_t>(last, std::numeric_limits<int>::max())));
     scroll_->setPageStep(std::max(1, diagram_->width()));
     scroll_->setSingleStep(zoom_->value());
     if (following) scroll_->setValue(scroll_->maximum());
@@ -174,7 +175,8 @@ void CTimingPanel::chooseSignalToAdd() {
             refresh();
         });
     }
-    if (menu.isEmpty()) menu.addAction(QString::fromUtf8("В схеме нет сигналов"))->setEnabled(false);
+    if (menu.isEmpty())
+        menu.addAction(QString::fromUtf8("В схеме нет сигналов"))->setEnabled(false);
     menu.exec(QCursor::pos());
 }
 

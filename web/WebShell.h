@@ -25,12 +25,17 @@ class PageTextStamper : public TextStamper {
 // The main window in the page: the core asks it for dialogs, repaints, timers and
 // controls, and the page's script sends it the user's gestures (see WebMain.cpp).
 // Every dialog is an HTML dialog the core waits for without blocking the page.
+class WebShell;
+// The window while the page runs it, or nullptr.
+WebShell* pageWindow();
+
 class WebShell : public platform::Shell {
   public:
     WebShell();
     ~WebShell() override;
 
     CVortafrm& core() { return *core_; }
+    TextStamper& textStamper() { return text_; }
     // The work area's new size in CSS pixels: the controls are laid out again.
     void resize(int32_t width, int32_t height);
     // The pointer moved to `point` in the work area, or left it.
@@ -58,6 +63,9 @@ class WebShell : public platform::Shell {
     // the user as a download: a file in the browser's storage is out of their reach.
     bool writePicture(const platform::PictureRequest& request,
                       const std::function<void(platform::Canvas&)>& paint) override;
+    void handOver(const std::string& fileName, std::span<const uint8_t> bytes) override;
+    // The page's panel of the timing diagram (page/timing.js) shows or goes.
+    void toggleTimingDiagram() override;
 
     void invalidateRect(const Rect& rect, bool erase) override;
     void setTimer(int id, int intervalMs) override;

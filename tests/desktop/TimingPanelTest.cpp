@@ -61,10 +61,10 @@ TEST(TimingPanel, ShowsTheRunAsLotraSimDrawsIt) {
     window.core().OnCommand(command::GeneratorStop);
     panel->refresh();
     const fs::path drawn = directory.path() / "counter.png";
-    const LotraSimOutcome outcome = runLotraSim(
-        quotedWords({"--ticks", std::to_string(kTicks), "--timing", drawn.string(),
-                     kCounter.string()}),
-        directory.path());
+    const LotraSimOutcome outcome =
+        runLotraSim(quotedWords({"--ticks", std::to_string(kTicks), "--timing", drawn.string(),
+                                 kCounter.string()}),
+                    directory.path());
     ASSERT_EQ(outcome.status, 0) << outcome.err;
     const QImage expected =
         QImage(QString::fromStdString(drawn.string())).convertToFormat(QImage::Format_RGB32);

@@ -115,11 +115,11 @@ TEST(CounterWaveform, TheWindowsTimingDiagramShowsTheLevelsOfTheDump) {
     for (uint64_t column = 0; column < recording.endColumn(); ++column) {
         ASSERT_EQ(recording.column(column).tick, column);
         for (const analysis::TimingRow& row : checked)
-            EXPECT_EQ(analysis::rowValue(recording, row, column),
-                      waves.at(dumpName(row))[column])
+            EXPECT_EQ(analysis::rowValue(recording, row, column), waves.at(dumpName(row))[column])
                 << row.name << " at tick " << column;
     }
-    const auto exported = waveforms(analysis::timingValueChangeDump(recording, rows), kDiagramTicks);
+    const auto exported =
+        waveforms(analysis::timingValueChangeDump(recording, rows), kDiagramTicks);
     EXPECT_EQ(exported.size(), rows.rows().size());
     for (const auto& [name, wave] : exported) EXPECT_EQ(wave, waves.at(name)) << name;
 }

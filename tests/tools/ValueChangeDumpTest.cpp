@@ -3,8 +3,8 @@
 #include <set>
 #include <sstream>
 
-#include "support/CircuitBuilder.h"
 #include "analysis/ValueChangeDump.h"
+#include "support/CircuitBuilder.h"
 
 namespace {
 

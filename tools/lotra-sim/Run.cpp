@@ -124,8 +124,8 @@ int run(const SimOptions& options, std::ostream& out, std::ostream& err) {
     bool written = dump.finish(options.ticks);
     written = writePictures(options, circuit, err) && written;
     if (options.timingPath)
-        written = writeTimingPicture(*options.timingPath, *timingFormat, recording, rows, err) &&
-                  written;
+        written =
+            writeTimingPicture(*options.timingPath, *timingFormat, recording, rows, err) && written;
     if (options.writePath)
         written = writeOutputFile(*options.writePath, io::encodeCircuit(circuit), err) && written;
     return written ? 0 : kExitFailedWrite;

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "analysis/Probes.h"
 #include "io/CircuitFile.h"
 #include "tools/lotra-sim/Behaviour.h"
-#include "analysis/Probes.h"
 #include "tools/lotra-sim/Report.h"
 
 namespace lotrasim {

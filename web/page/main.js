@@ -15,6 +15,7 @@ import { scrollControls } from './scrollbars.js';
 import { folder } from './storage.js';
 import { measureText, stampText } from './text.js';
 import { coreWait, timers } from './timers.js';
+import { timingPanel } from './timing.js';
 import { connectTouchBar, fingers } from './touch.js';
 import { connectWheel, rememberZoom, restoreZoom } from './wheel.js';
 
@@ -246,6 +247,10 @@ function noteTextBoxes(edges) {
         bar.hidden = !unwritten;
     },
     isBusy: () => calls.isBusy(),
+    toggleTimingPanel: () => timingPanel.toggle(),
+    /** @type {typeof timingPanel.present} */
+    presentTiming: (bytes, width, height, scroll, lastScroll) =>
+        timingPanel.present(bytes, width, height, scroll, lastScroll),
     timerIds: () => timers.ids(),
 };
 
