@@ -55,15 +55,16 @@ class CBitPacker {
     explicit CBitPacker(uint64_t* words) : next_(words) {}
     template <typename Probes>
     bool gather(const Probes& probes) {
-        for (const auto& probe : probes) {
+        return std::all_of(probes.begin(), probes.end(), [this](const auto& probe) {
             if (probe.slot->get() != probe.record) return false;
             word_ |= static_cast<uint64_t>(*probe.value & *probe.mask & 1U) << filled_;
-            if (++filled_ < kWordBits) continue;
-            *next_++ = word_;
-            word_ = 0;
-            filled_ = 0;
-        }
-        return true;
+            if (++filled_ == kWordBits) {
+                *next_++ = word_;
+                word_ = 0;
+                filled_ = 0;
+            }
+            return true;
+        });
     }
     void finish() {
         if (filled_ > 0) *next_ = word_;

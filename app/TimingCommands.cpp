@@ -27,7 +27,7 @@ bool namesDump(std::string name) {
 }  // namespace
 
 std::string proposedDiagramName(const std::string& circuitFile) {
-    const std::string picture = proposedPictureName(circuitFile);
+    std::string picture = proposedPictureName(circuitFile);
     if (picture.empty()) return picture;
     return picture.substr(0, picture.rfind('.')) + kOfferedEnding;
 }

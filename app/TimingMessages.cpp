@@ -1,8 +1,9 @@
 #include "app/TimingCommands.h"
 #include "app/Vortafrm.h"
 
-void CVortafrm::timingFollowsCircuit() {
+void CVortafrm::timingFollowsCircuit(bool newCircuit) {
     timing_.circuitChanged();
+    if (newCircuit) timingRows_ = {};
     timingRows_.follow(circuit_, timing_);
 }
 

@@ -47,6 +47,6 @@ void CVortafrm::replaceCircuit(CCircuit replacement, const std::string& fileName
     if (gestureUnderWay(edit_)) openUndoStep();
     shell_.invalidateWorkArea(true);
     afterMessage();
-    timingFollowsCircuit();
+    timingFollowsCircuit(true);
     shell_.circuitChanged();
 }

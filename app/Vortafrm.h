@@ -197,6 +197,7 @@ class CVortafrm {
     // history leaves it alone.
     analysis::CTimingRecording timing_;
     analysis::CTimingRows timingRows_;
-    // The recording and the rows look at the circuit again after it changed.
-    void timingFollowsCircuit();
+    // The recording and the rows look at the circuit again after it changed; a new
+    // circuit starts from the rows it shows by default.
+    void timingFollowsCircuit(bool newCircuit = false);
 };
