@@ -5,7 +5,6 @@
 #include <sstream>
 
 #include "CommandRunner.h"
-#include "analysis/TimingExport.h"
 #include "app/CommandIds.h"
 #include "app/Vortafrm.h"
 #include "model/ElementKinds.h"
@@ -86,7 +85,7 @@ std::string dumpName(const analysis::TimingRow& row) {
 
 // The window's timing diagram of the run lotra-sim dumps: a column per tick, and
 // every row's value in every column, the state's bits included, is the dump's value
-// of its signal at that tick; the panel's own dump of its rows reads back the same.
+// of its signal at that tick; the dump the panel saves of its rows reads back the same.
 TEST(CounterWaveform, TheWindowsTimingDiagramShowsTheLevelsOfTheDump) {
     constexpr int kDiagramTicks = 40;
     const CCommandRunner runner;
@@ -118,8 +117,11 @@ TEST(CounterWaveform, TheWindowsTimingDiagramShowsTheLevelsOfTheDump) {
             EXPECT_EQ(analysis::rowValue(recording, row, column), waves.at(dumpName(row))[column])
                 << row.name << " at tick " << column;
     }
-    const auto exported =
-        waveforms(analysis::timingValueChangeDump(recording, rows), kDiagramTicks);
+    // "Сохранить диаграмму..." under a name ending in .vcd writes the rows' dump.
+    const fs::path saved = runner.dir() / "diagram.vcd";
+    shell.fileNameAnswers.push_back(saved.string());
+    window.OnTimingSave(10);
+    const auto exported = waveforms(textOf(saved), kDiagramTicks);
     EXPECT_EQ(exported.size(), rows.rows().size());
     for (const auto& [name, wave] : exported) EXPECT_EQ(wave, waves.at(name)) << name;
 }
