@@ -40,6 +40,8 @@ constexpr int ViewWireLevels = 41212;
 constexpr int AnalysisFunctions = 41020;
 constexpr int AnalysisAutomaton = 41021;
 constexpr int AnalysisCheckByTable = 41022;
+// Shows or hides the timing diagram's panel under the work area.
+constexpr int AnalysisTimingDiagram = 41030;
 constexpr int HelpAbout = 40001;
 constexpr int HelpNote = 57670;
 }  // namespace command

@@ -132,6 +132,9 @@ bool CVortafrm::routeCommand(int id) {
         case command::AnalysisCheckByTable:
             app::checkByTable(shell_, circuit_);
             return true;
+        case command::AnalysisTimingDiagram:
+            shell_.toggleTimingDiagram();
+            return true;
         case command::HelpAbout:
             shell_.aboutDialog();
             return true;

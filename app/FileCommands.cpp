@@ -41,18 +41,6 @@ bool confirmOverwrite(platform::Shell& shell, const std::string& fileName) {
                                text::kFileExistsDataLoss, text::kFileExistsContents);
 }
 
-// Writes a file under a name the user has just typed, through `write`: a new file
-// at once, an existing one only after the warning. `write` replaces whole, so a new
-// name appears only with its complete content, never empty while it is written.
-// Every failure is reported; true when the file now holds what `write` wrote.
-bool writeUnderTypedName(platform::Shell& shell, const std::string& fileName,
-                         const std::function<bool()>& write) {
-    if (io::nameExists(fileName) && !confirmOverwrite(shell, fileName)) return false;
-    if (write()) return true;
-    reportWriteFailure(shell, fileName);
-    return false;
-}
-
 // The recovery file is the autosave's and a normal exit empties it: a circuit
 // saved there would be gone at the next exit.
 bool writeCircuitUnderTypedName(platform::Shell& shell, const std::string& fileName,
@@ -112,6 +100,18 @@ void copyAndOpen(const FileCommandContext& context, const platform::ComputerFile
 }
 
 }  // namespace
+
+// Writes a file under a name the user has just typed, through `write`: a new file
+// at once, an existing one only after the warning. `write` replaces whole, so a new
+// name appears only with its complete content, never empty while it is written.
+// Every failure is reported; true when the file now holds what `write` wrote.
+bool writeUnderTypedName(platform::Shell& shell, const std::string& fileName,
+                         const std::function<bool()>& write) {
+    if (io::nameExists(fileName) && !confirmOverwrite(shell, fileName)) return false;
+    if (write()) return true;
+    reportWriteFailure(shell, fileName);
+    return false;
+}
 
 void fileNew(const FileCommandContext& context) {
     if (!context.shell.warningDialog(text::kWarningAttention, text::kWarningNewFile,

@@ -61,6 +61,10 @@ void fileSaveAs(const FileCommandContext& context);
 // typed name whose ending (.png, .svg, .pdf) decides the format; with wire levels
 // the wires are coloured as in the window.
 void fileSavePicture(const FileCommandContext& context, bool powerOn, WireLevels wireLevels = {});
+// Writes a file under a name the user has just typed, through `write`: a new file
+// at once, an existing one only after the warning; every failure is reported.
+bool writeUnderTypedName(platform::Shell& shell, const std::string& fileName,
+                         const std::function<bool()>& write);
 // Writes another picture (a Karnaugh map) the same way: the name first offered is
 // `proposed`, `paint` draws it on white with its top-left corner at the origin, and
 // `title` goes under it on a PDF page.

@@ -69,6 +69,7 @@ constexpr MenuItem kAnalysisItems[] = {
     {"&Функции схемы...", command::AnalysisFunctions},
     {"&Автомат...", command::AnalysisAutomaton},
     {"&Проверить по таблице...", command::AnalysisCheckByTable},
+    {"&Временная диаграмма", command::AnalysisTimingDiagram},
 };
 constexpr MenuItem kHelpItems[] = {
     {"&О программе...", command::HelpAbout},

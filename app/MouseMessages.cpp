@@ -12,6 +12,8 @@ edit::EditContext CVortafrm::editContext() {
 void CVortafrm::dispatchMouse(MouseHandler handler, uint32_t flags, Point point) {
     edit::EditContext context = editContext();
     handler(context, flags, point);
+    if (edit_.toggleSettled) timing_.recordManualChange(circuit_);
+    edit_.toggleSettled = false;
 }
 
 void CVortafrm::OnMouseMove(uint32_t flags, Point point) {

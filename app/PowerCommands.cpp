@@ -6,6 +6,8 @@
 void CVortafrm::OnPowerOn() {
     powerOn_ = true;
     simulation_.switchPowerOn();
+    timing_.startAtPowerOn(circuit_);
+    timingRows_.follow(circuit_, timing_);
     // Without erasing, so that the digits appear without the work area flashing white.
     shell_.invalidateWorkArea(false);
 }
@@ -15,6 +17,7 @@ void CVortafrm::OnPowerOff() {
     generatorRunning_ = false;
     shell_.killTimer(timer::GeneratorClock);
     sim::resetSignals(circuit_);
+    timing_.stopAtPowerOff();
     shell_.invalidateWorkArea(true);
 }
 
@@ -41,9 +44,11 @@ void CVortafrm::OnPowerSettle() {
 void CVortafrm::OnPowerResetTriggers() {
     sim::resetTriggers(circuit_);
     settleNow();
+    timing_.recordManualChange(circuit_);
 }
 
 // The tick the running clock would give, at the moment the user chooses.
 void CVortafrm::OnGeneratorTick() {
     if (simulation_.clockTick()) shell_.invalidateWorkArea(false);
+    timing_.recordTick(circuit_);
 }

@@ -7,6 +7,7 @@
 void CVortafrm::showRestored() {
     if (powerOn_) simulation_.settle();
     shell_.invalidateWorkArea(true);
+    timingFollowsCircuit();
     shell_.circuitChanged();
 }
 
@@ -29,7 +30,9 @@ void CVortafrm::closeUndoStepAtRest() {
     const uint64_t stepsBefore = history_.stepsRecorded();
     history_.closeStep(circuit_, edit_.elementChangedByUser);
     edit_.elementChangedByUser = false;
-    if (history_.stepsRecorded() != stepsBefore) shell_.circuitChanged();
+    if (history_.stepsRecorded() == stepsBefore) return;
+    timingFollowsCircuit();
+    shell_.circuitChanged();
 }
 
 // A step open since the press of a gesture under way already holds the circuit
@@ -44,5 +47,6 @@ void CVortafrm::replaceCircuit(CCircuit replacement, const std::string& fileName
     if (gestureUnderWay(edit_)) openUndoStep();
     shell_.invalidateWorkArea(true);
     afterMessage();
+    timingFollowsCircuit(true);
     shell_.circuitChanged();
 }

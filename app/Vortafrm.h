@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string>
 
+#include "analysis/TimingRecording.h"
+#include "analysis/TimingRows.h"
 #include "app/FileCommands.h"
 #include "app/UndoHistory.h"
 #include "edit/EditContext.h"
@@ -98,6 +100,13 @@ class CVortafrm {
     bool recoveryUnwritten() const { return recoveryUnwritten_; }
     // What the status line shows, as last handed to the desktop.
     const platform::WindowStatus& status() const { return shownStatus_; }
+    // The levels from the last power on, and the rows of the timing diagram's panel.
+    const analysis::CTimingRecording& timingRecording() const { return timing_; }
+    const analysis::CTimingRows& timingRows() const { return timingRows_; }
+    // The panel's row menu, "Добавить сигнал..." and "Сохранить диаграмму...".
+    void OnTimingRow(analysis::TimingRowAction action, size_t row);
+    void OnTimingAddSignal(const analysis::TimingRow& row);
+    void OnTimingSave(int32_t pixelsPerTick);
 
   private:
     // The commands of the "Питание" and "Управление генератором" menus.
@@ -184,4 +193,11 @@ class CVortafrm {
     CCircuit trial_;
     platform::WindowStatus shownStatus_;
     bool statusShown_ = false;
+    // Takes a column wherever the clock or a toggle settled the circuit; the undo
+    // history leaves it alone.
+    analysis::CTimingRecording timing_;
+    analysis::CTimingRows timingRows_;
+    // The recording and the rows look at the circuit again after it changed; a new
+    // circuit starts from the rows it shows by default.
+    void timingFollowsCircuit(bool newCircuit = false);
 };

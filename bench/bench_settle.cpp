@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "analysis/TimingRecording.h"
 #include "bench/FullTables.h"
 #include "model/Circuit.h"
 #include "sim/Simulation.h"
@@ -59,5 +60,37 @@ void BM_GeneratorTickOver127Generators(benchmark::State& state) {
         state.SkipWithError("a tick passed without a switching point");
 }
 BENCHMARK(BM_GeneratorTickOver127Generators)->Unit(benchmark::kMicrosecond);
+
+// The same tick with the window's recording of levels taking its column, which
+// keeps the last 100,000 columns as a long run does.
+void BM_GeneratorTickOver127GeneratorsRecorded(benchmark::State& state) {
+    CCircuit circuit;
+    TableFiller fill(circuit);
+    buildGeneratorChain(circuit, fill);
+    sim::CSimulator simulator(circuit);
+    simulator.switchPowerOn();
+    analysis::CTimingRecording recording;
+    recording.startAtPowerOn(circuit);
+    for (uint64_t n = 0; n < analysis::CTimingRecording::kKeptColumns; ++n)
+        recording.recordTick(circuit);
+    for (auto _ : state) {
+        simulator.clockTick();
+        recording.recordTick(circuit);
+    }
+    state.counters["MB"] = static_cast<double>(recording.bytesUsed()) / 1e6;
+}
+BENCHMARK(BM_GeneratorTickOver127GeneratorsRecorded)->Unit(benchmark::kMicrosecond);
+
+// The column alone, on the same tables.
+void BM_RecordColumnOfFullTables(benchmark::State& state) {
+    CCircuit circuit;
+    TableFiller fill(circuit);
+    buildGeneratorChain(circuit, fill);
+    sim::switchPowerOn(circuit);
+    analysis::CTimingRecording recording;
+    recording.startAtPowerOn(circuit);
+    for (auto _ : state) recording.recordTick(circuit);
+}
+BENCHMARK(BM_RecordColumnOfFullTables)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

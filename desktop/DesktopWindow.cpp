@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDockWidget>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
@@ -23,6 +24,7 @@
 #include "desktop/MainMenu.h"
 #include "desktop/MenuKeys.h"
 #include "desktop/ScrollActions.h"
+#include "desktop/TimingPanel.h"
 #include "desktop/WindowPlacement.h"
 #include "desktop/WorkAreaWidget.h"
 #include "platform/ProgramName.h"
@@ -75,6 +77,7 @@ CDesktopWindow::~CDesktopWindow() {
     // the children.
     delete functionsWindow_;
     delete automatonWindow_;
+    delete timingDock_;
     delete workArea_;
 }
 
@@ -159,6 +162,26 @@ void CDesktopWindow::showCircuitFunctions() {
 void CDesktopWindow::showCircuitAutomaton() {
     if (!automatonWindow_) automatonWindow_ = new CAutomatonWindow(*core_, *this, this);
     automatonWindow_->open();
+}
+
+// A dock under the work area, which the user may also float beside the window.
+void CDesktopWindow::toggleTimingDiagram() {
+    if (!timingDock_) {
+        timingDock_ = new QDockWidget(QString::fromUtf8("Временная диаграмма"), this);
+        timingDock_->setObjectName("timingDock");
+        timingDock_->setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
+        timingPanel_ = new CTimingPanel(*core_, timingDock_);
+        timingDock_->setWidget(timingPanel_);
+        addDockWidget(Qt::BottomDockWidgetArea, timingDock_);
+        timingDock_->show();
+        // Tall enough for every row of a small circuit, and never most of the window.
+        resizeDocks({timingDock_}, {std::min(timingPanel_->wantedHeight(), height() / 2)},
+                    Qt::Vertical);
+        timingPanel_->refresh();
+        return;
+    }
+    timingDock_->setVisible(!timingDock_->isVisible());
+    if (timingDock_->isVisible()) timingPanel_->refresh();
 }
 
 void CDesktopWindow::circuitChanged() {

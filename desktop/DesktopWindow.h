@@ -7,6 +7,7 @@
 
 #include "platform/Shell.h"
 
+class QDockWidget;
 class QLabel;
 class QPushButton;
 class QScrollBar;
@@ -17,6 +18,7 @@ class CVortafrm;
 namespace desktop {
 
 class CFunctionsWindow;
+class CTimingPanel;
 class CAutomatonWindow;
 class CWorkAreaWidget;
 
@@ -96,6 +98,9 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
     // The window "Автомат схемы" once it was opened, for tests.
     CAutomatonWindow* automatonWindow() { return automatonWindow_; }
     void setScrollPage(platform::ScrollBarId bar, int32_t page) override;
+    void toggleTimingDiagram() override;
+    // The panel "Временная диаграмма" once it was opened, for tests.
+    CTimingPanel* timingPanel() { return timingPanel_; }
     void zoomChanged(int32_t zoom) override { Q_EMIT zoomChosen(zoom); }
 
   Q_SIGNALS:
@@ -122,6 +127,8 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
     CWorkAreaWidget* workArea_ = nullptr;
     CFunctionsWindow* functionsWindow_ = nullptr;
     CAutomatonWindow* automatonWindow_ = nullptr;
+    QDockWidget* timingDock_ = nullptr;
+    CTimingPanel* timingPanel_ = nullptr;
     QScrollBar* vScrollBar_ = nullptr;
     QScrollBar* hScrollBar_ = nullptr;
     QPushButton* cornerButton_ = nullptr;

@@ -36,6 +36,9 @@ struct EditState {
     // an action of its own although the power and the clock change those too.
     // Whoever keeps the history of actions clears it.
     bool elementChangedByUser = false;
+    // Set when a flipped input signal or trigger settled the circuit, for the
+    // window's recording of levels; the window clears it.
+    bool toggleSettled = false;
 };
 
 // An element waits to be placed, a wire is being drawn, a free end is held or an

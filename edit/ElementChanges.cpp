@@ -90,6 +90,7 @@ void flipState(EditContext& context, CBlockElement& element) {
     flipOutputs(element);
     context.state.elementChangedByUser = true;
     context.simulation.settle();
+    context.state.toggleSettled = true;
     context.shell.invalidateWorkArea(false);
 }
 

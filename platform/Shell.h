@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -114,6 +115,12 @@ class Shell {
     // The window of the circuit's automaton: opened, or brought forward when open.
     // It is not modal and follows the circuit (see circuitChanged).
     virtual void showCircuitAutomaton() {}
+    // The panel of the timing diagram under the work area: shown when hidden, else hidden.
+    virtual void toggleTimingDiagram() {}
+    // The program wrote these bytes to the file for the user (not a picture, which
+    // writePicture hands over itself): a desktop has put them where the user looks;
+    // the page, whose files are out of the user's reach, downloads them too.
+    virtual void handOver(const std::string& /*fileName*/, std::span<const uint8_t> /*bytes*/) {}
     // The circuit changed in more than its levels: an undo step was kept, or one was
     // undone or redone, or a new circuit came in. The windows that follow it compute again.
     virtual void circuitChanged() {}

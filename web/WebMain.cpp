@@ -68,6 +68,10 @@ std::string menuJson() {
 
 }  // namespace
 
+web::WebShell* web::pageWindow() {
+    return window.get();
+}
+
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE const char* lotra_menu() {

@@ -26,6 +26,7 @@ EM_JS(void, lotraPresent, (const uint32_t* pixels, int width, int height), {
 EM_JS(void, lotraNoteTextBoxes, (const int32_t* edges, int count), {
     lotra.noteTextBoxes(Array.from(HEAP32.subarray(edges >> 2, (edges >> 2) + count * 4)));
 });
+EM_JS(void, lotraToggleTiming, (), { lotra.toggleTimingPanel(); });
 EM_JS(void, lotraRememberZoom, (int zoom), { lotra.rememberZoom(zoom); });
 EM_JS(void, lotraSetTimer, (int id, int intervalMs), { lotra.setTimer(id, intervalMs); });
 EM_JS(void, lotraKillTimer, (int id), { lotra.killTimer(id); });
@@ -287,6 +288,14 @@ std::optional<platform::ComputerFile> WebShell::chooseComputerFile() {
     const std::optional<std::string> name = answer ? fileNameAnswer(*answer) : std::nullopt;
     if (!name) return std::nullopt;
     return takeStagedFile(*this, kPickedPath, *name);
+}
+
+void WebShell::handOver(const std::string& fileName, std::span<const uint8_t> bytes) {
+    download({bytes.begin(), bytes.end()}, fileName);
+}
+
+void WebShell::toggleTimingDiagram() {
+    lotraToggleTiming();
 }
 
 bool WebShell::writePicture(const platform::PictureRequest& request,

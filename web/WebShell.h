@@ -24,6 +24,10 @@ class PageTextStamper : public TextStamper {
     std::map<std::string, TextStamp> stamps_;
 };
 
+class WebShell;
+// The window while the page runs it, or nullptr.
+WebShell* pageWindow();
+
 // The main window in the page: the core asks it for dialogs, repaints, timers and
 // controls, and the page's script sends it the user's gestures (see WebMain.cpp).
 // Every dialog is an HTML dialog the core waits for without blocking the page.
@@ -35,6 +39,7 @@ class WebShell : public platform::Shell {
     CVortafrm& core() { return *core_; }
     CFunctionsPanel& functionsPanel() { return functionsPanel_; }
     CAutomatonPanel& automatonPanel() { return automatonPanel_; }
+    TextStamper& textStamper() { return text_; }
     // The work area's new size in CSS pixels: the controls are laid out again.
     void resize(int32_t width, int32_t height);
     // The pointer moved to `point` in the work area, or left it.
@@ -62,6 +67,9 @@ class WebShell : public platform::Shell {
     // the user as a download: a file in the browser's storage is out of their reach.
     bool writePicture(const platform::PictureRequest& request,
                       const std::function<void(platform::Canvas&)>& paint) override;
+    void handOver(const std::string& fileName, std::span<const uint8_t> bytes) override;
+    // The page's panel of the timing diagram (page/timing.js) shows or goes.
+    void toggleTimingDiagram() override;
 
     void invalidateRect(const Rect& rect, bool erase) override;
     void setTimer(int id, int intervalMs) override;

@@ -2,6 +2,7 @@
 
 #include "app/CommandIds.h"
 #include "app/Vortafrm.h"
+#include "platform/Shell.h"
 #include "support/SampleCircuit.h"
 #include "support/ScriptedShell.h"
 
@@ -209,6 +210,38 @@ TEST_F(PowerAndClockTest, TickByHandIsOneTickOfTheClock) {
     window.OnCommand(command::GeneratorTick);
     EXPECT_EQ(block(sample.generator).tickCounter, 2u);
     EXPECT_TRUE(shell.invalidations.empty());
+}
+
+// The recording takes a column where the window's clock and toggles settle: at
+// power on, at every tick (a switching point or not) and after a confirmed toggle;
+// an undo and a power off add none, and power off keeps what was recorded.
+TEST_F(PowerAndClockTest, TheRecordingFollowsThePowerTheClockAndTheToggles) {
+    const analysis::CTimingRecording& recording = window.timingRecording();
+    const analysis::SignalSource signal{EntrSignal, sample.signal, kOutputPin};
+    const analysis::SignalSource generator{GTI, sample.generator, kOutputPin};
+    window.OnCommand(command::PowerOn);
+    window.OnCommand(command::GeneratorStart);
+    for (int tick = 0; tick < 3; ++tick) window.OnTimer(timer::GeneratorClock);
+    shell.questionAnswers.push_back(true);
+    const Point onSignal{block(sample.signal).x + 10, block(sample.signal).y + 10};
+    window.OnLButtonDown(platform::MK_LBUTTON | platform::MK_CONTROL, onSignal);
+    window.OnLButtonUp(platform::MK_CONTROL, onSignal);
+    ASSERT_EQ(recording.endColumn(), 5U);
+    EXPECT_EQ(recording.column(4).cause, analysis::ColumnCause::Manual);
+    EXPECT_EQ(recording.column(4).tick, 3U);
+    EXPECT_EQ(recording.level(signal, 3), true);
+    EXPECT_EQ(recording.level(signal, 4), false);
+    EXPECT_EQ(recording.level(generator, 0), false);
+    EXPECT_EQ(recording.level(generator, 1), true);
+
+    window.OnCommand(command::EditUndo);
+    EXPECT_EQ(block(sample.signal).pins[kOutputPin].value, 1);
+    EXPECT_EQ(recording.endColumn(), 5U);
+    window.OnCommand(command::PowerOff);
+    window.OnTimer(timer::GeneratorClock);
+    EXPECT_FALSE(recording.isRecording());
+    EXPECT_EQ(recording.endColumn(), 5U);
+    EXPECT_EQ(recording.level(signal, 4), false);
 }
 
 }  // namespace

@@ -111,7 +111,8 @@ TEST_F(MainWindowTest, TheMenuHasItsDropDownsWithTheirItemsInOrderAndNoSeparator
         {"&Анализ",
          {{"&Функции схемы...", 41020},
           {"&Автомат...", 41021},
-          {"&Проверить по таблице...", 41022}}},
+          {"&Проверить по таблице...", 41022},
+          {"&Временная диаграмма", 41030}}},
         {"&Справка", {{"&О программе...", 40001}, {"&Помощь", 57670}}},
     };
     std::vector<std::pair<QString, Items>> actual;

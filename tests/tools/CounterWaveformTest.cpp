@@ -5,6 +5,10 @@
 #include <sstream>
 
 #include "CommandRunner.h"
+#include "app/CommandIds.h"
+#include "app/Vortafrm.h"
+#include "model/ElementKinds.h"
+#include "support/ScriptedShell.h"
 
 namespace fs = std::filesystem;
 
@@ -43,10 +47,11 @@ std::map<std::string, std::vector<int>> waveforms(const std::string& dump, int t
     return waves;
 }
 
-std::string counterDump(const CCommandRunner& runner, const fs::path& vcd) {
-    const fs::path file = fs::path(LOTRA_SOURCE_DIR) / "res" / "examples" / "jk-counter.vrt";
+const fs::path kCounterFile = fs::path(LOTRA_SOURCE_DIR) / "res" / "examples" / "jk-counter.vrt";
+
+std::string counterDump(const CCommandRunner& runner, const fs::path& vcd, int ticks = kTicks) {
     const auto outcome =
-        runner.lotraSim({"--ticks", std::to_string(kTicks), "--vcd", vcd.string(), file});
+        runner.lotraSim({"--ticks", std::to_string(ticks), "--vcd", vcd.string(), kCounterFile});
     EXPECT_EQ(outcome.status, 0) << outcome.err;
     return textOf(vcd);
 }
@@ -68,6 +73,57 @@ TEST(CounterWaveform, CountsTheFallingEdgesOfTheGenerator) {
         EXPECT_EQ(waves.at("L0_Indicator_number")[t], count);
         EXPECT_EQ(waves.at("B1_EntrSignal_pin9")[t], 1);
     }
+}
+
+// The dump's name of the signal a row of the diagram shows.
+std::string dumpName(const analysis::TimingRow& row) {
+    const analysis::SignalSource& bit = row.bits.front();
+    const std::string element = (isLogicTableKind(bit.kind) ? "L" : "B") +
+                                std::to_string(bit.slot) + "_" + kindInfo(bit.kind).name;
+    return element + (row.bus ? "_number" : "_pin" + std::to_string(bit.pin));
+}
+
+// The window's timing diagram of the run lotra-sim dumps: a column per tick, and
+// every row's value in every column, the state's bits included, is the dump's value
+// of its signal at that tick; the dump the panel saves of its rows reads back the same.
+TEST(CounterWaveform, TheWindowsTimingDiagramShowsTheLevelsOfTheDump) {
+    constexpr int kDiagramTicks = 40;
+    const CCommandRunner runner;
+    const auto waves =
+        waveforms(counterDump(runner, runner.dir() / "counter.vcd", kDiagramTicks), kDiagramTicks);
+    ScriptedShell shell;
+    CVortafrm window(shell);
+    const fs::path copy = runner.dir() / "jk-counter.vrt";
+    fs::copy_file(kCounterFile, copy);
+    shell.warningAnswers.push_back(true);
+    shell.fileNameAnswers.push_back(copy.string());
+    window.OnCommand(command::FileOpen);
+    window.OnCommand(command::PowerOn);
+    window.OnCommand(command::GeneratorStart);
+    for (int tick = 0; tick < kDiagramTicks; ++tick) window.OnTimer(timer::GeneratorClock);
+
+    const analysis::CTimingRecording& recording = window.timingRecording();
+    const analysis::CTimingRows& rows = window.timingRows();
+    std::vector<std::string> names;
+    for (const analysis::TimingRow& row : rows.rows()) names.push_back(row.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"X1", "ГТИ1", "Q1", "Q2", "Y1"}));
+    ASSERT_EQ(recording.endColumn(), uint64_t{kDiagramTicks} + 1);
+    std::vector<analysis::TimingRow> checked = rows.rows();
+    for (const analysis::SignalSource& bit : rows.state().bits)
+        checked.push_back({"", {bit}, false});
+    for (uint64_t column = 0; column < recording.endColumn(); ++column) {
+        ASSERT_EQ(recording.column(column).tick, column);
+        for (const analysis::TimingRow& row : checked)
+            EXPECT_EQ(analysis::rowValue(recording, row, column), waves.at(dumpName(row))[column])
+                << row.name << " at tick " << column;
+    }
+    // "Сохранить диаграмму..." under a name ending in .vcd writes the rows' dump.
+    const fs::path saved = runner.dir() / "diagram.vcd";
+    shell.fileNameAnswers.push_back(saved.string());
+    window.OnTimingSave(10);
+    const auto exported = waveforms(textOf(saved), kDiagramTicks);
+    EXPECT_EQ(exported.size(), rows.rows().size());
+    for (const auto& [name, wave] : exported) EXPECT_EQ(wave, waves.at(name)) << name;
 }
 
 bool installed(const std::string& program) {

@@ -3,21 +3,21 @@
 #include <set>
 #include <sstream>
 
+#include "analysis/ValueChangeDump.h"
 #include "support/CircuitBuilder.h"
-#include "tools/lotra-sim/ValueChangeDump.h"
 
 namespace {
 
 TEST(ValueChangeDump, IdentifiersArePrintableAndDistinct) {
     std::set<std::string> seen;
     for (size_t n = 0; n < 20000; ++n) {
-        const std::string id = lotrasim::vcdIdentifier(n);
+        const std::string id = analysis::vcdIdentifier(n);
         for (char c : id) ASSERT_TRUE(c >= '!' && c <= '~') << n;
         ASSERT_TRUE(seen.insert(id).second) << "identifier " << id << " twice, at " << n;
     }
-    EXPECT_EQ(lotrasim::vcdIdentifier(0), "!");
-    EXPECT_EQ(lotrasim::vcdIdentifier(93), "~");
-    EXPECT_EQ(lotrasim::vcdIdentifier(94).size(), 2u);
+    EXPECT_EQ(analysis::vcdIdentifier(0), "!");
+    EXPECT_EQ(analysis::vcdIdentifier(93), "~");
+    EXPECT_EQ(analysis::vcdIdentifier(94).size(), 2u);
 }
 
 // A gate, an indicator and a trigger: the header names each signal, the first
@@ -30,7 +30,7 @@ TEST(ValueChangeDump, WritesEverythingOnceThenOnlyChanges) {
     b.indicator(0, 50);
     b.block(Trigger, 100, 0);
     std::ostringstream out;
-    lotrasim::CValueChangeDump dump(out, circuit);
+    analysis::CValueChangeDump dump(out, circuit);
     dump.sample(circuit, 0);
     circuit.logicElements[1]->pins[2].connected = 1;
     circuit.logicElements[1]->pins[2].value = 1;
@@ -62,7 +62,7 @@ TEST(ValueChangeDump, EndMarkIsNotRepeated) {
     CCircuit circuit;
     CircuitBuilder(circuit).block(GTI);
     std::ostringstream out;
-    lotrasim::CValueChangeDump dump(out, circuit);
+    analysis::CValueChangeDump dump(out, circuit);
     dump.sample(circuit, 0);
     circuit.blockElements[0]->pins[9].value = 1;
     dump.sample(circuit, 4);

@@ -770,6 +770,40 @@ function launchBrowser(profile) {
     });
 }
 
+// "Временная диаграмма" opens the panel under the work area, and with the example
+// counter running it draws its rows: high levels in red, low ones in blue.
+async function timingDiagram(page) {
+    const counter = path.join(work, 'timing-counter.vrt');
+    fs.copyFileSync(path.join(sourceDir, 'res/examples/jk-counter.vrt'), counter);
+    await loadFromDisk(page, counter);
+    await chooseCommand(page, 40026);
+    await idle(page);
+    await chooseCommand(page, 40031);
+    await idle(page);
+    await chooseCommand(page, 41030);
+    await page.waitForSelector('#timing-panel:not([hidden]) canvas');
+    await sleep(2500);
+    const colours = await page.evaluate(() => {
+        const canvas = document.querySelector('#timing-panel canvas');
+        const { data } = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+        let red = 0, blue = 0;
+        for (let i = 0; i < data.length; i += 4) {
+            if (data[i] === 255 && data[i + 1] === 0 && data[i + 2] === 0) red++;
+            if (data[i] === 0 && data[i + 1] === 0 && data[i + 2] === 255) blue++;
+        }
+        return { red, blue, width: canvas.width };
+    });
+    await page.screenshot({ path: path.join(work, 'page-timing.png') });
+    check(colours.width > 0 && colours.red > 100 && colours.blue > 100,
+          `the timing panel drew ${colours.red} red and ${colours.blue} blue pixels`);
+    await chooseCommand(page, 40032);
+    await idle(page);
+    await chooseCommand(page, 41030);
+    await page.waitForFunction(() => document.getElementById('timing-panel').hidden);
+    await chooseCommand(page, 40027);
+    await idle(page);
+}
+
 async function main() {
     const browser = await launchBrowser('profile');
     try {
@@ -932,6 +966,8 @@ async function main() {
         await page.waitForFunction(() => lotra.stats.firstFrame !== null);
         await scaledScreens(page);
         await fingerTap(page);
+
+        await timingDiagram(page);
 
         // --- The settle of the full tables after "Вкл.", and its repaint: medians of five.
         if (fullChainWriter) {

@@ -19,19 +19,6 @@ int complain(std::ostream& err, const std::string& text) {
     return kExitBadInput;
 }
 
-std::optional<platform::PictureFormat> formatOfName(std::string path) {
-    std::transform(path.begin(), path.end(), path.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    const auto endsWith = [&path](const std::string& ending) {
-        return path.size() > ending.size() &&
-               path.compare(path.size() - ending.size(), ending.size(), ending) == 0;
-    };
-    if (endsWith(".png")) return platform::PictureFormat::Png;
-    if (endsWith(".svg")) return platform::PictureFormat::Svg;
-    if (endsWith(".pdf")) return platform::PictureFormat::Pdf;
-    return std::nullopt;
-}
-
 }  // namespace
 
 int printFunctions(const CCircuit& circuit, bool json, std::ostream& out, std::ostream& err) {
@@ -48,7 +35,7 @@ int printFunctions(const CCircuit& circuit, bool json, std::ostream& out, std::o
 
 int writeKarnaughMap(const CCircuit& circuit, const std::string& function, const std::string& path,
                      std::ostream& err) {
-    const std::optional<platform::PictureFormat> format = formatOfName(path);
+    const std::optional<platform::PictureFormat> format = pictureFormatOfName(path);
     if (!format)
         return complain(
             err, "the name of the map's file '" + path + "' ends in none of .png, .svg, .pdf");

@@ -65,6 +65,7 @@ std::optional<std::string>* pathOption(SimOptions& options, const std::string& n
     if (name == "--png") return &options.pngPath;
     if (name == "--svg") return &options.svgPath;
     if (name == "--pdf") return &options.pdfPath;
+    if (name == "--timing") return &options.timingPath;
     if (name == "--check") return &options.checkReference;
     if (name == "--expect") return &options.expectTable;
     if (name == "--expect-automaton") return &options.expectAutomaton;
@@ -75,7 +76,7 @@ std::optional<std::string>* pathOption(SimOptions& options, const std::string& n
 // the options that shape a single run mean nothing to it.
 bool shapesARun(const SimOptions& options, bool ticksGiven) {
     return ticksGiven || !options.powerOn || options.writePath || options.vcdPath ||
-           options.pngPath || options.svgPath || options.pdfPath;
+           options.pngPath || options.svgPath || options.pdfPath || options.timingPath;
 }
 
 // The actions that print what the circuit computes instead of running it.
@@ -248,6 +249,7 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
 std::string usageText() {
     return R"(Usage: lotra-sim [--ticks N] [--no-power] [--write OUT] FILE
        lotra-sim [--ticks N] [--no-power] [--vcd OUT] [--png|--svg|--pdf OUT] FILE
+       lotra-sim [--ticks N] --timing OUT FILE
        lotra-sim --truth-table FILE
        lotra-sim --functions [--json] FILE
        lotra-sim --kmap NAME OUT FILE
@@ -270,6 +272,10 @@ levels.
   --vcd OUT     write the run to OUT as a value change dump for a waveform viewer
                 such as GTKWave: every output pin and every indicator's number,
                 at time 0 and after each tick (time unit 100 ms)
+  --timing OUT  write the run's timing diagram to OUT as the window's panel draws
+                it: the input signals, generators, triggers' Q and indicators'
+                numbers, a column per tick; the ending .png, .svg or .pdf decides the
+                format
   --png OUT     afterwards write a picture of the circuit to OUT (PNG), drawn as
                 the editor's window draws it, cropped to the circuit
   --svg OUT     the same picture as vector graphics (SVG)

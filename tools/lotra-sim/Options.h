@@ -32,6 +32,8 @@ struct SimOptions {
     std::optional<std::string> pngPath;
     std::optional<std::string> svgPath;
     std::optional<std::string> pdfPath;
+    // Beside the run: its timing diagram as the window's panel draws it.
+    std::optional<std::string> timingPath;
     std::string file;
     // Instead of the run: each of `checkedFiles` compared with a reference circuit
     // (--check) or with a table of the outputs the teacher typed (--expect).

@@ -1,5 +1,7 @@
 #include "tools/lotra-sim/OutputFiles.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 
@@ -15,6 +17,19 @@ std::span<const uint8_t> bytesOf(std::string_view text) {
 }
 
 }  // namespace
+
+std::optional<platform::PictureFormat> pictureFormatOfName(std::string path) {
+    std::transform(path.begin(), path.end(), path.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const auto endsWith = [&path](const std::string& ending) {
+        return path.size() > ending.size() &&
+               path.compare(path.size() - ending.size(), ending.size(), ending) == 0;
+    };
+    if (endsWith(".png")) return platform::PictureFormat::Png;
+    if (endsWith(".svg")) return platform::PictureFormat::Svg;
+    if (endsWith(".pdf")) return platform::PictureFormat::Pdf;
+    return std::nullopt;
+}
 
 bool cannotWrite(std::ostream& err, const std::string& path, const std::string& reason) {
     err << "lotra-sim: cannot write '" << path << "': " << reason << '\n';

@@ -6,9 +6,10 @@
 #include <sstream>
 #include <string>
 
+#include "analysis/ValueChangeDump.h"
 #include "io/FileReplacement.h"
 #include "model/Circuit.h"
-#include "tools/lotra-sim/ValueChangeDump.h"
+#include "platform/Picture.h"
 
 // Every file lotra-sim writes is written as the window saves a circuit: replaced
 // whole and only when complete, through a link to its target, and never over a
@@ -17,6 +18,9 @@ namespace lotrasim {
 
 // One line on `err` saying that `path` was not written, and why; returns false.
 bool cannotWrite(std::ostream& err, const std::string& path, const std::string& reason);
+
+// The picture format the name's ending (.png, .svg, .pdf in any letter case) names.
+std::optional<platform::PictureFormat> pictureFormatOfName(std::string path);
 
 // False, after saying so on `err`, when the file could not be replaced.
 bool writeOutputFile(const std::string& path, std::span<const uint8_t> bytes, std::ostream& err);
@@ -41,7 +45,7 @@ class CDumpFile {
     io::CFileReplacement file_;
     bool opened_ = true;
     std::ostringstream text_;
-    std::optional<CValueChangeDump> dump_;
+    std::optional<analysis::CValueChangeDump> dump_;
 };
 
 }  // namespace lotrasim

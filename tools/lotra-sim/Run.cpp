@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "analysis/TimingPicture.h"
 #include "io/CircuitFile.h"
 #include "sim/Simulator.h"
 #include "tools/lotra-sim/Automaton.h"
@@ -44,6 +45,26 @@ bool writePictures(const SimOptions& options, CCircuit& circuit, std::ostream& e
     return written;
 }
 
+// The panel's zoom when it opens, which the picture of a run takes too.
+constexpr int32_t kTimingPixelsPerTick = 10;
+
+bool writeTimingPicture(const std::string& path, platform::PictureFormat format,
+                        const analysis::CTimingRecording& recording,
+                        const analysis::CTimingRows& rows, std::ostream& err) {
+    const analysis::TimingView view =
+        analysis::wholeTimingView(recording, rows, kTimingPixelsPerTick);
+    const platform::PictureRequest request{
+        path, format, {0, 0, view.size.width, view.size.height}, path};
+    std::vector<uint8_t> bytes;
+    std::string error;
+    const auto paint = [&](platform::Canvas& canvas) {
+        analysis::drawTimingDiagram(canvas, recording, rows, view);
+    };
+    if (!PictureDrawer().drawPicture(request, paint, bytes, error))
+        return cannotWrite(err, path, error);
+    return writeOutputFile(path, bytes, err);
+}
+
 int runTruthTable(const CCircuit& circuit, std::ostream& out, std::ostream& err) {
     std::string error;
     if (!printTruthTable(circuit, out, error)) {
@@ -58,8 +79,16 @@ int runTruthTable(const CCircuit& circuit, std::ostream& out, std::ostream& err)
 
 int run(const SimOptions& options, std::ostream& out, std::ostream& err) {
     if (options.checks()) return runCheck(options, out, err);
-    if ((!requestedPictures(options).empty() || options.kmapFunction) && !picturesAvailable()) {
+    if ((!requestedPictures(options).empty() || options.kmapFunction || options.timingPath) &&
+        !picturesAvailable()) {
         err << "lotra-sim: this lotra-sim was built without Qt and draws no pictures\n";
+        return kExitBadInput;
+    }
+    const std::optional<platform::PictureFormat> timingFormat =
+        options.timingPath ? pictureFormatOfName(*options.timingPath) : std::nullopt;
+    if (options.timingPath && !timingFormat) {
+        err << "lotra-sim: the name of the diagram's file '" << *options.timingPath
+            << "' ends in none of .png, .svg, .pdf\n";
         return kExitBadInput;
     }
     std::vector<uint8_t> bytes;
@@ -77,16 +106,26 @@ int run(const SimOptions& options, std::ostream& out, std::ostream& err) {
     dump.start(circuit);
     // The run only ticks generators and settles: the wiring stays as the file had it.
     sim::CSimulator simulator(circuit, sim::CSimulator::Wiring::Fixed);
-    if (options.powerOn) simulator.switchPowerOn();
+    analysis::CTimingRecording recording;
+    analysis::CTimingRows rows;
+    rows.follow(circuit, recording);
+    if (options.powerOn) {
+        simulator.switchPowerOn();
+        recording.startAtPowerOn(circuit);
+    }
     dump.sample(circuit, 0);
     for (uint32_t tick = 0; tick < options.ticks; ++tick) {
         simulator.clockTick();
+        recording.recordTick(circuit);
         dump.sample(circuit, uint64_t{tick} + 1);
     }
     out << circuitReport(circuit);
     out.flush();
     bool written = dump.finish(options.ticks);
     written = writePictures(options, circuit, err) && written;
+    if (options.timingPath)
+        written =
+            writeTimingPicture(*options.timingPath, *timingFormat, recording, rows, err) && written;
     if (options.writePath)
         written = writeOutputFile(*options.writePath, io::encodeCircuit(circuit), err) && written;
     return written ? 0 : kExitFailedWrite;

@@ -3,12 +3,16 @@
 #include <cstdint>
 #include <vector>
 
+#include "analysis/Probes.h"
 #include "io/CircuitFile.h"
 #include "tools/lotra-sim/Behaviour.h"
-#include "tools/lotra-sim/Probes.h"
 #include "tools/lotra-sim/Report.h"
 
 namespace lotrasim {
+
+using analysis::circuitProbes;
+using analysis::Probe;
+using analysis::probeValue;
 namespace {
 
 struct Columns {

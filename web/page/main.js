@@ -17,6 +17,7 @@ import { scrollControls } from './scrollbars.js';
 import { folder } from './storage.js';
 import { measureText, stampText } from './text.js';
 import { coreWait, timers } from './timers.js';
+import { timingPanel } from './timing.js';
 import { connectTouchBar, fingers } from './touch.js';
 import { connectWheel, rememberZoom, restoreZoom } from './wheel.js';
 
@@ -250,6 +251,10 @@ function noteTextBoxes(edges) {
     functionsPanel,
     automatonPanel,
     isBusy: () => calls.isBusy(),
+    toggleTimingPanel: () => timingPanel.toggle(),
+    /** @type {typeof timingPanel.present} */
+    presentTiming: (bytes, width, height, scroll, lastScroll) =>
+        timingPanel.present(bytes, width, height, scroll, lastScroll),
     timerIds: () => timers.ids(),
 };
 

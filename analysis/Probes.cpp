@@ -1,8 +1,8 @@
-#include "tools/lotra-sim/Probes.h"
+#include "analysis/Probes.h"
 
-#include "tools/lotra-sim/Report.h"
+#include "model/ElementKinds.h"
 
-namespace lotrasim {
+namespace analysis {
 
 std::string Probe::shortName() const {
     std::string name = table + std::to_string(slot);
@@ -33,4 +33,4 @@ int probeValue(const CCircuit& circuit, const Probe& probe) {
     return probe.isIndicator() ? indicatorNumber(*pins) : (*pins)[probe.pin].value;
 }
 
-}  // namespace lotrasim
+}  // namespace analysis

@@ -5,7 +5,7 @@
 
 #include "model/Circuit.h"
 
-namespace lotrasim {
+namespace analysis {
 
 // One value of the circuit that the truth table and the waveform follow: an output
 // pin of an element, or the number an indicator shows.
@@ -30,4 +30,4 @@ std::vector<Probe> circuitProbes(const CCircuit& circuit);
 // gone reads 0.
 int probeValue(const CCircuit& circuit, const Probe& probe);
 
-}  // namespace lotrasim
+}  // namespace analysis

@@ -1,14 +1,14 @@
-#include "tools/lotra-sim/ValueChangeDump.h"
+#include "analysis/ValueChangeDump.h"
 
-#include "tools/lotra-sim/Report.h"
+#include "model/ElementKinds.h"
 
-namespace lotrasim {
+namespace analysis {
 namespace {
 
 constexpr int kIndicatorBits = 5;
 
 std::string signalName(const Probe& probe) {
-    std::string name = probe.table + std::to_string(probe.slot) + '_' + kindName(probe.kind);
+    std::string name = probe.table + std::to_string(probe.slot) + '_' + kindInfo(probe.kind).name;
     return name + (probe.isIndicator() ? "_number" : "_pin" + std::to_string(probe.pin));
 }
 
@@ -34,9 +34,12 @@ std::string vcdIdentifier(size_t n) {
 }
 
 CValueChangeDump::CValueChangeDump(std::ostream& out, const CCircuit& circuit)
-    : out_(out), probes_(circuitProbes(circuit)) {
+    : CValueChangeDump(out, circuitProbes(circuit), Unit::Tick) {}
+
+CValueChangeDump::CValueChangeDump(std::ostream& out, std::vector<Probe> probes, Unit unit)
+    : out_(out), probes_(std::move(probes)) {
     out_ << "$version lotra-sim $end\n"
-         << "$timescale 100ms $end\n"
+         << "$timescale " << (unit == Unit::Tick ? "100ms" : "10ms") << " $end\n"
          << "$scope module circuit $end\n";
     for (size_t n = 0; n < probes_.size(); ++n) {
         ids_.push_back(vcdIdentifier(n));
@@ -61,10 +64,17 @@ void CValueChangeDump::writeValue(const Probe& probe, const std::string& id, int
 }
 
 void CValueChangeDump::sample(const CCircuit& circuit, uint64_t time) {
+    std::vector<int> values;
+    values.reserve(probes_.size());
+    for (const Probe& probe : probes_) values.push_back(probeValue(circuit, probe));
+    sample(values, time);
+}
+
+void CValueChangeDump::sample(const std::vector<int>& values, uint64_t time) {
     if (!started_) {
         out_ << '#' << time << "\n$dumpvars\n";
         for (size_t n = 0; n < probes_.size(); ++n) {
-            last_[n] = probeValue(circuit, probes_[n]);
+            last_[n] = values[n];
             writeValue(probes_[n], ids_[n], last_[n]);
         }
         out_ << "$end\n";
@@ -73,7 +83,7 @@ void CValueChangeDump::sample(const CCircuit& circuit, uint64_t time) {
         return;
     }
     for (size_t n = 0; n < probes_.size(); ++n) {
-        const int value = probeValue(circuit, probes_[n]);
+        const int value = values[n];
         if (value == last_[n]) continue;
         if (lastTime_ != time) out_ << '#' << time << '\n';
         lastTime_ = time;
@@ -87,4 +97,4 @@ void CValueChangeDump::finish(uint64_t time) {
     lastTime_ = time;
 }
 
-}  // namespace lotrasim
+}  // namespace analysis
