@@ -24,13 +24,13 @@ struct NamedSignals {
         gates, summers;
 };
 
+// A gate is G and its number among all gates in reading order, as the functions
+// name a gate on a loop; one wired to nothing keeps the functions' F name.
 std::string gateName(const CircuitNaming& naming, int32_t slot, size_t readingIndex) {
-    for (const CircuitVariable& variable : naming.variables)
-        if (variable.role == VariableRole::GateState && variable.slot == slot) return variable.name;
     for (const CircuitFunctionName& function : naming.functions)
         if (function.role == FunctionRole::GateOutput && function.slot == slot)
             return function.name;
-    return numbered("Э", readingIndex);
+    return numbered("G", readingIndex);
 }
 
 void nameIndicators(const CCircuit& circuit, NamedSignals& named) {

@@ -8,8 +8,8 @@
 
 // The rows of the timing diagram: which recorded levels it shows, under which
 // names and in which order. Names are those the circuit's functions use (X1, Q1,
-// Y1, G1, F1), and the elements they do not name are numbered in reading order by
-// kind: ГТИ1 for a generator, Э3 for the third gate, S1 for a summer.
+// Y1, G3 for the third gate, F1), and the elements they do not name are numbered in
+// reading order by kind: ГТИ1 for a generator, S1 for a summer.
 namespace analysis {
 
 // What the row menu of the panel does to a row.
