@@ -97,6 +97,9 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
     CAutomatonWindow* automatonWindow() { return automatonWindow_; }
     void setScrollPage(platform::ScrollBarId bar, int32_t page) override;
     void zoomChanged(int32_t zoom) override { Q_EMIT zoomChosen(zoom); }
+    void putOnClipboard(const std::vector<uint8_t>& circuit, Size size,
+                        const std::function<void(platform::Canvas&)>& paint) override;
+    std::optional<std::vector<uint8_t>> clipboardCircuit() override;
 
   Q_SIGNALS:
     // The user chose another zoom.

@@ -1,5 +1,6 @@
 #include "render/WorkArea.h"
 
+#include "render/GroupDrawing.h"
 #include "render/RecordDrawing.h"
 #include "render/WireLayer.h"
 
@@ -34,6 +35,8 @@ void paintWorkArea(platform::Canvas& canvas, const CCircuit& circuit, const Poin
         if (wire) wires.draw(*wire, slot < wireLevels.size() ? wireLevels[slot] : WireLevel::None);
     }
     wires.finish();
+    if (following.pendingGroup) drawPendingGroup(canvas, *following.pendingGroup, view, visible);
+    drawChoiceFrames(canvas, following.chosen, following.band, view);
 }
 
 }  // namespace render
