@@ -24,6 +24,7 @@ namespace {
 void addCalls(ConstantsModule& module) {
     module.table("command")
         .add("AppExit", command::AppExit)
+        .add("EditPaste", command::EditPaste)
         .add("LoadFromDisk", command::FileLoadFromDisk)
         .add("SaveToDisk", kCommandSaveToDisk);
     module.table("timer")

@@ -15,7 +15,8 @@ class WorkAreaPainting : public ::testing::Test {
         canvas = RecordingCanvas{};
         render::paintWorkArea(
             canvas, circuit,
-            {edit.pendingLogicElement.get(), edit.pendingBlockElement.get(), edit.wireInProgress},
+            {edit.pendingLogicElement.get(), edit.pendingBlockElement.get(), edit.wireInProgress,
+             nullptr, {}, {}},
             view, powerOn, {0, 0, 640, 480});
         return canvas.bitmapPlacements();
     }

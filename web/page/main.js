@@ -2,6 +2,7 @@
 // The page's half of the window: it starts the core in the work area and answers
 // what the core asks of it through the global `lotra` object (the core's EM_JS calls
 // reach it by that name); the one-copy rule and the end of the program.
+import { putOnClipboard, paste } from './clipboard.js';
 import { command, texts, timer } from './constants.js';
 import { calls, stats } from './core.js';
 import { dialogPictures, runDialog } from './dialogs.js';
@@ -29,6 +30,10 @@ let exiting = false;
 function runCommand(id) {
     if (id === command.AppExit) {
         exitProgram();
+        return;
+    }
+    if (id === command.EditPaste) {
+        paste();
         return;
     }
     calls.call('lotra_command', ['number'], [id], { changes: true })
@@ -238,6 +243,7 @@ function noteTextBoxes(edges) {
     takeAnswer: () => coreWait.take(),
     setIcon,
     rememberZoom,
+    putOnClipboard,
     stats,
     /** @param {boolean} unwritten the recovery file is behind the circuit */
     showRecoveryUnwritten: (unwritten) => {

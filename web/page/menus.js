@@ -39,6 +39,15 @@ const kRussianByCode = {
 };
 
 /**
+ * The browser's names of keys that the menus write as the desktop does.
+ * @type {Record<string, string>}
+ */
+const kBrowserKeyNames = {
+    Del: 'Delete', Esc: 'Escape', Left: 'ArrowLeft', Right: 'ArrowRight', Up: 'ArrowUp',
+    Down: 'ArrowDown',
+};
+
+/**
  * Whether the event is the key written as "Ctrl+Shift+Z" or "F1": a letter is known
  * by its place on the keyboard, so that it works in every layout, as on the desktop.
  * @param {string} key
@@ -51,7 +60,8 @@ function isKey(key, event) {
         parts.includes('Shift') !== event.shiftKey || parts.includes('Alt') !== event.altKey) {
         return false;
     }
-    return /^[A-Z]$/.test(name) ? event.code === 'Key' + name : event.key === name;
+    return /^[A-Z]$/.test(name) ? event.code === 'Key' + name
+        : event.key === (kBrowserKeyNames[name] ?? name);
 }
 
 /** @param {KeyboardEvent} event */
