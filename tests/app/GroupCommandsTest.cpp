@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include "app/CommandIds.h"
+#include "app/Vortafrm.h"
+#include "io/CircuitFile.h"
+#include "support/CircuitBuilder.h"
+#include "support/ScriptedShell.h"
+
+namespace {
+
+int32_t elements(const CCircuit& circuit) {
+    int32_t count = 0;
+    for (const auto& e : circuit.logicElements) count += e != nullptr;
+    for (const auto& e : circuit.blockElements) count += e != nullptr;
+    return count;
+}
+
+// After the view moves under a pointer that stays put, the element being placed is
+// under the pointer at once, not after the next movement.
+TEST(GroupCommandsTest, ThePendingElementMovesWithTheViewAtOnce) {
+    struct ViewChange {
+        const char* what;
+        void (*apply)(CVortafrm&);
+    };
+    const ViewChange changes[] = {
+        {"Ctrl+wheel",
+         [](CVortafrm& w) {
+             w.OnMouseWheel(platform::MK_CONTROL, {0, 120}, {300, 200});
+         }},
+        {"Крупнее", [](CVortafrm& w) { w.OnCommand(command::ViewZoomIn); }},
+        {"the wheel",
+         [](CVortafrm& w) {
+             w.OnMouseWheel(0, {0, -240}, {300, 200});
+         }},
+        {"Shift+wheel",
+         [](CVortafrm& w) {
+             w.OnMouseWheel(platform::MK_SHIFT, {0, -240}, {300, 200});
+         }},
+    };
+    for (const ViewChange& change : changes) {
+        ScriptedShell shell;
+        shell.pointer = Point{300, 200};
+        CVortafrm window{shell};
+        window.OnSize(640, 480);
+        window.OnCommand(command::InsertIndicator);
+        const Viewport before = window.viewport();
+        change.apply(window);
+        ASSERT_NE(window.viewport(), before) << change.what;
+        const CLogicElement& pending = *window.editState().pendingLogicElement;
+        EXPECT_EQ((Point{pending.x, pending.y}), window.viewport().toSnappedWorkArea({300, 200}))
+            << change.what;
+    }
+}
+
+// The clipboard holds the chosen pair as the bytes of its own file and a picture;
+// the paste is one step from Ctrl+V to the click, a cut another.
+TEST(GroupCommandsTest, CopyPasteAndCutAreOneStepEach) {
+    ScriptedShell shell;
+    shell.pointer = Point{300, 200};
+    CVortafrm window{shell};
+    window.OnSize(640, 480);
+    CCircuit pair;
+    CircuitBuilder build{pair};
+    const int32_t signal = build.block(EntrSignal, 100, 100);
+    const int32_t indicator = build.indicator(200, 100);
+    build.wire(EntrSignal, signal, kOutputPin, Indicator, indicator, 0);
+    const std::vector<uint8_t> pairBytes = io::encodeCircuit(pair);
+    window.replaceCircuit(std::move(pair), "");
+    const size_t steps = window.history().undoCount();
+
+    EXPECT_FALSE(window.isCommandEnabled(command::EditCopy)) << "nothing is chosen yet";
+    window.OnCommand(command::EditSelectAll);
+    window.OnCommand(command::EditCopy);
+    EXPECT_EQ(shell.clipboard, pairBytes);
+    EXPECT_GT(shell.clipboardPictureSize.width, 100);
+    window.OnCommand(command::EditPaste);
+    EXPECT_FALSE(window.isCommandEnabled(command::EditUndo)) << "the paste is under way";
+    window.OnMouseMove(0, {300, 300});
+    window.OnLButtonDown(platform::MK_LBUTTON, {300, 300});
+    window.OnLButtonUp(0, {300, 300});
+    EXPECT_EQ(elements(window.circuit()), 4);
+    EXPECT_EQ(window.history().undoCount(), steps + 1);
+
+    window.OnCommand(command::EditCut);
+    EXPECT_EQ(elements(window.circuit()), 2);
+    EXPECT_EQ(window.history().undoCount(), steps + 2);
+    window.OnCommand(command::EditUndo);
+    window.OnCommand(command::EditUndo);
+    EXPECT_EQ(io::encodeCircuit(window.circuit()), pairBytes);
+    EXPECT_TRUE(window.editState().selection.empty());
+}
+
+}  // namespace
