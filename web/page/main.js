@@ -2,7 +2,7 @@
 // The page's half of the window: it starts the core in the work area and answers
 // what the core asks of it through the global `lotra` object (the core's EM_JS calls
 // reach it by that name); the one-copy rule and the end of the program.
-import { putOnClipboard, paste } from './clipboard.js';
+import { connectClipboard, pasteFromPage, putOnClipboard } from './clipboard.js';
 import { command, texts, timer } from './constants.js';
 import { calls, stats } from './core.js';
 import { dialogPictures, runDialog } from './dialogs.js';
@@ -33,7 +33,7 @@ function runCommand(id) {
         return;
     }
     if (id === command.EditPaste) {
-        paste();
+        pasteFromPage();
         return;
     }
     calls.call('lotra_command', ['number'], [id], { changes: true })
@@ -94,6 +94,7 @@ async function start() {
     connectPointer(() => menuBar.close(), (event) => fingers.take(event));
     connectWheel();
     connectDrop();
+    connectClipboard();
     followClientSize();
     document.addEventListener('visibilitychange', () => picture.paintIfPending());
     window.addEventListener('beforeunload', (event) => {
