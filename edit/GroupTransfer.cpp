@@ -69,8 +69,11 @@ std::unique_ptr<Element> mappedElement(const Element& element, int32_t slot, con
     for (Pin& pin : copy->pins) {
         if (!pin.connected) continue;
         const std::optional<int32_t> wire = mapped(maps.wires, pin.wireIndex);
-        if (wire) {
+        const std::optional<int32_t> end =
+            wire ? mapped(maps.ends.at(pin.wireIndex), pin.wireEnd) : std::nullopt;
+        if (end) {
             pin.wireIndex = *wire;
+            pin.wireEnd = *end;
         } else {
             pin.connected = 0;
             pin.linkKind = kLinkNone;

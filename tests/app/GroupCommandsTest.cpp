@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "app/CommandIds.h"
 #include "app/Vortafrm.h"
 #include "io/CircuitFile.h"
 #include "support/CircuitBuilder.h"
+#include "support/CircuitChecks.h"
 #include "support/ScriptedShell.h"
 
 namespace {
@@ -88,6 +91,37 @@ TEST(GroupCommandsTest, CopyPasteAndCutAreOneStepEach) {
     window.OnCommand(command::EditUndo);
     EXPECT_EQ(io::encodeCircuit(window.circuit()), pairBytes);
     EXPECT_TRUE(window.editState().selection.empty());
+}
+
+// Whatever another program left under the program's type, a paste of it leaves a
+// sound circuit: damaged records are dropped and every link is mutual.
+TEST(GroupCommandsTest, DamagedClipboardBytesPasteSoundlyOrNotAtAll) {
+    CCircuit pair;
+    CircuitBuilder build{pair};
+    const int32_t gate = build.gate(true, 2, false, 100, 100);
+    const int32_t other = build.gate(false, 3, true, 200, 100);
+    const int32_t wire = build.wire(LogicElement, gate, kOutputPin, LogicElement, other, 0);
+    build.join(build.wire(LogicElement, gate, kOutputPin, LogicElement, other, 2), 1, wire);
+    const std::vector<uint8_t> good = io::encodeCircuit(pair);
+    std::mt19937 random(29);
+    int pasted = 0;
+    for (int trial = 0; trial < 300; ++trial) {
+        ScriptedShell shell;
+        shell.pointer = Point{300, 300};
+        CVortafrm window{shell};
+        window.OnSize(640, 480);
+        std::vector<uint8_t> bytes = good;
+        for (int flips = 1 + trial % 4; flips > 0; --flips)
+            bytes[random() % bytes.size()] = static_cast<uint8_t>(random());
+        shell.clipboard = bytes;
+        window.OnCommand(command::EditPaste);
+        window.OnLButtonDown(platform::MK_LBUTTON, {300, 300});
+        window.OnLButtonUp(0, {300, 300});
+        EXPECT_TRUE(circuitLinkViolations(window.circuit(), std::nullopt).empty()) << trial;
+        EXPECT_FALSE(window.editState().pendingGroup);
+        pasted += elements(window.circuit()) > 0;
+    }
+    EXPECT_GT(pasted, 150) << "most damage leaves something to paste";
 }
 
 }  // namespace

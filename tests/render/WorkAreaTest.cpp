@@ -13,11 +13,14 @@ class WorkAreaPainting : public ::testing::Test {
   protected:
     Placements paint(bool powerOn, Viewport view = {}) {
         canvas = RecordingCanvas{};
-        render::paintWorkArea(
-            canvas, circuit,
-            {edit.pendingLogicElement.get(), edit.pendingBlockElement.get(), edit.wireInProgress,
-             nullptr, {}, {}},
-            view, powerOn, {0, 0, 640, 480});
+        render::paintWorkArea(canvas, circuit,
+                              {edit.pendingLogicElement.get(),
+                               edit.pendingBlockElement.get(),
+                               edit.wireInProgress,
+                               nullptr,
+                               {},
+                               {}},
+                              view, powerOn, {0, 0, 640, 480});
         return canvas.bitmapPlacements();
     }
 
