@@ -78,7 +78,7 @@ std::optional<QString> webCustomDataText(const QByteArray& bytes, const QString&
     const std::optional<uint32_t> count = reader.word();
     for (uint32_t pair = 0; count && pair < *count; ++pair) {
         const std::optional<QString> name = reader.text();
-        const std::optional<QString> text = reader.text();
+        std::optional<QString> text = reader.text();
         if (!name || !text) return std::nullopt;
         if (*name == type) return text;
     }

@@ -32,7 +32,7 @@ void mapEnds(const CCircuit& from, SlotMaps& maps) {
         int32_t kept = 0;
         for (size_t k = 0; k < wire.ends.size(); ++k) {
             const WireEnd& end = wire.ends[k];
-            if (k < 2 || (end.kind == kLinkWire && maps.wires.count(end.index)))
+            if (k < 2 || (end.kind == kLinkWire && maps.wires.contains(end.index)))
                 ends[static_cast<int32_t>(k)] = kept++;
         }
     }
@@ -123,6 +123,7 @@ std::vector<int32_t> everyWire(const CCircuit& circuit) {
 
 std::vector<int32_t> newSlots(const std::map<int32_t, int32_t>& map) {
     std::vector<int32_t> slots;
+    slots.reserve(map.size());
     for (const auto& [old, slot] : map) slots.push_back(slot);
     return slots;
 }

@@ -27,63 +27,85 @@ Point cornerOf(const Element& element) {
     return {element.x, element.y};
 }
 
+Selection chooseAtRandom(const CCircuit& circuit, std::mt19937& random) {
+    Selection chosen;
+    for (const auto& e : circuit.logicElements)
+        if (e && random() % 2) chosen.logic.push_back(e->index);
+    for (const auto& e : circuit.blockElements)
+        if (e && random() % 2) chosen.block.push_back(e->index);
+    return chosen;
+}
+
+// Chosen elements moved by `moved`, the others where they were.
+template <typename Table>
+void expectElementsMoved(const Table& before, const Table& now, const Selection& chosen,
+                         Point moved) {
+    for (const auto& e : before) {
+        if (!e) continue;
+        const Point shift = edit::isSelected(chosen, e->kind, e->index) ? moved : Point{};
+        EXPECT_EQ(cornerOf(*now[static_cast<size_t>(e->index)]),
+                  (Point{e->x + shift.x, e->y + shift.y}));
+    }
+}
+
+// The wires inside moved whole, every other wire keeps its points.
+void expectWirePointsMoved(const CCircuit& before, const CCircuit& now,
+                           const std::vector<int32_t>& inside, Point moved) {
+    for (const auto& w : before.wires) {
+        if (!w) continue;
+        const bool along = std::count(inside.begin(), inside.end(), w->index) != 0;
+        const Point shift = along ? moved : Point{};
+        std::vector<Point> expected = w->points;
+        for (Point& p : expected) p = {p.x + shift.x, p.y + shift.y};
+        EXPECT_EQ(now.wire(w->index)->points, expected);
+    }
+}
+
+// Put down in the circuit, the copy takes free slots and reads back as itself;
+// only a table too full for it refuses it, and then it says so.
+void expectPlacedAsCopied(CCircuit& circuit, const CCircuit& copy) {
+    ScriptedShell shell;
+    EditState state;
+    sim::CSimulator simulation{circuit};
+    edit::EditContext context{circuit, state, shell, {}, simulation};
+    const int32_t recordsBefore = records(circuit);
+    const std::optional<Selection> placed = edit::placeGroup(context, copy);
+    if (!placed) {
+        EXPECT_EQ(shell.messageBoxes.size(), 1u);
+        EXPECT_EQ(records(circuit), recordsBefore);
+        return;
+    }
+    EXPECT_EQ(records(circuit), recordsBefore + records(copy));
+    EXPECT_TRUE(circuitLinkViolations(circuit, std::nullopt).empty());
+    EXPECT_EQ(io::encodeCircuit(edit::copyGroup(circuit, *placed)), io::encodeCircuit(copy));
+}
+
 // Any part of any circuit the reader accepts: its copy is a sound circuit of the
 // chosen elements and the wires between them; moved, the group takes exactly those
 // along (a wire left behind keeps its points); put down again, it is its copy.
 TEST(GroupEditingTest, RandomGroupsCopyMoveAndPlaceSoundly) {
     for (unsigned seed = 1; seed <= 60; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
         CCircuit circuit;
         buildRandomCircuit(circuit, seed);
         std::mt19937 random(seed);
-        Selection chosen;
-        for (const auto& e : circuit.logicElements)
-            if (e && random() % 2) chosen.logic.push_back(e->index);
-        for (const auto& e : circuit.blockElements)
-            if (e && random() % 2) chosen.block.push_back(e->index);
+        const Selection chosen = chooseAtRandom(circuit, random);
         const std::vector<int32_t> inside = edit::groupWires(circuit, chosen);
-        SCOPED_TRACE("seed " + std::to_string(seed));
 
         const CCircuit copy = edit::copyGroup(circuit, chosen);
         EXPECT_TRUE(circuitLinkViolations(copy, std::nullopt).empty());
         EXPECT_EQ(records(copy),
                   static_cast<int32_t>(chosen.logic.size() + chosen.block.size() + inside.size()));
 
-        CCircuit before = copyTables(circuit);
+        const CCircuit before = copyTables(circuit);
         const Point wanted{5 * static_cast<int32_t>(random() % 41) - 100,
                            5 * static_cast<int32_t>(random() % 41) - 100};
         const Point moved = edit::moveGroup(circuit, chosen, wanted);
         EXPECT_TRUE(circuitLinkViolations(circuit, std::nullopt).empty());
-        for (const auto& e : before.logicElements) {
-            if (!e) continue;
-            const Point shift = edit::isSelected(chosen, e->kind, e->index) ? moved : Point{};
-            EXPECT_EQ(cornerOf(*circuit.logicElement(e->index)),
-                      (Point{e->x + shift.x, e->y + shift.y}));
-        }
-        for (const auto& w : before.wires) {
-            if (!w) continue;
-            const bool along = std::count(inside.begin(), inside.end(), w->index) != 0;
-            const std::vector<Point>& now = circuit.wire(w->index)->points;
-            ASSERT_EQ(now.size(), w->points.size());
-            const Point shift = along ? moved : Point{};
-            for (size_t i = 0; i < now.size(); ++i)
-                EXPECT_EQ(now[i], (Point{w->points[i].x + shift.x, w->points[i].y + shift.y}));
-        }
-
-        ScriptedShell shell;
-        EditState state;
-        sim::CSimulator simulation{circuit};
-        edit::EditContext context{circuit, state, shell, {}, simulation};
-        const int32_t recordsBefore = records(circuit);
-        const std::optional<Selection> placed = edit::placeGroup(context, copy);
-        if (!placed) {
-            // Only a table too full for the group refuses it, and then it says so.
-            ASSERT_EQ(shell.messageBoxes.size(), 1u);
-            EXPECT_EQ(records(circuit), recordsBefore);
-            continue;
-        }
-        EXPECT_EQ(records(circuit), recordsBefore + records(copy));
-        EXPECT_TRUE(circuitLinkViolations(circuit, std::nullopt).empty());
-        EXPECT_EQ(io::encodeCircuit(edit::copyGroup(circuit, *placed)), io::encodeCircuit(copy));
+        expectElementsMoved(before.logicElements, circuit.logicElements, chosen, moved);
+        expectElementsMoved(before.blockElements, circuit.blockElements, chosen, moved);
+        expectWirePointsMoved(before, circuit, inside, moved);
+        expectPlacedAsCopied(circuit, copy);
     }
 }
 
