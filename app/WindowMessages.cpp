@@ -1,5 +1,6 @@
 #include "app/Vortafrm.h"
 #include "edit/GroupGestures.h"
+#include "edit/Selection.h"
 #include "platform/Shell.h"
 #include "render/Scrolling.h"
 #include "render/WorkArea.h"
@@ -10,7 +11,8 @@ void CVortafrm::OnPaint(platform::Canvas& canvas) {
                                          edit_.wireInProgress,
                                          edit_.pendingGroup.get(),
                                          edit::chosenRects(circuit_, edit_.selection),
-                                         edit::bandRect(edit_)};
+                                         edit::bandRect(edit_),
+                                         edit::groupWires(circuit_, edit_.selection)};
     const Size client = shell_.clientSize();
     const Size shown{viewport_.workReach(client.width), viewport_.workReach(client.height)};
     render::paintWorkArea(canvas, circuit_, following, viewport_.atNaturalZoom(), powerOn_,

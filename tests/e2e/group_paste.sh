@@ -36,6 +36,7 @@ band() { # x0 y0 x1 y1
     xdotool mousedown 1
     to $((($1 + $3) / 2)) $((($2 + $4) / 2))
     to "$3" "$4"
+    shot band
     xdotool mouseup 1
     sleep "$pause"
 }
@@ -48,6 +49,7 @@ click_at 160 108 && choose_pin 151 94
 click_at 380 115 && choose_pin 17 72
 
 band 120 70 420 160
+[ "$(count_colour band choice 120 70 300 90)" -gt 300 ] || fail "no rubber band drawn"
 to 500 300 && shot chosen
 [ "$(count_colour chosen choice 140 90 290 60)" -gt 40 ] || fail "no frames around the chosen pair"
 key ctrl+c
