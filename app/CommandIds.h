@@ -15,6 +15,17 @@ constexpr int FileLoadFromDisk = 41001;
 // The framework's standard ids of the edit commands.
 constexpr int EditUndo = 57643;
 constexpr int EditRedo = 57644;
+constexpr int EditCut = 57635;
+constexpr int EditCopy = 57634;
+constexpr int EditPaste = 57637;
+constexpr int EditDelete = 57632;
+constexpr int EditSelectAll = 57642;
+// Escape, and the arrow keys that move the chosen elements a grid step.
+constexpr int EditCancel = 41301;
+constexpr int EditMoveLeft = 41302;
+constexpr int EditMoveRight = 41303;
+constexpr int EditMoveUp = 41304;
+constexpr int EditMoveDown = 41305;
 // The "В&ид" menu's zoom commands.
 constexpr int ViewZoomIn = 41101;
 constexpr int ViewZoomOut = 41102;

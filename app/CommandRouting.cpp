@@ -5,7 +5,18 @@
 #include "platform/Shell.h"
 #include "render/Zooming.h"
 
+namespace {
+// The element kind an insert command places.
+std::optional<ElementKind> insertedKind(int id) {
+    for (const ElementKindInfo& info : kElementKindInfos)
+        if (info.insertCommand == id) return info.kind;
+    return std::nullopt;
+}
+}  // namespace
+
 bool CVortafrm::isCommandEnabled(int id) const {
+    // A pasted group is put down or dropped before anything else is placed.
+    if (edit_.pendingGroup && insertedKind(id)) return false;
     switch (id) {
         case command::PowerOn:
             return !powerOn_;
@@ -20,6 +31,17 @@ bool CVortafrm::isCommandEnabled(int id) const {
             return history_.canUndo() && !gestureUnderWay(edit_);
         case command::EditRedo:
             return history_.canRedo() && !gestureUnderWay(edit_);
+        case command::EditCut:
+        case command::EditCopy:
+        case command::EditPaste:
+        case command::EditDelete:
+        case command::EditSelectAll:
+        case command::EditCancel:
+        case command::EditMoveLeft:
+        case command::EditMoveRight:
+        case command::EditMoveUp:
+        case command::EditMoveDown:
+            return isGroupCommandEnabled(id);
         case command::ViewZoomIn:
             return viewport_.zoom < render::kLargestZoom;
         case command::ViewZoomOut:
@@ -41,15 +63,6 @@ bool CVortafrm::isCommandChecked(int id) const {
             return false;
     }
 }
-
-namespace {
-// The element kind an insert command places.
-std::optional<ElementKind> insertedKind(int id) {
-    for (const ElementKindInfo& info : kElementKindInfos)
-        if (info.insertCommand == id) return info.kind;
-    return std::nullopt;
-}
-}  // namespace
 
 bool CVortafrm::OnCommand(int id) {
     const bool handled = routeCommand(id);
@@ -86,6 +99,18 @@ bool CVortafrm::routeCommand(int id) {
             return true;
         case command::EditRedo:
             OnEditRedo();
+            return true;
+        case command::EditCut:
+        case command::EditCopy:
+        case command::EditPaste:
+        case command::EditDelete:
+        case command::EditSelectAll:
+        case command::EditCancel:
+        case command::EditMoveLeft:
+        case command::EditMoveRight:
+        case command::EditMoveUp:
+        case command::EditMoveDown:
+            OnEditGroup(id);
             return true;
         case command::ViewZoomIn:
         case command::ViewZoomOut:

@@ -25,6 +25,16 @@ constexpr const char* kSaveAsKeys[] = {"Ctrl+Shift+S"};
 constexpr const char* kUndoKeys[] = {"Ctrl+Z"};
 constexpr const char* kRedoKeys[] = {"Ctrl+Y", "Ctrl+Shift+Z"};
 constexpr const char* kHelpKeys[] = {"F1"};
+constexpr const char* kCutKeys[] = {"Ctrl+X"};
+constexpr const char* kCopyKeys[] = {"Ctrl+C"};
+constexpr const char* kPasteKeys[] = {"Ctrl+V"};
+constexpr const char* kDeleteKeys[] = {"Del"};
+constexpr const char* kSelectAllKeys[] = {"Ctrl+A"};
+constexpr const char* kCancelKeys[] = {"Esc"};
+constexpr const char* kLeftKeys[] = {"Left"};
+constexpr const char* kRightKeys[] = {"Right"};
+constexpr const char* kUpKeys[] = {"Up"};
+constexpr const char* kDownKeys[] = {"Down"};
 constexpr const char* kSettleKeys[] = {"F5"};
 constexpr const char* kTickKeys[] = {"Ctrl+T"};
 constexpr const char* kZoomInKeys[] = {"Ctrl+="};
@@ -44,6 +54,16 @@ constexpr MenuItem kFileItems[] = {
 constexpr MenuItem kEditItems[] = {
     {"&Отменить", command::EditUndo, kUndoKeys},
     {"&Повторить", command::EditRedo, kRedoKeys},
+    {"&Вырезать", command::EditCut, kCutKeys},
+    {"&Копировать", command::EditCopy, kCopyKeys},
+    {"Вст&авить", command::EditPaste, kPasteKeys},
+    {"&Удалить", command::EditDelete, kDeleteKeys},
+    {"Выделить в&сё", command::EditSelectAll, kSelectAllKeys},
+    {"Пре&рвать", command::EditCancel, kCancelKeys},
+    {"Сдвинуть влево", command::EditMoveLeft, kLeftKeys},
+    {"Сдвинуть вправо", command::EditMoveRight, kRightKeys},
+    {"Сдвинуть вверх", command::EditMoveUp, kUpKeys},
+    {"Сдвинуть вниз", command::EditMoveDown, kDownKeys},
 };
 constexpr MenuItem kViewItems[] = {
     {"Крупнее", command::ViewZoomIn, kZoomInKeys},

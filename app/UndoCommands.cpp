@@ -11,12 +11,15 @@ void CVortafrm::showRestored() {
     shell_.circuitChanged();
 }
 
+// The chosen elements are those of the circuit that was shown.
 void CVortafrm::OnEditUndo() {
+    edit_.selection = {};
     history_.undo(circuit_, currentFileName_);
     showRestored();
 }
 
 void CVortafrm::OnEditRedo() {
+    edit_.selection = {};
     history_.redo(circuit_, currentFileName_);
     showRestored();
 }

@@ -43,6 +43,7 @@ void CVortafrm::OnMouseWheel(uint32_t flags, Point turn, Point point) {
     if (viewport_ == before) return;
     showScrollPositions();
     shell_.invalidateWorkArea(true);
+    followPointerAfterViewChange();
 }
 
 void CVortafrm::restoreZoom(int32_t zoom) {
@@ -65,6 +66,7 @@ void CVortafrm::zoomAbout(int32_t zoom, Point anchor) {
     showScrollPositions();
     shell_.invalidateWorkArea(true);
     shell_.zoomChanged(viewport_.zoom);
+    followPointerAfterViewChange();
 }
 
 void CVortafrm::showScrollPositions() {

@@ -133,6 +133,13 @@ class CVortafrm {
     // undone last; with the power on it then settles.
     void OnEditUndo();
     void OnEditRedo();
+    // The "П&равка" menu's commands on the chosen elements, Escape and the arrows.
+    bool isGroupCommandEnabled(int id) const;
+    void OnEditGroup(int id);
+    void copySelection();
+    void paste();
+    // A pending element, pasted group or wire end goes where the pointer shows now.
+    void followPointerAfterViewChange();
     // The "В&ид" menu's zoom, about the middle of the work area.
     void OnViewZoom(int command);
     // The view at that zoom with the work-area point under `anchor` kept there.

@@ -1,11 +1,18 @@
 #include "app/Vortafrm.h"
+#include "edit/GroupGestures.h"
+#include "edit/Selection.h"
 #include "platform/Shell.h"
 #include "render/Scrolling.h"
 #include "render/WorkArea.h"
 
 void CVortafrm::OnPaint(platform::Canvas& canvas) {
     const render::PointerItems following{edit_.pendingLogicElement.get(),
-                                         edit_.pendingBlockElement.get(), edit_.wireInProgress};
+                                         edit_.pendingBlockElement.get(),
+                                         edit_.wireInProgress,
+                                         edit_.pendingGroup.get(),
+                                         edit::chosenRects(circuit_, edit_.selection),
+                                         edit::bandRect(edit_),
+                                         edit::groupWires(circuit_, edit_.selection)};
     const Size client = shell_.clientSize();
     const Size shown{viewport_.workReach(client.width), viewport_.workReach(client.height)};
     render::paintWorkArea(canvas, circuit_, following, viewport_.atNaturalZoom(), powerOn_,

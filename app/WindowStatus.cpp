@@ -1,5 +1,6 @@
 #include "app/CircuitSnapshot.h"
 #include "app/Vortafrm.h"
+#include "edit/Selection.h"
 #include "platform/Shell.h"
 #include "sim/WireLevels.h"
 
@@ -7,6 +8,8 @@
 // changing an element, New and Open). The levels it leaves are stale only when a
 // settle would change them: a moved element or a new input signal leaves them true.
 void CVortafrm::afterMessage() {
+    // A chosen element deleted by any gesture is chosen no more.
+    edit::dropVanished(circuit_, edit_.selection);
     const bool changed = history_.stepsRecorded() != stepsSeen_;
     stepsSeen_ = history_.stepsRecorded();
     if (changed && powerOn_ && settleAfterChange_) settleNow();

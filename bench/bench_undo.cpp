@@ -1,5 +1,6 @@
 // Undo and redo on the largest circuits the tables hold, through the main window as
-// the menu and the keys reach it, and the cost every click pays for the history.
+// the menu and the keys reach it, and the cost every click pays for the history;
+// pasting a group of 100 elements, from Ctrl+V to the click that puts it down.
 #include <benchmark/benchmark.h>
 
 #include "app/CommandIds.h"
@@ -49,6 +50,13 @@ class ConfirmingShell : public platform::Shell {
     void setScrollRange(platform::ScrollBarId, int32_t, int32_t) override {}
     void setScrollPos(platform::ScrollBarId, int32_t) override {}
     void moveControl(platform::ControlId, const Rect&) override {}
+    std::optional<Point> pointerPosition() const override { return Point{300, 200}; }
+    void putOnClipboard(const std::vector<uint8_t>& circuit, Size,
+                        const std::function<void(platform::Canvas&)>&) override {
+        clipboard = circuit;
+    }
+    std::optional<std::vector<uint8_t>> clipboardCircuit() override { return clipboard; }
+    std::optional<std::vector<uint8_t>> clipboard;
 };
 
 constexpr int32_t kCell = 120;  // grid of 16 x 16 cells, one gate and maybe a trigger each
@@ -135,5 +143,42 @@ void BM_StepBytesFullTables(benchmark::State& state) {
     state.counters["bytes"] = static_cast<double>(full.window.history().bytes() - full.givenBytes);
 }
 BENCHMARK(BM_StepBytesFullTables);
+
+// 50 input signals each wired to an indicator, all chosen and copied; each paste of
+// the 100 elements and 50 wires is undone before the next.
+void BM_PasteHundredElements(benchmark::State& state) {
+    CCircuit pairs;
+    for (int32_t n = 0; n < 50; ++n) {
+        auto signal = std::make_unique<CBlockElement>(EntrSignal);
+        signal->setPosition(n % 5 * 120 + 20, n / 5 * 45 + 20);
+        pairs.registerBlockElement(signal);
+        auto indicator = std::make_unique<CLogicElement>(Indicator);
+        indicator->setPosition(n % 5 * 120 + 70, n / 5 * 45 + 20);
+        pairs.registerLogicElement(indicator);
+        const Point from = *pairs.pinAnchor(EntrSignal, n, kOutputPin);
+        const Point to = *pairs.pinAnchor(Indicator, n, 0);
+        const int32_t slot = *pairs.registerWire();
+        CWire& wire = *pairs.wire(slot);
+        wire.ends = {{from.x, from.y, EntrSignal, n, kOutputPin}, {to.x, to.y, Indicator, n, 0}};
+        wire.points = {from, {from.x + 5, from.y}, {to.x - 5, to.y}, to};
+        edit::linkWireToPins(pairs, slot);
+    }
+    ConfirmingShell shell;
+    CVortafrm window{shell};
+    window.replaceCircuit(std::move(pairs), "");
+    window.OnCommand(command::EditSelectAll);
+    window.OnCommand(command::EditCopy);
+    for (auto _ : state) {
+        window.OnCommand(command::EditPaste);
+        window.OnMouseMove(0, {600, 500});
+        window.OnLButtonDown(platform::MK_LBUTTON, {600, 500});
+        window.OnLButtonUp(0, {600, 500});
+        state.PauseTiming();
+        if (window.editState().selection.logic.size() != 50) state.SkipWithError("not pasted");
+        window.OnCommand(command::EditUndo);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PasteHundredElements)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -102,6 +102,9 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
     // The panel "Временная диаграмма" once it was opened, for tests.
     CTimingPanel* timingPanel() { return timingPanel_; }
     void zoomChanged(int32_t zoom) override { Q_EMIT zoomChosen(zoom); }
+    void putOnClipboard(const std::vector<uint8_t>& circuit, Size size,
+                        const std::function<void(platform::Canvas&)>& paint) override;
+    std::optional<std::vector<uint8_t>> clipboardCircuit() override;
 
   Q_SIGNALS:
     // The user chose another zoom.

@@ -9,6 +9,9 @@ void replaceCircuit(CCircuit& circuit, EditState& state, CCircuit replacement) {
     state.logicHits.reset();
     state.blockHits.reset();
     state.wireHits.reset();
+    state.selection = {};
+    state.band.reset();
+    state.groupDrag = false;
 }
 
 }  // namespace edit

@@ -54,13 +54,18 @@ bool deleteElementsUnderPointer(EditContext& context, Point click) {
     if (!state.logicHits && !state.blockHits) return false;
     const bool confirmed = context.shell.deleteConfirmDialog(click.x, click.y);
     if (confirmed) {
-        deleteElements(circuit, circuit.logicElements, state.logicHits);
-        deleteElements(circuit, circuit.blockElements, state.blockHits);
+        deleteListedElements(context);
         context.shell.invalidateWorkArea(true);
     }
     releaseLogicHits(context);
     releaseBlockHits(context);
     return confirmed;
+}
+
+void deleteListedElements(EditContext& context) {
+    CCircuit& circuit = context.circuit;
+    deleteElements(circuit, circuit.logicElements, context.state.logicHits);
+    deleteElements(circuit, circuit.blockElements, context.state.blockHits);
 }
 
 bool deleteWiresUnderPointer(EditContext& context, Point click) {

@@ -11,6 +11,9 @@ namespace edit {
 // On Cancel the marks go. True when something was deleted.
 bool deleteElementsUnderPointer(EditContext& context, Point click);
 
+// Deletes every element that the hit lists name, and drops the lists; the wire
+// ends on their pins become free ends. No repaint.
+void deleteListedElements(EditContext& context);
 // Then the wires: every wire through the snapped click is drawn thick, and after
 // the user confirms it is deleted with all its connections.
 bool deleteWiresUnderPointer(EditContext& context, Point click);

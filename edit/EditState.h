@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "model/BlockElement.h"
+#include "model/Circuit.h"
+#include "model/Geometry.h"
 #include "model/LogicElement.h"
 
 // One of a wire's own two ends.
@@ -20,6 +22,24 @@ struct HitList {
     std::vector<int32_t> slots;
     int32_t first() const { return slots.front(); }
     int32_t count() const { return static_cast<int32_t>(slots.size()); }
+};
+
+// Elements the user chose with the rubber band or "Выделить всё", by table slot in
+// increasing order. The wires between them go with them (see groupWires).
+struct Selection {
+    std::vector<int32_t> logic;
+    std::vector<int32_t> block;
+    bool empty() const { return logic.empty() && block.empty(); }
+    friend bool operator==(const Selection&, const Selection&) = default;
+};
+
+// A plain press on empty space: once the pointer has gone far enough with the
+// button held, the rectangle from there to the pointer chooses elements. Both
+// corners are work-area points as they are, off the grid.
+struct RubberBand {
+    Point anchor;
+    Point pointer;
+    bool drawn = false;
 };
 
 // What the main window remembers between mouse messages.
@@ -39,12 +59,20 @@ struct EditState {
     // Set when a flipped input signal or trigger settled the circuit, for the
     // window's recording of levels; the window clears it.
     bool toggleSettled = false;
+    Selection selection;
+    std::optional<RubberBand> band;
+    // The Shift press hit a chosen element: the drag moves all of them.
+    bool groupDrag = false;
+    // A pasted group that follows the pointer until a left click places it: its
+    // records in tables of their own, numbered from slot 0.
+    std::unique_ptr<CCircuit> pendingGroup;
 };
 
-// An element waits to be placed, a wire is being drawn, a free end is held or an
+// An element or a pasted group waits to be placed, a wire is being drawn, a free end is held or an
 // element is dragged: the circuit is in the middle of a user's action, and the
 // editing state names table slots.
 inline bool gestureUnderWay(const EditState& state) {
     return state.pendingLogicElement || state.pendingBlockElement || state.wireInProgress ||
-           state.continuedEnd || state.logicHits || state.blockHits || state.wireHits;
+           state.continuedEnd || state.logicHits || state.blockHits || state.wireHits ||
+           state.pendingGroup;
 }

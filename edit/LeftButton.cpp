@@ -1,5 +1,6 @@
 #include "edit/BendPoints.h"
 #include "edit/ElementChanges.h"
+#include "edit/GroupGestures.h"
 #include "edit/HitRelease.h"
 #include "edit/HitTest.h"
 #include "edit/Joining.h"
@@ -18,8 +19,10 @@ void hitElements(EditContext& context, Point work) {
 }
 
 // Shift + press: the lists stay alive as the drag until the button is released.
+// On a chosen element the drag takes the whole group along.
 void beginDrag(EditContext& context, Point pointer) {
     hitElements(context, rawWorkPoint(context, pointer));
+    beginGroupDrag(context);
 }
 
 void changeUnderPointer(EditContext& context, Point pointer) {
@@ -118,12 +121,17 @@ void plainClick(EditContext& context, Point pointer) {
 }  // namespace
 
 void OnLButtonDown(EditContext& context, uint32_t flags, Point point) {
-    if (flags & platform::MK_SHIFT) {
+    context.state.band.reset();
+    if (context.state.pendingGroup) {
+        placePendingGroup(context);
+    } else if (flags & platform::MK_SHIFT) {
         beginDrag(context, point);
     } else if (flags & platform::MK_CONTROL) {
         changeUnderPointer(context, point);
     } else {
+        const bool onEmptySpace = pressOnEmptySpace(context, point);
         plainClick(context, point);
+        if (onEmptySpace) armBand(context, point);
     }
 }
 
@@ -131,6 +139,8 @@ void OnLButtonDown(EditContext& context, uint32_t flags, Point point) {
 void OnLButtonUp(EditContext& context, uint32_t, Point) {
     context.state.logicHits.reset();
     context.state.blockHits.reset();
+    context.state.groupDrag = false;
+    endBand(context);
 }
 
 void OnLButtonDblClk(EditContext& context, uint32_t, Point) {

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "edit/AttachedEnds.h"
+#include "edit/GroupGestures.h"
 #include "edit/Insertion.h"
 #include "edit/MouseDispatch.h"
 #include "edit/PointerGeometry.h"
@@ -77,7 +78,9 @@ void dragElement(EditContext& context, Point pointer) {
 
 void OnMouseMove(EditContext& context, uint32_t flags, Point point) {
     EditState& state = context.state;
-    if (state.pendingLogicElement) {
+    if (state.pendingGroup) {
+        followPointerWithGroup(context, point);
+    } else if (state.pendingLogicElement) {
         followPointer(context, *state.pendingLogicElement, point);
     } else if (state.pendingBlockElement) {
         followPointer(context, *state.pendingBlockElement, point);
@@ -85,9 +88,15 @@ void OnMouseMove(EditContext& context, uint32_t flags, Point point) {
         dragWireEnd(context, {*state.wireInProgress, 1}, point);
     } else if (state.continuedEnd) {
         dragWireEnd(context, *state.continuedEnd, point);
+    } else if ((flags & platform::MK_LBUTTON) && followBand(context, point)) {
+        // A press on empty space draws the band, which nothing else there does.
     } else if (flags & (platform::MK_LBUTTON | platform::MK_SHIFT)) {
         // The drag goes on with either the button or Shift still down.
-        dragElement(context, point);
+        if (state.groupDrag) {
+            dragGroup(context, point);
+        } else {
+            dragElement(context, point);
+        }
     }
 }
 

@@ -35,7 +35,11 @@ void retractOrDelete(EditContext& context) {
 
 void OnRButtonDown(EditContext& context, uint32_t, Point point) {
     EditState& state = context.state;
-    if (state.pendingLogicElement || state.pendingBlockElement) {
+    if (state.pendingGroup) {
+        // A pasted group is dropped; it was never registered.
+        state.pendingGroup.reset();
+        context.shell.invalidateWorkArea(true);
+    } else if (state.pendingLogicElement || state.pendingBlockElement) {
         // The logic element is served first; a waiting block element stays.
         if (state.pendingLogicElement) {
             state.pendingLogicElement.reset();

@@ -35,6 +35,9 @@ constexpr uint32_t MK_CONTROL = 0x0008;
 // means the application's default one.
 inline constexpr const char* kErrorCaption = "Ошибка";
 
+// The clipboard type of a group of elements: the bytes of a circuit file.
+inline constexpr const char* kCircuitClipboardType = "application/x-lotra-circuit";
+
 // What the pin-choice dialog shows: the element's pins, its body bitmap and size,
 // for a gate its output mark and type glyph (0 for none), and whether the element
 // has two outputs (which places their buttons as a trigger's).
@@ -131,6 +134,13 @@ class Shell {
     virtual void showStatus(const WindowStatus& /*status*/) {}
     // The zoom of the view changed (in percent): the desktop remembers it for the user.
     virtual void zoomChanged(int32_t /*zoom*/) {}
+    // Puts a group of elements on the clipboard as the bytes of a circuit file, under
+    // the program's own type, with its picture (`size` pixels, drawn by `paint` as a
+    // picture file is) for programs that take pictures.
+    virtual void putOnClipboard(const std::vector<uint8_t>& /*circuit*/, Size /*size*/,
+                                const std::function<void(Canvas&)>& /*paint*/) {}
+    // The bytes of the group on the clipboard; nothing when it holds none.
+    virtual std::optional<std::vector<uint8_t>> clipboardCircuit() { return std::nullopt; }
 };
 
 }  // namespace platform

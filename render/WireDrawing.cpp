@@ -6,6 +6,7 @@
 
 #include "model/ElementKind.h"
 #include "platform/Canvas.h"
+#include "render/GroupDrawing.h"
 #include "render/RecordDrawing.h"
 #include "render/WireLayer.h"
 
@@ -181,11 +182,12 @@ void CWireLayer::drawCircle(const WaitingCircle& circle) {
     if (circle.highlighted) canvas_.selectPen(previousPen);
 }
 
-void CWireLayer::draw(const CWire& wire, WireLevel level) {
+void CWireLayer::draw(const CWire& wire, WireLevel level, bool chosen) {
     highlighted_ = wire.highlighted != 0;
-    const bool ownPen = highlighted_ || level != WireLevel::None;
+    const bool ownPen = highlighted_ || level != WireLevel::None || chosen;
     platform::Pen pen = highlighted_ ? kHighlightPen : platform::Pen{};
     if (level != WireLevel::None) pen.color = levelColour(level);
+    if (chosen) pen.color = kChoiceColor;
     platform::Pen previousPen;
     if (ownPen) previousPen = canvas_.selectPen(pen);
     drawPolyline(wire);

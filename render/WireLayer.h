@@ -44,7 +44,8 @@ class CWireLayer {
     CWireLayer(platform::Canvas& canvas, const Viewport& view, const Rect& visible,
                WireWorkLimits limits);
 
-    void draw(const CWire& wire, WireLevel level = WireLevel::None);
+    // A wire that goes with the chosen elements is drawn in their frames' colour.
+    void draw(const CWire& wire, WireLevel level = WireLevel::None, bool chosen = false);
     // Paints the lines collected in the coverage, then the circles that waited for it.
     void finish();
 

@@ -1,5 +1,6 @@
 #include "render/WorkArea.h"
 
+#include "render/GroupDrawing.h"
 #include "render/RecordDrawing.h"
 #include "render/WireLayer.h"
 
@@ -29,11 +30,19 @@ void paintWorkArea(platform::Canvas& canvas, const CCircuit& circuit, const Poin
     for (const auto& element : circuit.blockElements) {
         if (element) draw(canvas, *element, view, powerOn);
     }
+    auto chosenWire = following.chosenWires.begin();
     for (size_t slot = 0; slot < circuit.wires.size(); ++slot) {
         const CWire* wire = circuit.wires[slot].get();
-        if (wire) wires.draw(*wire, slot < wireLevels.size() ? wireLevels[slot] : WireLevel::None);
+        const bool chosen =
+            chosenWire != following.chosenWires.end() && *chosenWire == static_cast<int32_t>(slot);
+        if (chosen) ++chosenWire;
+        if (wire)
+            wires.draw(*wire, slot < wireLevels.size() ? wireLevels[slot] : WireLevel::None,
+                       chosen);
     }
     wires.finish();
+    if (following.pendingGroup) drawPendingGroup(canvas, *following.pendingGroup, view, visible);
+    drawChoiceFrames(canvas, following.chosen, following.band, view);
 }
 
 }  // namespace render

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "model/Circuit.h"
 #include "model/Viewport.h"
@@ -18,6 +19,13 @@ struct PointerItems {
     const CLogicElement* pendingLogicElement = nullptr;
     const CBlockElement* pendingBlockElement = nullptr;
     std::optional<int32_t> wireInProgress;
+    // A pasted group waiting to be put down, drawn over the circuit.
+    const CCircuit* pendingGroup = nullptr;
+    // The chosen elements' rectangles and the rubber band, work-area coordinates,
+    // framed over everything else, and the wires that go with them (slots upward).
+    std::vector<Rect> chosen;
+    std::optional<Rect> band;
+    std::vector<int32_t> chosenWires;
 };
 
 // Paints the work area in layer order: the one item that follows the pointer

@@ -26,6 +26,7 @@ namespace {
 void addCalls(ConstantsModule& module) {
     module.table("command")
         .add("AppExit", command::AppExit)
+        .add("EditPaste", command::EditPaste)
         .add("LoadFromDisk", command::FileLoadFromDisk)
         .add("AnalysisFunctions", command::AnalysisFunctions)
         .add("SaveToDisk", kCommandSaveToDisk);

@@ -160,6 +160,18 @@ EMSCRIPTEN_KEEPALIVE void lotra_command(int command) {
     }
 }
 
+// "Вставить", with what the page found on the clipboard: the bytes of a group, or
+// none (size -1) when it holds none.
+EMSCRIPTEN_KEEPALIVE void lotra_paste(const uint8_t* circuit, int size) {
+    if (!window) return;
+    if (size >= 0) {
+        window->takeClipboard(std::vector<uint8_t>(circuit, circuit + size));
+    } else {
+        window->takeClipboard(std::nullopt);
+    }
+    window->core().OnCommand(command::EditPaste);
+}
+
 EMSCRIPTEN_KEEPALIVE void lotra_drop(const char* stagedPath, const char* name) {
     if (!window) return;
     if (const auto file = web::takeStagedFile(*window, stagedPath, name))

@@ -88,6 +88,13 @@ class WebShell : public platform::Shell {
     void setScrollPage(platform::ScrollBarId bar, int32_t page) override;
     // Kept in the browser's storage for the page, as the desktop keeps it for the user.
     void zoomChanged(int32_t zoom) override;
+    // The page hands over what its clipboard holds before a paste (see page/clipboard.js).
+    void putOnClipboard(const std::vector<uint8_t>& circuit, Size size,
+                        const std::function<void(platform::Canvas&)>& paint) override;
+    std::optional<std::vector<uint8_t>> clipboardCircuit() override { return clipboard_; }
+    void takeClipboard(std::optional<std::vector<uint8_t>> circuit) {
+        clipboard_ = std::move(circuit);
+    }
 
   private:
     // Runs a dialog of the page with its request as JSON; its answer, or nothing on
@@ -106,6 +113,7 @@ class WebShell : public platform::Shell {
     PageTextStamper text_;
     CFunctionsPanel functionsPanel_;
     CAutomatonPanel automatonPanel_;
+    std::optional<std::vector<uint8_t>> clipboard_;
 };
 
 }  // namespace web

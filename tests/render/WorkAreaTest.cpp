@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "render/GroupDrawing.h"
 #include "render/WorkArea.h"
 #include "support/CircuitBuilder.h"
 #include "support/RecordingCanvas.h"
@@ -13,10 +14,15 @@ class WorkAreaPainting : public ::testing::Test {
   protected:
     Placements paint(bool powerOn, Viewport view = {}) {
         canvas = RecordingCanvas{};
-        render::paintWorkArea(
-            canvas, circuit,
-            {edit.pendingLogicElement.get(), edit.pendingBlockElement.get(), edit.wireInProgress},
-            view, powerOn, {0, 0, 640, 480});
+        render::paintWorkArea(canvas, circuit,
+                              {edit.pendingLogicElement.get(),
+                               edit.pendingBlockElement.get(),
+                               edit.wireInProgress,
+                               nullptr,
+                               {},
+                               {},
+                               {}},
+                              view, powerOn, {0, 0, 640, 480});
         return canvas.bitmapPlacements();
     }
 
@@ -30,6 +36,40 @@ class WorkAreaPainting : public ::testing::Test {
     } edit;
     RecordingCanvas canvas;
 };
+
+// A chosen element is framed 2 pixels off its rectangle, the wires that go with the
+// choice are drawn in the frames' colour and the others not, the band is framed,
+// and a pasted group is drawn over the circuit, at the scroll offsets.
+TEST_F(WorkAreaPainting, TheChoiceIsFramedItsWiresColouredAndAPastedGroupDrawnOnTop) {
+    const int32_t gate = build.gate(true, 2, false, 100, 100);
+    const int32_t other = build.gate(true, 2, false, 200, 100);
+    build.wire(LogicElement, gate, kOutputPin, LogicElement, other, 0);
+    build.wire(LogicElement, gate, kOutputPin, LogicElement, other, 4);
+    CCircuit group;
+    CircuitBuilder{group}.indicator(400, 300);
+    render::PointerItems items;
+    items.pendingGroup = &group;
+    items.chosen = {{100, 100, 130, 130}};
+    items.band = Rect{90, 90, 140, 150};
+    items.chosenWires = {1};
+    render::paintWorkArea(canvas, circuit, items, {10, 20}, false, {0, 0, 640, 480});
+    const platform::Pen choice{1, render::kChoiceColor};
+    std::vector<RecordingCanvas::Line> framed;
+    for (const RecordingCanvas::Line& line : canvas.lines())
+        if (line.pen == choice) framed.push_back(line);
+    ASSERT_GE(framed.size(), 9u) << "the chosen wire, the frame and the band";
+    const std::vector<RecordingCanvas::Line> frames(framed.end() - 8, framed.end());
+    EXPECT_EQ(frames[0].from, (Point{88, 78}));
+    EXPECT_EQ(frames[1].to, (Point{122, 112}));
+    EXPECT_EQ(frames[4].from, (Point{80, 70}));
+    EXPECT_EQ(frames[5].to, (Point{130, 130}));
+    const std::vector<std::string> placements = canvas.bitmapPlacements();
+    ASSERT_FALSE(placements.empty());
+    EXPECT_EQ(placements.back().substr(placements.back().find('@')), "@390,280")
+        << "the pasted indicator last, over the circuit";
+    const size_t wireLines = canvas.lines().size() - framed.size();
+    EXPECT_GT(wireLines, 0u) << "the wire left out of the choice keeps the plain pen";
+}
 
 TEST_F(WorkAreaPainting, TablesArePaintedLogicThenBlockThenWiresSlotsUpward) {
     build.block(Trigger, 200, 0);

@@ -37,6 +37,13 @@ void checkEditState(const CCircuit& circuit, const EditState& edit, std::vector<
         edit.blockHits, "block", [&](int32_t s) { return circuit.blockElement(s); }, out);
     checkHits(
         edit.wireHits, "wire", [&](int32_t s) { return circuit.wire(s); }, out);
+    for (int32_t slot : edit.selection.logic)
+        if (!circuit.logicElement(slot)) out.push_back("a chosen logic slot is empty");
+    for (int32_t slot : edit.selection.block)
+        if (!circuit.blockElement(slot)) out.push_back("a chosen block slot is empty");
+    if (edit.pendingGroup)
+        for (std::string& fault : circuitLinkViolations(*edit.pendingGroup, std::nullopt))
+            out.push_back("the pasted group: " + fault);
 }
 
 // Reading drops the link of end 0 of the wire in progress, whose pin is not linked

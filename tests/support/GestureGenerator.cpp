@@ -47,6 +47,12 @@ const int kCommands[] = {
     command::EditRedo,        command::ViewZoomIn,      command::ViewZoomOut,
     command::ViewZoomNatural,
 };
+// What is done to a group of elements; pasting is followed by moves and a click.
+const int kGroupCommands[] = {
+    command::EditCut,       command::EditCopy,     command::EditPaste,    command::EditDelete,
+    command::EditSelectAll, command::EditCancel,   command::EditMoveLeft, command::EditMoveRight,
+    command::EditMoveUp,    command::EditMoveDown,
+};
 const int kInsertCommands[] = {
     command::InsertLogicElement, command::InsertTrigger,   command::InsertSummer,
     command::InsertEntrSignal,   command::InsertGenerator, command::InsertIndicator,
@@ -121,6 +127,28 @@ class GestureGenerator {
             pointer(Type::MouseMove, keys | platform::MK_LBUTTON, target());
         pointer(Type::LButtonUp, keys, target());
     }
+    // A rubber band from anywhere, mostly across some of the circuit.
+    void band() {
+        const Size client = session_.shell().client;
+        pointer(Type::LButtonDown, platform::MK_LBUTTON,
+                {between(0, client.width), between(0, client.height)});
+        for (int steps = between(1, 3); steps > 0; --steps)
+            pointer(Type::MouseMove, platform::MK_LBUTTON, target());
+        pointer(Type::LButtonUp, 0, target());
+        if (below(2)) groupCommand();
+    }
+    // A copy or a cut is mostly pasted at once.
+    void groupCommand() {
+        const int id = kGroupCommands[below(std::size(kGroupCommands))];
+        other(Type::Command, id);
+        const bool copied = id == command::EditCopy || id == command::EditCut;
+        if (copied && below(3))
+            other(Type::Command, command::EditPaste);
+        else if (id != command::EditPaste)
+            return;
+        for (int steps = between(0, 3); steps > 0; --steps) pointer(Type::MouseMove, 0, target());
+        if (below(4) != 0) click(target(), 0);
+    }
     void timerTicks() {
         if (below(4) == 0) return other(Type::Timer, timer::Autosave);
         for (int ticks = between(1, 12); ticks > 0; --ticks)
@@ -168,7 +196,8 @@ class GestureGenerator {
         if (roll < 52) return doubleClick(target(), modifiers());
         if (roll < 58) return drag(modifiers());
         if (roll < 62) return pointer(Type::RButtonDown, modifiers(), target());
-        if (roll < 74) return menuCommand();
+        if (roll < 70) return menuCommand();
+        if (roll < 74) return below(2) ? band() : groupCommand();
         if (roll < 78) return undoOrRedo();
         if (roll < 92) return timerTicks();
         if (roll < 94)

@@ -3,6 +3,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "platform/Shell.h"
 
@@ -53,7 +54,15 @@ class RandomShell : public platform::Shell {
     void setScrollPos(platform::ScrollBarId, int32_t) override {}
     void moveControl(platform::ControlId, const Rect&) override {}
 
+    // The clipboard of the session: what the last copy put there.
+    void putOnClipboard(const std::vector<uint8_t>& circuit, Size,
+                        const std::function<void(platform::Canvas&)>&) override {
+        clipboard = circuit;
+    }
+    std::optional<std::vector<uint8_t>> clipboardCircuit() override { return clipboard; }
+
     Size client{640, 480};
+    std::optional<std::vector<uint8_t>> clipboard;
     std::optional<Point> pointer;
     bool generatorTimerRunning = false;
     bool autosaveTimerRunning = false;

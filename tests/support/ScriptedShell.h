@@ -65,7 +65,9 @@ class ScriptedShell : public platform::Shell {
     std::map<platform::ScrollBarId, std::pair<int32_t, int32_t>> scrollRanges;
     std::map<platform::ScrollBarId, int32_t> scrollPositions;
     std::map<platform::ControlId, Rect> controls;
-    std::vector<platform::WindowStatus> statuses;  // every status line handed over
+    std::vector<platform::WindowStatus> statuses;   // every status line handed over
+    std::optional<std::vector<uint8_t>> clipboard;  // the circuit bytes a copy put there
+    Size clipboardPictureSize;
 
     bool messageBox(const std::string& text, const std::string& caption,
                     platform::MessageBoxStyle style) override;
@@ -94,6 +96,12 @@ class ScriptedShell : public platform::Shell {
     void setScrollPos(platform::ScrollBarId bar, int32_t pos) override;
     void moveControl(platform::ControlId control, const Rect& rect) override;
     void showStatus(const platform::WindowStatus& status) override { statuses.push_back(status); }
+    void putOnClipboard(const std::vector<uint8_t>& circuit, Size size,
+                        const std::function<void(platform::Canvas&)>&) override {
+        clipboard = circuit;
+        clipboardPictureSize = size;
+    }
+    std::optional<std::vector<uint8_t>> clipboardCircuit() override { return clipboard; }
 
     // How many times the whole work area was invalidated with this erase flag.
     int workAreaInvalidations(bool erase) const;

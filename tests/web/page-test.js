@@ -320,6 +320,61 @@ async function loadFromDisk(page, file) {
     await allQuiet(page);
 }
 
+// --- A group copied and pasted: an input signal wired to an indicator, both chosen
+// with a rubber band, Ctrl+C, Ctrl+V, the copy follows the pointer and a click puts
+// it down; saved, each indicator of the file shows its own signal.
+async function groupPaste(page) {
+    await chooseCommand(page, 57600);
+    await dialogOpen(page);
+    await clickButton(page, 'Продолжить');
+    await dialogOpen(page);
+    await page.keyboard.type('pairs.vrt');
+    await page.keyboard.press('Enter');
+    await allQuiet(page);
+    await chooseCommand(page, 40007);
+    await clickWorkArea(page, 150, 100, false);
+    await chooseCommand(page, 40022);
+    await clickWorkArea(page, 350, 100, false);
+    await clickWorkArea(page, 160, 108, false);
+    await dialogOpen(page);
+    await page.click('#modal input[data-pin="9"]');
+    await clickButton(page, 'OK');
+    await allQuiet(page);
+    await clickWorkArea(page, 380, 115, false);
+    await dialogOpen(page);
+    await page.click('#modal input[data-pin="0"]');
+    await clickButton(page, 'OK');
+    await allQuiet(page);
+
+    await page.mouse.move(...await inWorkArea(page, 120, 70));
+    await page.mouse.down();
+    await page.mouse.move(...await inWorkArea(page, 270, 110));
+    await page.mouse.move(...await inWorkArea(page, 420, 160));
+    await page.mouse.up();
+    await allQuiet(page);
+    await pressKeys(page, ['Control', 'KeyC']);
+    await allQuiet(page);
+    await page.mouse.move(...await inWorkArea(page, 150, 230));
+    await pressKeys(page, ['Control', 'KeyV']);
+    await allQuiet(page);
+    await page.mouse.move(...await inWorkArea(page, 160, 262));
+    await allQuiet(page);
+    const following = await workAreaPixels(page, 'pasted-following');
+    check(inkIn(following, 165, 265, 15), 'the pasted pair does not follow the pointer');
+    await clickWorkArea(page, 160, 262, false);
+    await pressKeys(page, ['Control', 'KeyS']);
+    await allQuiet(page);
+    const saved = await storedFile(page, 'pairs.vrt');
+    check(saved !== null, 'pairs.vrt was not saved');
+    if (!saved) return;
+    const file = path.join(work, 'pairs.vrt');
+    fs.writeFileSync(file, Buffer.from(saved));
+    const rows = execFileSync(simPath, ['--truth-table', file]).toString().trim().split('\n')
+        .slice(1).map((line) => line.split('\t').map(Number));
+    check(rows.length === 4 && rows.every(([x1, x2, y1, y2]) => x1 === y1 && x2 === y2),
+          'the saved pairs are not each wired: ' + JSON.stringify(rows));
+}
+
 // --- The desktop's gestures and keys on a new circuit: a double click ends a wire, the
 // items' keys reach the core in place of the browser's own actions, Alt with a
 // title's letter opens that menu alone, and the clock ticks on behind a dialog.
@@ -956,6 +1011,7 @@ async function main() {
         await page.waitForFunction(() => !lotra.isBusy() && document.getElementById('modal').hidden,
                                    { timeout: 10000 });
 
+        await groupPaste(page);
         await gesturesAndKeys(page);
         // The page asks before it goes with a change the recovery file does not hold yet.
         await pressKeys(page, ['Control', 'KeyZ']);

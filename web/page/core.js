@@ -1,12 +1,12 @@
 // @ts-check
 // Calls into the core (lotra-core.js), one at a time.
 
-/** @typedef {'number' | 'string'} ArgumentType */
+/** @typedef {'number' | 'string' | 'array'} ArgumentType */
 /**
  * @typedef {object} PendingCall
  * @property {string} name
  * @property {ArgumentType[]} types
- * @property {(number | string)[]} args
+ * @property {(number | string | Uint8Array)[]} args
  * @property {boolean} changes whether it may change the circuit
  * @property {boolean} tick a timer's tick, which opens no dialog
  * @property {(done: boolean) => void} resolve
@@ -78,7 +78,7 @@ class CoreCalls {
     /**
      * @param {string} name
      * @param {ArgumentType[]} types
-     * @param {(number | string)[]} args
+     * @param {(number | string | Uint8Array)[]} args
      * @param {{ changes?: boolean }} [options] changes: the call may change the circuit
      * @returns {Promise<boolean>} false when the core is not running
      */
@@ -118,7 +118,7 @@ class CoreCalls {
      * browser's storage) before it returns.
      * @param {string} name
      * @param {ArgumentType[]} types
-     * @param {(number | string)[]} args
+     * @param {(number | string | Uint8Array)[]} args
      */
     async enter(name, types, args) {
         this.inCall = true;

@@ -2,6 +2,7 @@
 // The page's half of the window: it starts the core in the work area and answers
 // what the core asks of it through the global `lotra` object (the core's EM_JS calls
 // reach it by that name); the one-copy rule and the end of the program.
+import { connectClipboard, pasteFromPage, putOnClipboard } from './clipboard.js';
 import { command, texts, timer } from './constants.js';
 import { automatonPanel } from './automaton-panel.js';
 import { calls, stats } from './core.js';
@@ -32,6 +33,10 @@ let exiting = false;
 function runCommand(id) {
     if (id === command.AppExit) {
         exitProgram();
+        return;
+    }
+    if (id === command.EditPaste) {
+        pasteFromPage();
         return;
     }
     calls.call('lotra_command', ['number'], [id], { changes: true })
@@ -92,6 +97,7 @@ async function start() {
     connectPointer(() => menuBar.close(), (event) => fingers.take(event));
     connectWheel();
     connectDrop();
+    connectClipboard();
     followClientSize();
     document.addEventListener('visibilitychange', () => picture.paintIfPending());
     window.addEventListener('beforeunload', (event) => {
@@ -241,6 +247,7 @@ function noteTextBoxes(edges) {
     takeAnswer: () => coreWait.take(),
     setIcon,
     rememberZoom,
+    putOnClipboard,
     stats,
     /** @param {boolean} unwritten the recovery file is behind the circuit */
     showRecoveryUnwritten: (unwritten) => {

@@ -1,6 +1,7 @@
 // @ts-check
 // The menu bar: titles, drop-downs and the keyboard's way to them, and the items'
 // keys, which give their commands without the menu.
+import { command } from './constants.js';
 import { calls } from './core.js';
 import { byId, modalOpen } from './dom.js';
 
@@ -39,6 +40,25 @@ const kRussianByCode = {
 };
 
 /**
+ * The browser's names of keys that the menus write as the desktop does.
+ * @type {Record<string, string>}
+ */
+const kBrowserKeyNames = {
+    Del: 'Delete', Esc: 'Escape', Left: 'ArrowLeft', Right: 'ArrowRight', Up: 'ArrowUp',
+    Down: 'ArrowDown',
+};
+
+/**
+ * Plain keys that an open menu or a dialog's field uses for itself, and that have no
+ * action of the browser's to hold off.
+ * @param {KeyboardEvent} event
+ */
+function isEditingKey(event) {
+    return !event.ctrlKey && !event.altKey && !event.metaKey &&
+        /^(Escape|Delete|Arrow)/.test(event.key);
+}
+
+/**
  * Whether the event is the key written as "Ctrl+Shift+Z" or "F1": a letter is known
  * by its place on the keyboard, so that it works in every layout, as on the desktop.
  * @param {string} key
@@ -51,7 +71,8 @@ function isKey(key, event) {
         parts.includes('Shift') !== event.shiftKey || parts.includes('Alt') !== event.altKey) {
         return false;
     }
-    return /^[A-Z]$/.test(name) ? event.code === 'Key' + name : event.key === name;
+    return /^[A-Z]$/.test(name) ? event.code === 'Key' + name
+        : event.key === (kBrowserKeyNames[name] ?? name);
 }
 
 /** @param {KeyboardEvent} event */
@@ -258,8 +279,11 @@ export class MenuBar {
      * @returns {boolean} whether the key was an item's
      */
     shortcut(event) {
+        if (this.open >= 0 && isEditingKey(event)) return false;
         const item = this.itemOf(event);
         if (!item) return false;
+        // The browser's own paste brings what the clipboard holds (clipboard.js).
+        if (item.command === command.EditPaste) return true;
         event.preventDefault();
         this.close();
         this.runCommand(item.command);
@@ -282,11 +306,11 @@ export class MenuBar {
             }
         });
         // Under a dialog the items' keys do nothing, nor the browser's actions for them;
-        // a text field keeps its own undo and redo.
+        // a text field keeps its own undo and redo, cut, copy, paste and choosing all.
         window.addEventListener('keydown', (event) => {
-            if (!modalOpen() || !this.itemOf(event)) return;
+            if (!modalOpen() || !this.itemOf(event) || isEditingKey(event)) return;
             const inField = event.target instanceof HTMLInputElement && !event.target.readOnly;
-            if (!inField || !/^Key[ZY]$/.test(event.code)) event.preventDefault();
+            if (!inField || !/^Key[ZYXCVA]$/.test(event.code)) event.preventDefault();
         }, { capture: true });
         document.addEventListener('keyup', (event) => {
             if (event.key !== 'Alt' || !altAlone) return;

@@ -43,8 +43,8 @@ shot_until() { # name test...
     return 1
 }
 
-# Pixels of a colour family (red, blue or dark) in a rectangle of the work area
-# of a screenshot.
+# Pixels of a colour family (red, blue, dark, or the frames' of chosen elements)
+# in a rectangle of the work area of a screenshot.
 count_colour() { # shot colour x y w h
     convert "$work/$1.png" -crop "$5x$6+$((win_x + $3))+$((client_y + $4))" +repage \
         -depth 8 txt:- | awk -v want="$2" '
@@ -54,6 +54,7 @@ count_colour() { # shot colour x y w h
             if (want == "red" && r > 180 && g < 90 && b < 90) n++
             if (want == "blue" && b > 180 && r < 90 && g < 90) n++
             if (want == "dark" && r < 90 && g < 90 && b < 90) n++
+            if (want == "choice" && r < 60 && g > 90 && g < 150 && b > 180) n++
         }
         END { print n + 0 }'
 }
