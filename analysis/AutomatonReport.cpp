@@ -9,6 +9,9 @@
 namespace analysis {
 namespace {
 
+// Graphs with more arrows than this are drawn with straight ones.
+constexpr size_t kCurvedArrowLimit = 150;
+
 std::string letterName(size_t state) {
     std::string name;
     for (size_t n = state + 1; n > 0; n = (n - 1) / 26)
@@ -117,8 +120,29 @@ std::string automatonText(const CircuitAutomaton& circuit, const AutomatonReport
 std::string automatonDot(const CircuitAutomaton& circuit, const AutomatonReportOptions& options) {
     const Automaton& a = circuit.automaton;
     const bool moore = circuit.kind != AutomatonKind::Mealy;
-    std::string dot =
-        "digraph automaton {\n  rankdir=LR;\n"
+    // One arrow per pair of states, labelled with every input that takes it.
+    std::string arrows;
+    size_t arrowCount = 0;
+    for (size_t s = 0; s < a.stateCount(); ++s) {
+        std::map<uint32_t, std::string> labels;
+        for (uint32_t v = 0; v < a.vectors(); ++v) {
+            std::string label = inputBits(a, v);
+            if (!moore) label += "/" + outputText(a, s, v);
+            std::string& joined = labels[a.nextState(s, v)];
+            joined += (joined.empty() ? "" : "\n") + label;
+        }
+        for (const auto& [to, label] : labels)
+            arrows += "  s" + std::to_string(s) + " -> s" + std::to_string(to) +
+                      " [label=" + quoted(label) + "];\n";
+        arrowCount += labels.size();
+    }
+    std::string dot = "digraph automaton {\n  rankdir=LR;\n";
+    // Curved labelled arrows cost dot's layout about a minute for 600 of them (64
+    // states): a larger graph gets straight arrows and bounded rank searches, which
+    // lay it out in about half a second.
+    if (arrowCount > kCurvedArrowLimit)
+        dot += "  splines=line; nslimit=1; nslimit1=1; mclimit=0.1;\n";
+    dot +=
         "  node [shape=circle, fontname=\"DejaVu Sans\"];\n"
         "  edge [fontname=\"DejaVu Sans\", fontsize=10];\n"
         "  start [shape=point, width=0.12];\n";
@@ -128,20 +152,7 @@ std::string automatonDot(const CircuitAutomaton& circuit, const AutomatonReportO
         dot += "  s" + std::to_string(s) + " [label=" + quoted(label) + "];\n";
     }
     dot += "  start -> s" + std::to_string(a.initial) + ";\n";
-    for (size_t s = 0; s < a.stateCount(); ++s) {
-        // One arrow per pair of states, labelled with every input that takes it.
-        std::map<uint32_t, std::string> labels;
-        for (uint32_t v = 0; v < a.vectors(); ++v) {
-            std::string label = inputBits(a, v);
-            if (!moore) label += "/" + outputText(a, s, v);
-            std::string& joined = labels[a.nextState(s, v)];
-            joined += (joined.empty() ? "" : "\n") + label;
-        }
-        for (const auto& [to, label] : labels)
-            dot += "  s" + std::to_string(s) + " -> s" + std::to_string(to) +
-                   " [label=" + quoted(label) + "];\n";
-    }
-    return dot + "}\n";
+    return dot + arrows + "}\n";
 }
 
 std::string automatonJson(const CircuitAutomaton& circuit) {

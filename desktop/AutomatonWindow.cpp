@@ -1,12 +1,16 @@
 #include "desktop/AutomatonWindow.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QPainter>
 #include <QScrollArea>
+#include <QSvgRenderer>
 #include <QVBoxLayout>
 
 #include "analysis/AutomatonReport.h"
@@ -28,6 +32,25 @@ constexpr const char* kNoGraph = "Graphviz не нарисовал граф.";
 constexpr const char* kProposedName = "automat.png";
 constexpr const char* kNotWritten = "Не удалось записать рисунок ";
 constexpr const char* kErrorCaption = "Ошибка";
+
+// The longest side of the graph as the window shows it. Graphviz's own pixels of a
+// graph of a few hundred arrows take it seconds and tens of megabytes; its SVG
+// comes at once and is drawn here at this size at most.
+constexpr int kLongestShownSide = 4096;
+
+QImage graphImage(const std::vector<uint8_t>& svg) {
+    QSvgRenderer renderer(
+        QByteArray(reinterpret_cast<const char*>(svg.data()), static_cast<qsizetype>(svg.size())));
+    if (!renderer.isValid() || renderer.defaultSize().isEmpty()) return {};
+    QSize size = renderer.defaultSize();
+    if (std::max(size.width(), size.height()) > kLongestShownSide)
+        size.scale(kLongestShownSide, kLongestShownSide, Qt::KeepAspectRatio);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    return image;
+}
 
 QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -104,8 +127,8 @@ void CAutomatonWindow::showAutomaton() {
                    : error_));
     graph_ = QImage();
     if (drawable) {
-        const auto png = renderGraph(dot(), platform::PictureFormat::Png);
-        if (png) graph_.loadFromData(png->data(), static_cast<int>(png->size()), "PNG");
+        const auto svg = renderGraph(dot(), platform::PictureFormat::Svg);
+        if (svg) graph_ = graphImage(*svg);
     }
     save_->setEnabled(drawable && !graph_.isNull());
     if (graph_.isNull())
