@@ -6,9 +6,9 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QPainter>
 #include <QScrollArea>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
