@@ -1,11 +1,12 @@
 // @ts-check
 // The panel "Автомат схемы": the table of transitions and outputs as the core writes
-// it, and the state graph that Graphviz (the page's own copy, put into the page as the
-// text of a script) lays out from the core's DOT text, the start marked by an arrow
+// it, and the state graph that Graphviz (the page's own copy, put into the page as its
+// script compressed) lays out from the core's DOT text, the start marked by an arrow
 // from a point.
 import { analysisTexts as t, command } from './constants.js';
 import { calls } from './core.js';
-import { byId, context2d } from './dom.js';
+import { context2d } from './dom.js';
+import { embeddedBytes } from './files.js';
 import { Panel, element } from './panel-frame.js';
 
 /** @typedef {{ text: string, combinational: boolean, dot: string }} AutomatonAnswer */
@@ -29,6 +30,8 @@ class GraphDrawer {
     constructor() {
         /** @type {Worker | null} */
         this.worker = null;
+        /** @type {Promise<string> | null} Graphviz's script, once unpacked */
+        this.library = null;
         /** @type {{ resolve: (svg: string) => void, reject: (error: Error) => void } | null} */
         this.waiting = null;
     }
@@ -37,22 +40,24 @@ class GraphDrawer {
      * @param {string} dot
      * @returns {Promise<string>} the SVG text
      */
-    draw(dot) {
+    async draw(dot) {
+        const library = await (this.library ??= graphLibrary());
         if (this.waiting && this.worker) {
             this.worker.terminate();
             this.worker = null;
             this.waiting.reject(new Error('a later graph was asked for'));
         }
-        const worker = this.worker || this.start();
+        const worker = this.worker || this.start(library);
         return new Promise((resolve, reject) => {
             this.waiting = { resolve, reject };
             worker.postMessage(dot);
         });
     }
 
-    start() {
-        const source = byId('graph-library').textContent + kWorkerAnswers;
-        const worker = new Worker(URL.createObjectURL(new Blob([source], { type: 'text/javascript' })));
+    /** @param {string} library Graphviz's script */
+    start(library) {
+        const source = new Blob([library, kWorkerAnswers], { type: 'text/javascript' });
+        const worker = new Worker(URL.createObjectURL(source));
         worker.onmessage = (/** @type {MessageEvent<{ svg?: string, error?: string }>} */ event) => {
             const waiting = this.waiting;
             this.waiting = null;
@@ -63,6 +68,13 @@ class GraphDrawer {
         this.worker = worker;
         return worker;
     }
+}
+
+// Graphviz's script, about a third of the page, is kept in it gzipped.
+/** @returns {Promise<string>} */
+function graphLibrary() {
+    const packed = new Blob([embeddedBytes('graph-library')]).stream();
+    return new Response(packed.pipeThrough(new DecompressionStream('gzip'))).text();
 }
 
 const graphs = new GraphDrawer();
