@@ -5,9 +5,9 @@
 // from a point.
 import { analysisTexts as t, command } from './constants.js';
 import { calls } from './core.js';
-import { context2d } from './dom.js';
+import { context2d, element } from './dom.js';
 import { embeddedBytes } from './files.js';
-import { Panel, element } from './panel-frame.js';
+import { Panel } from './panel-frame.js';
 
 /** @typedef {{ text: string, combinational: boolean, dot: string }} AutomatonAnswer */
 

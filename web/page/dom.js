@@ -1,5 +1,5 @@
 // @ts-check
-// The page's own elements, found or the page fails loudly.
+// The page's own elements, found or the page fails loudly, and new ones made.
 
 /**
  * @param {string} id
@@ -35,4 +35,19 @@ export function context2d(canvas) {
 /** @returns {boolean} whether a dialog or message box is open over the window */
 export function modalOpen() {
     return !byId('modal').hidden;
+}
+
+/**
+ * An element of the kind with a class and, when given, its text.
+ * @template {keyof HTMLElementTagNameMap} K
+ * @param {K} kind
+ * @param {string} className
+ * @param {string} [text]
+ * @returns {HTMLElementTagNameMap[K]}
+ */
+export function element(kind, className, text) {
+    const made = document.createElement(kind);
+    made.className = className;
+    if (text !== undefined) made.textContent = text;
+    return made;
 }

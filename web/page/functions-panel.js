@@ -5,8 +5,8 @@
 // between the page's other work, so that the generator's ticks keep their time.
 import { analysisTexts as t } from './constants.js';
 import { calls, stats } from './core.js';
-import { context2d } from './dom.js';
-import { Panel, element } from './panel-frame.js';
+import { context2d, element } from './dom.js';
+import { Panel } from './panel-frame.js';
 
 /** How long the core may work before the page has its turn again. */
 const kSliceMs = 20;

@@ -125,18 +125,3 @@ export class Panel {
         return [label, input];
     }
 }
-
-/**
- * An element of the kind with a class and, when given, its text.
- * @template {keyof HTMLElementTagNameMap} K
- * @param {K} kind
- * @param {string} className
- * @param {string} [text]
- * @returns {HTMLElementTagNameMap[K]}
- */
-export function element(kind, className, text) {
-    const made = document.createElement(kind);
-    made.className = className;
-    if (text !== undefined) made.textContent = text;
-    return made;
-}

@@ -5,7 +5,7 @@
 // stays in view. The panel looks for new columns ten times a second and draws only
 // when there are some.
 import { calls } from './core.js';
-import { byId, context2d } from './dom.js';
+import { byId, context2d, element } from './dom.js';
 
 const kPollMs = 100;
 const kOpeningZoom = 10;
@@ -25,24 +25,13 @@ function choice(label, enabled, run) {
     return [label, enabled, run];
 }
 
-/**
- * @param {string} tag
- * @param {string} [text]
- * @returns {HTMLElement}
- */
-function element(tag, text) {
-    const made = document.createElement(tag);
-    if (text) made.textContent = text;
-    return made;
-}
-
 class TimingPanel {
     constructor() {
         /** @type {HTMLElement | null} */
         this.root = null;
-        this.canvas = /** @type {HTMLCanvasElement} */ (element('canvas'));
-        this.zoom = /** @type {HTMLInputElement} */ (element('input'));
-        this.bar = /** @type {HTMLInputElement} */ (element('input'));
+        this.canvas = element('canvas', '');
+        this.zoom = element('input', '');
+        this.bar = element('input', 'timing-bar');
         this.following = true;
         this.shownVersion = -1;
         /** @type {HTMLElement | null} an open menu of the panel */
@@ -66,29 +55,26 @@ class TimingPanel {
     }
 
     build() {
-        const root = element('div');
+        const root = element('div', '');
         root.id = 'timing-panel';
         root.hidden = true;
-        const tools = element('div');
-        tools.className = 'timing-tools';
+        const tools = element('div', 'timing-tools');
         this.zoom.type = 'number';
         this.zoom.min = '1';
         this.zoom.max = String(kMostZoom);
         this.zoom.value = String(kOpeningZoom);
         this.zoom.addEventListener('change', () => this.draw());
-        const add = element('button', 'Добавить сигнал...');
+        const add = element('button', '', 'Добавить сигнал...');
         add.addEventListener('click', () => this.offerSignals(add));
-        const save = element('button', 'Сохранить диаграмму...');
+        const save = element('button', '', 'Сохранить диаграмму...');
         save.addEventListener('click', () => {
             calls.call('lotra_timing_save', ['number'], [this.pixelsPerTick()]);
         });
-        tools.append(element('span', 'Временная диаграмма'), element('span', 'Масштаб:'),
-                     this.zoom, element('span', 'точек на такт'), add, save);
-        const rows = element('div');
-        rows.className = 'timing-rows';
+        tools.append(element('span', '', 'Временная диаграмма'), element('span', '', 'Масштаб:'),
+                     this.zoom, element('span', '', 'точек на такт'), add, save);
+        const rows = element('div', 'timing-rows');
         rows.append(this.canvas);
         this.bar.type = 'range';
-        this.bar.className = 'timing-bar';
         this.bar.min = '0';
         this.bar.addEventListener('input', () => {
             this.following = Number(this.bar.value) >= Number(this.bar.max);
@@ -156,11 +142,9 @@ class TimingPanel {
      */
     openMenu(items, x, y) {
         this.closeMenu();
-        const menu = element('div');
-        menu.className = 'timing-menu';
+        const menu = element('div', 'timing-menu');
         for (const [label, enabled, run] of items) {
-            const item = element('div', label);
-            item.className = enabled ? 'menuitem' : 'menuitem disabled';
+            const item = element('div', enabled ? 'menuitem' : 'menuitem disabled', label);
             if (enabled) item.addEventListener('click', () => { this.closeMenu(); run(); });
             menu.append(item);
         }
