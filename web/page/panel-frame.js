@@ -99,18 +99,6 @@ export class Panel {
     }
 
     /**
-     * A button of the panel.
-     * @param {string} text
-     * @param {() => void} onClick
-     */
-    button(text, onClick) {
-        const button = document.createElement('button');
-        button.textContent = text;
-        button.addEventListener('click', onClick);
-        return button;
-    }
-
-    /**
      * A check box with its label.
      * @param {string} text
      * @param {() => void} onChange
