@@ -7,6 +7,7 @@
 // clipboard without the program's type paste what the page copied last.
 import { calls } from './core.js';
 import { modalOpen } from './dom.js';
+import { bytesOfBase64 } from './files.js';
 
 const kCircuitType = 'application/x-lotra-circuit';
 
@@ -30,7 +31,7 @@ function toBase64(bytes) {
  */
 function fromBase64(text) {
     try {
-        return Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
+        return bytesOfBase64(text);
     } catch {
         return null;
     }

@@ -71,16 +71,24 @@ export function connectDrop() {
 }
 
 /**
+ * The bytes of base64 text; text that is not base64 throws.
+ * @param {string} text
+ * @returns {Uint8Array<ArrayBuffer>}
+ */
+export function bytesOfBase64(text) {
+    const native = /** @type {{ fromBase64?: (text: string) => Uint8Array<ArrayBuffer> }} */ (
+        /** @type {unknown} */ (Uint8Array));
+    if (native.fromBase64) return native.fromBase64(text);
+    return Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
+}
+
+/**
  * Bytes the page holds as base64 text in an element of its own.
  * @param {string} id
  * @returns {Uint8Array<ArrayBuffer>}
  */
 export function embeddedBytes(id) {
-    const text = (byId(id).textContent || '').trim();
-    const native = /** @type {{ fromBase64?: (text: string) => Uint8Array<ArrayBuffer> }} */ (
-        /** @type {unknown} */ (Uint8Array));
-    if (native.fromBase64) return native.fromBase64(text);
-    return Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
+    return bytesOfBase64((byId(id).textContent || '').trim());
 }
 
 // The user's manual, in a new tab.
