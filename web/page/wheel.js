@@ -6,6 +6,7 @@
 import { calls } from './core.js';
 import { keyFlags, spotOf, workArea } from './pointer.js';
 import { workScale } from './scale.js';
+import { readSetting, writeSetting } from './settings.js';
 
 /** What the browser's units of deltaMode 0 (pixels), 1 (lines) and 2 (pages) turn. */
 const kTurnPerUnit = [1.2, 40, 360];
@@ -42,21 +43,12 @@ export function connectWheel() {
 
 /** @param {number} zoom the zoom the user chose, in percent */
 export function rememberZoom(zoom) {
-    try {
-        localStorage.setItem(kZoomKey, String(zoom));
-    } catch {
-        // Storage the browser refuses only loses the zoom for the next visit.
-    }
+    writeSetting(kZoomKey, String(zoom));
 }
 
 /** Gives the core the zoom the user chose last time. */
 export function restoreZoom() {
-    let zoom = null;
-    try {
-        zoom = localStorage.getItem(kZoomKey);
-    } catch {
-        return Promise.resolve(false);
-    }
+    const zoom = readSetting(kZoomKey);
     if (zoom === null || !Number.isFinite(Number(zoom))) return Promise.resolve(false);
     return calls.call('lotra_restore_zoom', ['number'], [Number(zoom)]);
 }
