@@ -10,7 +10,7 @@ import { dialogPictures, runDialog } from './dialogs.js';
 import { byId, context2d } from './dom.js';
 import { connectDrop, deflate, download, embeddedBytes, openManual } from './files.js';
 import { functionsPanel } from './functions-panel.js';
-import { MenuBar, rememberChoice, restoreRememberedChoices } from './menus.js';
+import { MenuBar } from './menus.js';
 import { picture } from './picture.js';
 import { connectPointer, doubleClicks } from './pointer.js';
 import { workScale } from './scale.js';
@@ -40,7 +40,7 @@ function runCommand(id) {
         return;
     }
     calls.call('lotra_command', ['number'], [id], { changes: true })
-        .then(() => rememberChoice(menuBar.menus.map((m) => m.menu), id));
+        .then(() => menuBar.rememberChoice(id));
 }
 
 /** The work area's size in its own pixels. */
@@ -91,7 +91,7 @@ async function start() {
     menuBar.build(JSON.parse(core.UTF8ToString(calls.callNow('lotra_menu', 'number', [], []))));
     const [width, height] = clientSize();
     await calls.call('lotra_start', ['number', 'number'], [width, height]);
-    await restoreRememberedChoices(menuBar.menus.map((m) => m.menu));
+    await menuBar.restoreRememberedChoices();
     await restoreZoom();
     picture.paint();
     connectPointer(() => menuBar.close(), (event) => fingers.take(event));

@@ -4,6 +4,7 @@
 import { command } from './constants.js';
 import { calls } from './core.js';
 import { byId, modalOpen } from './dom.js';
+import { readSetting, writeSetting } from './settings.js';
 
 /** @typedef {{ text: string, command: number, keys: string[], remembered: string }} MenuItem */
 /** @typedef {{ title: string, items: MenuItem[] }} Menu */
@@ -91,29 +92,7 @@ function isChecked(command) {
 // browser's storage for the page.
 /** @param {MenuItem} item */
 function remember(item) {
-    localStorage.setItem(item.remembered, isChecked(item.command) ? '1' : '0');
-}
-
-/**
- * The check items as the user left them, once the core has started.
- * @param {Menu[]} menus
- */
-export async function restoreRememberedChoices(menus) {
-    for (const item of menus.flatMap((m) => m.items)) {
-        if (!item.remembered) continue;
-        const wanted = localStorage.getItem(item.remembered) === '1';
-        if (wanted !== isChecked(item.command)) await calls.call('lotra_command', ['number'], [item.command]);
-    }
-}
-
-/**
- * After the command of the item ran, its choice is kept when it is a check item.
- * @param {Menu[]} menus
- * @param {number} command
- */
-export function rememberChoice(menus, command) {
-    const item = menus.flatMap((m) => m.items).find((i) => i.command === command);
-    if (item && item.remembered) remember(item);
+    writeSetting(item.remembered, isChecked(item.command) ? '1' : '0');
 }
 
 export class MenuBar {
@@ -126,6 +105,28 @@ export class MenuBar {
         this.active = -1;
         /** @type {OpenItem[]} */
         this.items = [];
+    }
+
+    /** @returns {MenuItem[]} the check items, whose choices are kept */
+    rememberedItems() {
+        return this.menus.flatMap((m) => m.menu.items).filter((item) => item.remembered);
+    }
+
+    // The check items as the user left them, once the core has started.
+    async restoreRememberedChoices() {
+        for (const item of this.rememberedItems()) {
+            const wanted = readSetting(item.remembered) === '1';
+            if (wanted !== isChecked(item.command)) await calls.call('lotra_command', ['number'], [item.command]);
+        }
+    }
+
+    /**
+     * After the command of an item ran, its choice is kept when it is a check item.
+     * @param {number} command
+     */
+    rememberChoice(command) {
+        const item = this.rememberedItems().find((i) => i.command === command);
+        if (item) remember(item);
     }
 
     /** @param {Menu[]} menus the core's menus */
