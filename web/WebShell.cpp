@@ -141,13 +141,13 @@ void WebShell::paint() {
     if (picture_.empty()) return;
     const Viewport view = core_->viewport();
     const bool natural = view.zoom == Viewport::kNaturalZoom;
-    // At another zoom the picture is drawn at its natural size first, then magnified.
+    // At another zoom the picture is drawn at its natural size first, then magnified;
+    // its buffer is kept from one paint to the next.
     if (!natural) {
-        const int32_t width = view.workReach(picture_.width);
-        const int32_t height = view.workReach(picture_.height);
-        naturalPicture_ = {
-            width, height,
-            std::vector<uint32_t>(static_cast<size_t>(width) * static_cast<size_t>(height))};
+        naturalPicture_.width = view.workReach(picture_.width);
+        naturalPicture_.height = view.workReach(picture_.height);
+        naturalPicture_.pixels.resize(static_cast<size_t>(naturalPicture_.width) *
+                                      static_cast<size_t>(naturalPicture_.height));
     }
     Picture& drawn = natural ? picture_ : naturalPicture_;
     std::fill(drawn.pixels.begin(), drawn.pixels.end(), pixelWord(platform::kWhite));
