@@ -11,6 +11,7 @@
 #include "web/BrowserDeflate.h"
 #include "web/DiskFiles.h"
 #include "web/PageJson.h"
+#include "web/PageTexts.h"
 #include "web/PdfPicture.h"
 #include "web/PngEncoder.h"
 
@@ -39,7 +40,6 @@ namespace web {
 namespace {
 
 constexpr const char* kProposedName = "automat.png";
-constexpr const char* kTitle = "Автомат схемы";
 
 std::optional<std::vector<uint8_t>> graphSvg() {
     char* svg = lotraGraphSvg();
@@ -64,7 +64,8 @@ std::optional<std::vector<uint8_t>> graphFile(platform::PictureFormat format) {
     if (format == platform::PictureFormat::Svg) return graphSvg();
     const std::optional<Picture> picture = graphPixels();
     if (!picture) return std::nullopt;
-    if (format == platform::PictureFormat::Pdf) return pdfWithPixels(*picture, kTitle, browserZlib);
+    if (format == platform::PictureFormat::Pdf)
+        return pdfWithPixels(*picture, text::kAutomatonTitle, browserZlib);
     return encodePng(*picture, browserZlib);
 }
 
