@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "analysis/CircuitNaming.h"
 #include "model/ElementKinds.h"
 
 namespace analysis {
@@ -10,7 +11,6 @@ namespace {
 
 constexpr size_t kWordBits = 64;
 constexpr uint32_t kCauseBits = 2;
-constexpr int kIndicatorInputs = 5;
 
 bool shownByDefault(const CBlockElement& element) {
     const OutputRule rule = kindInfo(element.kind).outputRule;
