@@ -176,8 +176,8 @@ void CTimingRecording::record(const CCircuit& circuit, ColumnCause cause) {
     bool fits = !relayout_ && !segments_.empty() && segments_.back().layout.circuit == &circuit;
     if (relayout_ && !segments_.empty()) {
         Layout now = layoutOf(circuit);
-        fits = now.sameRecords(segments_.back().layout);
-        if (!fits) segments_.push_back({std::move(now), endColumn_, {}});
+        if (!now.sameRecords(segments_.back().layout))
+            segments_.push_back({std::move(now), endColumn_, {}});
         fits = true;
     }
     relayout_ = false;
