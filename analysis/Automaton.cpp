@@ -61,4 +61,11 @@ size_t minimalStateCount(const Automaton& automaton) {
     return size_t{*std::max_element(classes.begin(), classes.end())} + 1;
 }
 
+std::string inputBits(uint32_t vector, size_t inputCount) {
+    std::string bits;
+    for (size_t i = 0; i < inputCount; ++i)
+        bits += ((vector >> (inputCount - 1 - i)) & 1u) ? '1' : '0';
+    return bits;
+}
+
 }  // namespace analysis

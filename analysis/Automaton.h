@@ -41,6 +41,9 @@ AutomatonKind automatonKind(const Automaton& automaton);
 std::vector<uint32_t> equivalenceClasses(const Automaton& automaton);
 size_t minimalStateCount(const Automaton& automaton);
 
+// An input vector as its bits, X1 first: "101" for 5 of three inputs.
+std::string inputBits(uint32_t vector, size_t inputCount);
+
 // How the automaton of a circuit is built.
 struct AutomatonOptions {
     int clockOrdinal = 0;    // the clock signal's place among the inputs, from 1; 0 to find it

@@ -88,13 +88,6 @@ bool sameMinimalAutomaton(const Automaton& reference, const Automaton& checked) 
     return ofReference == ofChecked;
 }
 
-std::string vectorBits(uint32_t vector, size_t inputCount) {
-    std::string bits;
-    for (size_t i = 0; i < inputCount; ++i)
-        bits += ((vector >> (inputCount - 1 - i)) & 1u) ? '1' : '0';
-    return bits;
-}
-
 }  // namespace
 
 AutomatonComparison compareAutomata(const Automaton& reference, const Automaton& checked) {
@@ -117,7 +110,7 @@ std::string differenceText(const AutomatonDifference& difference, size_t inputCo
     if (inputCount > 0) {
         std::string sequence;
         for (const uint32_t vector : difference.inputs)
-            sequence += (sequence.empty() ? "" : ", ") + vectorBits(vector, inputCount);
+            sequence += (sequence.empty() ? "" : ", ") + inputBits(vector, inputCount);
         words +=
             ", " + fillPattern(difference.inputs.size() == 1 ? texts::kOneInput : texts::kInputs,
                                {sequence});

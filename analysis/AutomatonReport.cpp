@@ -19,13 +19,6 @@ std::string letterName(size_t state) {
     return name;
 }
 
-std::string inputBits(const Automaton& a, uint32_t input) {
-    std::string bits;
-    const size_t count = a.inputNames.size();
-    for (size_t i = 0; i < count; ++i) bits += ((input >> (count - 1 - i)) & 1u) ? '1' : '0';
-    return bits;
-}
-
 // "02" for one indicator, "02,31" for two, "-" for none.
 std::string outputText(const Automaton& a, size_t state, uint32_t input) {
     if (a.outputCount == 0) return "-";
@@ -63,8 +56,9 @@ std::string tableText(const CircuitAutomaton& circuit, bool letters) {
     std::string text = texts::kTableHeader;
     if (moore) text += "/" + outputNames(a.outputCount);
     for (uint32_t v = 0; v < a.vectors(); ++v)
-        text += '\t' + (a.inputNames.empty() ? std::string("-")
-                                             : joinedNames(a.inputNames) + "=" + inputBits(a, v));
+        text += '\t' + (a.inputNames.empty()
+                            ? std::string("-")
+                            : joinedNames(a.inputNames) + "=" + inputBits(v, a.inputNames.size()));
     text += '\n';
     for (size_t s = 0; s < a.stateCount(); ++s) {
         text += stateLabel(a, s, letters);
@@ -126,7 +120,7 @@ std::string automatonDot(const CircuitAutomaton& circuit, const AutomatonReportO
     for (size_t s = 0; s < a.stateCount(); ++s) {
         std::map<uint32_t, std::string> labels;
         for (uint32_t v = 0; v < a.vectors(); ++v) {
-            std::string label = inputBits(a, v);
+            std::string label = inputBits(v, a.inputNames.size());
             if (!moore) label += "/" + outputText(a, s, v);
             std::string& joined = labels[a.nextState(s, v)];
             joined += (joined.empty() ? "" : "\n") + label;
@@ -170,7 +164,7 @@ std::string automatonJson(const CircuitAutomaton& circuit) {
     for (size_t s = 0; s < a.stateCount(); ++s)
         for (uint32_t v = 0; v < a.vectors(); ++v) {
             json += std::string(s || v ? ", " : "") + "{\"from\": " + quoted(a.states[s]) +
-                    ", \"input\": " + quoted(inputBits(a, v)) +
+                    ", \"input\": " + quoted(inputBits(v, a.inputNames.size())) +
                     ", \"to\": " + quoted(a.states[a.nextState(s, v)]) + ", \"output\": [";
             for (size_t k = 0; k < a.outputCount; ++k)
                 json += (k ? ", " : "") + std::to_string(a.output(s, v)[k]);

@@ -63,11 +63,7 @@ std::optional<std::string> readRow(const std::vector<std::string>& columns, Tabl
 }
 
 std::string inputText(uint32_t input, size_t inputCount) {
-    if (inputCount == 0) return "-";
-    std::string bits;
-    for (size_t i = 0; i < inputCount; ++i)
-        bits += ((input >> (inputCount - 1 - i)) & 1u) ? '1' : '0';
-    return bits;
+    return inputCount == 0 ? "-" : inputBits(input, inputCount);
 }
 
 std::string atLine(int line, const std::string& what) {

@@ -5,15 +5,10 @@
 #include "analysis/ReadingOrder.h"
 
 namespace analysis {
-namespace {
 
-constexpr int kIndicatorPins = 5;
-
-std::string numbered(const char* letter, size_t index) {
-    return letter + std::to_string(index + 1);
+std::string numberedName(const char* prefix, size_t index) {
+    return prefix + std::to_string(index + 1);
 }
-
-}  // namespace
 
 bool CircuitNaming::hasTriggers() const {
     return std::any_of(variables.begin(), variables.end(), [](const CircuitVariable& v) {
@@ -51,29 +46,29 @@ CircuitNaming nameCircuit(const CCircuit& circuit) {
     const std::vector<int32_t> inputs = inputSignalsInReadingOrder(circuit);
     const std::vector<int32_t> clocked = generatorClockedTriggers(circuit);
     for (size_t i = 0; i < triggers.size(); ++i) {
-        naming.variables.push_back({numbered("Q", i), VariableRole::TriggerState, triggers[i]});
+        naming.variables.push_back({numberedName("Q", i), VariableRole::TriggerState, triggers[i]});
         naming.functions.push_back(
-            {numbered("J", i), FunctionRole::TriggerJ, triggers[i], kTriggerJ});
+            {numberedName("J", i), FunctionRole::TriggerJ, triggers[i], kTriggerJ});
         naming.functions.push_back(
-            {numbered("K", i), FunctionRole::TriggerK, triggers[i], kTriggerK});
+            {numberedName("K", i), FunctionRole::TriggerK, triggers[i], kTriggerK});
         if (std::find(clocked.begin(), clocked.end(), triggers[i]) == clocked.end())
             naming.functions.push_back(
-                {numbered("C", i), FunctionRole::TriggerClock, triggers[i], kTriggerClock});
+                {numberedName("C", i), FunctionRole::TriggerClock, triggers[i], kTriggerClock});
     }
     for (size_t i = 0; i < allGates.size(); ++i) {
         if (!onLoop(allGates[i])) continue;
-        naming.variables.push_back({numbered("G", i), VariableRole::GateState, allGates[i]});
+        naming.variables.push_back({numberedName("G", i), VariableRole::GateState, allGates[i]});
         naming.functions.push_back(
-            {numbered("G", i) + "+", FunctionRole::GateNext, allGates[i], kOutputPin});
+            {numberedName("G", i) + "+", FunctionRole::GateNext, allGates[i], kOutputPin});
     }
     for (size_t i = 0; i < inputs.size(); ++i)
-        naming.variables.push_back({numbered("X", i), VariableRole::Input, inputs[i]});
+        naming.variables.push_back({numberedName("X", i), VariableRole::Input, inputs[i]});
     const std::vector<int32_t> indicators = indicatorsInReadingOrder(circuit);
     for (size_t i = 0; i < indicators.size(); ++i) {
         const Pins& pins = circuit.logicElement(indicators[i])->pins;
-        for (int pin = 0; pin < kIndicatorPins; ++pin) {
+        for (int pin = 0; pin < kIndicatorInputs; ++pin) {
             if (!pins[pin].present || !pins[pin].connected) continue;
-            naming.functions.push_back({numbered("Y", i) + "." + std::to_string(1 << pin),
+            naming.functions.push_back({numberedName("Y", i) + "." + std::to_string(1 << pin),
                                         FunctionRole::Output, indicators[i], pin,
                                         static_cast<int>(i) + 1});
         }
@@ -82,7 +77,7 @@ CircuitNaming nameCircuit(const CCircuit& circuit) {
     for (const int32_t slot : allGates) {
         if (!onLoop(slot) && !circuit.logicElement(slot)->pins[kOutputPin].connected)
             naming.functions.push_back(
-                {numbered("F", free++), FunctionRole::GateOutput, slot, kOutputPin});
+                {numberedName("F", free++), FunctionRole::GateOutput, slot, kOutputPin});
     }
     return naming;
 }

@@ -27,6 +27,12 @@
 //                        result is read off a gate's digit), in reading order.
 namespace analysis {
 
+// An indicator's inputs are its pins 0 to 4.
+inline constexpr int kIndicatorInputs = 5;
+
+// "Y" and 0 give "Y1": names are counted from 1.
+std::string numberedName(const char* prefix, size_t index);
+
 enum class VariableRole { TriggerState, GateState, Input };
 
 struct CircuitVariable {

@@ -5,19 +5,14 @@
 #include "analysis/AnalysisTexts.h"
 #include "analysis/FormulaText.h"
 #include "analysis/FunctionTexts.h"
+#include "analysis/TextLength.h"
 
 namespace analysis {
 namespace {
 
-// Characters of a UTF-8 text, for lining columns up.
-size_t characters(const std::string& text) {
-    return static_cast<size_t>(
-        std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-}
-
 // The value right under the end of its column's name.
 std::string cell(char value, const std::string& name) {
-    return std::string(characters(name) - 1, ' ') + value;
+    return std::string(characterCount(name) - 1, ' ') + value;
 }
 
 bool isConstant(const BooleanFunction& function) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "analysis/TextLength.h"
 #include "platform/Canvas.h"
 
 // What the pictures of the analysis share: one monospace face, so that the width
@@ -18,9 +19,7 @@ inline constexpr int32_t kCharWidth = 11;
 
 // A UTF-8 text's width: one advance per character.
 inline int32_t textWidth(const std::string& text) {
-    int32_t characters = 0;
-    for (const char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return characters * kCharWidth;
+    return static_cast<int32_t>(characterCount(text)) * kCharWidth;
 }
 
 inline constexpr platform::Rgb kLoopColours[] = {

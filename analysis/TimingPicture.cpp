@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "analysis/TextLength.h"
+
 namespace analysis {
 namespace {
 
@@ -26,9 +28,7 @@ constexpr Rgb kGrid{225, 225, 225};
 constexpr Rgb kManualMark{0, 150, 0};
 
 int32_t textWidth(const std::string& text) {
-    int32_t characters = 0;
-    for (const char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return characters * kCharWidth;
+    return static_cast<int32_t>(characterCount(text)) * kCharWidth;
 }
 
 bool hasState(const CTimingRows& rows) {

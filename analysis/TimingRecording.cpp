@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "analysis/CircuitNaming.h"
 #include "model/ElementKinds.h"
 
 namespace analysis {
@@ -10,7 +11,6 @@ namespace {
 
 constexpr size_t kWordBits = 64;
 constexpr uint32_t kCauseBits = 2;
-constexpr int kIndicatorInputs = 5;
 
 bool shownByDefault(const CBlockElement& element) {
     const OutputRule rule = kindInfo(element.kind).outputRule;
@@ -176,8 +176,8 @@ void CTimingRecording::record(const CCircuit& circuit, ColumnCause cause) {
     bool fits = !relayout_ && !segments_.empty() && segments_.back().layout.circuit == &circuit;
     if (relayout_ && !segments_.empty()) {
         Layout now = layoutOf(circuit);
-        fits = now.sameRecords(segments_.back().layout);
-        if (!fits) segments_.push_back({std::move(now), endColumn_, {}});
+        if (!now.sameRecords(segments_.back().layout))
+            segments_.push_back({std::move(now), endColumn_, {}});
         fits = true;
     }
     relayout_ = false;

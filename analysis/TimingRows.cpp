@@ -8,12 +8,6 @@
 namespace analysis {
 namespace {
 
-constexpr int kIndicatorInputs = 5;
-
-std::string numbered(const char* prefix, size_t index) {
-    return prefix + std::to_string(index + 1);
-}
-
 TimingRow signal(std::string name, ElementKind kind, int32_t slot, int pin = kOutputPin) {
     return {std::move(name), {{kind, slot, pin}}, false};
 }
@@ -30,14 +24,14 @@ std::string gateName(const CircuitNaming& naming, int32_t slot, size_t readingIn
     for (const CircuitFunctionName& function : naming.functions)
         if (function.role == FunctionRole::GateOutput && function.slot == slot)
             return function.name;
-    return numbered("G", readingIndex);
+    return numberedName("G", readingIndex);
 }
 
 void nameIndicators(const CCircuit& circuit, NamedSignals& named) {
     const std::vector<int32_t> indicators = indicatorsInReadingOrder(circuit);
     for (size_t i = 0; i < indicators.size(); ++i) {
         const CLogicElement& element = *circuit.logicElement(indicators[i]);
-        TimingRow number{numbered("Y", i), {}, true};
+        TimingRow number{numberedName("Y", i), {}, true};
         for (int pin = 0; pin < kIndicatorInputs; ++pin) {
             if (!element.pins[static_cast<size_t>(pin)].present) continue;
             number.bits.push_back({element.kind, indicators[i], pin});
@@ -53,15 +47,15 @@ NamedSignals nameSignals(const CCircuit& circuit) {
     NamedSignals named;
     const std::vector<int32_t> inputs = inputSignalsInReadingOrder(circuit);
     for (size_t i = 0; i < inputs.size(); ++i)
-        named.inputs.push_back(signal(numbered("X", i), EntrSignal, inputs[i]));
+        named.inputs.push_back(signal(numberedName("X", i), EntrSignal, inputs[i]));
     const std::vector<int32_t> generators = blockSlotsInReadingOrder(circuit, OutputRule::Clock);
     for (size_t i = 0; i < generators.size(); ++i)
-        named.generators.push_back(signal(numbered("ГТИ", i), GTI, generators[i]));
+        named.generators.push_back(signal(numberedName("ГТИ", i), GTI, generators[i]));
     const std::vector<int32_t> triggers = triggersInReadingOrder(circuit);
     for (size_t i = 0; i < triggers.size(); ++i) {
-        named.triggers.push_back(signal(numbered("Q", i), Trigger, triggers[i]));
+        named.triggers.push_back(signal(numberedName("Q", i), Trigger, triggers[i]));
         named.inverseTriggers.push_back(
-            signal(numbered("Q", i) + "'", Trigger, triggers[i], kSecondOutputPin));
+            signal(numberedName("Q", i) + "'", Trigger, triggers[i], kSecondOutputPin));
     }
     nameIndicators(circuit, named);
     const CircuitNaming naming = nameCircuit(circuit);
@@ -70,8 +64,8 @@ NamedSignals nameSignals(const CCircuit& circuit) {
         named.gates.push_back(signal(gateName(naming, gates[i], i), LogicElement, gates[i]));
     const std::vector<int32_t> summers = blockSlotsInReadingOrder(circuit, OutputRule::Summer);
     for (size_t i = 0; i < summers.size(); ++i) {
-        named.summers.push_back(signal(numbered("S", i), Summer, summers[i], kSummerSum));
-        named.summers.push_back(signal(numbered("P", i), Summer, summers[i], kSummerCarryOut));
+        named.summers.push_back(signal(numberedName("S", i), Summer, summers[i], kSummerSum));
+        named.summers.push_back(signal(numberedName("P", i), Summer, summers[i], kSummerCarryOut));
     }
     return named;
 }

@@ -1,12 +1,14 @@
 #pragma once
+#include "analysis/AutomatonTexts.h"
 #include "platform/DialogTexts.h"
 
 // What a check prints for each file, in the words of the teacher who reads it.
 namespace lotrasim::text {
 
-inline constexpr const char* kMatches = "совпадает";
-inline constexpr const char* kDiffers = "не совпадает";
-inline constexpr const char* kIncomparable = "не сравнить";
+// The verdicts and the words of a difference are those of the automata's check.
+using analysis::texts::kDiffers;
+using analysis::texts::kIncomparable;
+using analysis::texts::kMatches;
 inline constexpr const char* kSummary = "совпадают %d из %d";
 
 inline constexpr const char* kNoSuchFile = "файла нет";
@@ -19,13 +21,13 @@ inline constexpr const char* kNotACircuit = platform::text::NotACircuitFile;
 inline constexpr const char* kOtherInputCount = "входных сигналов %d, а в образце %d";
 inline constexpr const char* kOtherIndicatorCount = "индикаторов %d, а в образце %d";
 
-inline constexpr const char* kOneInput = "вход %s";
-inline constexpr const char* kInputs = "входы %s";
+using analysis::texts::kIndicatorNumbered;
+using analysis::texts::kInputs;
+using analysis::texts::kOneInput;
+using analysis::texts::kShowsExpected;
+using analysis::texts::kTheIndicator;
 inline constexpr const char* kAfterPowerOn = "после включения питания";
 inline constexpr const char* kAfterTick = "после такта %d";
-inline constexpr const char* kTheIndicator = "индикатор";
-inline constexpr const char* kIndicatorNumbered = "индикатор %d";
-inline constexpr const char* kShowsExpected = "%s показывает %s, ожидалось %s";
 
 // After "--clock N", for a circuit whose generators give the automaton's step.
 inline constexpr const char* kClockIgnored = " не действует: такт автомата задают генераторы схемы";

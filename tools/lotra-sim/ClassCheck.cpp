@@ -1,12 +1,12 @@
 #include "tools/lotra-sim/ClassCheck.h"
 
 #include <cerrno>
-#include <initializer_list>
 #include <optional>
 
 #include "analysis/AutomatonComparison.h"
 #include "analysis/AutomatonTable.h"
 #include "analysis/ReadingOrder.h"
+#include "analysis/TextFill.h"
 #include "io/CircuitFile.h"
 #include "tools/lotra-sim/Automaton.h"
 #include "tools/lotra-sim/Behaviour.h"
@@ -19,24 +19,13 @@
 namespace lotrasim {
 namespace {
 
+using analysis::fillPattern;
+
 constexpr int kExitDiffers = 1;
 constexpr int kExitBadReference = 2;
 // Readings of the reference kept at most: 2 to the power 16 combinations of 101
 // readings of a few indicators fit, a run of millions of ticks does not.
 constexpr uint64_t kMaxReadings = uint64_t{1} << 28;
-
-// The pattern with each "%d" or "%s" replaced by the next value.
-std::string fill(const char* pattern, std::initializer_list<std::string> values) {
-    std::string result = pattern;
-    size_t from = 0;
-    for (const std::string& value : values) {
-        const size_t at = result.find('%', from);
-        if (at == std::string::npos) break;
-        result.replace(at, 2, value);
-        from = at + value.size();
-    }
-    return result;
-}
 
 std::string number(size_t value) {
     return std::to_string(value);
@@ -115,14 +104,16 @@ std::string difference(const Behaviour& reference, uint32_t combination, uint32_
         bits += std::string(i ? " " : "") +
                 ((combination >> (reference.inputCount - 1 - i)) & 1u ? '1' : '0');
     if (!bits.empty())
-        words = fill(reference.inputCount == 1 ? text::kOneInput : text::kInputs, {bits}) + ", ";
-    words += sample == 0 ? text::kAfterPowerOn : fill(text::kAfterTick, {number(sample)});
+        words =
+            fillPattern(reference.inputCount == 1 ? text::kOneInput : text::kInputs, {bits}) + ", ";
+    words += sample == 0 ? text::kAfterPowerOn : fillPattern(text::kAfterTick, {number(sample)});
     const std::string which = reference.indicatorCount == 1
                                   ? text::kTheIndicator
-                                  : fill(text::kIndicatorNumbered, {number(indicator + 1)});
+                                  : fillPattern(text::kIndicatorNumbered, {number(indicator + 1)});
     const int expected = reference.number(combination, sample, indicator);
     return words + ": " +
-           fill(text::kShowsExpected, {which, indicatorText(shown), indicatorText(expected)});
+           fillPattern(text::kShowsExpected,
+                       {which, indicatorText(shown), indicatorText(expected)});
 }
 
 // The first reading of the circuit that differs from the reference, in words.
@@ -155,11 +146,12 @@ Verdict checkFile(const Reference& against, const std::string& path, const SimOp
     const Behaviour& reference = *against.behaviour;
     const Terminals terminals = readingOrderTerminals(circuit);
     if (terminals.inputs.size() != reference.inputCount)
-        return incomparable(fill(text::kOtherInputCount,
-                                 {number(terminals.inputs.size()), number(reference.inputCount)}));
+        return incomparable(fillPattern(text::kOtherInputCount, {number(terminals.inputs.size()),
+                                                                 number(reference.inputCount)}));
     if (terminals.indicators.size() != reference.indicatorCount)
-        return incomparable(fill(text::kOtherIndicatorCount, {number(terminals.indicators.size()),
-                                                              number(reference.indicatorCount)}));
+        return incomparable(
+            fillPattern(text::kOtherIndicatorCount,
+                        {number(terminals.indicators.size()), number(reference.indicatorCount)}));
     if (const std::optional<std::string> found = firstDifference(reference, bytes, terminals))
         return {false, text::kDiffers, *found};
     return {true, text::kMatches, ""};
@@ -243,7 +235,7 @@ int runCheck(const SimOptions& options, std::ostream& out, std::ostream& err) {
         out.flush();
     }
     if (!options.csv)
-        out << fill(text::kSummary, {number(matching), number(options.checkedFiles.size())})
+        out << fillPattern(text::kSummary, {number(matching), number(options.checkedFiles.size())})
             << '\n';
     out.flush();
     return matching == options.checkedFiles.size() ? 0 : kExitDiffers;

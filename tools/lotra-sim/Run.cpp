@@ -111,7 +111,8 @@ int run(const SimOptions& options, std::ostream& out, std::ostream& err) {
     rows.follow(circuit, recording);
     if (options.powerOn) {
         simulator.switchPowerOn();
-        recording.startAtPowerOn(circuit);
+        // Only a diagram asked for is recorded: without one every tick stays a bare tick.
+        if (options.timingPath) recording.startAtPowerOn(circuit);
     }
     dump.sample(circuit, 0);
     for (uint32_t tick = 0; tick < options.ticks; ++tick) {
