@@ -7,7 +7,6 @@
 #include "analysis/CircuitNaming.h"
 #include "analysis/ReadingOrder.h"
 #include "analysis/TextFill.h"
-#include "analysis/WalkedWires.h"
 #include "model/CircuitCopy.h"
 #include "sim/Evaluation.h"
 #include "sim/WireWalk.h"
@@ -25,7 +24,8 @@ bool reachesTriggerClock(const CCircuit& circuit, const Pin& output) {
         pending.pop_back();
         const CWire* first = from->connected ? circuit.wire(from->wireIndex) : nullptr;
         if (!first) continue;
-        WalkedWires net{circuit, {from->wireIndex}};
+        std::vector<int32_t> walked{from->wireIndex};
+        sim::WalkedWires net{circuit, walked};
         sim::walkWire(circuit, *first, net, [&](const WireEnd& end, Pin&) {
             if (end.kind == LinkKind(Trigger)) {
                 const CBlockElement* block = circuit.blockElement(end.index);

@@ -1,7 +1,6 @@
 #include <algorithm>
 
 #include "analysis/CircuitNaming.h"
-#include "analysis/WalkedWires.h"
 #include "sim/Evaluation.h"
 #include "sim/WireWalk.h"
 
@@ -64,7 +63,8 @@ class CPassGraph {
         if (!output.connected) return;
         const CWire* first = circuit_.wire(output.wireIndex);
         if (!first) return;
-        WalkedWires net{circuit_, {output.wireIndex}};
+        std::vector<int32_t> walked{output.wireIndex};
+        sim::WalkedWires net{circuit_, walked};
         sim::walkWire(circuit_, *first, net, [this, from](const WireEnd& end, Pin&) {
             const ElementKind kind = *end.kind.elementKind();
             if (passesLevels(kind, end.index)) next_[from].push_back(nodeOf(kind, end.index));
@@ -85,7 +85,8 @@ std::vector<int32_t> generatorClockedTriggers(const CCircuit& circuit) {
         const Pin& output = generator->pins[kOutputPin];
         const CWire* first = output.connected ? circuit.wire(output.wireIndex) : nullptr;
         if (!first) continue;
-        WalkedWires net{circuit, {output.wireIndex}};
+        std::vector<int32_t> walked{output.wireIndex};
+        sim::WalkedWires net{circuit, walked};
         sim::walkWire(circuit, *first, net, [&circuit, &triggers](const WireEnd& end, Pin&) {
             const CBlockElement* block =
                 end.kind == LinkKind(Trigger) ? circuit.blockElement(end.index) : nullptr;

@@ -1,9 +1,24 @@
 #pragma once
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "model/Circuit.h"
 
 namespace sim {
+
+// The wires one output's walk has entered, in the order they were reached: each is
+// entered once. A net for walkWire.
+struct WalkedWires {
+    const CWire* enter(int32_t slot) {
+        if (std::find(walked.begin(), walked.end(), slot) != walked.end()) return nullptr;
+        const CWire* wire = circuit.wire(slot);
+        if (wire) walked.push_back(slot);
+        return wire;
+    }
+    const CCircuit& circuit;
+    std::vector<int32_t>& walked;
+};
 
 // Calls `reachInput(end, pin)` for every input pin the wire reaches, in end order,
 // following each junction into the other wire at once (depth first). Whether a
