@@ -38,11 +38,6 @@ Point cornerOf(const EditContext& context, const EditState& state) {
     return {element->x, element->y};
 }
 
-void everyWireOf(const CCircuit& circuit, std::vector<int32_t>& wires) {
-    for (const auto& wire : circuit.wires)
-        if (wire) wires.push_back(wire->index);
-}
-
 }  // namespace
 
 bool pressOnEmptySpace(const EditContext& context, Point pointer) {
@@ -131,8 +126,7 @@ void beginPlacing(EditContext& context, CCircuit group, std::optional<Point> poi
 void followPointerWithGroup(EditContext& context, Point pointer) {
     CCircuit& group = *context.state.pendingGroup;
     const Selection elements = wholeGroup(group);
-    std::vector<int32_t> wires;
-    everyWireOf(group, wires);
+    const std::vector<int32_t> wires = everyWire(group);
     const Point corner = elementsCorner(group, elements);
     const Point work = snappedWorkPoint(context, pointer);
     const Point move =
