@@ -109,8 +109,10 @@ void dragGroup(EditContext& context, Point pointer) {
     if (!state.logicHits && !state.blockHits) return;
     const Point corner = cornerOf(context, state);
     const Point work = snappedWorkPoint(context, pointer);
-    moveGroup(context.circuit, state.selection, {work.x - corner.x, work.y - corner.y});
-    context.shell.invalidateWorkArea(true);
+    const Point wanted{work.x - corner.x, work.y - corner.y};
+    // A move within one grid step, or against the area's edge, leaves everything as it was.
+    if (moveGroup(context.circuit, state.selection, wanted) != Point{})
+        context.shell.invalidateWorkArea(true);
 }
 
 void beginPlacing(EditContext& context, CCircuit group, std::optional<Point> pointer) {
