@@ -24,6 +24,13 @@ Rect bandRect(const RubberBand& band) {
             std::max(band.anchor.x, band.pointer.x), std::max(band.anchor.y, band.pointer.y)};
 }
 
+// An element waits to be placed, a wire is being drawn or a free end is held: the
+// right click's own cases.
+bool placingOrWiring(const EditState& state) {
+    return state.pendingLogicElement || state.pendingBlockElement || state.wireInProgress ||
+           state.continuedEnd;
+}
+
 std::optional<HitList> listOf(const std::vector<int32_t>& slots) {
     if (slots.empty()) return std::nullopt;
     return HitList{slots};
@@ -42,9 +49,7 @@ Point cornerOf(const EditContext& context, const EditState& state) {
 
 bool pressOnEmptySpace(const EditContext& context, Point pointer) {
     const EditState& state = context.state;
-    if (state.pendingLogicElement || state.pendingBlockElement || state.wireInProgress ||
-        state.continuedEnd)
-        return false;
+    if (placingOrWiring(state)) return false;
     const Point work = snappedWorkPoint(context, pointer);
     const CCircuit& circuit = context.circuit;
     return !hitLogicElements(circuit, work) && !hitBlockElements(circuit, work) &&
@@ -147,9 +152,7 @@ void placePendingGroup(EditContext& context) {
 }
 
 bool canCancel(const EditState& state) {
-    return state.pendingGroup || state.band || state.pendingLogicElement ||
-           state.pendingBlockElement || state.wireInProgress || state.continuedEnd ||
-           !state.selection.empty();
+    return state.pendingGroup || state.band || placingOrWiring(state) || !state.selection.empty();
 }
 
 void cancelUnderWay(EditContext& context) {
@@ -157,8 +160,7 @@ void cancelUnderWay(EditContext& context) {
     if (state.pendingGroup || state.band) {
         state.pendingGroup.reset();
         state.band.reset();
-    } else if (state.pendingLogicElement || state.pendingBlockElement || state.wireInProgress ||
-               state.continuedEnd) {
+    } else if (placingOrWiring(state)) {
         // The right click's own cases before the one that deletes under the pointer.
         OnRButtonDown(context, 0, {});
         return;
