@@ -12,11 +12,31 @@ std::optional<ElementKind> insertedKind(int id) {
         if (info.insertCommand == id) return info.kind;
     return std::nullopt;
 }
+
+// The commands on the chosen elements, Escape and the arrow keys.
+bool isGroupCommand(int id) {
+    switch (id) {
+        case command::EditCut:
+        case command::EditCopy:
+        case command::EditPaste:
+        case command::EditDelete:
+        case command::EditSelectAll:
+        case command::EditCancel:
+        case command::EditMoveLeft:
+        case command::EditMoveRight:
+        case command::EditMoveUp:
+        case command::EditMoveDown:
+            return true;
+        default:
+            return false;
+    }
+}
 }  // namespace
 
 bool CVortafrm::isCommandEnabled(int id) const {
     // A pasted group is put down or dropped before anything else is placed.
     if (edit_.pendingGroup && insertedKind(id)) return false;
+    if (isGroupCommand(id)) return isGroupCommandEnabled(id);
     switch (id) {
         case command::PowerOn:
             return !powerOn_;
@@ -31,17 +51,6 @@ bool CVortafrm::isCommandEnabled(int id) const {
             return history_.canUndo() && !gestureUnderWay(edit_);
         case command::EditRedo:
             return history_.canRedo() && !gestureUnderWay(edit_);
-        case command::EditCut:
-        case command::EditCopy:
-        case command::EditPaste:
-        case command::EditDelete:
-        case command::EditSelectAll:
-        case command::EditCancel:
-        case command::EditMoveLeft:
-        case command::EditMoveRight:
-        case command::EditMoveUp:
-        case command::EditMoveDown:
-            return isGroupCommandEnabled(id);
         case command::ViewZoomIn:
             return viewport_.zoom < render::kLargestZoom;
         case command::ViewZoomOut:
@@ -78,6 +87,10 @@ bool CVortafrm::routeCommand(int id) {
         OnInsertElement(*kind);
         return true;
     }
+    if (isGroupCommand(id)) {
+        OnEditGroup(id);
+        return true;
+    }
     switch (id) {
         case command::FileNew:
             OnFileNew();
@@ -99,18 +112,6 @@ bool CVortafrm::routeCommand(int id) {
             return true;
         case command::EditRedo:
             OnEditRedo();
-            return true;
-        case command::EditCut:
-        case command::EditCopy:
-        case command::EditPaste:
-        case command::EditDelete:
-        case command::EditSelectAll:
-        case command::EditCancel:
-        case command::EditMoveLeft:
-        case command::EditMoveRight:
-        case command::EditMoveUp:
-        case command::EditMoveDown:
-            OnEditGroup(id);
             return true;
         case command::ViewZoomIn:
         case command::ViewZoomOut:

@@ -197,16 +197,15 @@ void fileSaveAs(const FileCommandContext& context) {
 }
 
 void fileSavePicture(const FileCommandContext& context, bool powerOn, WireLevels wireLevels) {
-    const std::optional<std::string> typed = context.shell.fileNameDialog(
-        text::kLabelPicture, proposedPictureName(context.currentFileName));
-    if (!typed) return;
-    const PictureName picture = pictureName(*typed);
-    const platform::PictureRequest request = render::circuitPictureRequest(
-        context.circuit, picture.fileName, picture.format, context.currentFileName);
-    const auto paint =
-        render::circuitPainting(context.circuit, request.area, powerOn, std::move(wireLevels));
-    writeUnderTypedName(context.shell, picture.fileName,
-                        [&] { return context.shell.writePicture(request, paint); });
+    savePictureFileUnderTypedName(
+        context.shell, proposedPictureName(context.currentFileName),
+        [&](const PictureName& picture) {
+            const platform::PictureRequest request = render::circuitPictureRequest(
+                context.circuit, picture.fileName, picture.format, context.currentFileName);
+            return context.shell.writePicture(
+                request,
+                render::circuitPainting(context.circuit, request.area, powerOn, wireLevels));
+        });
 }
 
 void savePictureFileUnderTypedName(platform::Shell& shell, const std::string& proposed,

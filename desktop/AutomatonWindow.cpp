@@ -52,23 +52,19 @@ QImage graphImage(const std::vector<uint8_t>& svg) {
     return image;
 }
 
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 CAutomatonWindow::CAutomatonWindow(const CVortafrm& core, platform::Shell& shell, QWidget* owner)
     : QWidget(owner, Qt::Window), core_(core), shell_(shell) {
     setObjectName("automatonWindow");
-    setWindowTitle(fromUtf8(kTitle));
+    setWindowTitle(QString::fromUtf8(kTitle));
     table_ = new QPlainTextEdit(this);
     table_->setReadOnly(true);
     table_->setLineWrapMode(QPlainTextEdit::NoWrap);
     table_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    letters_ = new QCheckBox(fromUtf8(kLetters), this);
-    allStates_ = new QCheckBox(fromUtf8(kAllStates), this);
-    save_ = new QPushButton(fromUtf8(kSavePicture), this);
+    letters_ = new QCheckBox(QString::fromUtf8(kLetters), this);
+    allStates_ = new QCheckBox(QString::fromUtf8(kAllStates), this);
+    save_ = new QPushButton(QString::fromUtf8(kSavePicture), this);
     picture_ = new QLabel(this);
     picture_->setAlignment(Qt::AlignCenter);
     auto* scroll = new QScrollArea(this);
@@ -122,7 +118,7 @@ std::string CAutomatonWindow::dot() const {
 
 void CAutomatonWindow::showAutomaton() {
     const bool drawable = automaton_ && automaton_->kind != analysis::AutomatonKind::Combinational;
-    table_->setPlainText(fromUtf8(
+    table_->setPlainText(QString::fromStdString(
         automaton_ ? analysis::automatonText(*automaton_, {.letters = letters_->isChecked()})
                    : error_));
     graph_ = QImage();
@@ -132,7 +128,7 @@ void CAutomatonWindow::showAutomaton() {
     }
     save_->setEnabled(drawable && !graph_.isNull());
     if (graph_.isNull())
-        picture_->setText(drawable ? fromUtf8(kNoGraph) : QString());
+        picture_->setText(drawable ? QString::fromUtf8(kNoGraph) : QString());
     else
         picture_->setPixmap(QPixmap::fromImage(graph_));
 }

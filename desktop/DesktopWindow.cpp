@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <QWindow>
@@ -25,6 +24,7 @@
 #include "desktop/MenuKeys.h"
 #include "desktop/ScrollActions.h"
 #include "desktop/TimingPanel.h"
+#include "desktop/ViewSettings.h"
 #include "desktop/WindowPlacement.h"
 #include "desktop/WorkAreaWidget.h"
 #include "platform/ProgramName.h"
@@ -35,9 +35,6 @@ namespace desktop {
 namespace {
 constexpr int kIconId = 101;
 const QRect kOuterRectangle{100, 50, 640, 480};
-
-// Where the user's own settings of the program are kept from one run to the next.
-constexpr const char* kSettingsOwner = "lotra";
 }  // namespace
 
 // The home rectangle where the screen has room for it; a small or scaled-up screen
@@ -199,7 +196,7 @@ void CDesktopWindow::runCommand(int id) {
 }
 
 void CDesktopWindow::restoreRememberedChoices() {
-    const QSettings settings(kSettingsOwner, kSettingsOwner);
+    const QSettings settings = userSettings();
     for (const app::Menu& menu : app::mainMenu()) {
         for (const app::MenuItem& item : menu.items) {
             if (!item.rememberedAs) continue;
@@ -212,7 +209,7 @@ void CDesktopWindow::restoreRememberedChoices() {
 void CDesktopWindow::rememberChoice(int id) {
     const app::MenuItem* item = app::findMenuItem(id);
     if (!item || !item->rememberedAs) return;
-    QSettings settings(kSettingsOwner, kSettingsOwner);
+    QSettings settings = userSettings();
     settings.setValue(QString::fromUtf8(item->rememberedAs), core_->isCommandChecked(id));
 }
 

@@ -27,10 +27,6 @@ constexpr const char* kComputing = "Вычисляется...";
 constexpr const char* kNoMap = "Карта Карно строится для функций от 2 до 6 переменных.";
 constexpr int kPollMs = 20;
 
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The circuit's functions and their minimal forms, computed on a copy of its tables.
 CFunctionsWindow::Result compute(const CCircuit& circuit) {
     CFunctionsWindow::Result result;
@@ -135,17 +131,17 @@ void CFunctionsWindow::showResult() {
     const QSignalBlocker blocker(list_);
     list_->clear();
     if (!shown_.functions) {
-        variables_->setText(fromUtf8(shown_.error));
+        variables_->setText(QString::fromStdString(shown_.error));
         showFunction(-1);
         return;
     }
     std::string header = analysis::variablesText(shown_.functions->naming);
     if (shown_.functions->unsettledRows > 0)
         header += analysis::texts::unsettledRows(shown_.functions->unsettledRows);
-    variables_->setText(fromUtf8(header).trimmed());
+    variables_->setText(QString::fromStdString(header).trimmed());
     int row = 0;
     for (const analysis::AnalysedFunction& analysed : shown_.analysed) {
-        list_->addItem(fromUtf8(analysed.function.name()));
+        list_->addItem(QString::fromStdString(analysed.function.name()));
         if (list_->item(list_->count() - 1)->text() == chosen) row = list_->count() - 1;
     }
     list_->setCurrentRow(shown_.analysed.empty() ? -1 : row);
@@ -163,9 +159,9 @@ void CFunctionsWindow::showFunction(int row) {
         return;
     }
     const analysis::AnalysedFunction& analysed = shown_.analysed[static_cast<size_t>(row)];
-    forms_->setPlainText(
-        fromUtf8(analysis::formsText(analysed) + "\n" +
-                 analysis::truthTableText(*shown_.functions, static_cast<size_t>(row))));
+    forms_->setPlainText(QString::fromStdString(
+        analysis::formsText(analysed) + "\n" +
+        analysis::truthTableText(*shown_.functions, static_cast<size_t>(row))));
     const analysis::FunctionPicture picture = analysis::functionPicture(analysed);
     picture_ = imageOf(picture);
     map_->setPixmap(QPixmap::fromImage(picture_));

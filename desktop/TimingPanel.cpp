@@ -25,10 +25,6 @@ namespace {
 constexpr int kPollMs = 100;
 constexpr int32_t kOpeningPixelsPerTick = 10;
 
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 CTimingDiagramView::CTimingDiagramView(CVortafrm& core, QWidget* parent)
@@ -58,7 +54,8 @@ bool CTimingDiagramView::event(QEvent* event) {
     if (column)
         QToolTip::showText(
             help->globalPos(),
-            fromUtf8(analysis::timingTooltip(recording, core_.timingRows(), *column)), this);
+            QString::fromStdString(analysis::timingTooltip(recording, core_.timingRows(), *column)),
+            this);
     else
         QToolTip::hideText();
     return true;
@@ -168,7 +165,7 @@ void CTimingPanel::chooseSignalToAdd() {
     QMenu menu(this);
     const std::vector<analysis::TimingRow>& shown = core_.timingRows().rows();
     for (const analysis::TimingRow& row : analysis::signalsToAdd(core_.circuit())) {
-        QAction* action = menu.addAction(fromUtf8(row.name));
+        QAction* action = menu.addAction(QString::fromStdString(row.name));
         action->setEnabled(std::find(shown.begin(), shown.end(), row) == shown.end());
         connect(action, &QAction::triggered, this, [this, row] {
             core_.OnTimingAddSignal(row);

@@ -1,18 +1,16 @@
 #include "desktop/ViewSettings.h"
 
-#include <QSettings>
-
 #include "model/Viewport.h"
 
 namespace desktop {
 
 namespace {
 constexpr const char* kZoomKey = "view/zoom";
+}  // namespace
 
 QSettings userSettings() {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, "lotra", "lotra");
 }
-}  // namespace
 
 int32_t rememberedZoom() {
     return userSettings().value(kZoomKey, Viewport::kNaturalZoom).toInt();

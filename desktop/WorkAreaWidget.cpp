@@ -46,16 +46,17 @@ void CWorkAreaWidget::paintEvent(QPaintEvent* event) {
         canvas::CPainterCanvas canvas(painter);
         core_.OnPaint(canvas);
     } else {
-        QImage natural(view.workReach(width()), view.workReach(height()), QImage::Format_RGB32);
-        natural.fill(Qt::white);
-        QPainter naturalPainter(&natural);
+        const QSize naturalSize(view.workReach(width()), view.workReach(height()));
+        if (natural_.size() != naturalSize) natural_ = QImage(naturalSize, QImage::Format_RGB32);
+        natural_.fill(Qt::white);
+        QPainter naturalPainter(&natural_);
         canvas::CPainterCanvas canvas(naturalPainter);
         core_.OnPaint(canvas);
         naturalPainter.end();
         painter.setRenderHint(QPainter::SmoothPixmapTransform, view.zoom < Viewport::kNaturalZoom);
         painter.drawImage(
-            QRect(0, 0, view.clientExtent(natural.width()), view.clientExtent(natural.height())),
-            natural);
+            QRect(0, 0, view.clientExtent(natural_.width()), view.clientExtent(natural_.height())),
+            natural_);
     }
     painter.end();
     Q_EMIT painted();

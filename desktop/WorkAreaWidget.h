@@ -1,4 +1,5 @@
 #pragma once
+#include <QImage>
 #include <QWidget>
 #include <cstdint>
 
@@ -33,6 +34,9 @@ class CWorkAreaWidget : public QWidget {
 
   private:
     CVortafrm& core_;
+    // The picture at its natural size when the view is zoomed, kept from one paint
+    // to the next so that a paint at the same size allocates nothing.
+    QImage natural_;
 };
 
 }  // namespace desktop

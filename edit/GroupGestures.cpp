@@ -24,6 +24,13 @@ Rect bandRect(const RubberBand& band) {
             std::max(band.anchor.x, band.pointer.x), std::max(band.anchor.y, band.pointer.y)};
 }
 
+// An element waits to be placed, a wire is being drawn or a free end is held: the
+// right click's own cases.
+bool placingOrWiring(const EditState& state) {
+    return state.pendingLogicElement || state.pendingBlockElement || state.wireInProgress ||
+           state.continuedEnd;
+}
+
 std::optional<HitList> listOf(const std::vector<int32_t>& slots) {
     if (slots.empty()) return std::nullopt;
     return HitList{slots};
@@ -38,18 +45,11 @@ Point cornerOf(const EditContext& context, const EditState& state) {
     return {element->x, element->y};
 }
 
-void everyWireOf(const CCircuit& circuit, std::vector<int32_t>& wires) {
-    for (const auto& wire : circuit.wires)
-        if (wire) wires.push_back(wire->index);
-}
-
 }  // namespace
 
 bool pressOnEmptySpace(const EditContext& context, Point pointer) {
     const EditState& state = context.state;
-    if (state.pendingLogicElement || state.pendingBlockElement || state.wireInProgress ||
-        state.continuedEnd)
-        return false;
+    if (placingOrWiring(state)) return false;
     const Point work = snappedWorkPoint(context, pointer);
     const CCircuit& circuit = context.circuit;
     return !hitLogicElements(circuit, work) && !hitBlockElements(circuit, work) &&
@@ -114,8 +114,10 @@ void dragGroup(EditContext& context, Point pointer) {
     if (!state.logicHits && !state.blockHits) return;
     const Point corner = cornerOf(context, state);
     const Point work = snappedWorkPoint(context, pointer);
-    moveGroup(context.circuit, state.selection, {work.x - corner.x, work.y - corner.y});
-    context.shell.invalidateWorkArea(true);
+    const Point wanted{work.x - corner.x, work.y - corner.y};
+    // A move within one grid step, or against the area's edge, leaves everything as it was.
+    if (moveGroup(context.circuit, state.selection, wanted) != Point{})
+        context.shell.invalidateWorkArea(true);
 }
 
 void beginPlacing(EditContext& context, CCircuit group, std::optional<Point> pointer) {
@@ -131,8 +133,7 @@ void beginPlacing(EditContext& context, CCircuit group, std::optional<Point> poi
 void followPointerWithGroup(EditContext& context, Point pointer) {
     CCircuit& group = *context.state.pendingGroup;
     const Selection elements = wholeGroup(group);
-    std::vector<int32_t> wires;
-    everyWireOf(group, wires);
+    const std::vector<int32_t> wires = everyWire(group);
     const Point corner = elementsCorner(group, elements);
     const Point work = snappedWorkPoint(context, pointer);
     const Point move =
@@ -151,9 +152,7 @@ void placePendingGroup(EditContext& context) {
 }
 
 bool canCancel(const EditState& state) {
-    return state.pendingGroup || state.band || state.pendingLogicElement ||
-           state.pendingBlockElement || state.wireInProgress || state.continuedEnd ||
-           !state.selection.empty();
+    return state.pendingGroup || state.band || placingOrWiring(state) || !state.selection.empty();
 }
 
 void cancelUnderWay(EditContext& context) {
@@ -161,8 +160,7 @@ void cancelUnderWay(EditContext& context) {
     if (state.pendingGroup || state.band) {
         state.pendingGroup.reset();
         state.band.reset();
-    } else if (state.pendingLogicElement || state.pendingBlockElement || state.wireInProgress ||
-               state.continuedEnd) {
+    } else if (placingOrWiring(state)) {
         // The right click's own cases before the one that deletes under the pointer.
         OnRButtonDown(context, 0, {});
         return;

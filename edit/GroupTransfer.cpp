@@ -114,13 +114,6 @@ std::optional<std::map<int32_t, int32_t>> freeSlotsFor(const Table& table,
     return map;
 }
 
-std::vector<int32_t> everyWire(const CCircuit& circuit) {
-    std::vector<int32_t> wires;
-    for (const auto& wire : circuit.wires)
-        if (wire) wires.push_back(wire->index);
-    return wires;
-}
-
 std::vector<int32_t> newSlots(const std::map<int32_t, int32_t>& map) {
     std::vector<int32_t> slots;
     slots.reserve(map.size());

@@ -138,6 +138,12 @@ Selection everyElement(const CCircuit& circuit) {
     return every;
 }
 
+std::vector<int32_t> everyWire(const CCircuit& circuit) {
+    std::vector<int32_t> wires;
+    addEvery(circuit.wires, wires);
+    return wires;
+}
+
 void dropVanished(const CCircuit& circuit, Selection& selection) {
     keepLive(circuit.logicElements, selection.logic);
     keepLive(circuit.blockElements, selection.block);

@@ -18,6 +18,7 @@ bool isSelected(const Selection& selection, ElementKind kind, int32_t slot);
 // Every element whose whole rectangle lies in `work` (edges included).
 Selection elementsInside(const CCircuit& circuit, const Rect& work);
 Selection everyElement(const CCircuit& circuit);
+std::vector<int32_t> everyWire(const CCircuit& circuit);
 // Leaves out slots that hold no element any more.
 void dropVanished(const CCircuit& circuit, Selection& selection);
 

@@ -5,6 +5,12 @@
 #include "render/WireLayer.h"
 
 namespace render {
+namespace {
+// A wire has no level when no levels are given or they do not reach its slot.
+WireLevel levelOf(const WireLevels& levels, size_t slot) {
+    return slot < levels.size() ? levels[slot] : WireLevel::None;
+}
+}  // namespace
 
 void paintWorkArea(platform::Canvas& canvas, const CCircuit& circuit, const PointerItems& following,
                    const Viewport& view, bool powerOn, const Rect& visible,
@@ -19,8 +25,7 @@ void paintWorkArea(platform::Canvas& canvas, const CCircuit& circuit, const Poin
         draw(canvas, *following.pendingBlockElement, view, false);
     } else if (following.wireInProgress) {
         if (const CWire* wire = circuit.wire(*following.wireInProgress)) {
-            const auto slot = static_cast<size_t>(*following.wireInProgress);
-            wires.draw(*wire, slot < wireLevels.size() ? wireLevels[slot] : WireLevel::None);
+            wires.draw(*wire, levelOf(wireLevels, static_cast<size_t>(*following.wireInProgress)));
             wires.finish();
         }
     }
@@ -36,9 +41,7 @@ void paintWorkArea(platform::Canvas& canvas, const CCircuit& circuit, const Poin
         const bool chosen =
             chosenWire != following.chosenWires.end() && *chosenWire == static_cast<int32_t>(slot);
         if (chosen) ++chosenWire;
-        if (wire)
-            wires.draw(*wire, slot < wireLevels.size() ? wireLevels[slot] : WireLevel::None,
-                       chosen);
+        if (wire) wires.draw(*wire, levelOf(wireLevels, slot), chosen);
     }
     wires.finish();
     if (following.pendingGroup) drawPendingGroup(canvas, *following.pendingGroup, view, visible);
