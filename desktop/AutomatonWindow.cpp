@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 #include "analysis/AutomatonReport.h"
-#include "app/FileMessages.h"
+#include "app/FileCommands.h"
 #include "app/PictureNames.h"
 #include "app/Vortafrm.h"
 #include "desktop/GraphPicture.h"
@@ -30,8 +30,6 @@ constexpr const char* kLetters = "Буквы";
 constexpr const char* kAllStates = "Все состояния триггеров";
 constexpr const char* kNoGraph = "Graphviz не нарисовал граф.";
 constexpr const char* kProposedName = "automat.png";
-constexpr const char* kNotWritten = "Не удалось записать рисунок ";
-constexpr const char* kErrorCaption = "Ошибка";
 
 // The longest side of the graph as the window shows it. Graphviz's own pixels of a
 // graph of a few hundred arrows take it seconds and tens of megabytes; its SVG
@@ -133,16 +131,14 @@ void CAutomatonWindow::showAutomaton() {
         picture_->setPixmap(QPixmap::fromImage(graph_));
 }
 
+// As every picture is saved: an existing file only after the warning, a failure
+// reported in the program's words.
 void CAutomatonWindow::savePicture() {
     if (!automaton_) return;
-    const std::optional<std::string> typed =
-        shell_.fileNameDialog(app::text::kLabelPicture, kProposedName);
-    if (!typed || typed->empty()) return;
-    const app::PictureName name = app::pictureName(*typed);
-    const auto bytes = renderGraph(dot(), name.format);
-    if (!bytes || !io::replaceFile(name.fileName, *bytes))
-        shell_.messageBox(kNotWritten + name.fileName, kErrorCaption,
-                          platform::MessageBoxStyle::Ok);
+    app::savePictureFileUnderTypedName(shell_, kProposedName, [this](const app::PictureName& name) {
+        const auto bytes = renderGraph(dot(), name.format);
+        return bytes && io::replaceFile(name.fileName, *bytes);
+    });
 }
 
 }  // namespace desktop

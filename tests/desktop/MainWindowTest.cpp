@@ -21,7 +21,9 @@
 #include "desktop/WorkAreaWidget.h"
 #include "io/CircuitFile.h"
 #include "io/Recovery.h"
+#include "support/FileContents.h"
 #include "support/SampleCircuit.h"
+#include "support/ScriptedShell.h"
 #include "support/TemporaryDirectory.h"
 #include "support/WindowCircuit.h"
 
@@ -412,6 +414,28 @@ TEST_F(MainWindowTest, TheAutomatonWindowShowsTheTableAndGraphAndFollowsTheCircu
     window().core().replaceCircuit(CCircuit{}, "");
     EXPECT_TRUE(automaton->tableText().startsWith("Схема комбинационная"));
     EXPECT_TRUE(automaton->graph().isNull());
+}
+
+// The graph is saved as every picture is: a file already there is replaced only
+// after the warning.
+TEST_F(MainWindowTest, TheAutomatonGraphReplacesAFileOnlyAfterTheWarning) {
+    giveSampleCircuit(window().core());
+    ScriptedShell shell;
+    desktop::CAutomatonWindow automaton(window().core(), shell, nullptr);
+    automaton.open();
+    QPushButton* save = nullptr;
+    for (QPushButton* button : automaton.findChildren<QPushButton*>())
+        if (button->text() == "Сохранить рисунок...") save = button;
+    ASSERT_NE(save, nullptr);
+    { std::ofstream("graph.svg") << "kept"; }
+    shell.fileNameAnswers = {"graph.svg", "graph.svg"};
+    shell.warningAnswers = {false, true};
+    save->click();
+    EXPECT_EQ(shell.warnings.size(), 1u);
+    EXPECT_EQ(textOf("graph.svg"), "kept");
+    save->click();
+    EXPECT_EQ(shell.warnings.size(), 2u);
+    EXPECT_TRUE(textOf("graph.svg").starts_with("<?xml")) << textOf("graph.svg");
 }
 
 }  // namespace
