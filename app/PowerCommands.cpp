@@ -47,7 +47,7 @@ void CVortafrm::OnPowerResetTriggers() {
     timing_.recordManualChange(circuit_);
 }
 
-// The tick the running clock would give, at the moment the user chooses.
+// One tick of the clock: the running timer's, or "&Такт" at the moment the user chooses.
 void CVortafrm::OnGeneratorTick() {
     if (simulation_.clockTick()) shell_.invalidateWorkArea(false);
     timing_.recordTick(circuit_);

@@ -29,8 +29,7 @@ void CVortafrm::OnDestroy() {
 
 void CVortafrm::OnTimer(int id) {
     if (id == timer::GeneratorClock) {
-        if (simulation_.clockTick()) shell_.invalidateWorkArea(false);
-        timing_.recordTick(circuit_);
+        OnGeneratorTick();
     } else if (id == timer::Autosave) {
         // A failed write shows in the window's status rather than in a message,
         // which every 15 seconds would be worse than a recovery file one tick old.
