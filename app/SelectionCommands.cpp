@@ -34,7 +34,7 @@ bool CVortafrm::isGroupCommandEnabled(int id) const {
     if (gestureUnderWay(edit_)) return false;
     switch (id) {
         case command::EditPaste:
-            return true;
+            return shell_.clipboardMayHoldCircuit();
         case command::EditSelectAll:
             return !edit::everyElement(circuit_).empty();
         default:

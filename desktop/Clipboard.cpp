@@ -54,4 +54,9 @@ std::optional<std::vector<uint8_t>> CDesktopWindow::clipboardCircuit() {
     return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }
 
+bool CDesktopWindow::clipboardMayHoldCircuit() {
+    if (!clipboardHoldsCircuit_) clipboardHoldsCircuit_ = clipboardCircuit().has_value();
+    return *clipboardHoldsCircuit_;
+}
+
 }  // namespace desktop

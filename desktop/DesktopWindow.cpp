@@ -1,8 +1,10 @@
 #include "desktop/DesktopWindow.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDockWidget>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
@@ -61,6 +63,8 @@ CDesktopWindow::CDesktopWindow() : core_(std::make_unique<CVortafrm>(*this)) {
     setCentralWidget(workArea_);
     createControls();
     connectMenuKeys(*menuBar());
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            [this] { clipboardHoldsCircuit_.reset(); });
     setGeometry(homeRectangle());
     browser_ = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     manualPath_ = installedManualPath();

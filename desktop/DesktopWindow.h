@@ -105,6 +105,7 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
     void putOnClipboard(const std::vector<uint8_t>& circuit, Size size,
                         const std::function<void(platform::Canvas&)>& paint) override;
     std::optional<std::vector<uint8_t>> clipboardCircuit() override;
+    bool clipboardMayHoldCircuit() override;
 
   Q_SIGNALS:
     // The user chose another zoom.
@@ -116,6 +117,10 @@ class CDesktopWindow : public QMainWindow, public platform::Shell {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Whether the clipboard holds a group, looked at once after each change of it
+    // (the menu asks before every key).
+    std::optional<bool> clipboardHoldsCircuit_;
+
     void createControls();
     void runCommand(int id);
     void sendScroll(QScrollBar* bar, int code);

@@ -19,22 +19,30 @@ const char* graphvizFormat(platform::PictureFormat format) {
     return "png";
 }
 
+// Graphviz's text plugin remembers the last font by a pointer into the context's font
+// table, so a context freed after one layout leaves the next layout reading freed
+// memory: one context serves every layout the program makes.
+GVC_t* graphvizContext() {
+    static const std::unique_ptr<GVC_t, int (*)(GVC_t*)> context(gvContext(), gvFreeContext);
+    return context.get();
+}
+
 }  // namespace
 
 std::optional<std::vector<uint8_t>> renderGraph(const std::string& dot,
                                                 platform::PictureFormat format) {
-    const std::unique_ptr<GVC_t, int (*)(GVC_t*)> context(gvContext(), gvFreeContext);
+    GVC_t* context = graphvizContext();
     if (!context) return std::nullopt;
     const std::unique_ptr<Agraph_t, int (*)(Agraph_t*)> graph(agmemread(dot.c_str()), agclose);
-    if (!graph || gvLayout(context.get(), graph.get(), "dot") != 0) return std::nullopt;
+    if (!graph || gvLayout(context, graph.get(), "dot") != 0) return std::nullopt;
     char* data = nullptr;
     unsigned int length = 0;
     const int failed =
-        gvRenderData(context.get(), graph.get(), graphvizFormat(format), &data, &length);
+        gvRenderData(context, graph.get(), graphvizFormat(format), &data, &length);
     std::optional<std::vector<uint8_t>> bytes;
     if (failed == 0 && data) bytes.emplace(data, data + length);
     gvFreeRenderData(data);
-    gvFreeLayout(context.get(), graph.get());
+    gvFreeLayout(context, graph.get());
     return bytes;
 }
 

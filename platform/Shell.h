@@ -141,6 +141,9 @@ class Shell {
                                 const std::function<void(Canvas&)>& /*paint*/) {}
     // The bytes of the group on the clipboard; nothing when it holds none.
     virtual std::optional<std::vector<uint8_t>> clipboardCircuit() { return std::nullopt; }
+    // False only when the shell knows the clipboard holds no group, so that
+    // "Вставить" is disabled then; a shell that cannot look says true.
+    virtual bool clipboardMayHoldCircuit() { return true; }
 };
 
 }  // namespace platform

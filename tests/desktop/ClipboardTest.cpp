@@ -6,6 +6,8 @@
 #include <random>
 
 #include "ShownWindowTest.h"
+#include "app/CommandIds.h"
+#include "app/Vortafrm.h"
 #include "desktop/WebCustomData.h"
 #include "platform/Shell.h"
 
@@ -40,10 +42,14 @@ TEST(WebCustomDataTest, ReadsTheBrowsersFormAndSurvivesAnyDamage) {
     }
 }
 
-using ClipboardTest = ShownWindowTest;
+class ClipboardTest : public ShownWindowTest {
+  protected:
+    bool pasteEnabled() { return window->core().isCommandEnabled(command::EditPaste); }
+};
 
 // A copied group comes back from the clipboard, by the program's type or by the
-// browser's form of it; the picture goes along.
+// browser's form of it; the picture goes along. "Вставить" is enabled only while
+// the clipboard holds a group.
 TEST_F(ClipboardTest, TheGroupGoesOnTheClipboardInBothFormsWithItsPicture) {
     const std::vector<uint8_t> bytes{1, 2, 3, 250, 0, 7};
     window->putOnClipboard(bytes, {30, 20}, [](platform::Canvas&) {});
@@ -52,6 +58,7 @@ TEST_F(ClipboardTest, TheGroupGoesOnTheClipboardInBothFormsWithItsPicture) {
     EXPECT_TRUE(held->hasImage());
     EXPECT_TRUE(held->hasFormat(desktop::kWebCustomDataFormat));
     EXPECT_EQ(window->clipboardCircuit(), bytes);
+    EXPECT_TRUE(pasteEnabled());
 
     auto* fromPage = new QMimeData;
     fromPage->setData(
@@ -59,8 +66,10 @@ TEST_F(ClipboardTest, TheGroupGoesOnTheClipboardInBothFormsWithItsPicture) {
         desktop::encodeWebCustomData({{platform::kCircuitClipboardType, "AQIDBAU="}}));
     QGuiApplication::clipboard()->setMimeData(fromPage);
     EXPECT_EQ(window->clipboardCircuit(), (std::vector<uint8_t>{1, 2, 3, 4, 5}));
+    EXPECT_TRUE(pasteEnabled());
     QGuiApplication::clipboard()->setText("some text");
     EXPECT_EQ(window->clipboardCircuit(), std::nullopt);
+    EXPECT_FALSE(pasteEnabled());
 }
 
 }  // namespace
