@@ -2,6 +2,7 @@
 // and one tick of the generator clock.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <memory>
 
 #include "analysis/TimingRecording.h"
@@ -80,6 +81,27 @@ void BM_GeneratorTickOver127GeneratorsRecorded(benchmark::State& state) {
     state.counters["MB"] = static_cast<double>(recording.bytesUsed()) / 1e6;
 }
 BENCHMARK(BM_GeneratorTickOver127GeneratorsRecorded)->Unit(benchmark::kMicrosecond);
+
+// The column alone, timed right after each tick, with the caches as the tick left them.
+void BM_RecordColumnAfterEachTick(benchmark::State& state) {
+    CCircuit circuit;
+    TableFiller fill(circuit);
+    buildGeneratorChain(circuit, fill);
+    sim::CSimulator simulator(circuit);
+    simulator.switchPowerOn();
+    analysis::CTimingRecording recording;
+    recording.startAtPowerOn(circuit);
+    for (uint64_t n = 0; n < analysis::CTimingRecording::kKeptColumns; ++n)
+        recording.recordTick(circuit);
+    for (auto _ : state) {
+        simulator.clockTick();
+        const auto start = std::chrono::steady_clock::now();
+        recording.recordTick(circuit);
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+}
+BENCHMARK(BM_RecordColumnAfterEachTick)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 // The column alone, on the same tables.
 void BM_RecordColumnOfFullTables(benchmark::State& state) {

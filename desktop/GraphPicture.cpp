@@ -37,8 +37,7 @@ std::optional<std::vector<uint8_t>> renderGraph(const std::string& dot,
     if (!graph || gvLayout(context, graph.get(), "dot") != 0) return std::nullopt;
     char* data = nullptr;
     unsigned int length = 0;
-    const int failed =
-        gvRenderData(context, graph.get(), graphvizFormat(format), &data, &length);
+    const int failed = gvRenderData(context, graph.get(), graphvizFormat(format), &data, &length);
     std::optional<std::vector<uint8_t>> bytes;
     if (failed == 0 && data) bytes.emplace(data, data + length);
     gvFreeRenderData(data);
