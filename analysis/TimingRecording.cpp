@@ -51,6 +51,11 @@ void holdOnce(std::vector<Held>& records, const Table& table, size_t slot) {
     if (std::find(records.begin(), records.end(), held) == records.end()) records.push_back(held);
 }
 
+template <typename T>
+size_t heapBytes(const std::vector<T>& values) {
+    return values.capacity() * sizeof(T);
+}
+
 // Packs levels into whole words, 64 at a time with every shift fixed (and the
 // loop unrolled, which the build's optimisation level does not do by itself), so
 // that a level costs its two loads and little more; the word fills in a register
@@ -183,11 +188,8 @@ bool CTimingRecording::Layout::sameRecords(const Layout& other) const {
 }
 
 size_t CTimingRecording::Layout::bytesUsed() const {
-    return sources.capacity() * sizeof(SignalSource) + bits.capacity() * sizeof(uint32_t) +
-           logicRecords.capacity() * sizeof(Held<CLogicElement>) +
-           blockRecords.capacity() * sizeof(Held<CBlockElement>) +
-           plainLevels.capacity() * sizeof(const uint8_t*) +
-           countedLevels.capacity() * sizeof(const Pin*);
+    return heapBytes(sources) + heapBytes(bits) + heapBytes(logicRecords) +
+           heapBytes(blockRecords) + heapBytes(plainLevels) + heapBytes(countedLevels);
 }
 
 bool CTimingRecording::sample(const Layout& layout, uint64_t* words) {
