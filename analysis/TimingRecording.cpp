@@ -51,9 +51,10 @@ void holdOnce(std::vector<Held>& records, const Table& table, size_t slot) {
     if (std::find(records.begin(), records.end(), held) == records.end()) records.push_back(held);
 }
 
+// The room a vector holds, a value's size for each (a pointer's, for a vector of them).
 template <typename T>
 size_t heapBytes(const std::vector<T>& values) {
-    return values.capacity() * sizeof(T);
+    return values.capacity() * sizeof(T);  // NOLINT(bugprone-sizeof-expression)
 }
 
 // Packs levels into whole words, 64 at a time with every shift fixed (and the
