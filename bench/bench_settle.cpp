@@ -62,18 +62,27 @@ void BM_GeneratorTickOver127Generators(benchmark::State& state) {
 }
 BENCHMARK(BM_GeneratorTickOver127Generators)->Unit(benchmark::kMicrosecond);
 
-// The same tick with the window's recording of levels taking its column, which
-// keeps the last 100,000 columns as a long run does.
-void BM_GeneratorTickOver127GeneratorsRecorded(benchmark::State& state) {
+// The generator chain powered on, with the window's recording of levels already
+// keeping the last 100,000 columns, as a long run does.
+struct RecordedChain {
     CCircuit circuit;
-    TableFiller fill(circuit);
-    buildGeneratorChain(circuit, fill);
-    sim::CSimulator simulator(circuit);
-    simulator.switchPowerOn();
+    sim::CSimulator simulator{circuit};
     analysis::CTimingRecording recording;
-    recording.startAtPowerOn(circuit);
-    for (uint64_t n = 0; n < analysis::CTimingRecording::kKeptColumns; ++n)
-        recording.recordTick(circuit);
+
+    RecordedChain() {
+        TableFiller fill(circuit);
+        buildGeneratorChain(circuit, fill);
+        simulator.switchPowerOn();
+        recording.startAtPowerOn(circuit);
+        for (uint64_t n = 0; n < analysis::CTimingRecording::kKeptColumns; ++n)
+            recording.recordTick(circuit);
+    }
+};
+
+// The same tick with the recording taking its column.
+void BM_GeneratorTickOver127GeneratorsRecorded(benchmark::State& state) {
+    RecordedChain chain;
+    auto& [circuit, simulator, recording] = chain;
     for (auto _ : state) {
         simulator.clockTick();
         recording.recordTick(circuit);
@@ -86,15 +95,8 @@ BENCHMARK(BM_GeneratorTickOver127GeneratorsRecorded)->Unit(benchmark::kMicroseco
 // them; "share" is the column's time over the tick's, both timed in the same
 // iterations, so that a machine that slows down for a while slows both alike.
 void BM_RecordColumnAfterEachTick(benchmark::State& state) {
-    CCircuit circuit;
-    TableFiller fill(circuit);
-    buildGeneratorChain(circuit, fill);
-    sim::CSimulator simulator(circuit);
-    simulator.switchPowerOn();
-    analysis::CTimingRecording recording;
-    recording.startAtPowerOn(circuit);
-    for (uint64_t n = 0; n < analysis::CTimingRecording::kKeptColumns; ++n)
-        recording.recordTick(circuit);
+    RecordedChain chain;
+    auto& [circuit, simulator, recording] = chain;
     using Clock = std::chrono::steady_clock;
     double tickSeconds = 0;
     double columnSeconds = 0;
