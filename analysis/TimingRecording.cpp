@@ -39,51 +39,32 @@ const Pin* pinOf(const CCircuit& circuit, const SignalSource& source) {
     return pin && pin->present ? pin : nullptr;
 }
 
-template <typename Held>
-bool stillHeld(const std::vector<Held>& records) {
-    return std::all_of(records.begin(), records.end(),
-                       [](const Held& held) { return held.slot->get() == held.record; });
+template <typename Element>
+bool sameProbes(const std::vector<Element>& a, const std::vector<Element>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+        return x.record == y.record && x.value == y.value;
+    });
 }
 
-template <typename Held, typename Table>
-void holdOnce(std::vector<Held>& records, const Table& table, size_t slot) {
-    const Held held{&table[slot], table[slot].get()};
-    if (std::find(records.begin(), records.end(), held) == records.end()) records.push_back(held);
-}
+constexpr uint8_t kAlwaysCounts = 1;
 
-// The room a vector holds, a value's size for each (a pointer's, for a vector of them).
-template <typename T>
-size_t heapBytes(const std::vector<T>& values) {
-    return values.capacity() * sizeof(T);  // NOLINT(bugprone-sizeof-expression)
-}
-
-// Packs levels into whole words, 64 at a time with every shift fixed (and the
-// loop unrolled, which the build's optimisation level does not do by itself), so
-// that a level costs its two loads and little more; the word fills in a register
-// and is stored once.
+// Packs the levels into whole words, in probe order, logic table first: the word
+// fills in a register and is stored once, so that no bit waits for the one before.
 class CBitPacker {
   public:
     explicit CBitPacker(uint64_t* words) : next_(words) {}
-    template <typename Level, typename Read>
-    void add(const std::vector<Level>& levels, Read read) {
-        size_t n = 0;
-        if (filled_ == 0) {
-            for (; n + kWordBits <= levels.size(); n += kWordBits) {
-                uint64_t word = 0;
-#pragma GCC unroll 16
-                for (size_t bit = 0; bit < kWordBits; ++bit)
-                    word |= static_cast<uint64_t>(read(levels[n + bit]) & 1U) << bit;
-                *next_++ = word;
-            }
-        }
-        for (; n < levels.size(); ++n) {
-            word_ |= static_cast<uint64_t>(read(levels[n]) & 1U) << filled_;
+    template <typename Probes>
+    bool gather(const Probes& probes) {
+        return std::all_of(probes.begin(), probes.end(), [this](const auto& probe) {
+            if (probe.slot->get() != probe.record) return false;
+            word_ |= static_cast<uint64_t>(*probe.value & *probe.mask & 1U) << filled_;
             if (++filled_ == kWordBits) {
                 *next_++ = word_;
                 word_ = 0;
                 filled_ = 0;
             }
-        }
+            return true;
+        });
     }
     void finish() {
         if (filled_ > 0) *next_ = word_;
@@ -157,48 +138,33 @@ CTimingRecording::Layout CTimingRecording::layoutOf(const CCircuit& circuit) con
             std::find(layout.sources.begin(), layout.sources.end(), source) == layout.sources.end())
             layout.sources.push_back(source);
     std::sort(layout.sources.begin(), layout.sources.end(), before);
-    layout.bits.resize(layout.sources.size());
-    std::vector<size_t> counted;
-    for (size_t n = 0; n < layout.sources.size(); ++n) {
-        const SignalSource& source = layout.sources[n];
+    for (const SignalSource& source : layout.sources) {
+        const auto pinNumber = static_cast<size_t>(source.pin);
         const auto slot = static_cast<size_t>(source.slot);
-        if (isLogicTableKind(source.kind))
-            holdOnce(layout.logicRecords, circuit.logicElements, slot);
-        else
-            holdOnce(layout.blockRecords, circuit.blockElements, slot);
-        if (kindInfo(source.kind).showsNumber) {
-            counted.push_back(n);
+        if (isLogicTableKind(source.kind)) {
+            const auto& held = circuit.logicElements[slot];
+            const Pin& pin = held->pins[pinNumber];
+            const bool connectedToo = kindInfo(source.kind).showsNumber;
+            layout.logic.push_back(
+                {&held, held.get(), &pin.value, connectedToo ? &pin.connected : &kAlwaysCounts});
         } else {
-            layout.bits[n] = static_cast<uint32_t>(layout.plainLevels.size());
-            layout.plainLevels.push_back(&pinOf(circuit, source)->value);
+            const auto& held = circuit.blockElements[slot];
+            layout.block.push_back(
+                {&held, held.get(), &held->pins[pinNumber].value, &kAlwaysCounts});
         }
-    }
-    for (const size_t n : counted) {
-        layout.bits[n] =
-            static_cast<uint32_t>(layout.plainLevels.size() + layout.countedLevels.size());
-        layout.countedLevels.push_back(pinOf(circuit, layout.sources[n]));
     }
     layout.words = (layout.sources.size() + kWordBits - 1) / kWordBits;
     return layout;
 }
 
 bool CTimingRecording::Layout::sameRecords(const Layout& other) const {
-    return circuit == other.circuit && sources == other.sources &&
-           logicRecords == other.logicRecords && blockRecords == other.blockRecords &&
-           plainLevels == other.plainLevels && countedLevels == other.countedLevels;
-}
-
-size_t CTimingRecording::Layout::bytesUsed() const {
-    return heapBytes(sources) + heapBytes(bits) + heapBytes(logicRecords) +
-           heapBytes(blockRecords) + heapBytes(plainLevels) + heapBytes(countedLevels);
+    return circuit == other.circuit && sources == other.sources && sameProbes(logic, other.logic) &&
+           sameProbes(block, other.block);
 }
 
 bool CTimingRecording::sample(const Layout& layout, uint64_t* words) {
-    if (!stillHeld(layout.logicRecords) || !stillHeld(layout.blockRecords)) return false;
     CBitPacker packer(words);
-    packer.add(layout.plainLevels, [](const uint8_t* level) { return unsigned{*level}; });
-    packer.add(layout.countedLevels,
-               [](const Pin* pin) { return static_cast<unsigned>(pin->value & pin->connected); });
+    if (!packer.gather(layout.logic) || !packer.gather(layout.block)) return false;
     packer.finish();
     return true;
 }
@@ -273,7 +239,7 @@ std::optional<size_t> CTimingRecording::bitOf(const Segment& segment, const Sign
     const std::vector<SignalSource>& sources = segment.layout.sources;
     const auto found = std::lower_bound(sources.begin(), sources.end(), source, before);
     if (found == sources.end() || !(*found == source)) return std::nullopt;
-    return segment.layout.bits[static_cast<size_t>(found - sources.begin())];
+    return static_cast<size_t>(found - sources.begin());
 }
 
 std::optional<bool> CTimingRecording::level(const SignalSource& source, uint64_t column) const {
@@ -324,7 +290,10 @@ std::vector<SignalSource> CTimingRecording::sources() const {
 size_t CTimingRecording::bytesUsed() const {
     size_t bytes = columns_.bytesUsed();
     for (const Segment& segment : segments_)
-        bytes += sizeof(Segment) + segment.words.bytesUsed() + segment.layout.bytesUsed();
+        bytes += sizeof(Segment) + segment.words.bytesUsed() +
+                 segment.layout.sources.capacity() * sizeof(SignalSource) +
+                 segment.layout.logic.capacity() * sizeof(Probe<CLogicElement>) +
+                 segment.layout.block.capacity() * sizeof(Probe<CBlockElement>);
     return bytes;
 }
 

@@ -76,28 +76,23 @@ class CTimingRecording {
     size_t bytesUsed() const;
 
   private:
-    // A record the levels are read from, with the table slot that must still hold it.
+    // One recorded level, read through the table slot, which must still hold the
+    // record it held when the layout was made. The level is value & mask: an
+    // indicator's input counts only while connected, any other pin's mask is a 1.
     template <typename Element>
-    struct Held {
+    struct Probe {
         const std::unique_ptr<Element>* slot = nullptr;
         const Element* record = nullptr;
-        friend bool operator==(const Held&, const Held&) = default;
+        const uint8_t* value = nullptr;
+        const uint8_t* mask = nullptr;
     };
-    // Where a column's levels come from: each source's bit in the column, and the
-    // level bytes in bit order, first the pins whose byte is the level, then the
-    // indicators' inputs, which count only while connected. The records are checked
-    // once a column, so that a level is never read from a record that went.
     struct Layout {
         const CCircuit* circuit = nullptr;
-        std::vector<SignalSource> sources;  // sorted as `sources()` lists them
-        std::vector<uint32_t> bits;         // the bit of each of the sources
-        std::vector<Held<CLogicElement>> logicRecords;
-        std::vector<Held<CBlockElement>> blockRecords;
-        std::vector<const uint8_t*> plainLevels;
-        std::vector<const Pin*> countedLevels;
+        std::vector<SignalSource> sources;  // in bit order
+        std::vector<Probe<CLogicElement>> logic;
+        std::vector<Probe<CBlockElement>> block;
         size_t words = 0;
         bool sameRecords(const Layout& other) const;
-        size_t bytesUsed() const;
     };
     struct Segment {
         Layout layout;
